@@ -1,0 +1,131 @@
+// Streams and string lists.
+#pragma once
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+class TObject {
+ public:
+  virtual ~TObject() = default;
+};
+
+// Something whose content can be copied from another object.
+class TPersistent : public TObject {
+ public:
+  virtual void Assign(const TPersistent* source);
+};
+
+enum TSeekOrigin { soBeginning = 0, soCurrent = 1, soEnd = 2 };
+constexpr TSeekOrigin soFromBeginning = soBeginning;
+constexpr TSeekOrigin soFromCurrent = soCurrent;
+constexpr TSeekOrigin soFromEnd = soEnd;
+
+class TStream : public TObject {
+ public:
+  // Read and Write return the number of bytes moved; a short read at the
+  // end of the data is not an error.
+  virtual std::int64_t Read(void* buffer, std::int64_t count) = 0;
+  virtual std::int64_t Write(const void* buffer, std::int64_t count) = 0;
+  virtual std::int64_t Seek(std::int64_t offset, TSeekOrigin origin) = 0;
+  virtual void SetSize(std::int64_t size) = 0;
+
+  std::int64_t Position() { return Seek(0, soCurrent); }
+  void SetPosition(std::int64_t p) { Seek(p, soBeginning); }
+  std::int64_t Size();
+
+  // The whole count or EReadError / EWriteError.
+  void ReadBuffer(void* buffer, std::int64_t count);
+  void WriteBuffer(const void* buffer, std::int64_t count);
+  // Copies count bytes from source (all of it from its start when count is 0).
+  std::int64_t CopyFrom(TStream* source, std::int64_t count);
+};
+
+constexpr unsigned fmOpenRead = 0x0000;
+constexpr unsigned fmOpenWrite = 0x0001;
+constexpr unsigned fmOpenReadWrite = 0x0002;
+constexpr unsigned fmShareDenyWrite = 0x0020;  // sharing modes are accepted and ignored
+constexpr unsigned fmShareDenyNone = 0x0040;
+constexpr unsigned fmCreate = 0xFF00;
+
+class TFileStream : public TStream {
+ public:
+  // Program path; raises EFOpenError (or EFCreateError with fmCreate).
+  TFileStream(const std::string& fileName, unsigned mode);
+  ~TFileStream() override;
+  TFileStream(const TFileStream&) = delete;
+  TFileStream& operator=(const TFileStream&) = delete;
+
+  std::int64_t Read(void* buffer, std::int64_t count) override;
+  std::int64_t Write(const void* buffer, std::int64_t count) override;
+  std::int64_t Seek(std::int64_t offset, TSeekOrigin origin) override;
+  void SetSize(std::int64_t size) override;
+  // Pushes what was written down to the disk.
+  bool FlushToDisk();
+
+ private:
+  std::FILE* f_ = nullptr;
+  bool lastWasWrite_ = false;
+};
+
+class TMemoryStream : public TStream {
+ public:
+  std::int64_t Read(void* buffer, std::int64_t count) override;
+  std::int64_t Write(const void* buffer, std::int64_t count) override;
+  std::int64_t Seek(std::int64_t offset, TSeekOrigin origin) override;
+  void SetSize(std::int64_t size) override;
+
+  void Clear();
+  void LoadFromFile(const std::string& fileName);  // raises EFOpenError
+  void LoadFromStream(TStream* s);
+  void SaveToFile(const std::string& fileName);
+  void SaveToStream(TStream* s);
+  std::uint8_t* Memory() { return data_.data(); }
+  const std::uint8_t* Memory() const { return data_.data(); }
+
+ private:
+  std::vector<std::uint8_t> data_;
+  std::int64_t pos_ = 0;
+};
+
+// A read-only stream over bytes the caller keeps alive.
+class TBytesStream : public TStream {
+ public:
+  TBytesStream(const void* data, std::size_t size) : data_((const std::uint8_t*)data), size_((std::int64_t)size) {}
+  std::int64_t Read(void* buffer, std::int64_t count) override;
+  std::int64_t Write(const void*, std::int64_t) override { return 0; }
+  std::int64_t Seek(std::int64_t offset, TSeekOrigin origin) override;
+  void SetSize(std::int64_t) override {}
+
+ private:
+  const std::uint8_t* data_;
+  std::int64_t size_;
+  std::int64_t pos_ = 0;
+};
+
+class TStrings : public TPersistent {
+ public:
+  int Add(const std::string& s) { items_.push_back(s); return int(items_.size()) - 1; }
+  void Insert(int index, const std::string& s) { items_.insert(items_.begin() + index, s); }
+  void Delete(int index) { items_.erase(items_.begin() + index); }
+  void Clear() { items_.clear(); }
+  int Count() const { return int(items_.size()); }
+  const std::string& operator[](int i) const { return items_.at(std::size_t(i)); }
+  std::string& operator[](int i) { return items_.at(std::size_t(i)); }
+  int IndexOf(const std::string& s) const;  // exact match, -1 when absent
+  const std::vector<std::string>& Items() const { return items_; }
+  // Lines joined with "\n", and split from "\n" or "\r\n".
+  std::string Text() const;
+  void SetText(const std::string& text);
+  void LoadFromFile(const std::string& fileName);
+  void SaveToFile(const std::string& fileName) const;
+  void Assign(const TPersistent* source) override;
+
+ protected:
+  std::vector<std::string> items_;
+};
+
+class TStringList : public TStrings {
+ public:
+  void Sort();  // byte order
+};

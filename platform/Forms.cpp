@@ -1,0 +1,6 @@
+#include "platform/Forms.h"
+
+namespace {
+TScreen g_screen;
+}
+TScreen* Screen = &g_screen;

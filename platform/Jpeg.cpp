@@ -1,0 +1,201 @@
+#include "platform/Jpeg.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+
+#include <jpeglib.h>
+
+#include "platform/SysUtils.h"
+
+namespace {
+
+// libjpeg reports errors through a callback that must not return; it jumps
+// back here and the error becomes an exception once libjpeg's state is gone.
+struct ErrorManager {
+  jpeg_error_mgr pub;
+  std::jmp_buf jump;
+  char message[JMSG_LENGTH_MAX];
+};
+
+void ErrorExit(j_common_ptr cinfo) {
+  auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
+  (*cinfo->err->format_message)(cinfo, err->message);
+  std::longjmp(err->jump, 1);
+}
+
+void SilentMessage(j_common_ptr, int) {}
+
+constexpr int kMaxSide = 16384;
+constexpr std::int64_t kMaxPixels = std::int64_t(64) << 20;
+
+// Everything that lives across the jump is plain data held by the caller.
+struct DecodeState {
+  jpeg_decompress_struct cinfo;
+  ErrorManager err;
+};
+
+bool Decode(DecodeState& st, const std::uint8_t* data, std::size_t size, TBitmap& out, std::string& error) {
+  st.cinfo.err = jpeg_std_error(&st.err.pub);
+  st.err.pub.error_exit = ErrorExit;
+  st.err.pub.emit_message = SilentMessage;
+  st.err.message[0] = 0;
+  if (setjmp(st.err.jump)) {
+    jpeg_destroy_decompress(&st.cinfo);
+    error = st.err.message;
+    return false;
+  }
+  jpeg_create_decompress(&st.cinfo);
+  jpeg_mem_src(&st.cinfo, data, (unsigned long)size);
+  jpeg_read_header(&st.cinfo, TRUE);
+  bool grey = st.cinfo.num_components == 1;
+  if (!grey && st.cinfo.jpeg_color_space != JCS_YCbCr && st.cinfo.jpeg_color_space != JCS_RGB) {
+    jpeg_destroy_decompress(&st.cinfo);
+    error = "Unsupported JPEG colour space";
+    return false;
+  }
+  if (st.cinfo.image_width > kMaxSide || st.cinfo.image_height > kMaxSide ||
+      std::int64_t(st.cinfo.image_width) * st.cinfo.image_height > kMaxPixels) {
+    jpeg_destroy_decompress(&st.cinfo);
+    error = "JPEG picture too large";
+    return false;
+  }
+  st.cinfo.out_color_space = grey ? JCS_GRAYSCALE : JCS_EXT_BGR;
+  st.cinfo.mem->max_memory_to_use = 512L << 20;
+  jpeg_start_decompress(&st.cinfo);
+  // The bitmap's storage is allocated before any further libjpeg call can jump.
+  out.SetPixelFormat(grey ? pf8bit : pf24bit);
+  out.SetSize(int(st.cinfo.output_width), int(st.cinfo.output_height));
+  while (st.cinfo.output_scanline < st.cinfo.output_height) {
+    JSAMPROW row = out.ScanLine(int(st.cinfo.output_scanline));
+    jpeg_read_scanlines(&st.cinfo, &row, 1);
+  }
+  jpeg_finish_decompress(&st.cinfo);
+  jpeg_destroy_decompress(&st.cinfo);
+  return true;
+}
+
+void SetGrey(TBitmap& b) {
+  auto* p = new TPaletteObject;
+  p->entries.resize(256);
+  for (int i = 0; i < 256; ++i) p->entries[std::size_t(i)] = TPaletteEntry{std::uint8_t(i), std::uint8_t(i), std::uint8_t(i), 0};
+  b.SetPalette(p);
+}
+
+}  // namespace
+
+TJPEGImage::TJPEGImage() = default;
+TJPEGImage::~TJPEGImage() = default;
+
+void TJPEGImage::LoadFromMemory(const std::uint8_t* data, std::size_t size) {
+  bitmap_.SetHeight(0);
+  if (size < 4 || data[0] != 0xFF || data[1] != 0xD8) throw EJPEG("JPEG error #53: not a JPEG file");
+  TBitmap decoded;
+  std::string error;
+  // Exceptions from the bitmap (out of memory) must not cross libjpeg frames,
+  // so the size is checked before the bitmap is made; see Decode.
+  DecodeState* st = new DecodeState;
+  bool ok;
+  try {
+    ok = Decode(*st, data, size, decoded, error);
+  } catch (...) {
+    jpeg_destroy_decompress(&st->cinfo);
+    delete st;
+    throw;
+  }
+  delete st;
+  if (!ok) throw EJPEG("JPEG error: " + error);
+  if (decoded.PixelFormat() == pf8bit) SetGrey(decoded);
+  decoded.SetHandleType(bmDIB);
+  bitmap_.Assign(&decoded);
+}
+
+void TJPEGImage::LoadFromFile(const std::string& fileName) {
+  bitmap_.SetHeight(0);
+  TMemoryStream m;
+  m.LoadFromFile(fileName);
+  LoadFromMemory(m.Memory(), std::size_t(m.Size()));
+}
+
+void TJPEGImage::LoadFromStream(TStream* stream) {
+  bitmap_.SetHeight(0);
+  std::int64_t n = stream->Size() - stream->Position();
+  std::vector<std::uint8_t> data(std::size_t(n > 0 ? n : 0));
+  stream->ReadBuffer(data.data(), std::int64_t(data.size()));
+  LoadFromMemory(data.data(), data.size());
+}
+
+void TJPEGImage::DrawOn(TCanvas& canvas, int x, int y) const { bitmap_.DrawOn(canvas, x, y); }
+
+void TJPEGImage::Assign(const TPersistent* source) {
+  if (auto j = dynamic_cast<const TJPEGImage*>(source)) {
+    bitmap_.Assign(&j->bitmap_);
+    return;
+  }
+  TGraphic::Assign(source);
+}
+
+namespace {
+
+struct EncodeState {
+  jpeg_compress_struct cinfo;
+  ErrorManager err;
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+};
+
+bool Encode(EncodeState& st, const TBitmap& src, int quality, bool fullChroma, std::string& error) {
+  st.cinfo.err = jpeg_std_error(&st.err.pub);
+  st.err.pub.error_exit = ErrorExit;
+  st.err.pub.emit_message = SilentMessage;
+  if (setjmp(st.err.jump)) {
+    jpeg_destroy_compress(&st.cinfo);
+    error = st.err.message;
+    return false;
+  }
+  jpeg_create_compress(&st.cinfo);
+  jpeg_mem_dest(&st.cinfo, &st.buffer, &st.size);
+  bool grey = src.PixelFormat() == pf8bit;
+  st.cinfo.image_width = JDIMENSION(src.Width());
+  st.cinfo.image_height = JDIMENSION(src.Height());
+  st.cinfo.input_components = grey ? 1 : (src.PixelFormat() == pf24bit ? 3 : 4);
+  st.cinfo.in_color_space = grey ? JCS_GRAYSCALE : (src.PixelFormat() == pf24bit ? JCS_EXT_BGR : JCS_EXT_BGRX);
+  jpeg_set_defaults(&st.cinfo);
+  jpeg_set_quality(&st.cinfo, quality, TRUE);
+  if (fullChroma && !grey) {
+    for (int i = 0; i < st.cinfo.num_components; ++i) {
+      st.cinfo.comp_info[i].h_samp_factor = 1;
+      st.cinfo.comp_info[i].v_samp_factor = 1;
+    }
+  }
+  jpeg_start_compress(&st.cinfo, TRUE);
+  while (st.cinfo.next_scanline < st.cinfo.image_height) {
+    JSAMPROW row = const_cast<JSAMPROW>(src.ScanLine(int(st.cinfo.next_scanline)));
+    jpeg_write_scanlines(&st.cinfo, &row, 1);
+  }
+  jpeg_finish_compress(&st.cinfo);
+  jpeg_destroy_compress(&st.cinfo);
+  return true;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> EncodeJpeg(const TBitmap& bitmap, int quality, bool fullChroma) {
+  const TBitmap* src = &bitmap;
+  TBitmap converted;
+  TPixelFormat pf = bitmap.PixelFormat();
+  if (pf != pf8bit && pf != pf24bit && pf != pf32bit) {
+    converted.Assign(&bitmap);
+    converted.SetPixelFormat(pf24bit);
+    src = &converted;
+  }
+  if (src->Width() == 0 || src->Height() == 0) throw EJPEG("Cannot encode an empty picture");
+  EncodeState st;
+  std::string error;
+  bool ok = Encode(st, *src, quality, fullChroma, error);
+  std::vector<std::uint8_t> out;
+  if (ok) out.assign(st.buffer, st.buffer + st.size);
+  std::free(st.buffer);
+  if (!ok) throw EJPEG("JPEG error: " + error);
+  return out;
+}

@@ -1,0 +1,36 @@
+// JPEG pictures, decoded and encoded with libjpeg-turbo.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/Graphics.h"
+
+class TJPEGImage : public TGraphic {
+ public:
+  TJPEGImage();
+  ~TJPEGImage() override;
+
+  // Decode by content, whatever the file is called. Colour pictures become
+  // 24-bit, one-component pictures 8-bit with the grey palette. A file that
+  // cannot be opened raises EFOpenError; data that is not a readable JPEG
+  // raises EJPEG. After a failure the image is empty.
+  void LoadFromFile(const std::string& fileName);
+  void LoadFromStream(TStream* stream);  // from the current position to the end
+  void LoadFromMemory(const std::uint8_t* data, std::size_t size);
+
+  int Width() const override { return bitmap_.Width(); }
+  int Height() const override { return bitmap_.Height(); }
+  bool Grayscale() const { return bitmap_.PixelFormat() == pf8bit; }
+  void DrawOn(TCanvas& canvas, int x, int y) const override;
+  void Assign(const TPersistent* source) override;
+
+  const TBitmap& Bitmap() const { return bitmap_; }
+
+ private:
+  TBitmap bitmap_;
+};
+
+// Encodes an 8-, 24- or 32-bit bitmap. With fullChroma the colour is not
+// subsampled, so sharp colour edges (and alpha derived from two renders) survive.
+std::vector<std::uint8_t> EncodeJpeg(const TBitmap& bitmap, int quality, bool fullChroma);
