@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "platform/HeadlessBackend.h"
+#include "platform/Jpeg.h"
+#include "platform/SysUtils.h"
+#include "toolkit/Cdisplay.h"
+#include "toolkit/Ctransbitmap.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+struct ModeCase {
+  int w, h, screenClass, left, top, areaW, areaH, artSet;
+  const char *p0, *p1, *p2;
+};
+
+TEST(Display, SelectsScreenClassAreaAndPrefixes) {
+  const ModeCase cases[] = {
+      {800, 600, 2, 0, 0, 800, 600, 2, "R2", "R2", "R2"},
+      {1024, 700, 2, 112, 50, 800, 600, 2, "R2", "R2", "R2"},
+      {1280, 800, 4, 128, 16, 1024, 768, 4, "R3", "R3", "R3"},
+      {1366, 768, 4, 171, 0, 1024, 768, 4, "R3", "R3", "R3"},
+      {1600, 900, 4, 288, 66, 1024, 768, 4, "R3", "R3", "R3"},
+      {1280, 960, 16, 0, 0, 1280, 960, 16, "R5", "R5", "R8"},
+      {1280, 1024, 128, 0, 0, 1280, 1024, 16, "R8", "R5", "R8"},
+      {1920, 1080, 128, 320, 28, 1280, 1024, 16, "R8", "R5", "R8"},
+      {1680, 1050, 128, 200, 13, 1280, 1024, 16, "R8", "R5", "R8"},
+      {799, 600, 2, 0, 0, 800, 600, 2, "R2", "R2", "R2"},
+      {640, 480, 2, -80, -60, 800, 600, 2, "R2", "R2", "R2"},
+  };
+  for (const auto& c : cases) {
+    CDisplay d;
+    d.SelectMode(c.w, c.h);
+    SCOPED_TRACE(std::to_string(c.w) + "x" + std::to_string(c.h));
+    EXPECT_EQ(d.ScreenClass, c.screenClass);
+    EXPECT_EQ(d.GameArea.left, c.left);
+    EXPECT_EQ(d.GameArea.top, c.top);
+    EXPECT_EQ(d.GameArea.width, c.areaW);
+    EXPECT_EQ(d.GameArea.height, c.areaH);
+    EXPECT_EQ(d.ArtSet, c.artSet);
+    EXPECT_EQ(d.ArtWidth, c.artSet == 2 ? 800 : c.artSet == 4 ? 1024 : 1280);
+    EXPECT_EQ(d.ArtPrefix[0], c.p0);
+    EXPECT_EQ(d.ArtPrefix[1], c.p1);
+    EXPECT_EQ(d.ArtPrefix[2], c.p2);
+  }
+}
+
+TEST(Display, ReadsTheScreenFromThePlatform) {
+  Headless().SetScreenSize(1280, 1024);
+  CDisplay d;
+  EXPECT_EQ(d.ScreenClass, 128);
+  EXPECT_FALSE(ScreenTooSmall());
+  Headless().SetScreenSize(799, 600);
+  EXPECT_TRUE(ScreenTooSmall());
+  Headless().SetScreenSize(800, 599);
+  EXPECT_TRUE(ScreenTooSmall());
+  Headless().SetScreenSize(800, 600);
+  EXPECT_FALSE(ScreenTooSmall());
+}
+
+TEST(Display, ScalesBetweenArtSets) {
+  CDisplay d;
+  d.SelectMode(800, 600);
+  EXPECT_EQ(d.Scale(16, 75), 46);
+  EXPECT_EQ(d.ScaleRounded(16, 75), 47);
+  EXPECT_EQ(d.Scale(16, -75), -46);
+  EXPECT_EQ(d.ScaleRounded(16, -75), -46);
+  EXPECT_EQ(d.Scale(4, 1024), 800);
+  EXPECT_EQ(d.Scale(2, 123), 123);
+  EXPECT_EQ(d.Scale(8, 123), 123);
+  int x = 100, y = -7;
+  d.ScalePoint(8, x, y);
+  EXPECT_EQ(x, 100);
+  EXPECT_EQ(y, -7);
+  d.ScalePoint(16, x, y);
+  EXPECT_EQ(x, 62);
+  EXPECT_EQ(y, -4);
+
+  d.SelectMode(1024, 768);
+  EXPECT_EQ(d.ScaleRounded(2, 3), 4);
+  EXPECT_EQ(d.Scale(2, 3), 3);
+  EXPECT_EQ(d.Scale(16, 1280), 1024);
+  EXPECT_EQ(d.ScaleRounded(16, 15), 12);
+
+  d.SelectMode(1920, 1080);
+  EXPECT_EQ(d.Scale(2, 800), 1280);
+  EXPECT_EQ(d.ScaleRounded(2, 3), 5);
+  EXPECT_EQ(d.Scale(4, 1024), 1280);
+  EXPECT_EQ(d.ScaleRounded(4, 3), 4);
+}
+
+TEST(Display, LoadBackgroundCentresThePictureOnBlack) {
+  testsupport::TempDir dir;
+  std::unique_ptr<TBitmap> pic(NewBitmap24(8, 6));
+  pic->Canvas()->Brush.Color = clWhite;
+  pic->Canvas()->FillRect(Rect(0, 0, 8, 6));
+  auto jpeg = EncodeJpeg(*pic, 95, true);
+  std::string file = dir.Write("bg.xji", jpeg);
+
+  CDisplay d;
+  d.SelectMode(1024, 700);  // area 800x600 at (112, 50)
+  TBitmap target;
+  d.LoadBackground(&target, file);
+  EXPECT_EQ(target.Width(), 1024);
+  EXPECT_EQ(target.Height(), 700);
+  EXPECT_EQ(target.PixelFormat(), pf24bit);
+  EXPECT_EQ(target.PixelColor(111, 50), clBlack);
+  EXPECT_EQ(target.PixelColor(112, 50), clWhite);
+  EXPECT_EQ(target.PixelColor(119, 55), clWhite);
+  EXPECT_EQ(target.PixelColor(120, 55), clBlack);
+}
+
+TEST(Display, LoadBackgroundWithoutFileLeavesBlackScreenAndRaises) {
+  CDisplay d;
+  d.SelectMode(800, 600);
+  TBitmap target;
+  try {
+    d.LoadBackground(&target, "Data\\Intf\\Spec\\nothing.xji");
+    FAIL() << "no exception";
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message, "Brak bitmapy t\263a!");
+  }
+  EXPECT_EQ(target.Width(), 800);
+  EXPECT_EQ(target.Height(), 600);
+  EXPECT_EQ(target.PixelColor(400, 300), clBlack);
+}
+
+TEST(Display, LoadBackgroundRejectsAFileThatIsNoJpeg) {
+  testsupport::TempDir dir;
+  std::string file = dir.Write("bad.xji", std::vector<std::uint8_t>{'B', 'M', 1, 2, 3});
+  CDisplay d;
+  d.SelectMode(800, 600);
+  TBitmap target;
+  EXPECT_THROW(d.LoadBackground(&target, file), EJPEG);
+}
+
+}  // namespace

@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include "toolkit/Chamowanie.h"
+#include "toolkit/_cblad.h"
+
+namespace {
+
+TEST(EaseOut, QuadraticAndCubicSteps) {
+  CEaseOut e;
+  e.StartQuadratic(0, 100, 5);
+  EXPECT_FLOAT_EQ(e.coefficient, 4.0f);
+  const long double q[] = {36, 64, 84, 96, 100};
+  for (long double v : q) EXPECT_EQ(e.NextQuadratic(), v);
+  EXPECT_EQ(e.NextQuadratic(), 100);  // past the end: the target again
+
+  e.StartCubic(0, 100, 4);
+  EXPECT_FLOAT_EQ(e.coefficient, 1.5625f);
+  const long double c[] = {57.8125L, 87.5L, 98.4375L, 100};
+  for (long double v : c) EXPECT_EQ(e.NextCubic(), v);
+  EXPECT_EQ(e.NextCubic(), 100);
+}
+
+TEST(EaseOut, NonPositiveStepsActAsOne) {
+  for (int steps : {0, -3}) {
+    CEaseOut e;
+    e.StartCubic(10, 50, steps);
+    EXPECT_EQ(e.steps, 1);
+    EXPECT_EQ(e.NextCubic(), 50);
+  }
+}
+
+TEST(EaseOut, StartAtTargetStaysThere) {
+  CEaseOut e;
+  e.StartQuadratic(7.5f, 7.5f, 6);
+  EXPECT_EQ(e.coefficient, 0.0f);
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(e.NextQuadratic(), 7.5L);
+}
+
+TEST(EaseOut, NegativeMovementEndsExactly) {
+  CEaseOut e;
+  e.StartCubic(300, -17, 80);
+  long double last = 300;
+  for (int i = 0; i < 80; ++i) {
+    long double v = e.NextCubic();
+    EXPECT_LE(v, last);
+    last = v;
+  }
+  EXPECT_EQ(last, -17);
+}
+
+TEST(CBlad, CodesCarryTheirTexts) {
+  CBlad one(1);
+  EXPECT_EQ(one.Code, 1);
+  EXPECT_EQ(one.Message, "          Brak zasob\363w !\n\nProsz\352 przeinstalowa\346 program.");
+  EXPECT_EQ(std::string(one.what()), one.Message);
+  EXPECT_EQ(CBlad(2).Message, "Prosz\352 zmieni\346 rozdzielczo\234\346 ekranu na 800 x 600 lub wy\277sz\271.");
+  EXPECT_EQ(CBlad(3).Message, "Plik statystyk nie zosta\263 poprawnie stworzony.");
+  EXPECT_EQ(CBlad(4).Message,
+            "Brak dost\352pu do pliku konfiguracyjnego programu. Program zako\361czy dzia\263anie.");
+  EXPECT_EQ(CBlad(9).Message, CBlad(1).Message);  // no text of its own
+  EXPECT_EQ(std::string(kBladCaption), "Trelamondo Cz.V - B\263\271d");
+}
+
+TEST(CBlad, IsCaughtAsAnException) {
+  try {
+    throw CBlad(3);
+  } catch (const Exception& e) {
+    EXPECT_EQ(dynamic_cast<const CBlad&>(e).Code, 3);
+  }
+}
+
+}  // namespace

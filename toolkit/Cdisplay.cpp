@@ -1,0 +1,92 @@
+#include "toolkit/Cdisplay.h"
+
+#include "platform/Forms.h"
+#include "platform/Jpeg.h"
+#include "platform/SysUtils.h"
+
+CDisplay Display;
+
+CDisplay::CDisplay() { SelectMode(); }
+
+void CDisplay::SelectMode() { SelectMode(Screen->Width(), Screen->Height()); }
+
+void CDisplay::SelectMode(int w, int h) {
+  ScreenWidth = w;
+  ScreenHeight = h;
+  if (w < 1024 || h < 768) {
+    ScreenClass = 2;
+    GameArea.width = 800;
+    GameArea.height = 600;
+    ArtSet = 2;
+    ArtPrefix[0] = ArtPrefix[1] = ArtPrefix[2] = "R2";
+  } else if (w < 1280 || h < 960) {
+    ScreenClass = 4;
+    GameArea.width = 1024;
+    GameArea.height = 768;
+    ArtSet = 4;
+    ArtPrefix[0] = ArtPrefix[1] = ArtPrefix[2] = "R3";
+  } else if (h < 1024) {
+    ScreenClass = 16;
+    GameArea.width = 1280;
+    GameArea.height = 960;
+    ArtSet = 16;
+    ArtPrefix[0] = "R5";
+    ArtPrefix[1] = "R5";
+    ArtPrefix[2] = "R8";
+  } else {
+    // 64 rows taller than the art: windows place their bottom controls themselves.
+    ScreenClass = 128;
+    GameArea.width = 1280;
+    GameArea.height = 1024;
+    ArtSet = 16;
+    ArtPrefix[0] = "R8";
+    ArtPrefix[1] = "R5";
+    ArtPrefix[2] = "R8";
+  }
+  ArtWidth = ArtSet == 2 ? 800 : ArtSet == 4 ? 1024 : 1280;
+  ArtHeight = ArtSet == 2 ? 600 : ArtSet == 4 ? 768 : 960;
+  GameArea.left = (w - GameArea.width) / 2;
+  GameArea.top = (h - GameArea.height) / 2;
+}
+
+int CDisplay::Scale(::ArtSet from, int v) const {
+  const ::ArtSet to = ArtSet;
+  if (from == 16 && to == 2) return 5 * v / 8;
+  if (from == 16 && to == 4) return 8 * v / 10;
+  if (from == 4 && to == 2) return 25 * v / 32;
+  if (from == 4 && to == 16) return 10 * v / 8;
+  if (from == 2 && to == 4) return 32 * v / 25;
+  if (from == 2 && to == 16) return 8 * v / 5;
+  return v;
+}
+
+int CDisplay::ScaleRounded(::ArtSet from, int v) const {
+  const ::ArtSet to = ArtSet;
+  if (from == 16 && to == 2) return (5 * v + 4) / 8;
+  if (from == 16 && to == 4) return (8 * v + 5) / 10;
+  if (from == 4 && to == 2) return (25 * v + 16) / 32;
+  if (from == 4 && to == 16) return (10 * v + 4) / 8;
+  if (from == 2 && to == 4) return (64 * v + 25) / 50;
+  if (from == 2 && to == 16) return (16 * v + 5) / 10;
+  return v;
+}
+
+void CDisplay::ScalePoint(::ArtSet from, int& x, int& y) const {
+  x = Scale(from, x);
+  y = Scale(from, y);
+}
+
+void CDisplay::LoadBackground(TBitmap* target, const std::string& fileName) const {
+  target->SetHeight(0);
+  target->SetPixelFormat(pf24bit);
+  target->SetHandleType(bmDIB);
+  target->Canvas()->Brush.Color = clBlack;
+  target->SetWidth(ScreenWidth);
+  target->SetHeight(ScreenHeight);
+  if (!FileExists(fileName)) throw Exception("Brak bitmapy t\263a!");
+  TJPEGImage jpeg;
+  jpeg.LoadFromFile(fileName);
+  target->Canvas()->Draw(GameArea.left, GameArea.top, &jpeg);
+}
+
+bool ScreenTooSmall() { return Screen->Width() < 800 || Screen->Height() < 600; }

@@ -1,0 +1,20 @@
+// The program's fatal error: an exception whose code picks a fixed message.
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "platform/SysUtils.h"
+
+class CBlad : public Exception {
+ public:
+  explicit CBlad(std::int16_t code);
+  ~CBlad() override = default;
+
+  // The message of a code (codes without a text of their own get code 1's).
+  static std::string Text(std::int16_t code);
+
+  std::int16_t Code;
+};
+
+// The caption of the box that shows a CBlad.
+extern const char* const kBladCaption;
