@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+
+#include "platform/Graphics.h"
+#include "platform/Jpeg.h"
+#include "platform/SysUtils.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+std::vector<std::uint8_t> Save(const TBitmap& b) {
+  TMemoryStream m;
+  b.SaveToStream(&m);
+  return std::vector<std::uint8_t>(m.Memory(), m.Memory() + m.Size());
+}
+
+void Load(TBitmap& b, const std::vector<std::uint8_t>& bytes) {
+  TBytesStream s(bytes.data(), bytes.size());
+  b.LoadFromStream(&s);
+}
+
+void Put32(std::vector<std::uint8_t>& v, std::size_t at, std::uint32_t x) {
+  for (int i = 0; i < 4; ++i) v[at + i] = std::uint8_t(x >> (8 * i));
+}
+
+std::unique_ptr<TBitmap> Sample(TPixelFormat pf, int w, int h) {
+  auto b = std::make_unique<TBitmap>();
+  b->SetPixelFormat(pf);
+  b->SetSize(w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) b->Canvas()->SetPixel(x, y, RGB(x * 40, y * 50, (x + y) * 20));
+  return b;
+}
+
+TEST(BmpFiles, RoundTripKeepsFormatAndPixels) {
+  for (TPixelFormat pf : {pf24bit, pf32bit, pf8bit}) {
+    auto a = Sample(pf, 5, 3);
+    TBitmap b;
+    Load(b, Save(*a));
+    EXPECT_EQ(b.PixelFormat(), pf);
+    ASSERT_EQ(b.Width(), 5);
+    ASSERT_EQ(b.Height(), 3);
+    for (int y = 0; y < 3; ++y)
+      for (int x = 0; x < 5; ++x) EXPECT_EQ(b.PixelColor(x, y), a->PixelColor(x, y)) << pf << " " << x << "," << y;
+  }
+}
+
+TEST(BmpFiles, ReadsTopDownRowsAndIgnoresTheImageSizeField) {
+  auto a = Sample(pf24bit, 3, 2);
+  auto bytes = Save(*a);
+  Put32(bytes, 34, 0xFFFFFFF0u);  // nonsense image size
+  // Turn the file top-down: negate the height and swap the two rows.
+  Put32(bytes, 22, std::uint32_t(-2));
+  std::vector<std::uint8_t> row0(bytes.begin() + 54, bytes.begin() + 66);
+  std::copy(bytes.begin() + 66, bytes.begin() + 78, bytes.begin() + 54);
+  std::copy(row0.begin(), row0.end(), bytes.begin() + 66);
+  TBitmap b;
+  Load(b, bytes);
+  EXPECT_EQ(b.PixelColor(2, 1), a->PixelColor(2, 1));
+  EXPECT_EQ(b.PixelColor(0, 0), a->PixelColor(0, 0));
+}
+
+TEST(BmpFiles, PalettedAndSixteenBitFiles) {
+  // A 1-bit file of 10x2 with a two-entry palette (red, blue).
+  std::vector<std::uint8_t> f(54 + 8 + 8, 0);
+  f[0] = 'B'; f[1] = 'M';
+  Put32(f, 2, std::uint32_t(f.size()));
+  Put32(f, 10, 62);
+  Put32(f, 14, 40);
+  Put32(f, 18, 10);
+  Put32(f, 22, 2);
+  f[26] = 1;
+  f[28] = 1;
+  Put32(f, 46, 2);
+  f[54 + 2] = 255;  // entry 0: red (B,G,R,0)
+  f[58 + 0] = 255;  // entry 1: blue
+  f[62] = 0x80;     // bottom row: first pixel 1
+  f[66] = 0x40;     // top row: second pixel 1
+  TBitmap b;
+  Load(b, f);
+  EXPECT_EQ(b.PixelFormat(), pf1bit);
+  EXPECT_EQ(b.PixelColor(0, 1), clBlue);
+  EXPECT_EQ(b.PixelColor(1, 1), clRed);
+  EXPECT_EQ(b.PixelColor(1, 0), clBlue);
+  b.SetPixelFormat(pf24bit);
+  EXPECT_EQ(b.PixelColor(1, 0), clBlue);
+
+  // 16 bits, 5-5-5: pure red.
+  std::vector<std::uint8_t> g(54 + 4, 0);
+  g[0] = 'B'; g[1] = 'M';
+  Put32(g, 10, 54);
+  Put32(g, 14, 40);
+  Put32(g, 18, 1);
+  Put32(g, 22, 1);
+  g[26] = 1;
+  g[28] = 16;
+  g[54] = 0x00;
+  g[55] = 0x7C;
+  TBitmap c;
+  Load(c, g);
+  EXPECT_EQ(c.PixelFormat(), pf15bit);
+  EXPECT_EQ(c.PixelColor(0, 0), clRed);
+}
+
+TEST(BmpFiles, RejectsBrokenFilesWithoutChangingTheBitmap) {
+  auto good = Save(*Sample(pf24bit, 4, 4));
+  std::vector<std::vector<std::uint8_t>> bad;
+  bad.push_back({});
+  bad.push_back({'B', 'M'});
+  bad.emplace_back(good.begin(), good.begin() + 60);  // pixel rows cut short
+  auto v = good; v[0] = 'X'; bad.push_back(v);        // no signature
+  v = good; Put32(v, 18, 0); bad.push_back(v);        // width 0
+  v = good; Put32(v, 22, 0); bad.push_back(v);        // height 0
+  v = good; Put32(v, 18, 0x7FFFFFFF); bad.push_back(v);
+  v = good; Put32(v, 22, 0x80000000u); bad.push_back(v);
+  v = good; Put32(v, 10, 0xFFFFFF00u); bad.push_back(v);  // pixels beyond the end
+  v = good; Put32(v, 14, 0xFFFFFFF0u); bad.push_back(v);  // header beyond the end
+  v = good; v[28] = 7; bad.push_back(v);                  // odd bit count
+  v = good; v[30] = 1; bad.push_back(v);                  // run-length compressed
+  for (std::size_t i = 0; i < bad.size(); ++i) {
+    auto b = Sample(pf24bit, 2, 2);
+    EXPECT_THROW(Load(*b, bad[i]), EInvalidGraphic) << i;
+    EXPECT_EQ(b->Width(), 2) << i;
+  }
+}
+
+TEST(Jpeg, ColourAndGreyPictures) {
+  auto colour = Sample(pf24bit, 16, 8);
+  auto bytes = EncodeJpeg(*colour, 95, true);
+  TJPEGImage j;
+  j.LoadFromMemory(bytes.data(), bytes.size());
+  EXPECT_EQ(j.Width(), 16);
+  EXPECT_EQ(j.Height(), 8);
+  EXPECT_FALSE(j.Grayscale());
+  TBitmap b;
+  b.Assign(&j);
+  EXPECT_EQ(b.PixelFormat(), pf24bit);
+  TColor c = b.PixelColor(15, 7), e = colour->PixelColor(15, 7);
+  EXPECT_NEAR(GetRValue(c), GetRValue(e), 12);
+  EXPECT_NEAR(GetGValue(c), GetGValue(e), 12);
+
+  TBitmap grey;
+  grey.SetPixelFormat(pf8bit);
+  grey.SetSize(8, 8);
+  grey.Canvas()->Brush.Color = RGB(100, 100, 100);
+  grey.Canvas()->FillRect(Rect(0, 0, 8, 8));
+  auto gbytes = EncodeJpeg(grey, 95, false);
+  TJPEGImage gj;
+  gj.LoadFromMemory(gbytes.data(), gbytes.size());
+  EXPECT_TRUE(gj.Grayscale());
+  TBitmap g;
+  g.Assign(&gj);
+  EXPECT_EQ(g.PixelFormat(), pf8bit);
+  ASSERT_NE(g.Palette(), nullptr);
+  EXPECT_NEAR(g.ScanLine(3)[3], 100, 2);
+}
+
+TEST(Jpeg, BrokenDataRaisesAndLeavesTheImageEmpty) {
+  auto bytes = EncodeJpeg(*Sample(pf24bit, 32, 32), 90, false);
+  std::vector<std::vector<std::uint8_t>> bad;
+  bad.push_back({});
+  bad.push_back({0xFF, 0xD8});
+  bad.emplace_back(bytes.begin(), bytes.begin() + 20);  // header cut short
+  std::vector<std::uint8_t> v(bytes.size(), 0);  // a start marker and nothing else
+  v[0] = 0xFF;
+  v[1] = 0xD8;
+  bad.push_back(v);
+  bad.push_back({'B', 'M', 0, 0, 0, 0});
+  for (std::size_t i = 0; i < bad.size(); ++i) {
+    TJPEGImage j;
+    j.LoadFromMemory(bytes.data(), bytes.size());
+    EXPECT_THROW(j.LoadFromMemory(bad[i].data(), bad[i].size()), EJPEG) << i;
+    EXPECT_TRUE(j.Empty()) << i;
+  }
+}
+
+TEST(Jpeg, MissingFileRaisesFileOpenError) {
+  TJPEGImage j;
+  EXPECT_THROW(j.LoadFromFile("Data\\no\\such.xji"), EFOpenError);
+}
+
+TEST(Jpeg, PicturesCutShortStillDecode) {
+  auto bytes = EncodeJpeg(*Sample(pf24bit, 64, 64), 90, false);
+  bytes.resize(bytes.size() * 2 / 3);
+  TJPEGImage j;
+  j.LoadFromMemory(bytes.data(), bytes.size());  // libjpeg fills the missing rows
+  EXPECT_EQ(j.Width(), 64);
+}
+
+}  // namespace

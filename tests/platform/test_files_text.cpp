@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include <iconv.h>
+
+#include "platform/Classes.h"
+#include "platform/Random.h"
+#include "platform/SysUtils.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+TEST(CodePage, MatchesTheSystemConverter) {
+  iconv_t cd = iconv_open("UTF-8", "CP1250");
+  ASSERT_NE(cd, (iconv_t)-1);
+  for (int b = 0x20; b < 0x100; ++b) {
+    char in[1] = {char(b)};
+    char out[8] = {};
+    char* ip = in;
+    char* op = out;
+    std::size_t il = 1, ol = sizeof out;
+    if (iconv(cd, &ip, &il, &op, &ol) == std::size_t(-1)) continue;  // undefined in the code page
+    EXPECT_EQ(Cp1250ToUtf8(std::string(1, char(b))), std::string(out, op)) << std::hex << b;
+  }
+  iconv_close(cd);
+}
+
+TEST(CodePage, EveryByteSurvivesARoundTrip) {
+  std::string all;
+  for (int b = 1; b < 256; ++b) all += char(b);
+  EXPECT_EQ(Utf8ToCp1250(Cp1250ToUtf8(all)), all);
+  EXPECT_EQ(Cp1250ToUtf8("zasob\363w"), "zasobów");
+  EXPECT_EQ(Utf8ToCp1250("Raport zasobów ☺"), "Raport zasob\363w ?");
+  EXPECT_EQ(Utf8ToCp1250("\xC3"), "?");  // cut sequence
+  EXPECT_EQ(Cp1250ToUtf16("\271a"), u"\u0105a");
+}
+
+TEST(Paths, ProgramPathsReachFilesOfAnyCase) {
+  testsupport::TempDir dir;
+  dir.Write("Data/Intf/Spec/R2_liaT.xji", "x");
+  dir.Write("Data/exio44j/z^aba.+jp", "y");
+  dir.Write("Raport zasobów.txt", "r");
+  testsupport::ScopedCwd cwd(dir.Path());
+  EXPECT_TRUE(FileExists("Data\\Intf\\Spec\\R2_liaT.xji"));
+  EXPECT_TRUE(FileExists("data\\intf\\spec\\r2_liat.XJI"));
+  EXPECT_TRUE(FileExists("Data\\exio44j\\z^aba.+jp"));
+  EXPECT_TRUE(FileExists("Raport zasob\363w.txt"));
+  EXPECT_FALSE(FileExists("Data\\Intf"));
+  EXPECT_TRUE(DirectoryExists("Data\\Intf"));
+  EXPECT_FALSE(FileExists("Data\\Intf\\Spec\\missing.xji"));
+  EXPECT_FALSE(FileExists(""));
+  EXPECT_EQ(NativePath("data\\INTF\\new.txt"), "Data/Intf/new.txt");
+  EXPECT_EQ(NativePath(dir.Path() + "/data/x"), dir.Path() + "/Data/x");
+}
+
+TEST(Paths, NameParts) {
+  EXPECT_EQ(ExtractFileName("Data\\Smd\\a.pw"), "a.pw");
+  EXPECT_EQ(ExtractFilePath("Data\\Smd\\a.pw"), "Data\\Smd\\");
+  EXPECT_EQ(ExtractFileExt("Data\\x.y\\a.+jp"), ".+jp");
+  EXPECT_EQ(ExtractFileExt("Data\\x.y\\noext"), "");
+  EXPECT_EQ(ExtractFileName("C:file"), "file");
+}
+
+TEST(Search, SortedWithAttributesAndMasks) {
+  testsupport::TempDir dir;
+  dir.Write("d/B.pw", "1");
+  dir.Write("d/a.pw", "22");
+  dir.Write("d/.h.pw", "3");
+  dir.Write("d/c.PW", "4");
+  dir.Write("d/c.pwx", "5");
+  dir.Write("d/sub/x", "6");
+  testsupport::ScopedCwd cwd(dir.Path());
+  auto list = [](const std::string& what, int attr) {
+    std::vector<std::string> names;
+    TSearchRec r;
+    if (FindFirst(what, attr, r) == 0) {
+      do names.push_back(r.Name); while (FindNext(r) == 0);
+      FindClose(r);
+    }
+    return names;
+  };
+  EXPECT_EQ(list("d\\*.pw", 0), (std::vector<std::string>{"a.pw", "B.pw", "c.PW"}));
+  EXPECT_EQ(list("d\\*.pw", faHidden), (std::vector<std::string>{".h.pw", "a.pw", "B.pw", "c.PW"}));
+  EXPECT_EQ(list("d\\*", faDirectory), (std::vector<std::string>{"a.pw", "B.pw", "c.PW", "c.pwx", "sub"}));
+  EXPECT_EQ(list("d\\?.pw", 0), (std::vector<std::string>{"a.pw", "B.pw", "c.PW"}));
+  EXPECT_EQ(list("nothing\\*", 0), std::vector<std::string>{});
+  EXPECT_TRUE(MatchesMask("abc", "*.*"));
+  EXPECT_TRUE(MatchesMask("a.b.c", "*.c"));
+  EXPECT_FALSE(MatchesMask("a.b.c", "*.b"));
+}
+
+TEST(Files, CreateRenameDelete) {
+  testsupport::TempDir dir;
+  testsupport::ScopedCwd cwd(dir.Path());
+  EXPECT_TRUE(ForceDirectories("Nagrane\\deep\\er"));
+  EXPECT_TRUE(DirectoryExists("Nagrane\\deep\\er"));
+  {
+    TFileStream f("Nagrane\\a.tmp", fmCreate);
+    f.WriteBuffer("hello", 5);
+    EXPECT_TRUE(f.FlushToDisk());
+  }
+  EXPECT_EQ(FileSize("Nagrane\\a.tmp"), 5);
+  EXPECT_TRUE(RenameFile("Nagrane\\a.tmp", "Nagrane\\a.wav"));
+  EXPECT_FALSE(FileExists("Nagrane\\a.tmp"));
+  EXPECT_TRUE(DeleteFile("Nagrane\\a.wav"));
+  EXPECT_FALSE(DeleteFile("Nagrane\\a.wav"));
+  EXPECT_EQ(FileSize("Nagrane\\a.wav"), -1);
+}
+
+TEST(Streams, FileStreamReadsWritesAndReportsErrors) {
+  testsupport::TempDir dir;
+  testsupport::ScopedCwd cwd(dir.Path());
+  EXPECT_THROW(TFileStream("missing.bin", fmOpenRead), EFOpenError);
+  EXPECT_THROW(TFileStream("nofolder\\x.bin", fmCreate), EFCreateError);
+  CreateDir("folder");
+  EXPECT_THROW(TFileStream("folder", fmOpenRead), EFOpenError);
+  {
+    TFileStream f("data.bin", fmCreate);
+    f.WriteBuffer("abcdef", 6);
+    f.SetPosition(2);
+    char c[2];
+    f.ReadBuffer(c, 2);
+    EXPECT_EQ(std::string(c, 2), "cd");
+    f.WriteBuffer("XY", 2);
+    EXPECT_EQ(f.Size(), 6);
+  }
+  TFileStream r("data.bin", fmOpenRead);
+  char buf[10];
+  EXPECT_EQ(r.Read(buf, 10), 6);  // short read is no error
+  EXPECT_EQ(std::string(buf, 6), "abcdXY");
+  r.SetPosition(4);
+  EXPECT_THROW(r.ReadBuffer(buf, 3), EReadError);
+}
+
+TEST(Streams, MemoryStream) {
+  TMemoryStream m;
+  m.WriteBuffer("abc", 3);
+  EXPECT_EQ(m.Size(), 3);
+  EXPECT_EQ(m.Position(), 3);
+  m.SetPosition(1);
+  char c;
+  m.ReadBuffer(&c, 1);
+  EXPECT_EQ(c, 'b');
+  m.SetSize(1);
+  EXPECT_EQ(m.Position(), 1);
+  EXPECT_EQ(m.Read(&c, 1), 0);
+  m.Clear();
+  EXPECT_EQ(m.Size(), 0);
+}
+
+TEST(Strings, TextLines) {
+  TStringList l;
+  l.SetText("a\r\nb\n\nc");
+  ASSERT_EQ(l.Count(), 4);
+  EXPECT_EQ(l[2], "");
+  EXPECT_EQ(l.IndexOf("c"), 3);
+  EXPECT_EQ(l.IndexOf("d"), -1);
+  EXPECT_EQ(l.Text(), "a\nb\n\nc\n");
+}
+
+TEST(Random, RuntimeDrawsShareOneState) {
+  // state = state * 0x015A4E35 + 1 over 64 bits; Random31 takes bits 32..62,
+  // Rand15 bits 16..30 after its own step.
+  SeedRandom(1, 0);
+  std::uint64_t s = 1;
+  s = s * 0x015A4E35ull + 1;
+  EXPECT_EQ(Random31(), std::int32_t((s >> 32) & 0x7FFFFFFF));
+  s = s * 0x015A4E35ull + 1;
+  EXPECT_EQ(Rand15(), int((s >> 16) & 0x7FFF));
+  SeedRandom(1, 0);
+  EXPECT_EQ(Rand15(), 346);  // (1 * 22695477 + 1) >> 16
+}
+
+TEST(Random, RangeStaysInsideAndScriptsReplaceDraws) {
+  SeedRandom(5, 77);
+  for (int i = 0; i < 1000; ++i) {
+    int v = RandomRange(3, 9);
+    EXPECT_GE(v, 3);
+    EXPECT_LT(v, 9);
+  }
+  EXPECT_EQ(RandomRange(4, 4), 4);
+  {
+    RandomScript script;
+    script.random31 = [] { return 42; };
+    ScopedRandomScript s(script);
+    EXPECT_EQ(Random31(), 42);
+    int r = Rand15();  // not scripted: the real generator
+    EXPECT_GE(r, 0);
+  }
+  EXPECT_NE(Random31(), 42);
+}
+
+}  // namespace
