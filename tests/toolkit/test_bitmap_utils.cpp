@@ -138,6 +138,10 @@ TEST(FixBmpSizeImage, LeavesEverythingElseAlone) {
   FixBmpSizeImage(huge.data(), std::int64_t(huge.size()));
   EXPECT_EQ(SizeImage(huge), 0);
 
+  auto both = Header24(0x7FFFFFFF, std::int32_t(0x80000001u), 200);  // would overflow 64 bits
+  FixBmpSizeImage(both.data(), std::int64_t(both.size()));
+  EXPECT_EQ(SizeImage(both), 0);
+
   auto rle = Header24(5, 2, 200);
   rle[30] = 1;
   FixBmpSizeImage(rle.data(), std::int64_t(rle.size()));
