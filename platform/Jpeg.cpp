@@ -26,6 +26,12 @@ void ErrorExit(j_common_ptr cinfo) {
 
 void SilentMessage(j_common_ptr, int) {}
 
+// Corrupt or missing data is only a warning to libjpeg, which then fills the
+// rest of the picture with grey. A damaged picture is refused instead.
+void WarningIsError(j_common_ptr cinfo, int level) {
+  if (level < 0) ErrorExit(cinfo);
+}
+
 constexpr int kMaxSide = 16384;
 constexpr std::int64_t kMaxPixels = std::int64_t(64) << 20;
 
@@ -38,7 +44,7 @@ struct DecodeState {
 bool Decode(DecodeState& st, const std::uint8_t* data, std::size_t size, TBitmap& out, std::string& error) {
   st.cinfo.err = jpeg_std_error(&st.err.pub);
   st.err.pub.error_exit = ErrorExit;
-  st.err.pub.emit_message = SilentMessage;
+  st.err.pub.emit_message = WarningIsError;
   st.err.message[0] = 0;
   if (setjmp(st.err.jump)) {
     jpeg_destroy_decompress(&st.cinfo);
