@@ -1,16 +1,16 @@
 #include "platform/Backend.h"
 
 namespace {
-std::unique_ptr<Backend>& Slot() {
-  static std::unique_ptr<Backend> backend;
-  return backend;
-}
+// Never destroyed by itself: objects destroyed at exit may still ask for it.
+Backend* g_backend = nullptr;
 }  // namespace
 
 Backend& CurrentBackend() {
-  auto& b = Slot();
-  if (!b) b = CreateDefaultBackend();
-  return *b;
+  if (!g_backend) g_backend = CreateDefaultBackend().release();
+  return *g_backend;
 }
 
-void InstallBackend(std::unique_ptr<Backend> backend) { Slot() = std::move(backend); }
+void InstallBackend(std::unique_ptr<Backend> backend) {
+  delete g_backend;
+  g_backend = backend.release();
+}

@@ -346,8 +346,12 @@ void RopBytes(std::uint8_t* d, const std::uint8_t* s, std::size_t n, TCopyMode m
 
 }  // namespace
 
-void TCanvas::Blit(TBitmap* dst, const TRect& dstRect, const TBitmap* src, const TRect& srcRect, TCopyMode mode) {
+void TCanvas::Blit(TBitmap* dst, const TRect& dstRect, const TBitmap* src, const TRect& srcRect, TCopyMode mode,
+                   const TRect* dstClip) {
   if (!dst || !src || dst->Width() == 0 || dst->Height() == 0 || src->Width() == 0 || src->Height() == 0) return;
+  TRect limit = Rect(0, 0, dst->Width(), dst->Height());
+  if (dstClip) limit = IntersectRects(limit, *dstClip);
+  if (limit.IsEmpty()) return;
   int dw = dstRect.Width(), dh = dstRect.Height(), sw = srcRect.Width(), sh = srcRect.Height();
   if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0) return;
 
@@ -357,7 +361,7 @@ void TCanvas::Blit(TBitmap* dst, const TRect& dstRect, const TBitmap* src, const
 
   if (dw != sw || dh != sh) {
     // Stretch by nearest pixel; destination pixels whose source lies outside stay.
-    TRect clip = IntersectRects(dstRect, Rect(0, 0, dst->Width(), dst->Height()));
+    TRect clip = IntersectRects(dstRect, limit);
     for (int y = clip.top; y < clip.bottom; ++y) {
       int sy = srcRect.top + int((std::int64_t(y - dstRect.top) * sh) / dh);
       if (sy < 0 || sy >= src->Height()) continue;
@@ -381,6 +385,11 @@ void TCanvas::Blit(TBitmap* dst, const TRect& dstRect, const TBitmap* src, const
     if (d0 < 0) { s0 -= d0; len += d0; d0 = 0; }
     len = std::min({len, sLimit - s0, dLimit - d0});
   };
+  // The destination limit is applied by shifting both rectangles together.
+  if (dx0 < limit.left) { sx0 += limit.left - dx0; w -= limit.left - dx0; dx0 = limit.left; }
+  if (dy0 < limit.top) { sy0 += limit.top - dy0; h -= limit.top - dy0; dy0 = limit.top; }
+  w = std::min(w, limit.right - dx0);
+  h = std::min(h, limit.bottom - dy0);
   clipAxis(sx0, dx0, w, src->Width(), dst->Width());
   clipAxis(sy0, dy0, h, src->Height(), dst->Height());
   if (w <= 0 || h <= 0) return;
@@ -419,11 +428,24 @@ void TCanvas::Blit(TBitmap* dst, const TRect& dstRect, const TBitmap* src, const
   }
 }
 
+TRect TCanvas::SurfaceClip() const {
+  if (!surface_) return TRect{};
+  TRect r = Rect(0, 0, surface_->Width(), surface_->Height());
+  return clipped_ ? IntersectRects(r, clip_) : r;
+}
+
+TRect TCanvas::ClipRect() const {
+  TRect c = SurfaceClip();
+  return Rect(c.left - origin_.x, c.top - origin_.y, c.right - origin_.x, c.bottom - origin_.y);
+}
+
 void TCanvas::Changed(const TRect& r) {
   if (!OnChange || !surface_) return;
-  TRect c = IntersectRects(r, Rect(0, 0, surface_->Width(), surface_->Height()));
+  TRect c = IntersectRects(r, SurfaceClip());
   if (!c.IsEmpty()) OnChange(c);
 }
+
+static TRect Offset(const TRect& r, TPoint o) { return Rect(r.left + o.x, r.top + o.y, r.right + o.x, r.bottom + o.y); }
 
 void TCanvas::Draw(int x, int y, const TGraphic* graphic) {
   if (!graphic || graphic->Empty()) return;
@@ -431,14 +453,16 @@ void TCanvas::Draw(int x, int y, const TGraphic* graphic) {
 }
 
 void TCanvas::CopyRect(const TRect& dest, TCanvas* source, const TRect& sourceRect) {
-  if (!source) return;
-  Blit(surface_, dest, source->surface_, sourceRect, CopyMode);
-  Changed(dest);
+  if (!source || !surface_) return;
+  TRect d = Offset(dest, origin_);
+  TRect clip = SurfaceClip();
+  Blit(surface_, d, source->surface_, Offset(sourceRect, source->origin_), CopyMode, &clip);
+  Changed(d);
 }
 
 void TCanvas::FillRect(const TRect& r) {
   if (!surface_ || Brush.Style == bsClear) return;
-  TRect c = IntersectRects(r, Rect(0, 0, surface_->Width(), surface_->Height()));
+  TRect c = IntersectRects(Offset(r, origin_), SurfaceClip());
   if (c.IsEmpty()) return;
   Codec codec(surface_->PixelFormat(), surface_->Palette());
   std::uint32_t raw = codec.Encode(pixel::FromColor(Brush.Color));
@@ -457,40 +481,51 @@ void TCanvas::FrameRect(const TRect& r) {
   FillRect(Rect(r.right - 1, r.top, r.right, r.bottom));
 }
 
-void TCanvas::PlotPen(int x, int y) {
+void TCanvas::PlotPen(int x, int y, const TRect& clip) {
   int w = std::max(Pen.Width, 1);
   int x0 = x - (w - 1) / 2, y0 = y - (w - 1) / 2;
   Codec codec(surface_->PixelFormat(), surface_->Palette());
   std::uint32_t raw = codec.Encode(pixel::FromColor(Pen.Color));
-  for (int yy = std::max(y0, 0); yy < std::min(y0 + w, surface_->Height()); ++yy) {
+  for (int yy = std::max(y0, clip.top); yy < std::min(y0 + w, clip.bottom); ++yy) {
     std::uint8_t* row = surface_->ScanLine(yy);
-    for (int xx = std::max(x0, 0); xx < std::min(x0 + w, surface_->Width()); ++xx) codec.Put(row, xx, raw);
+    for (int xx = std::max(x0, clip.left); xx < std::min(x0 + w, clip.right); ++xx) codec.Put(row, xx, raw);
   }
 }
 
 void TCanvas::LineTo(int x, int y) {
   TPoint from = penPos_;
   penPos_ = {x, y};
-  if (!surface_ || Pen.Style == psClear || surface_->Width() == 0 || surface_->Height() == 0) return;
+  TRect clip = SurfaceClip();
+  if (!surface_ || Pen.Style == psClear || clip.IsEmpty()) return;
   // Bresenham from the pen position; the end point is not drawn.
-  int dx = std::abs(x - from.x), dy = -std::abs(y - from.y);
-  int sx = from.x < x ? 1 : -1, sy = from.y < y ? 1 : -1;
+  int fx = from.x + origin_.x, fy = from.y + origin_.y, tx = x + origin_.x, ty = y + origin_.y;
+  int dx = std::abs(tx - fx), dy = -std::abs(ty - fy);
+  int sx = fx < tx ? 1 : -1, sy = fy < ty ? 1 : -1;
   int err = dx + dy;
-  int cx = from.x, cy = from.y;
-  while (!(cx == x && cy == y)) {
-    PlotPen(cx, cy);
+  int cx = fx, cy = fy;
+  while (!(cx == tx && cy == ty)) {
+    PlotPen(cx, cy, clip);
     int e2 = 2 * err;
     if (e2 >= dy) { err += dy; cx += sx; }
     if (e2 <= dx) { err += dx; cy += sy; }
   }
   int w = std::max(Pen.Width, 1);
-  Changed(Rect(std::min(from.x, x) - w, std::min(from.y, y) - w, std::max(from.x, x) + w + 1, std::max(from.y, y) + w + 1));
+  Changed(Rect(std::min(fx, tx) - w, std::min(fy, ty) - w, std::max(fx, tx) + w + 1, std::max(fy, ty) + w + 1));
 }
 
-TColor TCanvas::GetPixel(int x, int y) const { return surface_ ? surface_->PixelColor(x, y) : -1; }
+TColor TCanvas::GetPixel(int x, int y) const {
+  if (!surface_) return -1;
+  x += origin_.x;
+  y += origin_.y;
+  if (!SurfaceClip().Contains(x, y)) return -1;
+  return surface_->PixelColor(x, y);
+}
 
 void TCanvas::SetPixel(int x, int y, TColor c) {
-  if (!surface_ || x < 0 || y < 0 || x >= surface_->Width() || y >= surface_->Height()) return;
+  if (!surface_) return;
+  x += origin_.x;
+  y += origin_.y;
+  if (!SurfaceClip().Contains(x, y)) return;
   Codec codec(surface_->PixelFormat(), surface_->Palette());
   codec.Put(surface_->ScanLine(y), x, codec.Encode(pixel::FromColor(c)));
   Changed(Rect(x, y, x + 1, y + 1));

@@ -141,6 +141,17 @@ class TCanvas : public TObject {
 
   TBitmap* Surface() const { return surface_; }
 
+  // A canvas may be a view of part of its surface: coordinates are moved by
+  // the origin and drawing is limited to the clip rectangle (in surface
+  // coordinates). Child controls draw on their window this way, and painting
+  // is limited to the part of a window that needs it.
+  void SetOrigin(TPoint origin) { origin_ = origin; }
+  TPoint Origin() const { return origin_; }
+  void SetClipRect(const TRect& clip) { clip_ = clip; clipped_ = true; }
+  void ResetClip() { clipped_ = false; }
+  // The clip in canvas coordinates (the whole surface when not clipped).
+  TRect ClipRect() const;
+
   // An opaque copy of the whole graphic with its top-left at (x, y), in CopyMode.
   void Draw(int x, int y, const TGraphic* graphic);
   // Copies source rectangle to destination rectangle in CopyMode, stretching
@@ -156,16 +167,23 @@ class TCanvas : public TObject {
   TColor GetPixel(int x, int y) const;  // -1 outside the surface
   void SetPixel(int x, int y, TColor c);
 
-  // Told about every rectangle that a drawing call changed (window surfaces use it).
+  // Told about every rectangle (in surface coordinates) that a drawing call
+  // may have changed; window surfaces use it to bring the screen up to date.
   std::function<void(const TRect&)> OnChange;
 
-  // Copies between bitmaps, shared by Draw and CopyRect.
-  static void Blit(TBitmap* dst, const TRect& dstRect, const TBitmap* src, const TRect& srcRect, TCopyMode mode);
+  // Copies between bitmaps, shared by Draw and CopyRect. Writes only inside
+  // dstClip (when given) and the destination; reads only inside the source.
+  static void Blit(TBitmap* dst, const TRect& dstRect, const TBitmap* src, const TRect& srcRect, TCopyMode mode,
+                   const TRect* dstClip = nullptr);
 
  private:
-  void Changed(const TRect& r);
-  void PlotPen(int x, int y);
+  void Changed(const TRect& surfaceRect);
+  TRect SurfaceClip() const;  // clip rectangle and surface bounds, in surface coordinates
+  void PlotPen(int x, int y, const TRect& clip);
 
   TBitmap* surface_;
   TPoint penPos_{};
+  TPoint origin_{};
+  TRect clip_{};
+  bool clipped_ = false;
 };

@@ -1,13 +1,61 @@
-// The back end of the program, over SDL2.
+// The back end of the program, over SDL2 and SDL2_mixer: one desktop-wide
+// window showing the composed screen, input, cursors, sound and recording.
 #pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
 #include "platform/Backend.h"
+
+struct SDL_Window;
+struct _Mix_Music;
+struct Mix_Chunk;
 
 class SdlBackend : public Backend {
  public:
   SdlBackend();
   ~SdlBackend() override;
+
   TPoint ScreenSize() override;
+  void Present(const TBitmap& screen, const std::vector<TRect>& dirty) override;
+  void SetTitle(const std::string& utf8Title) override;
+  void BringToFront() override;
+  bool PollEvent(InputEvent& event) override;
+  void WaitEvent(int timeoutMs) override;
+  void CaptureMouse(bool on) override;
+  BackendCursor* CreateCursor(const TBitmap& colour, const TBitmap& mask, int hotX, int hotY) override;
+  void FreeCursor(BackendCursor* cursor) override;
+  void SetCursor(BackendCursor* cursor) override;
+  void ShowCursor(bool show) override;
+  std::int64_t PerformanceCounter() override;
+  std::int64_t PerformanceFrequency() override;
+  void Sleep(unsigned ms) override;
+  bool PlaySound(const std::string& name, const std::vector<std::uint8_t>& wave, bool sync) override;
+  void StopSound() override;
+  bool PlayMusic(const std::string& name, const std::vector<std::uint8_t>& wave) override;
+  void StopMusic() override;
+  bool OpenCapture() override;
+  void ReadCapture(std::vector<std::int16_t>& append) override;
+  void CloseCapture() override;
+  void MessageBox(const std::string& utf8Text, const std::string& utf8Caption) override;
+  bool OpenUrl(const std::string& url) override;
+
+  // The colour the window shows at a point (0x00RRGGBB), -1 without a window (tests).
+  long WindowPixel(int x, int y);
 
  private:
+  bool InitVideo();
+  bool InitMixer();
+  void EnsureWindow();
+
   bool videoReady_ = false;
+  bool audioTried_ = false;
+  bool mixerReady_ = false;
+  SDL_Window* window_ = nullptr;
+  std::string title_;
+  Mix_Chunk* chunk_ = nullptr;
+  _Mix_Music* music_ = nullptr;
+  std::vector<std::uint8_t> musicData_;
+  std::uint32_t captureDevice_ = 0;
+  int lastX_ = 0, lastY_ = 0;
 };
