@@ -366,8 +366,12 @@ int PixelStep(const TBitmap* b) {
 }
 
 // One channel: from b toward c by |c - b| * w / 256, truncated toward b.
-inline std::uint8_t BlendByte(unsigned b, unsigned c, unsigned w) {
-  return b < c ? std::uint8_t(b + (((c - b) * w) >> 8)) : std::uint8_t(b - (((b - c) * w) >> 8));
+// Written without branches: the sign of c - b is unpredictable.
+inline std::uint8_t BlendByte(int b, int c, int w) {
+  const int diff = c - b;
+  const int sign = diff >> 31;                  // 0 or -1
+  const int step = (((diff ^ sign) - sign) * w) >> 8;  // |c - b| * w / 256, truncated
+  return std::uint8_t(b + ((step ^ sign) - sign));
 }
 
 // The first three bytes of n pixels; the fourth byte of a 4-byte destination pixel is kept.
@@ -393,7 +397,7 @@ void BlendRowScalar(std::uint8_t* d, const std::uint8_t* b, const std::uint8_t* 
                     int opacity) {
   const unsigned op1 = unsigned(opacity) + 1;
   for (int i = 0; i < n; ++i, d += S, b += S, c += S) {
-    const unsigned w = Full ? m[i] + 1u : ((m[i] * op1) >> 8) + 1;
+    const int w = int(Full ? m[i] + 1u : ((m[i] * op1) >> 8) + 1);
     if (w == 1) {
       if (d != b) {
         d[0] = b[0];
@@ -493,6 +497,14 @@ TW_AVX2 inline __m256i Weights(const std::uint8_t* m, __m256i op1) {
   return _mm256_permute4x64_epi64(_mm256_packus_epi16(lo, hi), 0xD8);
 }
 
+// 32 pixels of 3 bytes, all read before any is written.
+TW_AVX2 inline void Copy96(std::uint8_t* d, const std::uint8_t* s) {
+  const __m256i a = Load(s), b = Load(s + 32), c = Load(s + 64);
+  Store(d, a);
+  Store(d + 32, b);
+  Store(d + 64, c);
+}
+
 TW_AVX2 inline bool AllBytes255(__m256i v) {
   return _mm256_movemask_epi8(_mm256_cmpeq_epi8(v, _mm256_set1_epi8(-1))) == -1;
 }
@@ -506,11 +518,11 @@ TW_AVX2 void BlendRowAvx2_24(std::uint8_t* d, const std::uint8_t* b, const std::
   for (; i + 32 <= n; i += 32, d += 96, b += 96, c += 96, m += 32) {
     const __m256i w = Weights<Full>(m, op1);
     if (_mm256_testz_si256(w, w)) {  // all weights 1: the background
-      if (d != b) std::memmove(d, b, 96);
+      if (d != b) Copy96(d, b);
       continue;
     }
     if (Full && AllBytes255(w)) {  // all weights 256: the colour
-      std::memmove(d, c, 96);
+      Copy96(d, c);
       continue;
     }
     const __m256i w0 = _mm256_shuffle_epi8(_mm256_permute2x128_si256(w, w, 0x00), k0);
