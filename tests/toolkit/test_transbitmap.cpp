@@ -11,49 +11,14 @@
 #include <vector>
 
 #include "platform/Jpeg.h"
+#include "pixel_helpers.h"
 #include "toolkit/Ctransbitmap.h"
 
 namespace {
 
-using Bmp = std::unique_ptr<TBitmap>;
+using namespace pixtest;
 
 const std::string kBlad = "B\263\271" "d";  // "Błąd" in code page 1250
-
-Bmp Make(TPixelFormat pf, int w, int h) {
-  Bmp b(new TBitmap);
-  b->SetPixelFormat(pf);
-  b->SetHandleType(bmDIB);
-  if (pf == pf8bit) SetGreyPalette(b.get());
-  b->SetSize(w, h);
-  return b;
-}
-
-int Step(const TBitmap* b) { return b->PixelFormat() == pf8bit ? 1 : b->PixelFormat() == pf24bit ? 3 : 4; }
-std::uint8_t* Px(TBitmap* b, int x, int y) { return b->ScanLine(y) + std::size_t(x) * Step(b); }
-void SetPx(TBitmap* b, int x, int y, std::uint8_t b0, std::uint8_t b1, std::uint8_t b2) {
-  std::uint8_t* p = Px(b, x, y);
-  p[0] = b0;
-  p[1] = b1;
-  p[2] = b2;
-}
-void FillPx(TBitmap* b, std::uint8_t b0, std::uint8_t b1, std::uint8_t b2) {
-  for (int y = 0; y < b->Height(); ++y)
-    for (int x = 0; x < b->Width(); ++x) SetPx(b, x, y, b0, b1, b2);
-}
-void FillMask(TBitmap* m, std::uint8_t v) {
-  for (int y = 0; y < m->Height(); ++y)
-    for (int x = 0; x < m->Width(); ++x) Px(m, x, y)[0] = v;
-}
-std::vector<int> Bgr(TBitmap* b, int x, int y) {
-  const std::uint8_t* p = Px(b, x, y);
-  return {p[0], p[1], p[2]};
-}
-std::vector<std::uint8_t> Bytes(const TBitmap* b) {
-  std::vector<std::uint8_t> out;
-  for (int y = 0; y < b->Height(); ++y) out.insert(out.end(), b->ScanLine(y), b->ScanLine(y) + b->RowBytes());
-  return out;
-}
-int Blend(int b, int c, int w) { return b < c ? b + (((c - b) * w) >> 8) : b - (((b - c) * w) >> 8); }
 
 // ---- error texts ----
 
