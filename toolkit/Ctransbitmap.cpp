@@ -346,7 +346,7 @@ std::uint8_t CTransBitmap::TryLoadBlackWhiteJpeg(const std::string& blackFile, c
 
 // ---- alpha compositing ----
 //
-// Every blend runs row by row through one kernel that takes four pixel
+// Every blend runs row by row through one kernel that takes three pixel
 // spans of one layout (3 or 4 bytes a pixel: destination, background, colour)
 // and a span of 8-bit mask values. An operand stored in another layout is
 // first copied into a scratch row of the destination's layout.
@@ -369,7 +369,7 @@ int PixelStep(const TBitmap* b) {
 // Written without branches: the sign of c - b is unpredictable.
 inline std::uint8_t BlendByte(int b, int c, int w) {
   const int diff = c - b;
-  const int sign = diff >> 31;                  // 0 or -1
+  const int sign = diff >> 31;                         // 0 or -1
   const int step = (((diff ^ sign) - sign) * w) >> 8;  // |c - b| * w / 256, truncated
   return std::uint8_t(b + ((step ^ sign) - sign));
 }
