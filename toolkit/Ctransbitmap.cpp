@@ -1,9 +1,13 @@
 #include "toolkit/Ctransbitmap.h"
 
+#include <algorithm>
+#include <cstring>
 #include <memory>
+#include <vector>
 
 #include "platform/Jpeg.h"
 #include "platform/SysUtils.h"
+#include "toolkit/Loadcorrectbitmap.h"
 
 // ---- bitmap utilities ----
 
@@ -121,4 +125,681 @@ TBitmap* NewBitmapFromJpeg(const std::string& fileName) {
   auto b = std::make_unique<TBitmap>();
   LoadJpegIntoBitmap(b.get(), fileName);
   return b.release();
+}
+
+// ---- transparent bitmaps ----
+
+namespace {
+
+// Code page 1250: "Błąd".
+#define TW_BLAD "B\263\271d"
+
+const char* const kErrorTexts[18] = {
+    "CTransBitmap, " TW_BLAD ": berrUnknown",   "CTransBitmap, " TW_BLAD ": berrFileOpen",
+    "CTransBitmap, " TW_BLAD ": berrFileCreate", "CTransBitmap, " TW_BLAD ": berrBroken",
+    "CTransBitmap, " TW_BLAD ": berrUnknownType", "CTransBitmap, " TW_BLAD " berrLoad",
+    "CTransBitmap, " TW_BLAD " berrSave",        "CTransBitmap, " TW_BLAD " berrSize",
+    "CTransBitmap, " TW_BLAD " berrRead",        "CTransBitmap, " TW_BLAD " berrWrite",
+    "CTransBitmap, " TW_BLAD " berrClose",       "CTransBitmap, " TW_BLAD " berrWidth",
+    "CTransBitmap, " TW_BLAD " berrHeight",      "CTransBitmap, " TW_BLAD " berrFormat",
+    "CTransBitmap, " TW_BLAD " berrEmpty",       "CTransBitmap, " TW_BLAD " berrBadIndex",
+    "CTransBitmap, " TW_BLAD " berrPixelFormat", "CTransBitmap, " TW_BLAD " berrDifferentType",
+};
+const char* const kUnknownErrorText = "CTransBitmap, " TW_BLAD ": NIEZNANY!";
+
+#undef TW_BLAD
+
+// Empties a bitmap and gives it a pixel format, as a device-independent bitmap of width x height.
+void Remake(TBitmap* b, TPixelFormat pf, int width, int height) {
+  b->SetHeight(0);
+  b->SetPixelFormat(pf);
+  b->SetHandleType(bmDIB);
+  b->SetWidth(width);
+  b->SetHeight(height);
+}
+
+}  // namespace
+
+std::string TransBitmapErrorText(std::uint8_t code) {
+  if (code >= 1 && code <= 18) return kErrorTexts[code - 1];
+  return kUnknownErrorText;
+}
+
+std::string TransBitmapErrorMessage(std::uint8_t code, const std::string& fileName) {
+  std::string text = TransBitmapErrorText(code);
+  if (!fileName.empty()) text += ", Plik: " + fileName;
+  return text;
+}
+
+ETransBitmap::ETransBitmap(std::uint8_t code) : Exception(TransBitmapErrorText(code)), Code(code) {}
+
+ETransBitmap::ETransBitmap(std::uint8_t code, const std::string& fileName)
+    : Exception(TransBitmapErrorMessage(code, fileName)), Code(code) {}
+
+bool AlphaFromBlackWhite(TBitmap* black, TBitmap* white, TBitmap* colour, TBitmap* mask) {
+  if (!black || !white || !colour || !mask) return false;
+  if (black->Width() != white->Width() || black->Height() != white->Height()) return false;
+  if (black->PixelFormat() != pf24bit || white->PixelFormat() != pf24bit) return false;
+  const int w = black->Width(), h = black->Height();
+  Remake(colour, pf24bit, w, h);
+  Remake(mask, pf8bit, w, h);
+  SetGreyPalette(mask);
+  if (w == 0 || h == 0) return true;
+  for (int y = 0; y < h; ++y) {
+    const std::uint8_t* k = black->ScanLine(y);
+    const std::uint8_t* wh = white->ScanLine(y);
+    std::uint8_t* c = colour->ScanLine(y);
+    std::uint8_t* m = mask->ScanLine(y);
+    for (int x = 0; x < w; ++x, k += 3, wh += 3, c += 3) {
+      // Opaque where the two renders agree (blue and green together, or red alone).
+      if ((k[0] == wh[0] && k[1] == wh[1]) || k[2] == wh[2]) {
+        c[0] = k[0];
+        c[1] = k[1];
+        c[2] = k[2];
+        m[x] = 255;
+        continue;
+      }
+      // The white render lies above the black one by 255 - alpha (blue byte).
+      const int a = k[0] + 255 - wh[0];
+      m[x] = std::uint8_t(a > 255 ? 255 : a);
+      if (a == 0) {
+        c[0] = c[1] = c[2] = 0;
+      } else {
+        for (int i = 0; i < 3; ++i) {
+          const int v = k[i] * 255 / a;
+          c[i] = std::uint8_t(v > 255 ? 255 : v);
+        }
+      }
+    }
+  }
+  return true;
+}
+
+CTransBitmap::~CTransBitmap() {
+  delete Colour;
+  delete Mask;
+  delete Cache;
+}
+
+void CTransBitmap::Clear() {
+  delete Cache;
+  Cache = nullptr;
+  delete Colour;
+  Colour = nullptr;
+  delete Mask;
+  Mask = nullptr;
+}
+
+void CTransBitmap::Assign(const CTransBitmap& source) {
+  if (&source == this) return;
+  delete Colour;
+  Colour = nullptr;
+  delete Mask;
+  Mask = nullptr;
+  delete Cache;
+  Cache = nullptr;
+  if (source.Colour) {
+    auto b = std::make_unique<TBitmap>();
+    b->Assign(source.Colour);
+    Colour = b.release();
+  }
+  if (source.Mask) {
+    auto b = std::make_unique<TBitmap>();
+    b->Assign(source.Mask);
+    Mask = b.release();
+  }
+}
+
+void CTransBitmap::SetMask(TBitmap* mask) {
+  if (mask != Mask) delete Mask;
+  Mask = mask;
+  if (!Mask) return;
+  if (Mask->PixelFormat() != pf8bit) ToGrey8(Mask);
+  if (Colour && (Mask->Width() != Colour->Width() || Mask->Height() != Colour->Height())) {
+    // Area added by the new size is filled black: transparent.
+    Mask->Canvas()->Brush.Color = clBlack;
+    Mask->SetWidth(Colour->Width());
+    Mask->SetHeight(Colour->Height());
+  }
+}
+
+void CTransBitmap::CreateColourForMask() {
+  if (!Mask) return;
+  delete Colour;
+  Colour = nullptr;
+  Colour = NewBitmap24(Mask->Width(), Mask->Height());
+}
+
+void CTransBitmap::Create(int width, int height, std::uint8_t alpha) {
+  delete Colour;
+  Colour = nullptr;
+  delete Mask;
+  Mask = nullptr;
+  Colour = NewBitmap24(width, height);
+  Mask = NewGrey8Bitmap(Colour->Width(), Colour->Height(), alpha);
+}
+
+namespace {
+
+// The checks shared by the pair loaders once both renders are read.
+void CheckRenders(const TBitmap& black, const TBitmap& white) {
+  if (black.Width() != white.Width() || black.Height() != white.Height()) throw ETransBitmap(berrSize);
+  if (black.PixelFormat() != pf24bit || white.PixelFormat() != pf24bit) throw ETransBitmap(berrPixelFormat);
+}
+
+}  // namespace
+
+void CTransBitmap::LoadBlackWhiteBmp(const std::string& blackFile, const std::string& whiteFile) {
+  auto black = std::make_unique<TBitmap>();
+  auto white = std::make_unique<TBitmap>();
+  Clear();
+  try {
+    LoadCorrectBitmap(black.get(), blackFile);
+  } catch (const Exception&) {
+    throw ETransBitmap(berrLoad, blackFile);
+  }
+  try {
+    LoadCorrectBitmap(white.get(), whiteFile);
+  } catch (const Exception&) {
+    throw ETransBitmap(berrLoad, whiteFile);
+  }
+  CheckRenders(*black, *white);
+  if (!Colour) Colour = new TBitmap;
+  if (!Mask) Mask = new TBitmap;
+  if (!AlphaFromBlackWhite(black.get(), white.get(), Colour, Mask)) throw ETransBitmap(berrFormat);
+}
+
+void CTransBitmap::LoadBlackWhiteJpeg(const std::string& blackFile, const std::string& whiteFile) {
+  auto jpeg = std::make_unique<TJPEGImage>();
+  auto black = std::make_unique<TBitmap>();
+  auto white = std::make_unique<TBitmap>();
+  try {
+    jpeg->LoadFromFile(blackFile);
+    black->Assign(jpeg.get());
+  } catch (const Exception&) {
+    throw ETransBitmap(berrLoad, blackFile);
+  }
+  try {
+    jpeg->LoadFromFile(whiteFile);
+    white->Assign(jpeg.get());
+  } catch (const Exception&) {
+    throw ETransBitmap(berrLoad, whiteFile);
+  }
+  jpeg.reset();
+  // A grey JPEG decodes as 8-bit and is refused here; the old pictures stay.
+  CheckRenders(*black, *white);
+  if (!Colour) Colour = new TBitmap;
+  if (!Mask) Mask = new TBitmap;
+  if (!AlphaFromBlackWhite(black.get(), white.get(), Colour, Mask)) throw ETransBitmap(berrFormat);
+}
+
+std::uint8_t CTransBitmap::TryLoadBlackWhiteJpeg(const std::string& blackFile, const std::string& whiteFile) {
+  try {
+    LoadBlackWhiteJpeg(blackFile, whiteFile);
+    return 0;
+  } catch (const ETransBitmap& e) {
+    return e.Code;
+  } catch (const Exception&) {
+    return berrUnknown;
+  }
+}
+
+// ---- alpha compositing ----
+//
+// Every blend runs row by row through one kernel that takes three pixel
+// spans of one layout (3 or 4 bytes a pixel: destination, background, colour)
+// and a span of 8-bit mask values. An operand stored in another layout is
+// first copied into a scratch row of the destination's layout.
+
+namespace {
+
+bool IsColourFormat(const TBitmap* b) { return b->PixelFormat() == pf24bit || b->PixelFormat() == pf32bit; }
+bool IsMaskFormat(const TBitmap* b) {
+  return b->PixelFormat() == pf8bit || b->PixelFormat() == pf24bit || b->PixelFormat() == pf32bit;
+}
+int PixelStep(const TBitmap* b) {
+  switch (b->PixelFormat()) {
+    case pf8bit: return 1;
+    case pf24bit: return 3;
+    default: return 4;
+  }
+}
+
+// One channel: from b toward c by |c - b| * w / 256, truncated toward b.
+// Written without branches: the sign of c - b is unpredictable.
+inline std::uint8_t BlendByte(int b, int c, int w) {
+  const int diff = c - b;
+  const int sign = diff >> 31;                         // 0 or -1
+  const int step = (((diff ^ sign) - sign) * w) >> 8;  // |c - b| * w / 256, truncated
+  return std::uint8_t(b + ((step ^ sign) - sign));
+}
+
+// The first three bytes of n pixels; the fourth byte of a 4-byte destination pixel is kept.
+void CopyPixels(std::uint8_t* d, int dStep, const std::uint8_t* s, int sStep, int n) {
+  if (d == s) return;
+  if (dStep == 3 && sStep == 3) {
+    std::memmove(d, s, std::size_t(n) * 3);
+    return;
+  }
+  for (int i = 0; i < n; ++i, d += dStep, s += sStep) {
+    d[0] = s[0];
+    d[1] = s[1];
+    d[2] = s[2];
+  }
+}
+
+using RowKernel = void (*)(std::uint8_t* d, const std::uint8_t* b, const std::uint8_t* c, const std::uint8_t* m,
+                           int n, int opacity);
+
+// The rule itself, pixel by pixel. Weights 1 and 256 copy a pixel.
+template <int S, bool Full>
+void BlendRowScalar(std::uint8_t* d, const std::uint8_t* b, const std::uint8_t* c, const std::uint8_t* m, int n,
+                    int opacity) {
+  const unsigned op1 = unsigned(opacity) + 1;
+  for (int i = 0; i < n; ++i, d += S, b += S, c += S) {
+    const int w = int(Full ? m[i] + 1u : ((m[i] * op1) >> 8) + 1);
+    if (w == 1) {
+      if (d != b) {
+        d[0] = b[0];
+        d[1] = b[1];
+        d[2] = b[2];
+      }
+    } else if (w == 256) {
+      d[0] = c[0];
+      d[1] = c[1];
+      d[2] = c[2];
+    } else {
+      d[0] = BlendByte(b[0], c[0], w);
+      d[1] = BlendByte(b[1], c[1], w);
+      d[2] = BlendByte(b[2], c[2], w);
+    }
+  }
+}
+
+bool g_vectorEnabled = true;
+
+}  // namespace
+
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+
+namespace {
+
+#define TW_AVX2 __attribute__((target("avx2")))
+
+bool CpuHasAvx2() {
+  __builtin_cpu_init();
+  return __builtin_cpu_supports("avx2");
+}
+
+// Byte shuffles that spread 32 per-pixel weights over the bytes of 32
+// pixels. A 256-bit shuffle picks within each 128-bit half, so each control
+// is applied to a register holding the right 16 weights in each half.
+struct alignas(32) Control {
+  std::uint8_t b[32];
+};
+
+// 24-bit: vector v (0..2) holds bytes 32v..32v+31; its halves read weights
+// 0..15 and 0..15 (v = 0), 0..15 and 16..31 (v = 1), 16..31 and 16..31 (v = 2).
+constexpr Control Spread24(int v) {
+  Control c{};
+  for (int p = 0; p < 32; ++p) {
+    const int pixel = (32 * v + p) / 3;
+    const int half = p / 16;
+    const int base = (v == 0 || (v == 1 && half == 0)) ? 0 : 16;
+    c.b[p] = std::uint8_t(pixel - base);
+  }
+  return c;
+}
+
+// 32-bit: vector v (0..3) holds pixels 8v..8v+7; vectors 0 and 1 read weights
+// 0..15 in both halves, vectors 2 and 3 weights 16..31.
+constexpr Control Spread32(int v) {
+  Control c{};
+  for (int p = 0; p < 32; ++p) {
+    const int pixel = 8 * v + p / 4;
+    c.b[p] = std::uint8_t(pixel - (v < 2 ? 0 : 16));
+  }
+  return c;
+}
+
+constexpr Control kSpread24[3] = {Spread24(0), Spread24(1), Spread24(2)};
+constexpr Control kSpread32[2] = {Spread32(0), Spread32(1)};
+
+TW_AVX2 inline __m256i Load(const std::uint8_t* p) { return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p)); }
+TW_AVX2 inline void Store(std::uint8_t* p, __m256i v) { _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), v); }
+TW_AVX2 inline __m256i LoadControl(const Control& c) { return _mm256_load_si256(reinterpret_cast<const __m256i*>(c.b)); }
+
+// 32 bytes blended by the rule; wm1 holds weight - 1 (0..255) for each byte.
+TW_AVX2 inline __m256i BlendVec(__m256i b, __m256i c, __m256i wm1) {
+  const __m256i zero = _mm256_setzero_si256();
+  const __m256i one = _mm256_set1_epi16(1);
+  const __m256i up = _mm256_subs_epu8(c, b);    // c - b where c > b
+  const __m256i down = _mm256_subs_epu8(b, c);  // b - c where b > c
+  const __m256i diff = _mm256_or_si256(up, down);
+  const __m256i wlo = _mm256_add_epi16(_mm256_unpacklo_epi8(wm1, zero), one);
+  const __m256i whi = _mm256_add_epi16(_mm256_unpackhi_epi8(wm1, zero), one);
+  const __m256i tlo = _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(diff, zero), wlo), 8);
+  const __m256i thi = _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(diff, zero), whi), 8);
+  const __m256i step = _mm256_packus_epi16(tlo, thi);  // <= diff, so no byte wraps below
+  return _mm256_sub_epi8(_mm256_add_epi8(b, _mm256_min_epu8(step, up)), _mm256_min_epu8(step, down));
+}
+
+// weight - 1 of 32 pixels: the mask byte at full opacity, else (m * (opacity + 1)) >> 8.
+template <bool Full>
+TW_AVX2 inline __m256i Weights(const std::uint8_t* m, __m256i op1) {
+  const __m256i mk = Load(m);
+  if (Full) return mk;
+  __m256i lo = _mm256_cvtepu8_epi16(_mm256_castsi256_si128(mk));
+  __m256i hi = _mm256_cvtepu8_epi16(_mm256_extracti128_si256(mk, 1));
+  lo = _mm256_srli_epi16(_mm256_mullo_epi16(lo, op1), 8);
+  hi = _mm256_srli_epi16(_mm256_mullo_epi16(hi, op1), 8);
+  return _mm256_permute4x64_epi64(_mm256_packus_epi16(lo, hi), 0xD8);
+}
+
+// 32 pixels of 3 bytes, all read before any is written.
+TW_AVX2 inline void Copy96(std::uint8_t* d, const std::uint8_t* s) {
+  const __m256i a = Load(s), b = Load(s + 32), c = Load(s + 64);
+  Store(d, a);
+  Store(d + 32, b);
+  Store(d + 64, c);
+}
+
+TW_AVX2 inline bool AllBytes255(__m256i v) {
+  return _mm256_movemask_epi8(_mm256_cmpeq_epi8(v, _mm256_set1_epi8(-1))) == -1;
+}
+
+template <bool Full>
+TW_AVX2 void BlendRowAvx2_24(std::uint8_t* d, const std::uint8_t* b, const std::uint8_t* c, const std::uint8_t* m,
+                             int n, int opacity) {
+  const __m256i op1 = _mm256_set1_epi16(std::int16_t(opacity + 1));
+  const __m256i k0 = LoadControl(kSpread24[0]), k1 = LoadControl(kSpread24[1]), k2 = LoadControl(kSpread24[2]);
+  int i = 0;
+  for (; i + 32 <= n; i += 32, d += 96, b += 96, c += 96, m += 32) {
+    const __m256i w = Weights<Full>(m, op1);
+    if (_mm256_testz_si256(w, w)) {  // all weights 1: the background
+      if (d != b) Copy96(d, b);
+      continue;
+    }
+    if (Full && AllBytes255(w)) {  // all weights 256: the colour
+      Copy96(d, c);
+      continue;
+    }
+    const __m256i w0 = _mm256_shuffle_epi8(_mm256_permute2x128_si256(w, w, 0x00), k0);
+    const __m256i w1 = _mm256_shuffle_epi8(w, k1);
+    const __m256i w2 = _mm256_shuffle_epi8(_mm256_permute2x128_si256(w, w, 0x11), k2);
+    const __m256i r0 = BlendVec(Load(b), Load(c), w0);
+    const __m256i r1 = BlendVec(Load(b + 32), Load(c + 32), w1);
+    const __m256i r2 = BlendVec(Load(b + 64), Load(c + 64), w2);
+    Store(d, r0);
+    Store(d + 32, r1);
+    Store(d + 64, r2);
+  }
+  BlendRowScalar<3, Full>(d, b, c, m, n - i, opacity);
+}
+
+template <bool Full>
+TW_AVX2 void BlendRowAvx2_32(std::uint8_t* d, const std::uint8_t* b, const std::uint8_t* c, const std::uint8_t* m,
+                             int n, int opacity) {
+  const __m256i op1 = _mm256_set1_epi16(std::int16_t(opacity + 1));
+  const __m256i k0 = LoadControl(kSpread32[0]), k1 = LoadControl(kSpread32[1]);
+  const __m256i fourth = _mm256_set1_epi32(std::int32_t(0xFF000000u));  // bytes kept from the destination
+  int i = 0;
+  for (; i + 32 <= n; i += 32, d += 128, b += 128, c += 128, m += 32) {
+    const __m256i w = Weights<Full>(m, op1);
+    if (_mm256_testz_si256(w, w)) {
+      if (d != b)
+        for (int k = 0; k < 128; k += 32) Store(d + k, _mm256_blendv_epi8(Load(b + k), Load(d + k), fourth));
+      continue;
+    }
+    if (Full && AllBytes255(w)) {
+      for (int k = 0; k < 128; k += 32) Store(d + k, _mm256_blendv_epi8(Load(c + k), Load(d + k), fourth));
+      continue;
+    }
+    const __m256i lo = _mm256_permute2x128_si256(w, w, 0x00);
+    const __m256i hi = _mm256_permute2x128_si256(w, w, 0x11);
+    const __m256i ws[4] = {_mm256_shuffle_epi8(lo, k0), _mm256_shuffle_epi8(lo, k1), _mm256_shuffle_epi8(hi, k0),
+                           _mm256_shuffle_epi8(hi, k1)};
+    for (int k = 0; k < 4; ++k) {
+      const __m256i r = BlendVec(Load(b + 32 * k), Load(c + 32 * k), ws[k]);
+      Store(d + 32 * k, _mm256_blendv_epi8(r, Load(d + 32 * k), fourth));
+    }
+  }
+  BlendRowScalar<4, Full>(d, b, c, m, n - i, opacity);
+}
+
+#undef TW_AVX2
+
+}  // namespace
+
+bool VectorBlendAvailable() {
+  static const bool has = CpuHasAvx2();
+  return has;
+}
+
+namespace {
+RowKernel VectorKernel(int step, bool full) {
+  if (step == 3) return full ? BlendRowAvx2_24<true> : BlendRowAvx2_24<false>;
+  return full ? BlendRowAvx2_32<true> : BlendRowAvx2_32<false>;
+}
+}  // namespace
+
+#else
+
+bool VectorBlendAvailable() { return false; }
+
+namespace {
+RowKernel VectorKernel(int, bool) { return nullptr; }
+}  // namespace
+
+#endif
+
+void SetVectorBlendEnabled(bool enabled) { g_vectorEnabled = enabled; }
+
+namespace {
+
+RowKernel PickKernel(int step, int opacity) {
+  const bool full = opacity == 255;
+  if (g_vectorEnabled && VectorBlendAvailable()) return VectorKernel(step, full);
+  if (step == 3) return full ? BlendRowScalar<3, true> : BlendRowScalar<3, false>;
+  return full ? BlendRowScalar<4, true> : BlendRowScalar<4, false>;
+}
+
+// One blend over a range of picture pixels: columns i0..i1-1, rows j0..j1-1.
+// Picture pixel (i, j) is colour and mask pixel (i, j) (or the tint colour),
+// background pixel (bx + i, by + j) and destination pixel (dx + i, dy + j).
+// The caller has checked every format and clipped the range to all operands.
+struct BlendJob {
+  TBitmap* dst = nullptr;
+  std::int64_t dx = 0, dy = 0;
+  TBitmap* bg = nullptr;
+  std::int64_t bx = 0, by = 0;
+  TBitmap* colour = nullptr;  // null: the tint colour
+  std::uint8_t tint[3] = {0, 0, 0};
+  TBitmap* mask = nullptr;
+  int i0 = 0, i1 = 0, j0 = 0, j1 = 0;
+  int opacity = 255;  // 0..255
+};
+
+void RunBlend(const BlendJob& job) {
+  const int n = job.i1 - job.i0;
+  const int step = PixelStep(job.dst);
+  const int bgStep = PixelStep(job.bg);
+  const int dCol = int(job.dx + job.i0), bCol = int(job.bx + job.i0);
+
+  if (job.opacity == 0) {  // the background, colour and mask unread
+    for (int j = job.j0; j < job.j1; ++j)
+      CopyPixels(job.dst->ScanLine(int(job.dy + j)) + std::size_t(dCol) * step, step,
+                 job.bg->ScanLine(int(job.by + j)) + std::size_t(bCol) * bgStep, bgStep, n);
+    return;
+  }
+
+  const int colourStep = job.colour ? PixelStep(job.colour) : step;
+  const int maskStep = PixelStep(job.mask);
+  std::vector<std::uint8_t> bgRow(bgStep != step ? std::size_t(n) * step : 0);
+  std::vector<std::uint8_t> colourRow(!job.colour || colourStep != step ? std::size_t(n) * step : 0);
+  std::vector<std::uint8_t> maskRow(maskStep != 1 ? std::size_t(n) : 0);
+  if (!job.colour)
+    for (int i = 0; i < n; ++i) std::memcpy(&colourRow[std::size_t(i) * step], job.tint, 3);
+
+  const RowKernel kernel = PickKernel(step, job.opacity);
+  for (int j = job.j0; j < job.j1; ++j) {
+    std::uint8_t* d = job.dst->ScanLine(int(job.dy + j)) + std::size_t(dCol) * step;
+    const std::uint8_t* b = job.bg->ScanLine(int(job.by + j)) + std::size_t(bCol) * bgStep;
+    const std::uint8_t* m = job.mask->ScanLine(j) + std::size_t(job.i0) * maskStep;
+    const std::uint8_t* c = colourRow.data();
+    if (job.colour) {
+      c = job.colour->ScanLine(j) + std::size_t(job.i0) * colourStep;
+      if (colourStep != step) {
+        CopyPixels(colourRow.data(), step, c, colourStep, n);
+        c = colourRow.data();
+      }
+    }
+    if (bgStep != step) {
+      CopyPixels(bgRow.data(), step, b, bgStep, n);
+      b = bgRow.data();
+    }
+    if (maskStep != 1) {
+      for (int i = 0; i < n; ++i) maskRow[std::size_t(i)] = m[std::size_t(i) * maskStep];
+      m = maskRow.data();
+    }
+    kernel(d, b, c, m, n, job.opacity);
+  }
+}
+
+int ClampOpacity(int opacity) { return std::clamp(opacity, 0, 255); }
+
+// A bitmap never given a pixel format is made 24-bit.
+void UndoDeviceFormat(TBitmap* b) {
+  if (b && b->PixelFormat() == pfDevice) b->SetPixelFormat(pf24bit);
+}
+
+}  // namespace
+
+void Composite(TBitmap* destination, int x, int y, TBitmap* colour, TBitmap* mask, const TRect* clip,
+               TBitmap* background, int bgx, int bgy, int opacity) {
+  UndoDeviceFormat(destination);
+  UndoDeviceFormat(background);
+  if (!destination || !background || !colour || !mask || !clip) return;
+  if (colour->Width() != mask->Width() || colour->Height() != mask->Height()) return;
+  if (!IsColourFormat(destination) || !IsColourFormat(colour) || !IsColourFormat(background) || !IsMaskFormat(mask))
+    return;
+  if (destination->HandleType() != bmDIB) destination->SetHandleType(bmDIB);
+
+  const std::int64_t X = x, Y = y, BX = bgx, BY = bgy;
+  const std::int64_t i0 = std::max({std::int64_t(0), -X, -BX, std::int64_t(clip->left)});
+  const std::int64_t i1 = std::min({std::int64_t(colour->Width()), destination->Width() - X,
+                                    background->Width() - BX, std::int64_t(clip->right)});
+  const std::int64_t j0 = std::max({std::int64_t(0), -Y, -BY, std::int64_t(clip->top)});
+  const std::int64_t j1 = std::min({std::int64_t(colour->Height()), destination->Height() - Y,
+                                    background->Height() - BY, std::int64_t(clip->bottom)});
+  if (i0 >= i1 || j0 >= j1) return;
+
+  BlendJob job;
+  job.dst = destination;
+  job.dx = X;
+  job.dy = Y;
+  job.bg = background;
+  job.bx = BX;
+  job.by = BY;
+  job.colour = colour;
+  job.mask = mask;
+  job.i0 = int(i0);
+  job.i1 = int(i1);
+  job.j0 = int(j0);
+  job.j1 = int(j1);
+  job.opacity = ClampOpacity(opacity);
+  RunBlend(job);
+}
+
+void TintThroughMask(TBitmap* destination, int x, int y, TBitmap* mask, TColor colour, TBitmap* background, int bgx,
+                     int bgy, int opacity) {
+  if (opacity < 1) return;
+  UndoDeviceFormat(destination);
+  UndoDeviceFormat(background);
+  if (!destination || !background || !mask) return;
+  if (!IsColourFormat(destination) || !IsColourFormat(background) || !IsMaskFormat(mask)) return;
+  if (destination->HandleType() != bmDIB) destination->SetHandleType(bmDIB);
+
+  const std::int64_t X = x, Y = y, BX = bgx, BY = bgy;
+  const std::int64_t i0 = std::max({std::int64_t(0), -X, -BX});
+  const std::int64_t i1 = std::min({std::int64_t(mask->Width()), destination->Width() - X, background->Width() - BX});
+  const std::int64_t j0 = std::max({std::int64_t(0), -Y, -BY});
+  const std::int64_t j1 =
+      std::min({std::int64_t(mask->Height()), destination->Height() - Y, background->Height() - BY});
+  if (i0 >= i1 || j0 >= j1) return;
+
+  BlendJob job;
+  job.dst = destination;
+  job.dx = X;
+  job.dy = Y;
+  job.bg = background;
+  job.bx = BX;
+  job.by = BY;
+  job.tint[0] = std::uint8_t((std::uint32_t(colour) >> 16) & 0xFF);  // blue
+  job.tint[1] = std::uint8_t((std::uint32_t(colour) >> 8) & 0xFF);   // green
+  job.tint[2] = std::uint8_t(std::uint32_t(colour) & 0xFF);           // red
+  job.mask = mask;
+  job.i0 = int(i0);
+  job.i1 = int(i1);
+  job.j0 = int(j0);
+  job.j1 = int(j1);
+  job.opacity = ClampOpacity(opacity);
+  RunBlend(job);
+}
+
+void CTransBitmap::Compose(TBitmap* colour, TBitmap* mask, TBitmap* background, int bgx, int bgy, int opacity) {
+  if (!background || !colour || !mask) return;
+  if (!IsColourFormat(background)) return;
+  // The colour and mask are read only when their rows hold what the loops
+  // expect: a 24- or 32-bit colour, a mask of 8, 24 or 32 bits of its size.
+  if (!IsColourFormat(colour) || !IsMaskFormat(mask)) return;
+  if (mask->Width() != colour->Width() || mask->Height() != colour->Height()) return;
+
+  const int w = colour->Width(), h = colour->Height();
+  if (!Cache || Cache->PixelFormat() != pf24bit || Cache->Width() != w || Cache->Height() != h)
+    EnsureBitmap24(Cache, w, h);
+
+  const std::int64_t BX = bgx, BY = bgy;
+  const std::int64_t i0 = std::max(std::int64_t(0), -BX);
+  const std::int64_t i1 = std::min(std::int64_t(w), background->Width() - BX);
+  const std::int64_t j0 = std::max(std::int64_t(0), -BY);
+  const std::int64_t j1 = std::min(std::int64_t(h), background->Height() - BY);
+  if (i0 >= i1 || j0 >= j1) return;
+
+  BlendJob job;
+  job.dst = Cache;
+  job.bg = background;
+  job.bx = BX;
+  job.by = BY;
+  job.colour = colour;
+  job.mask = mask;
+  job.i0 = int(i0);
+  job.i1 = int(i1);
+  job.j0 = int(j0);
+  job.j1 = int(j1);
+  job.opacity = ClampOpacity(opacity);
+  RunBlend(job);
+}
+
+void CTransBitmap::ComposeOverCanvas(TCanvas* canvas, int x, int y, int opacity) {
+  if (!Colour || !Mask) return;
+  const int w = Colour->Width(), h = Colour->Height();
+  auto under = std::make_unique<TBitmap>();
+  under->SetPixelFormat(pf32bit);
+  under->SetHandleType(bmDIB);
+  under->Canvas()->Brush.Color = clBlack;  // what lies outside the canvas reads as black
+  under->SetWidth(w);
+  under->SetHeight(h);
+  if (canvas) under->Canvas()->CopyRect(Rect(0, 0, w, h), canvas, Rect(x, y, x + w, y + h));
+  Compose(Colour, Mask, under.get(), 0, 0, opacity);
+}
+
+void CTransBitmap::Draw(TCanvas* canvas, int x, int y, int opacity, bool freeCache) {
+  ComposeOverCanvas(canvas, x, y, opacity);
+  if (canvas && Cache) canvas->Draw(x, y, Cache);
+  if (freeCache && Cache) {
+    delete Cache;
+    Cache = nullptr;
+  }
 }

@@ -1,0 +1,141 @@
+// Speed of Composite over a whole back buffer, beside a plain copy of the
+// same bytes. Items are pixels: items_per_second / 1e6 is Mpx/s.
+//
+// Arguments: width, height, bits per pixel, opacity, mask kind (0 a shape of
+// mostly 0 and 255 with soft edges, 1 random bytes), vector loops (1) or the
+// plain loops (0).
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstring>
+#include <memory>
+#include <random>
+
+#include "toolkit/Ctransbitmap.h"
+
+namespace {
+
+std::unique_ptr<TBitmap> Make(TPixelFormat pf, int w, int h) {
+  std::unique_ptr<TBitmap> b(new TBitmap);
+  b->SetPixelFormat(pf);
+  b->SetHandleType(bmDIB);
+  if (pf == pf8bit) SetGreyPalette(b.get());
+  b->SetSize(w, h);
+  return b;
+}
+
+void FillRandom(TBitmap* b, std::mt19937& rng) {
+  for (int y = 0; y < b->Height(); ++y) {
+    std::uint8_t* row = b->ScanLine(y);
+    for (int x = 0; x < b->RowBytes(); ++x) row[x] = std::uint8_t(rng());
+  }
+}
+
+// A picture-like mask: a few overlapping ellipses, opaque inside, transparent
+// outside, with a 3-pixel soft edge (about 71% zeros, 28% 255, 1% between).
+void FillShapeMask(TBitmap* m) {
+  const int w = m->Width(), h = m->Height();
+  struct Ellipse {
+    double cx, cy, rx, ry;
+  };
+  const Ellipse shapes[] = {{0.30, 0.35, 0.18, 0.22}, {0.65, 0.55, 0.22, 0.18}, {0.45, 0.80, 0.12, 0.10}};
+  for (int y = 0; y < h; ++y) {
+    std::uint8_t* row = m->ScanLine(y);
+    for (int x = 0; x < w; ++x) {
+      double best = 0;
+      for (const Ellipse& e : shapes) {
+        const double dx = (x - e.cx * w) / (e.rx * w), dy = (y - e.cy * h) / (e.ry * h);
+        const double inside = (1.0 - std::sqrt(dx * dx + dy * dy)) * e.rx * w / 3.0;  // in edge widths
+        best = std::max(best, std::min(1.0, inside));
+      }
+      row[x] = std::uint8_t(std::lround(255 * best));
+    }
+  }
+}
+
+void BM_Composite(benchmark::State& state) {
+  const int w = int(state.range(0)), h = int(state.range(1));
+  const TPixelFormat pf = state.range(2) == 24 ? pf24bit : pf32bit;
+  const int opacity = int(state.range(3));
+  std::mt19937 rng(42);
+  auto dst = Make(pf, w, h), colour = Make(pf, w, h), mask = Make(pf8bit, w, h);
+  FillRandom(dst.get(), rng);
+  FillRandom(colour.get(), rng);
+  if (state.range(4) == 0) FillShapeMask(mask.get());
+  else FillRandom(mask.get(), rng);
+  SetVectorBlendEnabled(state.range(5) != 0);
+  const TRect clip = Rect(0, 0, w, h);
+  for (auto _ : state) {
+    Composite(dst.get(), 0, 0, colour.get(), mask.get(), &clip, dst.get(), 0, 0, opacity);
+    benchmark::ClobberMemory();
+  }
+  SetVectorBlendEnabled(true);
+  state.SetItemsProcessed(state.iterations() * std::int64_t(w) * h);
+  state.SetLabel(std::string(state.range(4) == 0 ? "shape mask" : "random mask") +
+                 (state.range(5) ? ", vector" : ", plain loops"));
+}
+
+// A picture over a clean copy of the window's background into the back
+// buffer: every pixel is written, also where the mask is 0. Vector loops, opacity 255.
+void BM_CompositeOverCleanBackground(benchmark::State& state) {
+  const int w = int(state.range(0)), h = int(state.range(1));
+  const TPixelFormat pf = state.range(2) == 24 ? pf24bit : pf32bit;
+  std::mt19937 rng(7);
+  auto dst = Make(pf, w, h), bg = Make(pf, w, h), colour = Make(pf, w, h), mask = Make(pf8bit, w, h);
+  FillRandom(dst.get(), rng);
+  FillRandom(bg.get(), rng);
+  FillRandom(colour.get(), rng);
+  if (state.range(3) == 0) FillShapeMask(mask.get());
+  else FillRandom(mask.get(), rng);
+  const TRect clip = Rect(0, 0, w, h);
+  for (auto _ : state) {
+    Composite(dst.get(), 0, 0, colour.get(), mask.get(), &clip, bg.get(), 0, 0, 255);
+    benchmark::ClobberMemory();
+  }
+  state.SetItemsProcessed(state.iterations() * std::int64_t(w) * h);
+  state.SetLabel(state.range(3) == 0 ? "shape mask" : "random mask");
+}
+
+// The reference: copying the destination's bytes once.
+void BM_CopyBytes(benchmark::State& state) {
+  const int w = int(state.range(0)), h = int(state.range(1));
+  const TPixelFormat pf = state.range(2) == 24 ? pf24bit : pf32bit;
+  auto src = Make(pf, w, h), dst = Make(pf, w, h);
+  const std::size_t bytes = std::size_t(src->RowBytes()) * h;
+  const std::uint8_t* s = src->ScanLine(0);
+  std::uint8_t* d = dst->ScanLine(0);
+  for (auto _ : state) {
+    std::memcpy(d, s, bytes);
+    benchmark::ClobberMemory();
+  }
+  state.SetItemsProcessed(state.iterations() * std::int64_t(w) * h);
+  state.SetBytesProcessed(state.iterations() * std::int64_t(bytes));
+}
+
+void CompositeArgs(benchmark::internal::Benchmark* b) {
+  b->ArgNames({"w", "h", "bpp", "opacity", "random", "vector"});
+  for (auto [w, h] : {std::pair{800, 600}, std::pair{1280, 960}})
+    for (int bpp : {24, 32})
+      for (int opacity : {255, 128})
+        for (int maskKind : {0, 1})
+          for (int vector : {1, 0}) b->Args({w, h, bpp, opacity, maskKind, vector});
+}
+
+void CleanBackgroundArgs(benchmark::internal::Benchmark* b) {
+  b->ArgNames({"w", "h", "bpp", "random"});
+  for (auto [w, h] : {std::pair{800, 600}, std::pair{1280, 960}})
+    for (int bpp : {24, 32})
+      for (int maskKind : {0, 1}) b->Args({w, h, bpp, maskKind});
+}
+
+void CopyArgs(benchmark::internal::Benchmark* b) {
+  b->ArgNames({"w", "h", "bpp"});
+  for (auto [w, h] : {std::pair{800, 600}, std::pair{1280, 960}})
+    for (int bpp : {24, 32}) b->Args({w, h, bpp});
+}
+
+}  // namespace
+
+BENCHMARK(BM_Composite)->Apply(CompositeArgs)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CompositeOverCleanBackground)->Apply(CleanBackgroundArgs)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CopyBytes)->Apply(CopyArgs)->Unit(benchmark::kMicrosecond);
