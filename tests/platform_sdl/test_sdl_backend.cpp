@@ -1,0 +1,135 @@
+// The real SDL back end, on SDL's dummy video driver and disk audio driver.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <vector>
+
+#include "platform/ExtCtrls.h"
+#include "platform/Forms.h"
+#include "platform/Mmsystem.h"
+#include "platform/SdlBackend.h"
+#include "platform/WinApi.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+class SdlBackendTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    static testsupport::TempDir* dir = new testsupport::TempDir;
+    folder = dir->Path();
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", (folder + "/out.raw").c_str(), 1);
+    setenv("SDL_DISKAUDIOFILEIN", (folder + "/in.raw").c_str(), 1);
+    // A known microphone signal: a ramp of 16-bit samples.
+    std::vector<std::int16_t> ramp(22050);
+    for (std::size_t i = 0; i < ramp.size(); ++i) ramp[i] = std::int16_t(i % 1000);
+    std::ofstream(folder + "/in.raw", std::ios::binary).write((const char*)ramp.data(), std::streamsize(ramp.size() * 2));
+    InstallBackend(std::make_unique<SdlBackend>());
+  }
+  static SdlBackend& sdl() { return static_cast<SdlBackend&>(CurrentBackend()); }
+  static std::string folder;
+};
+std::string SdlBackendTest::folder;
+
+TEST_F(SdlBackendTest, FormsReachTheWindowAndClicksReachTheForms) {
+  TPoint size = Screen->Width() > 0 ? TPoint{Screen->Width(), Screen->Height()} : TPoint{0, 0};
+  ASSERT_GT(size.x, 0);
+  TForm form(nullptr);
+  form.SetBounds(0, 0, size.x, size.y);
+  form.OnPaint = [&](TObject*) {
+    form.Canvas()->Brush.Color = clRed;
+    form.Canvas()->FillRect(form.ClientRect());
+  };
+  int clicks = 0;
+  auto* img = new TImage(&form);
+  img->SetParent(&form);
+  img->SetBounds(100, 100, 50, 50);
+  img->OnClick = [&](TObject*) { ++clicks; };
+  form.Show();
+  Application->ProcessMessages();
+  EXPECT_EQ(sdl().WindowPixel(10, 10), 0xFF0000);
+
+  // Drawing outside paint shows after the next present.
+  form.Canvas()->Brush.Color = clBlue;
+  form.Canvas()->FillRect(Rect(0, 0, 5, 5));
+  Sleep(1);
+  EXPECT_EQ(sdl().WindowPixel(2, 2), 0x0000FF);
+
+  SDL_Event e{};
+  e.type = SDL_MOUSEBUTTONDOWN;
+  e.button.button = SDL_BUTTON_LEFT;
+  e.button.state = SDL_PRESSED;
+  e.button.clicks = 1;
+  e.button.x = 120;
+  e.button.y = 120;
+  SDL_PushEvent(&e);
+  e.type = SDL_MOUSEBUTTONUP;
+  e.button.state = SDL_RELEASED;
+  SDL_PushEvent(&e);
+  Application->ProcessMessages();
+  EXPECT_EQ(clicks, 1);
+
+  // A key press reaches the active form as a character.
+  std::vector<char> keys;
+  form.OnKeyPress = [&](TObject*, char& c) { keys.push_back(c); };
+  SDL_Event k{};
+  k.type = SDL_KEYDOWN;
+  k.key.keysym.sym = SDLK_ESCAPE;
+  SDL_PushEvent(&k);
+  Application->ProcessMessages();
+  EXPECT_EQ(keys, std::vector<char>{27});
+  form.Hide();
+  Application->ProcessMessages();
+}
+
+TEST_F(SdlBackendTest, SoundsPlayAndTheMicrophoneRecords) {
+  std::vector<std::int16_t> tone(2205, 1000);
+  ASSERT_TRUE(WriteWaveFile(folder + "/beep.wav", tone, 22050));
+  std::int64_t f = 0, t0 = 0, t1 = 0;
+  QueryPerformanceFrequency(&f);
+  QueryPerformanceCounter(&t0);
+  EXPECT_TRUE(sndPlaySound(folder + "/beep.wav", SND_SYNC));
+  QueryPerformanceCounter(&t1);
+  EXPECT_GE((t1 - t0) * 1000 / f, 50);  // a 100 ms sound, played to its end
+  EXPECT_TRUE(sndPlaySound(folder + "/beep.wav", SND_ASYNC));
+  EXPECT_FALSE(sndPlaySound(folder + "/none.wav", SND_ASYNC));
+
+  TSoundRecorder rec;
+  ASSERT_TRUE(rec.Start());
+  for (int i = 0; i < 50 && rec.Samples().size() < 4000; ++i) {
+    Sleep(20);
+    rec.Poll();
+  }
+  rec.Stop();
+  ASSERT_GE(rec.Samples().size(), 1000u);
+  for (std::size_t i = 0; i < 1000; ++i) ASSERT_EQ(rec.Samples()[i], std::int16_t(i % 1000)) << i;
+}
+
+}  // namespace
+
+namespace {
+
+// Without any audio device the program stays silent and finds no microphone.
+int RunWithoutAudio() {
+  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  SdlBackend b;
+  std::vector<std::uint8_t> wave = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E'};
+  bool played = b.PlaySound("x", wave, true);
+  bool music = b.PlayMusic("m", wave);
+  bool mic = b.OpenCapture();
+  std::vector<std::int16_t> none;
+  b.ReadCapture(none);
+  return played && music && !mic && none.empty() ? 0 : 1;
+}
+
+TEST(SdlWithoutAudio, RunsSilentAndHasNoMicrophone) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(std::exit(RunWithoutAudio()), ::testing::ExitedWithCode(0), "");
+}
+
+}  // namespace
