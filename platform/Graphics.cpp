@@ -466,9 +466,19 @@ void TCanvas::FillRect(const TRect& r) {
   if (c.IsEmpty()) return;
   Codec codec(surface_->PixelFormat(), surface_->Palette());
   std::uint32_t raw = codec.Encode(pixel::FromColor(Brush.Color));
-  for (int y = c.top; y < c.bottom; ++y) {
-    std::uint8_t* row = surface_->ScanLine(y);
-    for (int x = c.left; x < c.right; ++x) codec.Put(row, x, raw);
+  TPixelFormat pf = surface_->PixelFormat();
+  if (Direct(pf) || pf == pf8bit) {
+    // Fill the first row, then copy it.
+    int bpp = pf == pf8bit ? 1 : BytesPerPixel(pf);
+    std::uint8_t* first = surface_->ScanLine(c.top) + std::size_t(c.left) * bpp;
+    for (int x = c.left; x < c.right; ++x) codec.Put(surface_->ScanLine(c.top), x, raw);
+    for (int y = c.top + 1; y < c.bottom; ++y)
+      std::memcpy(surface_->ScanLine(y) + std::size_t(c.left) * bpp, first, std::size_t(c.Width()) * bpp);
+  } else {
+    for (int y = c.top; y < c.bottom; ++y) {
+      std::uint8_t* row = surface_->ScanLine(y);
+      for (int x = c.left; x < c.right; ++x) codec.Put(row, x, raw);
+    }
   }
   Changed(c);
 }
