@@ -212,15 +212,6 @@ TEST(CTByteBitmap, ResizeKeepsTheOverlap) {
   EXPECT_EQ(m.Pixels(), nullptr);
 }
 
-TEST(CTByteBitmap, ExpandLevelsWidensEachPixel) {
-  CTByteBitmap m;
-  m.Resize(5, 1);
-  const Bytes levels = {0, 1, 64, 126, 127};
-  std::memcpy(m.Pixels(), levels.data(), 5);
-  m.ExpandLevels();
-  EXPECT_EQ(PixelsOf(m), (Bytes{0, 2, 128, 252, 255}));
-}
-
 // ---- drawing ----
 
 int beeps = 0;

@@ -219,12 +219,6 @@ TEST_F(FontTest, DrawTextEmptyLeavesPenAtTheCorner) {
   EXPECT_TRUE(Untouched());
 }
 
-TEST_F(FontTest, DrawTextHighBytesGoThroughTheMap) {
-  font.DrawText(target.get(), &rect, "\xB9\xFF", clBlack, 255);
-  EXPECT_TRUE(Black(11, 20));
-  EXPECT_EQ(font.LastPenX(), 10 + 7 + 1) << "0xFF maps to the invisible sign";
-}
-
 TEST_F(FontTest, DrawTextClipsToTheRectangleAndKeepsWalking) {
   const TRect small{10, 20, 13, 21};
   font.DrawText(target.get(), &small, "AAAA", clBlack, 128);
@@ -708,14 +702,6 @@ TEST_F(FontSetTest, MissingOrUnreadableFileGivesFalse) {
   EXPECT_NO_THROW(EXPECT_FALSE(font.LoadFromSet(dir + "/missing.tfs", "A")));
   ExpectEmptyFont(font);
   EXPECT_NO_THROW(EXPECT_FALSE(font.LoadFromSet(dir, "A")));
-}
-
-TEST_F(FontSetTest, ProgramPath) {
-  Write({"Kwi_R2"}, {Record(11)});
-  const std::string old = GetCurrentDir();
-  ASSERT_TRUE(SetCurrentDir(dir));
-  EXPECT_TRUE(font.LoadFromSet("set.tfs", "Kwi_R2"));
-  ASSERT_TRUE(SetCurrentDir(old));
 }
 
 }  // namespace

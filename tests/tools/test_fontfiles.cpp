@@ -109,17 +109,6 @@ TEST(FontFilesMask, RefusesWhatTheReaderWouldRefuse) {
   EXPECT_THROW(EncodeTbb1(Make(2, 2, {1, 2, 3})), std::invalid_argument);
 }
 
-TEST(FontFilesMask, CoverageOfAMask) {
-  CTByteBitmap m;
-  m.Resize(3, 1);
-  m.Pixels()[1] = 77;
-  const Coverage c = CoverageOf(m);
-  EXPECT_EQ(c.width, 3);
-  EXPECT_EQ(c.pixels, (std::vector<std::uint8_t>{0, 77, 0}));
-  CTByteBitmap empty;
-  EXPECT_TRUE(CoverageOf(empty).pixels.empty());
-}
-
 // ---- font records and sets ----
 
 FontRecord SampleFont(const std::string& name, int lineHeight) {
