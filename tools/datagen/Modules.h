@@ -1,0 +1,30 @@
+// The parts of the data tree, each made by one module of the generator.
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "tools/datagen/Tree.h"
+
+namespace datagen {
+
+struct Module {
+  std::string name;
+  std::function<void(Tree&)> generate;
+  // Loads what the module wrote through the program's own loaders; returns
+  // the problems found (empty when all is well).
+  std::function<std::vector<std::string>(const Tree&)> check;
+};
+
+Module FontsModule();  // the bitmap font set
+Module ResourcesModule();  // the resource library pictures: letter tiles, buttons, scroll knob, toggles, cursors
+Module ShellPicturesModule();  // the pictures of the main window, dialogs, splash and about box
+Module GamePictures1Module();  // the pictures of the label-it and odd-one-out games and the magnifier
+Module GamePictures2Module();  // the pictures of the vines, truck and flowers games
+Module WordPicturesModule();  // the 570 scrambled word pictures
+Module SoundsModule();  // word, sound, feedback and music recordings
+
+// Every module, in the order they run.
+std::vector<Module> AllModules();
+
+}  // namespace datagen
