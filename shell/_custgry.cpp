@@ -1,0 +1,98 @@
+#include "shell/_custgry.h"
+
+#include "platform/IniFiles.h"
+#include "platform/SysUtils.h"
+#include "toolkit/_cblad.h"
+
+CUstGry SettingsPodpisz4(1, "Podpisz4");
+CUstGry SettingsLiany(2, "Liany");
+CUstGry SettingsKwiatki(3, "Kwiatki");
+CUstGry SettingsCoNiePasuje3(4, "CoNiePasuje3");
+CUstGry SettingsCiezarowka(5, "Ciezarowka");
+std::int16_t CurrentTab = 1;
+ProgramSettings ProgramOptions;
+
+namespace {
+CUstGry* const kAll[] = {&SettingsPodpisz4, &SettingsLiany, &SettingsKwiatki, &SettingsCoNiePasuje3,
+                         &SettingsCiezarowka};
+const char* const kMain = "DaneProgramu";
+
+// Defaults that make every game playable: SZ and Ż in every position.
+void Defaults(CUstGry& s) {
+  s.Level = 1;
+  s.PositionMask = kPositionBits;
+  s.PhonemeMask = 0x3;
+}
+}  // namespace
+
+int CUstGry::ListSelections(const CUstGry* settings, std::int32_t* out) {
+  int n = 0;
+  for (int p = 28; p <= 30; ++p) {
+    std::int32_t pos = std::int32_t(1u << p);
+    if (!(settings->PositionMask & pos)) continue;
+    for (int b = 0; b < 26; ++b) {
+      std::int32_t ph = std::int32_t(1u << b);
+      if (settings->PhonemeMask & ph) out[n++] = ph | pos;
+    }
+  }
+  return n;
+}
+
+void CUstGry::ClearOutsideBits() {
+  PhonemeMask &= kPhonemeBits;
+  PositionMask &= kPositionBits;
+}
+
+CUstGry* SettingsOfGame(int id) {
+  for (CUstGry* s : kAll)
+    if (s->Id == id) return s;
+  return nullptr;
+}
+
+CUstGry* CurrentSettings() { return SettingsOfGame(CurrentTab); }
+
+void ResetSettings() {
+  for (CUstGry* s : kAll) Defaults(*s);
+  CurrentTab = 1;
+  ProgramOptions = ProgramSettings{};
+}
+
+void LoadSettings(const std::string& iniPath) {
+  ResetSettings();
+  try {
+    TIniFile ini(iniPath);
+    ProgramOptions.launches = ini.ReadInteger(kMain, "LU", 0);
+    std::int32_t tab = ini.ReadInteger(kMain, "Zakladka", 1);
+    CurrentTab = std::int16_t(tab >= 1 && tab <= 6 ? tab : 1);
+    ProgramOptions.music = ini.ReadBool(kMain, "Muzyka", true);
+    ProgramOptions.position = ini.ReadInteger(kMain, "Position", 0);
+    for (CUstGry* s : kAll) {
+      s->PhonemeMask = ini.ReadInteger(s->Name, "Gloski", s->PhonemeMask);
+      s->PositionMask = ini.ReadInteger(s->Name, "Pozycja", s->PositionMask);
+      std::int32_t level = ini.ReadInteger(s->Name, "Poziom", 1);
+      s->Level = level < 1 ? 1 : level > 3 ? 3 : level;
+    }
+  } catch (const Exception&) {
+    throw CBlad(4);
+  }
+  ++ProgramOptions.launches;
+  if (!SaveSettings(iniPath)) throw CBlad(4);
+}
+
+bool SaveSettings(const std::string& iniPath) {
+  try {
+    TIniFile ini(iniPath);
+    ini.WriteInteger(kMain, "LU", ProgramOptions.launches);
+    ini.WriteInteger(kMain, "Zakladka", CurrentTab);
+    ini.WriteBool(kMain, "Muzyka", ProgramOptions.music);
+    ini.WriteInteger(kMain, "Position", ProgramOptions.position);
+    for (CUstGry* s : kAll) {
+      ini.WriteInteger(s->Name, "Gloski", s->PhonemeMask);
+      ini.WriteInteger(s->Name, "Poziom", s->Level);
+      ini.WriteInteger(s->Name, "Pozycja", s->PositionMask);
+    }
+    return ini.UpdateFile();
+  } catch (const Exception&) {
+    return false;
+  }
+}
