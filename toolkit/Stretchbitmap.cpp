@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -11,6 +12,33 @@ namespace {
 bool FitsIn32(std::uint64_t a, std::uint64_t b) {
   return b == 0 || 255u * a <= std::numeric_limits<std::uint32_t>::max() / b;
 }
+
+// Truncating division by a divisor fixed for a whole picture, as a multiply:
+// with m = floor(2^64 / d) + 1 the high half of n * m is n / d exactly
+// whenever n * d < 2^64, which holds on the 32-bit paths (n, d < 2^32).
+class Divide32 {
+ public:
+  explicit Divide32(std::uint32_t d) : m_(~std::uint64_t(0) / d + 1) {}  // d >= 2
+  std::uint32_t operator()(std::uint32_t n) const {
+    return std::uint32_t((static_cast<unsigned __int128>(n) * m_) >> 64);
+  }
+
+ private:
+  std::uint64_t m_;
+};
+
+// Plain division where the sums need 64 bits.
+class Divide64 {
+ public:
+  explicit Divide64(std::uint64_t d) : d_(d) {}
+  std::uint64_t operator()(std::uint64_t n) const { return n / d_; }
+
+ private:
+  std::uint64_t d_;
+};
+
+template <class Acc>
+using DivideBy = std::conditional_t<sizeof(Acc) == 4, Divide32, Divide64>;
 
 void To24(TBitmap* dst, TBitmap* src) {
   if (dst->PixelFormat() != pf24bit) dst->SetPixelFormat(pf24bit);
@@ -53,7 +81,7 @@ void Bilinear(TBitmap* dst, const TBitmap* src) {
   const int dw = dst->Width(), dh = dst->Height();
   const std::vector<LinearTap> cols = LinearTaps(src->Width(), dw);
   const std::vector<LinearTap> rows = LinearTaps(src->Height(), dh);
-  const Acc den = Acc(2 * Acc(dw)) * Acc(2 * Acc(dh));
+  const DivideBy<Acc> divide(Acc(2 * Acc(dw)) * Acc(2 * Acc(dh)));
   for (int y = 0; y < dh; ++y) {
     const LinearTap& ry = rows[std::size_t(y)];
     const std::uint8_t* s0 = src->ScanLine(ry.j);
@@ -66,7 +94,7 @@ void Bilinear(TBitmap* dst, const TBitmap* src) {
       const std::uint8_t* p = s0 + 3 * std::size_t(cx.j);
       const std::uint8_t* q = s1 + 3 * std::size_t(cx.j);
       for (int c = 0; c < 3; ++c)
-        d[c] = std::uint8_t((p[c] * w00 + p[c + 3] * w10 + q[c] * w01 + q[c + 3] * w11) / den);
+        d[c] = std::uint8_t(divide(p[c] * w00 + p[c + 3] * w10 + q[c] * w01 + q[c + 3] * w11));
     }
   }
 }
@@ -95,7 +123,7 @@ void Box(TBitmap* dst, const TBitmap* src) {
   const int dw = dst->Width(), dh = dst->Height(), sw = src->Width(), sh = src->Height();
   const std::vector<BoxTap> cols = BoxTaps(sw, dw);
   const std::vector<BoxTap> rows = BoxTaps(sh, dh);
-  const Acc den = Acc(sw) * Acc(sh);
+  const DivideBy<Acc> divide(Acc(sw) * Acc(sh));
   std::vector<Acc> acc(3 * std::size_t(dw));
   for (int y = 0; y < dh; ++y) {
     const BoxTap& ry = rows[std::size_t(y)];
@@ -120,7 +148,7 @@ void Box(TBitmap* dst, const TBitmap* src) {
       }
     }
     std::uint8_t* d = dst->ScanLine(y);
-    for (std::size_t i = 0; i < acc.size(); ++i) d[i] = std::uint8_t(acc[i] / den);
+    for (std::size_t i = 0; i < acc.size(); ++i) d[i] = std::uint8_t(divide(acc[i]));
   }
 }
 

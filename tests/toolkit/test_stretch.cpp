@@ -47,6 +47,69 @@ std::unique_ptr<TBitmap> Noise(int w, int h, unsigned seed = 1) {
   return b;
 }
 
+// The filters written out directly from their definitions (one weight entry
+// per index with its own denominator, one division per channel), to compare
+// with the resampler on many sizes.
+int RefBilinear(const TBitmap& src, int dw, int dh, int x, int y, int c) {
+  struct E { long long j, a0, a1, den; };
+  auto entry = [](long long s, long long d, long long i) {
+    long long cc = (2 * i + 1) * s, j = (cc + d) / (2 * d) - 1;
+    if (j < 0) return E{0, 1, 0, 1};
+    if (j == s - 1) return E{s - 2, 0, 1, 1};
+    long long e = cc - (2 * j + 1) * d;
+    return E{j, 2 * d - e, e, 2 * d};
+  };
+  E ex = entry(src.Width(), dw, x), ey = entry(src.Height(), dh, y);
+  auto P = [&](long long col, long long row) { return (long long)src.ScanLine(int(row))[3 * col + c]; };
+  long long v = P(ex.j, ey.j) * ex.a0 * ey.a0 + P(ex.j + 1, ey.j) * ex.a1 * ey.a0 +
+                P(ex.j, ey.j + 1) * ex.a0 * ey.a1 + P(ex.j + 1, ey.j + 1) * ex.a1 * ey.a1;
+  return int(v / (ex.den * ey.den));
+}
+
+int RefBox(const TBitmap& src, int dw, int dh, int x, int y, int c) {
+  auto weight = [](long long s, long long d, long long i, long long k) {
+    long long first = i * s / d, last = ((i + 1) * s - 1) / d;
+    if (k < first || k > last) return 0LL;
+    if (k == first) return (first + 1) * d - i * s;
+    if (k == last) return (i + 1) * s - last * d;
+    return d;
+  };
+  long long sum = 0;
+  for (int r = 0; r < src.Height(); ++r)
+    for (int k = 0; k < src.Width(); ++k)
+      sum += src.ScanLine(r)[3 * k + c] * weight(src.Width(), dw, x, k) * weight(src.Height(), dh, y, r);
+  return int(sum / ((long long)src.Width() * src.Height()));
+}
+
+TEST(Resampling, AgreesWithTheFiltersDefinitions) {
+  unsigned seed = 5;
+  auto next = [&](int n) { seed = seed * 1664525u + 1013904223u; return int((seed >> 8) % unsigned(n)); };
+  int bilinear = 0, box = 0, none = 0;
+  for (int round = 0; round < 150; ++round) {
+    const int sw = 2 + next(30), sh = 2 + next(30);
+    const int dw = 1 + next(2 * sw), dh = 1 + next(2 * sh);
+    auto src = Noise(sw, sh, unsigned(round) + 1);
+    std::unique_ptr<TBitmap> dst(NewBitmap24(dw, dh));
+    dst->Canvas()->Brush.Color = RGB(1, 2, 3);
+    dst->Canvas()->FillRect(Rect(0, 0, dw, dh));
+    StretchBitmap(dst.get(), src.get());
+    const bool toBox = (sw + 1) / 2 > dw || (sh + 1) / 2 > dh || dw < 2 || dh < 2;
+    const bool drawn = toBox ? (dw < sw && dh < sh) : true;
+    ++(!drawn ? none : toBox ? box : bilinear);
+    for (int y = 0; y < dh; ++y)
+      for (int x = 0; x < dw; ++x)
+        for (int c = 0; c < 3; ++c) {
+          int want = !drawn ? (c == 0 ? 3 : c == 1 ? 2 : 1)
+                            : toBox ? RefBox(*src, dw, dh, x, y, c) : RefBilinear(*src, dw, dh, x, y, c);
+          ASSERT_EQ(dst->ScanLine(y)[3 * x + c], want)
+              << sw << "x" << sh << " -> " << dw << "x" << dh << " at " << x << "," << y << "," << c;
+        }
+  }
+  EXPECT_GT(bilinear, 20);
+  EXPECT_GT(box, 20);
+  EXPECT_GT(none, 5);
+}
+
 struct Worked {
   Row src;
   int dw, dh;
@@ -209,10 +272,14 @@ TEST(Resampling, LargePicturesKeepTheirColours) {
   std::unique_ptr<TBitmap> src(NewBitmap24(4, 4));
   src->Canvas()->Brush.Color = RGB(255, 254, 253);
   src->Canvas()->FillRect(Rect(0, 0, 4, 4));
-  std::unique_ptr<TBitmap> big(NewBitmap24(2100, 2100));  // 255 * 4 * 4.4M pixels > 2^32
-  StretchBitmap(big.get(), src.get());
-  EXPECT_EQ(big->PixelColor(0, 0), RGB(255, 254, 253));
-  EXPECT_EQ(big->PixelColor(777, 2099), RGB(255, 254, 253));
+  // 2048 x 2048 brings the sums right up to 2^32; 2100 x 2100 past it.
+  for (int side : {2048, 2100}) {
+    std::unique_ptr<TBitmap> big(NewBitmap24(side, side));
+    StretchBitmap(big.get(), src.get());
+    EXPECT_EQ(big->PixelColor(0, 0), RGB(255, 254, 253)) << side;
+    EXPECT_EQ(big->PixelColor(777, side - 1), RGB(255, 254, 253)) << side;
+    EXPECT_EQ(big->PixelColor(side - 1, side / 2), RGB(255, 254, 253)) << side;
+  }
 }
 
 // Rows repeated down a tall picture give the same row as a short one, whether
