@@ -16,7 +16,9 @@ void FixBmpSizeImage(std::uint8_t* buffer, std::int64_t size) {
   std::int64_t w = std::int32_t(Get32(buffer + 18));
   std::int64_t h = std::int32_t(Get32(buffer + 22));
   if (w <= 0) return;
-  std::int64_t image = (w * 3 + (w & 3)) * std::llabs(h);
+  const std::int64_t row = w * 3 + (w & 3);
+  if (std::llabs(h) > size / row) return;  // rows that cannot fit (tested before multiplying)
+  std::int64_t image = row * std::llabs(h);
   if (image > std::numeric_limits<std::int32_t>::max() || image > size) return;
   std::uint32_t v = std::uint32_t(image);
   for (int i = 0; i < 4; ++i) buffer[34 + i] = std::uint8_t(v >> (8 * i));
