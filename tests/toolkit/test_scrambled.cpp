@@ -403,6 +403,17 @@ TEST_F(ScrambledFiles, OversizedPicturesAndTrailingBytes) {
   EXPECT_THROW(CDataEncryption::LoadBitmap(&b, "o.+jp", 1), EJPEG);
 }
 
+TEST_F(ScrambledFiles, BmpHeaderWithHugeSidesIsRefused) {
+  Bytes bmp = Bmp();
+  for (int i = 0; i < 4; ++i) {
+    bmp[18 + std::size_t(i)] = i == 3 ? 0x7F : 0xFF;  // width 2^31 - 1
+    bmp[22 + std::size_t(i)] = i == 3 ? 0x80 : 0x00;  // height -2^31
+  }
+  Write("h.+bmp", Scrambled(bmp, "h"));
+  TBitmap b;
+  EXPECT_THROW(CDataEncryption::LoadBitmap(&b, "h.+bmp", 0), EInvalidGraphic);
+}
+
 TEST_F(ScrambledFiles, CorruptedBytesFailCleanly) {
   const Bytes jpeg = Jpeg(), bmp = Bmp();
   for (std::size_t step : {std::size_t(3), std::size_t(7), std::size_t(31), std::size_t(97)}) {
