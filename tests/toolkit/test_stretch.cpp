@@ -132,23 +132,6 @@ TEST(Resampling, WorkedValues) {
   }
 }
 
-TEST(Resampling, BilinearAcrossRowsAndChannels) {
-  // Columns and rows use the same weights, each channel on its own.
-  std::unique_ptr<TBitmap> src(NewBitmap24(2, 2));
-  const std::uint8_t px[2][6] = {{0, 10, 20, 255, 250, 245}, {100, 110, 120, 60, 70, 80}};
-  for (int y = 0; y < 2; ++y)
-    for (int i = 0; i < 6; ++i) src->ScanLine(y)[i] = px[y][i];
-  std::unique_ptr<TBitmap> dst(NewBitmap24(4, 4));
-  StretchBitmap(dst.get(), src.get());
-  // Pixel (1, 1): weights 3/4, 1/4 in both directions: (9a + 3b + 3c + d) / 16.
-  for (int c = 0; c < 3; ++c) {
-    int a = px[0][c], b = px[0][3 + c], cc = px[1][c], d = px[1][3 + c];
-    EXPECT_EQ(dst->ScanLine(1)[3 + c], (9 * a + 3 * b + 3 * cc + d) / 16) << c;
-    EXPECT_EQ(dst->ScanLine(0)[c], a);
-    EXPECT_EQ(dst->ScanLine(3)[9 + c], d);
-  }
-}
-
 TEST(Resampling, SameSizeIsAnExactCopy) {
   auto src = Noise(7, 5);
   std::unique_ptr<TBitmap> dst(NewBitmap24(7, 5));
@@ -177,22 +160,6 @@ TEST(Resampling, SmallSourcesAverageIntoOnePixel) {
   std::unique_ptr<TBitmap> one3(NewBitmap24(1, 1));
   StretchBitmap(one3.get(), three.get());
   EXPECT_EQ(one3->ScanLine(0)[0], sum / 9);
-}
-
-TEST(Resampling, BoxFilterCoversFractionalPixels) {
-  // 5 -> 2 across, 4 -> 1 down: column weights (2, 2, 1 | 1, 2, 2) over 5,
-  // rows 1 each over 4.
-  auto src = Noise(5, 4, 7);
-  std::unique_ptr<TBitmap> dst(NewBitmap24(2, 1));
-  StretchBitmap(dst.get(), src.get());
-  const int cw[2][5] = {{2, 2, 1, 0, 0}, {0, 0, 1, 2, 2}};
-  for (int x = 0; x < 2; ++x)
-    for (int c = 0; c < 3; ++c) {
-      int s = 0;
-      for (int y = 0; y < 4; ++y)
-        for (int k = 0; k < 5; ++k) s += src->ScanLine(y)[3 * k + c] * cw[x][k];
-      EXPECT_EQ(dst->ScanLine(0)[3 * x + c], s / 20) << x << c;
-    }
 }
 
 TEST(Resampling, HalfStaysBilinearJustBelowGoesToBox) {
