@@ -17,8 +17,8 @@ void FixBmpSizeImage(std::uint8_t* buffer, std::int64_t size) {
   std::int64_t h = std::int32_t(Get32(buffer + 22));
   if (w <= 0) return;
   const std::int64_t row = w * 3 + (w & 3);
-  if (row > size) return;  // keeps the product below in range as well
-  const std::int64_t image = row * std::llabs(h);
+  if (std::llabs(h) > size / row) return;  // rows that cannot fit (tested before multiplying)
+  std::int64_t image = row * std::llabs(h);
   if (image > std::numeric_limits<std::int32_t>::max() || image > size) return;
   std::uint32_t v = std::uint32_t(image);
   for (int i = 0; i < 4; ++i) buffer[34 + i] = std::uint8_t(v >> (8 * i));

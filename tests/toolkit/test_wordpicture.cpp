@@ -1,0 +1,234 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Jpeg.h"
+#include "platform/SysUtils.h"
+#include "toolkit/Cbitmapy.h"
+#include "toolkit/Cdataencryption.h"
+#include "toolkit/Ctransbitmap.h"
+#include "toolkit/Stretchbitmap.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using Pic = std::unique_ptr<TBitmap>;
+
+Bytes Pixels(TBitmap& b) {
+  Bytes out;
+  for (int y = 0; y < b.Height(); ++y) out.insert(out.end(), b.ScanLine(y), b.ScanLine(y) + 3 * b.Width());
+  return out;
+}
+
+bool AllWhite(TBitmap& b, const TRect& r) {
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x)
+      if (b.PixelColor(x, y) != clWhite) return false;
+  return true;
+}
+
+// Word pictures live in "Data\exio44j\" under a temporary current folder.
+class WordPictures : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    old_ = GetCurrentDir();
+    char tmpl[] = "/tmp/tw-words-XXXXXX";
+    ASSERT_NE(mkdtemp(tmpl), nullptr);
+    dir_ = tmpl;
+    ASSERT_TRUE(SetCurrentDir(dir_));
+    ASSERT_TRUE(ForceDirectories("Data\\exio44j"));
+  }
+  void TearDown() override {
+    SetCurrentDir(old_);
+    std::filesystem::remove_all(dir_);
+  }
+
+  static void WriteFile(const std::string& name, Bytes bytes, bool scramble = true) {
+    if (scramble) ScrambleWithKey(ScrambleKeyOfFile(name), bytes.data(), std::int64_t(bytes.size()));
+    TFileStream f(name, fmCreate);
+    f.WriteBuffer(bytes.data(), std::int64_t(bytes.size()));
+  }
+
+  // Stores a W x H picture for key and returns it as the program decodes it.
+  static Pic MakeWord(const std::string& key, int W, int H) {
+    Pic b(NewBitmap24(W, H));
+    for (int y = 0; y < H; ++y) {
+      std::uint8_t* p = b->ScanLine(y);
+      for (int x = 0; x < W; ++x, p += 3) {
+        p[0] = std::uint8_t(x * 255 / W);
+        p[1] = std::uint8_t(y * 255 / H);
+        p[2] = std::uint8_t(((x / 10 + y / 10) % 2) * 200);
+      }
+    }
+    Bytes jpeg = EncodeJpeg(*b, 90, false);
+    WriteFile(WordPicturePath(key), jpeg);
+    TJPEGImage j;
+    j.LoadFromMemory(jpeg.data(), jpeg.size());
+    Pic decoded(new TBitmap);
+    decoded->Assign(&j);
+    return decoded;
+  }
+
+  std::string old_, dir_;
+};
+
+TEST(WordPicturePath, NamesTheScrambledFile) {
+  EXPECT_EQ(WordPicturePath("z^aba"), "Data\\exio44j\\z^aba.+jp");
+  EXPECT_EQ(WordPicturePath(""), "Data\\exio44j\\.+jp");
+}
+
+TEST(WordPictureBitmaps, CreateAndLoadJpeg) {
+  Pic b(CreateBitmap24(5, 3));
+  EXPECT_EQ(b->PixelFormat(), pf24bit);
+  EXPECT_EQ(b->HandleType(), bmDIB);
+  EXPECT_EQ(b->Width(), 5);
+  EXPECT_EQ(b->PixelColor(4, 2), clWhite);
+  EXPECT_THROW(delete LoadJpegBitmap("/nonexistent/x.jpg"), EFOpenError);
+}
+
+TEST_F(WordPictures, MissingFileGivesARedCross) {
+  Pic r(LoadWordPicture("brak", 4, 3, true, true));
+  ASSERT_EQ(r->Width(), 4);
+  ASSERT_EQ(r->Height(), 3);
+  EXPECT_EQ(r->PixelFormat(), pf24bit);
+  // One line from the top-left down, one from the bottom-left up.
+  const char* expected[3] = {"R.RR", ".R..", "R.RR"};
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 4; ++x)
+      EXPECT_EQ(r->PixelColor(x, y), expected[y][x] == 'R' ? clRed : clWhite) << x << "," << y;
+}
+
+TEST_F(WordPictures, SameSizeIsReturnedAsLoaded) {
+  Pic decoded = MakeWord("kot", 40, 30);
+  for (int flags = 0; flags < 4; ++flags) {
+    Pic r(LoadWordPicture("kot", 40, 30, flags & 1, flags & 2));
+    EXPECT_EQ(r->PixelFormat(), pf24bit);
+    EXPECT_EQ(r->HandleType(), bmDIB);
+    EXPECT_EQ(Pixels(*r), Pixels(*decoded)) << flags;
+  }
+}
+
+struct Geometry {
+  int W, H, w, h;
+  bool fit;
+  TRect rect;  // crop: the rectangle cut from the picture; fit: where the fitted picture lands
+};
+
+TEST_F(WordPictures, CropAndFitGeometry) {
+  const Geometry table[] = {
+      {400, 300, 200, 200, false, Bounds(50, 0, 300, 300)},
+      {300, 400, 200, 200, false, Bounds(0, 50, 300, 300)},
+      {400, 300, 200, 200, true, Bounds(0, 25, 200, 150)},
+      {300, 400, 400, 400, true, Bounds(50, 0, 300, 400)},
+      {400, 300, 201, 100, true, Bounds(34, 0, 133, 100)},
+      // t = 200 * 400 / 300 = 266 equals h: the picture's full height is kept.
+      {300, 200, 400, 266, true, Bounds(0, 0, 400, 266)},
+      {300, 200, 400, 266, false, Bounds(0, 0, 300, 200)},
+  };
+  for (const Geometry& g : table) {
+    SCOPED_TRACE(testing::Message() << g.W << "x" << g.H << " -> " << g.w << "x" << g.h << (g.fit ? " fit" : " crop"));
+    Pic pic = MakeWord("dom", g.W, g.H);
+    Pic expected(NewBitmap24(g.w, g.h));
+    if (g.fit) {
+      Pic f(NewBitmap24(g.rect.Width(), g.rect.Height()));
+      StretchBitmap(f.get(), pic.get());
+      expected->Canvas()->Draw(g.rect.left, g.rect.top, f.get());
+    } else {
+      Pic c(NewBitmap24(g.rect.Width(), g.rect.Height()));
+      c->Canvas()->CopyRect(Rect(0, 0, g.rect.Width(), g.rect.Height()), pic->Canvas(), g.rect);
+      StretchBitmap(expected.get(), c.get());
+    }
+    Pic r(LoadWordPicture("dom", g.w, g.h, true, g.fit));
+    ASSERT_EQ(r->Width(), g.w);
+    ASSERT_EQ(r->Height(), g.h);
+    EXPECT_EQ(r->PixelFormat(), pf24bit);
+    EXPECT_EQ(Pixels(*r), Pixels(*expected));
+    if (g.fit) {
+      // The bars keep their white.
+      EXPECT_TRUE(AllWhite(*r, Rect(0, 0, g.w, g.rect.top)));
+      EXPECT_TRUE(AllWhite(*r, Rect(0, g.rect.bottom, g.w, g.h)));
+      EXPECT_TRUE(AllWhite(*r, Rect(0, 0, g.rect.left, g.h)));
+      EXPECT_TRUE(AllWhite(*r, Rect(g.rect.right, 0, g.w, g.h)));
+      EXPECT_FALSE(AllWhite(*r, g.rect));
+    }
+  }
+}
+
+TEST_F(WordPictures, StretchWithoutAspectDistorts) {
+  Pic pic = MakeWord("las", 400, 300);
+  Pic expected(NewBitmap24(200, 200));
+  StretchBitmap(expected.get(), pic.get());
+  Pic r(LoadWordPicture("las", 200, 200, false, true));
+  EXPECT_EQ(Pixels(*r), Pixels(*expected));
+}
+
+TEST_F(WordPictures, CropReachingPastThePictureStaysInside) {
+  // 400 x 100 at 403 x 100: a 403-wide cut taken at x = -1.
+  Pic pic = MakeWord("pas", 400, 100);
+  Pic r(LoadWordPicture("pas", 403, 100, true, false));
+  ASSERT_EQ(r->Width(), 403);
+  EXPECT_TRUE(AllWhite(*r, Rect(0, 0, 1, 100)));
+  EXPECT_TRUE(AllWhite(*r, Rect(401, 0, 403, 100)));
+  for (int y = 0; y < 100; y += 33) {
+    EXPECT_EQ(r->PixelColor(1, y), pic->PixelColor(0, y));
+    EXPECT_EQ(r->PixelColor(400, y), pic->PixelColor(399, y));
+  }
+}
+
+TEST_F(WordPictures, UnreadableFilesGiveBlankWhite) {
+  Pic pic = MakeWord("kot", 64, 48);
+  Bytes jpeg = EncodeJpeg(*pic, 90, false);
+
+  WriteFile(WordPicturePath("pusty"), Bytes{});  // empty: no cross, plain white
+  WriteFile(WordPicturePath("obcy"), jpeg, false);  // not scrambled
+  Bytes other = jpeg;
+  ScrambleWithKey("kot", other.data(), std::int64_t(other.size()));
+  WriteFile(WordPicturePath("zly"), other, false);  // scrambled with another name's key
+  WriteFile(WordPicturePath("krotki"), Bytes(jpeg.begin(), jpeg.begin() + 60));
+  for (const char* key : {"pusty", "obcy", "zly", "krotki"})
+    for (int flags = 0; flags < 4; ++flags) {
+      Pic r(LoadWordPicture(key, 30, 20, flags & 1, flags & 2));
+      ASSERT_EQ(r->Width(), 30) << key;
+      ASSERT_EQ(r->Height(), 20);
+      EXPECT_EQ(r->PixelFormat(), pf24bit);
+      EXPECT_TRUE(AllWhite(*r, Rect(0, 0, 30, 20))) << key << " " << flags;
+    }
+}
+
+TEST_F(WordPictures, DamagedFilesNeverEscape) {
+  Pic pic = MakeWord("kot", 64, 48);
+  const Bytes jpeg = EncodeJpeg(*pic, 90, false);
+  for (std::size_t cut = 100; cut < jpeg.size(); cut += jpeg.size() / 7) {
+    Bytes b(jpeg.begin(), jpeg.begin() + std::ptrdiff_t(cut));
+    for (std::size_t i = cut / 2; i < b.size(); i += 5) b[i] ^= 0xA5;
+    WriteFile(WordPicturePath("zepsuty"), b);
+    Pic r(LoadWordPicture("zepsuty", 25, 25, true, cut % 2 == 0));
+    EXPECT_EQ(r->Width(), 25);
+    EXPECT_EQ(r->Height(), 25);
+  }
+}
+
+TEST_F(WordPictures, DegeneratePictureProportions) {
+  // A picture one pixel wide: the fitted width or the crop comes out too small
+  // to resample; the result is white, not a fault.
+  MakeWord("kij", 1, 300);
+  for (bool fit : {false, true}) {
+    Pic r(LoadWordPicture("kij", 200, 200, true, fit));
+    EXPECT_EQ(r->Width(), 200);
+    EXPECT_EQ(r->Height(), 200);
+  }
+  // Nonsense sizes from a caller do not divide by zero.
+  MakeWord("kot", 40, 30);
+  for (int flags = 0; flags < 4; ++flags) {
+    Pic a(LoadWordPicture("kot", 0, 10, flags & 1, flags & 2));
+    Pic b(LoadWordPicture("kot", 10, 0, flags & 1, flags & 2));
+    EXPECT_EQ(a->Width(), 0);
+    EXPECT_EQ(b->Height(), 0);
+  }
+}
+
+}  // namespace
