@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include "platform/IniFiles.h"
+#include "shell/_custgry.h"
+#include "shell/_specfunc.h"
+#include "tests/support/TempDir.h"
+#include "toolkit/_cblad.h"
+
+namespace {
+
+class Settings : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetSettings(); }
+  void TearDown() override { ResetSettings(); }
+};
+
+TEST_F(Settings, MissingFileIsWrittenWithPlayableDefaults) {
+  testsupport::TempDir dir;
+  std::string ini = dir.File("data.ini");
+  LoadSettings(ini);
+  EXPECT_EQ(ProgramOptions.launches, 1);
+  EXPECT_EQ(CurrentTab, 1);
+  for (int id = 1; id <= 5; ++id) {
+    CUstGry* s = SettingsOfGame(id);
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(s->Level, 1);
+    EXPECT_EQ(s->PhonemeMask, 0x3);
+    EXPECT_EQ(s->PositionMask, 0x70000000);
+  }
+  TIniFile f(ini);
+  EXPECT_EQ(f.ReadInteger("DaneProgramu", "LU", 0), 1);
+  EXPECT_EQ(f.ReadInteger("Liany", "Gloski", 0), 3);
+  EXPECT_EQ(f.ReadInteger("CoNiePasuje3", "Pozycja", 0), 0x70000000);
+}
+
+TEST_F(Settings, ValuesRoundTripAndTheLaunchCounterRises) {
+  testsupport::TempDir dir;
+  std::string ini = dir.Write("data.ini", std::string("[DaneProgramu]\nLU=41\nZakladka=4\nMuzyka=0\nPosition=77\n"
+                                                      "[Kwiatki]\nGloski=4096\nPoziom=9\nPozycja=536870912\n"
+                                                      "[Liany]\nPoziom=-2\n[Inne]\nKlucz=zostaje\n"));
+  LoadSettings(ini);
+  EXPECT_EQ(ProgramOptions.launches, 42);
+  EXPECT_EQ(CurrentTab, 4);
+  EXPECT_EQ(CurrentSettings(), &SettingsCoNiePasuje3);
+  EXPECT_FALSE(ProgramOptions.music);
+  EXPECT_EQ(SettingsKwiatki.PhonemeMask, 0x1000);
+  EXPECT_EQ(SettingsKwiatki.PositionMask, 0x20000000);
+  EXPECT_EQ(SettingsKwiatki.Level, 3);  // brought back into range
+  EXPECT_EQ(SettingsLiany.Level, 1);
+  TIniFile f(ini);
+  EXPECT_EQ(f.ReadInteger("DaneProgramu", "LU", 0), 42);  // written back at once
+  EXPECT_EQ(f.ReadInteger("DaneProgramu", "Position", 0), 77);
+  EXPECT_EQ(f.ReadString("Inne", "Klucz", ""), "zostaje");
+
+  CurrentTab = 6;
+  EXPECT_EQ(CurrentSettings(), nullptr);
+  SettingsPodpisz4.PhonemeMask = 0x2000000;
+  ASSERT_TRUE(SaveSettings(ini));
+  ResetSettings();
+  LoadSettings(ini);
+  EXPECT_EQ(CurrentTab, 6);
+  EXPECT_EQ(SettingsPodpisz4.PhonemeMask, 0x2000000);
+}
+
+TEST_F(Settings, UnreadableFileEndsTheStartUp) {
+  testsupport::TempDir dir;
+  std::string ini = dir.File("data.ini");
+  ASSERT_EQ(::mkdir(ini.c_str(), 0755), 0);  // a folder where the file should be
+  try {
+    LoadSettings(ini);
+    FAIL();
+  } catch (const CBlad& e) {
+    EXPECT_EQ(e.Code, 4);
+  }
+}
+
+TEST(ListSelections, PositionsOuterPhonemesInner) {
+  CUstGry all(9, "x");
+  all.PhonemeMask = 0x3FFFFFF;
+  all.PositionMask = 0x70000000;
+  std::int32_t out[78];
+  ASSERT_EQ(CUstGry::ListSelections(&all, out), 78);
+  EXPECT_EQ(out[0], 0x10000001);
+  EXPECT_EQ(out[25], 0x12000000);
+  EXPECT_EQ(out[26], 0x20000001);
+  EXPECT_EQ(out[77], 0x42000000);
+  all.PhonemeMask = 0;
+  EXPECT_EQ(CUstGry::ListSelections(&all, out), 0);
+  all.PhonemeMask = 0x5;
+  all.PositionMask = 0;
+  EXPECT_EQ(CUstGry::ListSelections(&all, out), 0);
+  all.PhonemeMask = -1;
+  all.PositionMask = -1;
+  all.ClearOutsideBits();
+  EXPECT_EQ(all.PhonemeMask, 0x3FFFFFF);
+  EXPECT_EQ(all.PositionMask, 0x70000000);
+}
+
+TEST(Phonemes, PartnersLieOneOrTwoBitsApart) {
+  const std::pair<std::int32_t, std::int32_t> pairs[] = {
+      {0x1, 0x2},         {0x4, 0x8},         {0x10, 0x20},       {0x40, 0x80},         {0x100, 0x200},
+      {0x400, 0x800},     {0x1000, 0x4000},   {0x2000, 0x8000},   {0x10000, 0x40000},   {0x20000, 0x80000},
+      {0x100000, 0x400000}, {0x200000, 0x800000}, {0x1000000, 0x2000000}};
+  for (auto [a, b] : pairs) {
+    EXPECT_EQ(OppositeMask(a), b) << std::hex << a;
+    EXPECT_EQ(OppositeMask(b), a) << std::hex << b;
+  }
+  EXPECT_EQ(OppositeMask(0x1333555), 0x2CCCAAA);
+  EXPECT_EQ(OppositeMask(0x70000001), 0x2);
+  std::int32_t bits[26];
+  ASSERT_EQ(SplitPhonemeBits(0x70001005, bits), 3);
+  EXPECT_EQ(bits[0], 0x1);
+  EXPECT_EQ(bits[2], 0x1000);
+}
+
+TEST(Phonemes, NamesWithTheirSecondForms) {
+  std::string s;
+  PhonemeNames(s, 0x3, ", ", "/");
+  EXPECT_EQ(s, "SZ, \257/RZ");
+  PhonemeNames(s, 0x101, ",", "/");
+  EXPECT_EQ(s, "SZ,\214/SI");
+  PhonemeNames(s, 0, ", ", "/");
+  EXPECT_EQ(s, "");
+  EXPECT_EQ(PhonemeNameWithSeparator(0x800, "\n"), "D\217\nDZI");
+  EXPECT_EQ(PhonemeNameWithSeparator(0x2000000, "\n"), "D");
+  EXPECT_EQ(PhonemeSoundName(0x2), "zz");
+  EXPECT_EQ(PhonemeSoundName(0x800), "dzzz");
+}
+
+TEST(Phonemes, OppositeTexts) {
+  auto opp = [](std::string a, std::string b) {
+    OppositePhonemeText(a, b);
+    return a;
+  };
+  EXPECT_EQ(opp("SZ", ""), "RZ");
+  EXPECT_EQ(opp("RZ", ""), "SZ");
+  EXPECT_EQ(opp("\257", ""), "SZ");
+  EXPECT_EQ(opp("si", ""), "ZI");
+  EXPECT_EQ(opp("CI", ""), "DZI");
+  EXPECT_EQ(opp("\346", ""), "D\217");  // ć, upper-cased first
+  EXPECT_EQ(opp("\234", ""), "\217");   // ś → Ź
+  EXPECT_EQ(opp("CZ", ""), "D\257");
+  EXPECT_EQ(opp("T", ""), "D");
+  EXPECT_EQ(opp("H", ""), "H");
+  EXPECT_EQ(opp("k", "i"), "G");
+  EXPECT_EQ(opp("S", "I"), "Z");
+  EXPECT_EQ(opp("SZ", "I"), "SZ");
+  EXPECT_EQ(opp("KI", "I"), "KI");
+  EXPECT_EQ(opp("k", "X"), "K");
+}
+
+}  // namespace
