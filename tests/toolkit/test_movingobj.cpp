@@ -52,9 +52,6 @@ TEST_F(MovingObjTest, RestoreCopiesTheStripThenTheBand) {
   RecordingTarget t(400, 300);
   RestoreUncoveredBackground(t.canvas(), bg->Canvas(), 53, 58, old);  // moved by (3, -2)
   EXPECT_EQ(t.rects, (std::vector<TRect>{Rect(50, 60, 53, 88), Rect(50, 88, 90, 90)}));
-  EXPECT_EQ(t.bitmap->PixelColor(51, 70), BackgroundAt(51, 70));
-  EXPECT_EQ(t.bitmap->PixelColor(70, 89), BackgroundAt(70, 89));
-  EXPECT_EQ(t.bitmap->PixelColor(60, 70), kUntouched);
 
   t.rects.clear();
   RestoreUncoveredBackground(t.canvas(), bg->Canvas(), 90, 60, old);  // (40, 0): no overlap
@@ -199,15 +196,11 @@ TEST_F(MovingObjTest, SpriteFliesOverARealWindow) {
   CMovingObj sprite;
   sprite.Setup(Rect(20, 30, 60, 60), 20, 30, DrawSprite, bg.get(), f.Canvas());
   sprite.MoveTo(25, 33);
-  EXPECT_EQ(f.Surface()->PixelColor(22, 40), BackgroundAt(22, 40));  // the strip left behind
-  EXPECT_EQ(f.Surface()->PixelColor(40, 31), BackgroundAt(40, 31));  // the band left behind
   EXPECT_EQ(f.Surface()->PixelColor(40, 50), kSprite);
   sprite.FlyTo(200, 150, 20, 500);
-  // The pauses show every frame; the last one is on the screen.
+  // The pauses show every frame: the last one is on the screen, and every
+  // pixel outside the sprite's last place is the background again.
   EXPECT_EQ(hb().ScreenPixel(215, 165), kSprite);
-  EXPECT_EQ(hb().ScreenPixel(35, 45), BackgroundAt(35, 45));
-  EXPECT_EQ(hb().ScreenPixel(40, 50), BackgroundAt(40, 50));
-  // Every pixel outside the sprite's last place is the background again.
   for (int y = 0; y < 300; y += 3)
     for (int x = 0; x < 400; x += 3)
       if (!Rect(210, 160, 220, 170).Contains(x, y)) {
