@@ -170,6 +170,11 @@ class TApplication : public TComponent {
   TPoint CursorPos() const { return cursorPos_; }
   int ShowCursor(bool show);
   void UpdateCursor();
+  // SetCursor showed this cursor; the next pointer move compares with it.
+  void NoteShownCursor(HCURSOR cursor) {
+    shownCursor_ = cursor;
+    cursorKnown_ = true;
+  }
 
   // ---- bookkeeping used by forms, controls and timers ----
   void FormShown(TForm* form);

@@ -26,6 +26,7 @@ BOOL ReleaseCapture() {
 
 HCURSOR SetCursor(HCURSOR cursor) {
   CurrentBackend().SetCursor(cursor);
+  Application->NoteShownCursor(cursor);
   return nullptr;
 }
 

@@ -1,7 +1,10 @@
 #include "toolkit/Universalfn.h"
 
+#include <cstdlib>
+
 #include "platform/Random.h"
 #include "platform/SysUtils.h"
+#include "platform/WinApi.h"
 
 namespace {
 // The nine Polish letter pairs of code page 1250: lower, upper.
@@ -124,4 +127,89 @@ bool DistributeCount(const std::vector<std::int32_t>& available, std::int32_t to
     ++sum;
   }
   return true;
+}
+
+void FlushMouseMessages(HWND hwnd, unsigned flags, UINT buttonUp) {
+  struct Kept {
+    TMsg msg;
+    int number = 0;  // order of removal, from 1; 0 when there is none
+  };
+  Kept firstMove, lastMove, up, moveBeforeUp;
+  TMsg m;
+  int number = 0;
+  while (PeekMessage(&m, hwnd, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
+    ++number;
+    if (m.message == WM_MOUSEMOVE) {
+      if (!firstMove.number) firstMove = {m, number};
+      lastMove = {m, number};
+    } else if (buttonUp && m.message == buttonUp && !up.number) {
+      up = {m, number};
+      moveBeforeUp = lastMove;
+    }
+  }
+  auto repost = [](const TMsg& k) { PostMessage(k.hwnd, k.message, k.wParam, k.lParam); };
+  int firstKept = 0;
+  if ((flags & fmmKeepFirstMove) && firstMove.number) {
+    repost(firstMove.msg);
+    firstKept = firstMove.number;
+  }
+  if (up.number) {
+    if (moveBeforeUp.number > firstKept) repost(moveBeforeUp.msg);
+    repost(up.msg);
+  }
+  if ((flags & fmmKeepLastMove) && lastMove.number > firstKept && lastMove.number > up.number) repost(lastMove.msg);
+  if ((flags & fmmReleaseCapture) && GetCapture() == hwnd) ReleaseCapture();
+}
+
+void FlushControlMouseMessages(TWinControl* control, unsigned flags, int button) {
+  if (!control) return;
+  UINT up = 0;
+  switch (button) {
+    case mbLeft: up = WM_LBUTTONUP; break;
+    case mbRight: up = WM_RBUTTONUP; break;
+    case mbMiddle: up = WM_MBUTTONUP; break;
+    default: break;
+  }
+  FlushMouseMessages(control->Handle(), flags, up);
+}
+
+void SetControlCursor(TControl* control, TCursor cursor) {
+  control->Cursor = cursor;
+  SetCursor(Screen->Cursors(cursor));
+}
+
+void RestoreUncoveredBackground(TCanvas* target, TCanvas* background, int newLeft, int newTop, TRect old) {
+  if (!target || !background) return;
+  const int dx = newLeft - old.left, dy = newTop - old.top;
+  const int w = old.right - old.left, h = old.bottom - old.top;
+  if (std::abs(dx) >= w || std::abs(dy) >= h) {
+    target->CopyRect(old, background, old);
+    return;
+  }
+  // The band: full width, the rows the new place left; the strip: the columns
+  // it left, over the other rows. Together the L-shaped uncovered part.
+  const TRect band = dy >= 0 ? Rect(old.left, old.top, old.right, old.top + dy)
+                             : Rect(old.left, old.bottom + dy, old.right, old.bottom);
+  const int stripTop = dy >= 0 ? old.top + dy : old.top;
+  const int stripBottom = dy >= 0 ? old.bottom : old.bottom + dy;
+  const TRect strip = dx >= 0 ? Rect(old.left, stripTop, old.left + dx, stripBottom)
+                              : Rect(old.right + dx, stripTop, old.right, stripBottom);
+  if (dx != 0) target->CopyRect(strip, background, strip);
+  if (dy != 0) target->CopyRect(band, background, band);
+}
+
+void CopyRectExcept(TCanvas* target, int destX, int destY, TRect excluded, const TRect& source, TCanvas* canvas) {
+  if (!target || !canvas) return;
+  const int ox = destX - source.left, oy = destY - source.top;
+  auto copy = [&](const TRect& r) { target->CopyRect(Rect(r.left + ox, r.top + oy, r.right + ox, r.bottom + oy), canvas, r); };
+  int top = excluded.top;
+  if (source.top < excluded.top) copy(Rect(source.left, source.top, source.right, excluded.top));
+  else top = source.top;
+  int bottom = excluded.bottom;
+  if (source.bottom > excluded.bottom) copy(Rect(source.left, excluded.bottom, source.right, source.bottom));
+  else bottom = source.bottom;
+  if (bottom > top) {
+    if (excluded.left > source.left) copy(Rect(source.left, top, excluded.left, bottom));
+    if (source.right > excluded.right) copy(Rect(excluded.right, top, source.right, bottom));
+  }
 }
