@@ -89,4 +89,21 @@ void CDisplay::LoadBackground(TBitmap* target, const std::string& fileName) cons
   target->Canvas()->Draw(GameArea.left, GameArea.top, &jpeg);
 }
 
+void CDisplay::PaintBorders(HWND window) const {
+  if (ScreenWidth <= GameArea.width && ScreenHeight <= GameArea.height) return;
+  TCanvas* c = window ? window->WindowCanvas() : nullptr;
+  if (!c) return;
+  // Everything outside the game rectangle, as four bands.
+  TBrush saved = c->Brush;
+  c->ResetClip();
+  c->Brush.Color = clBlack;
+  c->Brush.Style = bsSolid;
+  const int l = GameArea.left, t = GameArea.top, r = l + GameArea.width, b = t + GameArea.height;
+  c->FillRect(Rect(0, 0, ScreenWidth, t));
+  c->FillRect(Rect(0, b, ScreenWidth, ScreenHeight));
+  c->FillRect(Rect(0, t, l, b));
+  c->FillRect(Rect(r, t, ScreenWidth, b));
+  c->Brush = saved;
+}
+
 bool ScreenTooSmall() { return Screen->Width() < 800 || Screen->Height() < 600; }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/Graphics.h"
+#include "platform/Messages.h"
 
 // The design size a picture or a design coordinate belongs to:
 // 2 = 800x600, 4 = 1024x768, 16 = 1280x960.
@@ -29,6 +30,9 @@ class CDisplay {
   // file into it at the game area's origin. A missing file raises Exception
   // "Brak bitmapy tła!" (the target is black by then).
   void LoadBackground(TBitmap* target, const std::string& fileName) const;
+  // Paints the window's area outside the game area black, when the screen
+  // is larger than the game area.
+  void PaintBorders(HWND window) const;
 
   int ScreenWidth = 0;
   int ScreenHeight = 0;

@@ -1,5 +1,7 @@
 #include "toolkit/_cblad.h"
 
+#include "platform/WinApi.h"
+
 // Code page 1250 texts.
 const char* const kBladCaption = "Trelamondo Cz.V - B\263\271d";
 
@@ -18,3 +20,7 @@ std::string CBlad::Text(std::int16_t code) {
 }
 
 CBlad::CBlad(std::int16_t code) : Exception("Blad"), Code(code) { Message = Text(code); }
+
+void CBlad::Show(TWinControl* owner) const {
+  MessageBox(owner ? owner->Handle() : Application->Handle(), Text(Code), kBladCaption, MB_OK | MB_ICONINFORMATION);
+}

@@ -5,6 +5,8 @@
 
 #include "platform/SysUtils.h"
 
+class TWinControl;
+
 class CBlad : public Exception {
  public:
   explicit CBlad(std::int16_t code);
@@ -12,6 +14,9 @@ class CBlad : public Exception {
 
   // The message of a code (codes without a text of their own get code 1's).
   static std::string Text(std::int16_t code);
+  // Shows the message in a box with one OK button on the owner window, or
+  // on the application's window when there is none; returns when it is closed.
+  void Show(TWinControl* owner) const;
 
   std::int16_t Code;
 };

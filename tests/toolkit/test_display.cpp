@@ -137,3 +137,50 @@ TEST(Display, LoadBackgroundRejectsAFileThatIsNoJpeg) {
 }
 
 }  // namespace
+
+#include "platform/Forms.h"
+#include "platform/WinApi.h"
+#include "tests/support/Headless.h"
+#include "toolkit/_cblad.h"
+
+namespace {
+
+class DisplayOnScreen : public testsupport::HeadlessTest {};
+
+TEST_F(DisplayOnScreen, BordersAroundTheGameAreaTurnBlack) {
+  hb().SetScreenSize(1920, 1080);
+  CDisplay d;
+  d.SelectMode();
+  TForm f(nullptr);
+  f.SetBounds(0, 0, 1920, 1080);
+  f.Canvas()->Brush.Color = clWhite;
+  f.Canvas()->FillRect(f.ClientRect());
+  f.Show();
+  d.PaintBorders(f.Handle());
+  Sleep(1);  // reaches the screen without a paint
+  EXPECT_EQ(hb().ScreenPixel(319, 500), clBlack);
+  EXPECT_EQ(hb().ScreenPixel(320, 500), clWhite);
+  EXPECT_EQ(hb().ScreenPixel(1599, 1051), clWhite);
+  EXPECT_EQ(hb().ScreenPixel(1600, 500), clBlack);
+  EXPECT_EQ(hb().ScreenPixel(700, 27), clBlack);
+  EXPECT_EQ(hb().ScreenPixel(700, 1052), clBlack);
+
+  // A screen the size of the game area gets nothing.
+  hb().SetScreenSize(1280, 960);
+  d.SelectMode();
+  f.Canvas()->FillRect(f.ClientRect());
+  d.PaintBorders(f.Handle());
+  EXPECT_EQ(f.Surface()->PixelColor(5, 5), clWhite);
+}
+
+TEST_F(DisplayOnScreen, FatalErrorShowsItsTextInAMessageBox) {
+  CBlad(2).Show(nullptr);
+  ASSERT_EQ(hb().MessageBoxes().size(), 1u);
+  EXPECT_EQ(hb().MessageBoxes()[0].caption, "Trelamondo Cz.V - Błąd");
+  EXPECT_EQ(hb().MessageBoxes()[0].text, "Proszę zmienić rozdzielczość ekranu na 800 x 600 lub wyższą.");
+  TForm owner(nullptr);
+  CBlad(1).Show(&owner);
+  EXPECT_EQ(hb().MessageBoxes()[1].text, "          Brak zasobów !\n\nProszę przeinstalować program.");
+}
+
+}  // namespace
