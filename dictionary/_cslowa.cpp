@@ -130,17 +130,6 @@ void CSlowa::Build(std::span<const WordTableRow> rows) {
   }
 }
 
-int CSlowa::CountWords(PhonemeMask mask) const {
-  int count = 0;
-  for (const CPaczkaEx* w : words)
-    for (const SPaczka* r : w->records)
-      if (Matches(r->flags, mask)) {
-        ++count;
-        break;
-      }
-  return count;
-}
-
 namespace {
 bool HasMatch(const CSlowa::CPaczkaEx* w, PhonemeMask mask) {
   for (const CSlowa::SPaczka* r : w->records)
@@ -148,6 +137,12 @@ bool HasMatch(const CSlowa::CPaczkaEx* w, PhonemeMask mask) {
   return false;
 }
 }  // namespace
+
+int CSlowa::CountWords(PhonemeMask mask) const {
+  int count = 0;
+  for (const CPaczkaEx* w : words) count += HasMatch(w, mask) ? 1 : 0;
+  return count;
+}
 
 void CSlowa::SelectWords(std::vector<CPaczkaEx*>& out, PhonemeMask mask) const {
   for (CPaczkaEx* w : words)

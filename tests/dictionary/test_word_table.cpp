@@ -635,9 +635,15 @@ TEST(WordTable, GameContent) {
   EXPECT_EQ(d.CountWords(G | kFinal), 0);
   EXPECT_EQ(voiced, 278);
   EXPECT_EQ(voiceless, 292);
-  std::vector<CSlowa::CPaczkaEx*> all;
-  d.SelectWords(all, kVoiced | 0x70000000);
-  EXPECT_EQ(all.size(), 278u);
+  // The same classes through the selections: disjoint, together every word.
+  std::vector<CSlowa::CPaczkaEx*> voicedWords, voicelessWords;
+  d.SelectWords(voicedWords, kVoiced | 0x70000000);
+  d.SelectWords(voicelessWords, kVoiceless | 0x70000000);
+  EXPECT_EQ(voicedWords.size(), 278u);
+  EXPECT_EQ(voicelessWords.size(), 292u);
+  std::set<CSlowa::CPaczkaEx*> both(voicedWords.begin(), voicedWords.end());
+  both.insert(voicelessWords.begin(), voicelessWords.end());
+  EXPECT_EQ(both.size(), 570u);
 }
 
 }  // namespace
