@@ -2,33 +2,6 @@
 
 #include "platform/Random.h"
 
-const char* const LetterTileNames[LetterTileCount] = {
-    "a", "aa",
-    "b_red", "b", "bi_red", "bi",
-    "c_red", "c", "cc_red", "cc", "ch", "ci_red", "ci", "cz_red", "cz",
-    "d_red", "d", "dz_red", "dz", "dzi_red", "dzi", "dzz_red", "dzz", "dzzz_red", "dzzz",
-    "e", "ee",
-    "f_red", "f", "fi_red", "fi",
-    "g_red", "g", "gi_red", "gi",
-    "h",
-    "i_red", "i",
-    "j_red", "j",
-    "k_red", "k", "ki_red", "ki",
-    "l_red", "l", "ll",
-    "m", "mi",
-    "n", "ni_red", "ni", "nn",
-    "o", "oo",
-    "p_red", "p", "pi_red", "pi",
-    "r_red", "r", "rz_red", "rz",
-    "s_red", "s", "si_red", "si", "ss_red", "ss", "sz_red", "sz",
-    "t_red", "t",
-    "u",
-    "w_red", "w", "wi_red", "wi",
-    "x",
-    "y",
-    "z_red", "z", "zi_red", "zi", "zz_red", "zz", "zzz_red", "zzz",
-};
-
 namespace {
 
 // Pieces with a Polish letter and the names of their tiles.
