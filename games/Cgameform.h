@@ -1,0 +1,120 @@
+// The frame every game window shares: a borderless window over the whole
+// screen, created once at start-up and opened modally by the main window's
+// starter; a new game on every show; a back buffer copied to the window on
+// paint; picture buttons bound to the game's actions; Esc and a close
+// request from the desktop run the stop flow, which counts the unsolved
+// items, saves the session and opens the end-of-game window.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/ActnList.h"
+#include "platform/Forms.h"
+#include "platform/Random.h"
+
+class CPrzyciskW;
+class CUstGry;
+
+// Swaps each position i from the first to the last but one with a position
+// drawn by RandomRange(i, n). With n of 0 or 1 nothing happens; v holds at
+// least n items.
+template <class T>
+void ShuffleInts(std::vector<T>& v, int n) {
+  for (int i = 0; i < n - 1; ++i) {
+    int j = RandomRange(i, n);
+    if (j != i) std::swap(v[std::size_t(i)], v[std::size_t(j)]);
+  }
+}
+
+// The shell's windows that a game window reaches: the main window's wait
+// picture and the end-of-game window. Start-up links them; tests may put
+// their own in their place.
+struct GameShellLinks {
+  // Draws the wait picture centred on the window; unset: nothing is drawn.
+  std::function<void(TForm* window)> drawWaitPicture;
+  // Shows the end-of-game window modally and returns its result (1 play
+  // again, 2 close the game); unset: 2.
+  std::function<int()> showEndOfGame;
+};
+GameShellLinks& GameShell();
+
+class CGameForm : public TForm {
+ public:
+  // The window covers the screen (Display's screen size). settings is the
+  // game's record, read at every new game.
+  CGameForm(TComponent* owner, CUstGry* settings);
+  ~CGameForm() override;
+
+  // What the main window's starter asks: PrepareCandidates first (only the
+  // label-it game needs it), then HasEnoughWords; true opens the game.
+  virtual void PrepareCandidates() {}
+  virtual bool HasEnoughWords() = 0;
+  // Opens the game modally; a new game starts at once.
+  int ShowGame() { return ShowModal(); }
+
+  CUstGry* Settings() const { return settings_; }
+  TBitmap* BackBuffer() const { return backBuffer; }
+  TBitmap* Background() const { return background; }
+  // True while the stop flow is running (its end-of-game window is up).
+  bool Stopping() const { return stopping_; }
+
+  void WndProc(TMessage& message) override;
+
+ protected:
+  // The actions the frame itself runs: the new game on every show and after
+  // "play again", the stop on Esc and on a close request.
+  void SetFrameActions(TAction* newGame, TAction* stop);
+  // A new action of the window's action list, running handler.
+  TAction* NewAction(const char* name, std::function<void()> handler);
+
+  // Makes background an empty bitmap and backBuffer one of the window's size.
+  void CreateBuffers(TPixelFormat backBufferFormat);
+  // Frees the bitmaps and buttons the frame holds (each once) and clears
+  // their pointers.
+  void FreeFrameResources();
+
+  // The main window's wait picture on this window.
+  void ShowWaitPicture();
+  // Restarts the idle timer of the running statistics session.
+  void KeepAlive();
+  // Which buttons task i of count shows: "pop" when i > 0, "nast" when i is
+  // not the last task, "pomoc" while the task is unsolved.
+  void ApplyTaskButtons(int i, int count, bool solved);
+  // A visible button drawn into the back buffer; a hidden one faded.
+  void PaintButton(CPrzyciskW* button);
+  // Drops the mouse messages queued while a handler blocked, keeping the
+  // first and last move and the release of the button the handler was
+  // started by (-1: none).
+  void FlushMouse(int button);
+  // Steps 2 to 5 of the stop flow, after the game's own clean-up: one bad
+  // answer per unsolved item, the session ended and saved (completed when
+  // nothing was left unsolved), then the end-of-game window: 1 starts a new
+  // game here, 2 closes the window, anything else leaves it as it is.
+  void StopGame(int unsolved);
+
+  // Handlers every game window has.
+  virtual void FormShow(TObject* sender);
+  virtual void FormPaint(TObject* sender);
+  virtual void FormKeyPress(TObject* sender, char& key);
+  virtual void FormMouseWheel(TObject* sender, TShiftState shift, int wheelDelta, TPoint mousePos, bool& handled);
+  // A close request from the desktop stops the game as Esc does.
+  void WMClose() override;
+
+  TActionList* m_pActionList = nullptr;
+  TBitmap* background = nullptr;  // owned
+  TBitmap* backBuffer = nullptr;  // owned, the window's size
+  TRect boardRect{};              // the part of the back buffer the paint copies
+  CPrzyciskW* stopButton = nullptr;      // owned
+  CPrzyciskW* helpButton = nullptr;      // owned
+  CPrzyciskW* previousButton = nullptr;  // owned
+  CPrzyciskW* nextButton = nullptr;      // owned
+
+ private:
+  CUstGry* settings_;
+  TAction* newGameAction_ = nullptr;
+  TAction* stopAction_ = nullptr;
+  bool stopping_ = false;
+};
