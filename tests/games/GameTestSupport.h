@@ -34,7 +34,7 @@ constexpr TColor kBackground = 0x644628;  // the game backgrounds (R 40, G 70, B
 constexpr TColor kLensFrame = 0x1060A0;    // the lens frame
 constexpr int kWordSoundMs = 500;
 constexpr int kFeedbackSoundMs = 300;
-constexpr int kButtonSize = 48;
+constexpr int kButtonW = 52, kButtonH = 64;  // the size of the generated buttons
 constexpr int kLensW = 446, kLensH = 440;
 
 // The colour of a word's picture: one per word.
@@ -154,14 +154,14 @@ inline TColor ButtonColour(const std::string& base) {
   return 0x808080;
 }
 
-// Button pictures of 48 x 48 by name: "_D" in the button's colour, "_A" and
+// Button pictures of 52 x 64 by name: "_D" in the button's colour, "_A" and
 // "_" grey, "_M" white (the whole square is the button).
 inline bool ProvideButton(const std::string& name, TBitmap* b) {
   auto fill = [b](TColor c) {
     b->SetPixelFormat(pf24bit);
-    b->SetSize(kButtonSize, kButtonSize);
+    b->SetSize(kButtonW, kButtonH);
     b->Canvas()->Brush.Color = c;
-    b->Canvas()->FillRect(Rect(0, 0, kButtonSize, kButtonSize));
+    b->Canvas()->FillRect(Rect(0, 0, kButtonW, kButtonH));
   };
   auto cut = name.rfind('_');
   if (cut == std::string::npos) return false;
