@@ -275,6 +275,7 @@ void TFormMain::Layout() {
     TRect r = Rect(listRect_.left, listRect_.top + i * rowH, listRect_.right, listRect_.top + (i + 1) * rowH);
     rows_[std::size_t(i)] = std::make_unique<CRecordingRow>(this, Canvas(), buffer_->Canvas(), clean_->Canvas(), r,
                                                             selectAction_);
+    rows_[std::size_t(i)]->SetSlot(topRow_ + i);
   }
   int rx = up->Left() + up->Width() + S(40);
   int bw = buttons_[bRecord]->Width();
