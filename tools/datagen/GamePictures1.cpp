@@ -31,10 +31,10 @@ constexpr int kButtonH = 64;
 // LoadBackground cuts them on a 1280x960 screen.
 struct ArtSetInfo {
   int artSet;
-  int width, height;      // art size
-  int backgroundHeight;   // height of the game backgrounds
-  const char* piece;      // second prefix: masks
-  const char* backdrop;   // third prefix: backgrounds
+  int width, height;            // art size
+  int backgroundHeight;         // height of the game backgrounds
+  const char* piece;            // second prefix: masks
+  const char* backdrop;         // third prefix: backgrounds
   std::vector<TPoint> screens;  // screen sizes (screen classes) that use it
 };
 
@@ -426,8 +426,8 @@ void CheckLabelIt(const Tree& tree, const ArtSetInfo& a, Problems& out) {
         hi = std::max(hi, v);
       }
     if (lo < 200 || hi - lo > 40)
-      out.push_back(bgName + ": the board band is not plain (luma " + std::to_string(lo) + ".." +
-                    std::to_string(hi) + ")");
+      out.push_back(bgName + ": the board band is not plain (luma " + std::to_string(lo) + ".." + std::to_string(hi) +
+                    ")");
   }
   for (TPoint s : a.screens) checks::Background(tree, bgName, s.x, s.y, out);
 }

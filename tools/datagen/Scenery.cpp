@@ -180,9 +180,7 @@ namespace {
 // A wavy hill line: y at x for a row of hills.
 struct HillLine {
   double base, amp, f1, f2, p1, p2;
-  double At(double x) const {
-    return base - amp * (0.65 * std::sin(f1 * x + p1) + 0.35 * std::sin(f2 * x + p2));
-  }
+  double At(double x) const { return base - amp * (0.65 * std::sin(f1 * x + p1) + 0.35 * std::sin(f2 * x + p2)); }
 };
 
 void HillRow(cairo_t* cr, double w, double bottom, const HillLine& line, unsigned top, unsigned low) {
@@ -209,10 +207,11 @@ void HillRow(cairo_t* cr, double w, double bottom, const HillLine& line, unsigne
 
 void Hills(cairo_t* cr, double w, double top, double bottom, Dice& dice) {
   double h = bottom - top;
-  HillLine back{top + 0.22 * h, std::min(0.2 * h, 40.0), 2 * M_PI / dice.Range(520, 640), 2 * M_PI / dice.Range(230, 300),
-                dice.Range(0, 6.28), dice.Range(0, 6.28)};
-  HillLine front{top + std::min(0.55 * h, 130.0), std::min(0.16 * h, 34.0), 2 * M_PI / dice.Range(600, 760), 2 * M_PI / dice.Range(260, 340),
-                 dice.Range(0, 6.28), dice.Range(0, 6.28)};
+  HillLine back{
+      top + 0.22 * h,      std::min(0.2 * h, 40.0), 2 * M_PI / dice.Range(520, 640), 2 * M_PI / dice.Range(230, 300),
+      dice.Range(0, 6.28), dice.Range(0, 6.28)};
+  HillLine front{top + std::min(0.55 * h, 130.0), std::min(0.16 * h, 34.0), 2 * M_PI / dice.Range(600, 760),
+                 2 * M_PI / dice.Range(260, 340), dice.Range(0, 6.28),      dice.Range(0, 6.28)};
   HillRow(cr, w, bottom, back, Mix(kGrassLight, 0xffffff, 0.25), kGrassLight);
   HillRow(cr, w, bottom, front, Mix(kGrassLight, kGrassDark, 0.35), kGrassDark);
 }
@@ -258,8 +257,8 @@ void GrassTuft(cairo_t* cr, double cx, double groundY, double size) {
     double tx = bx + lean[i] * size * 0.7, ty = groundY - tall[i] * size;
     cairo_move_to(cr, bx - 0.08 * size, groundY);
     cairo_curve_to(cr, bx - 0.05 * size, groundY - 0.35 * size, tx - 0.1 * (tx - bx), ty + 0.3 * size, tx, ty);
-    cairo_curve_to(cr, tx - 0.3 * (tx - bx), ty + 0.3 * size, bx + 0.06 * size, groundY - 0.3 * size,
-                   bx + 0.08 * size, groundY);
+    cairo_curve_to(cr, tx - 0.3 * (tx - bx), ty + 0.3 * size, bx + 0.06 * size, groundY - 0.3 * size, bx + 0.08 * size,
+                   groundY);
     cairo_close_path(cr);
   }
   SetColor(cr, 0x62bd4a);
@@ -286,8 +285,8 @@ void AppleTree(cairo_t* cr, double x, double groundY, double height) {
   Circle(cr, x + 0.21 * h, groundY - 0.56 * h, 0.19 * h);
   Circle(cr, x - 0.1 * h, groundY - 0.82 * h, 0.17 * h);
   Circle(cr, x + 0.12 * h, groundY - 0.8 * h, 0.16 * h);
-  cairo_pattern_t* p = cairo_pattern_create_radial(x - 0.12 * h, groundY - 0.85 * h, 0.02 * h, x, groundY - 0.62 * h,
-                                                   0.45 * h);
+  cairo_pattern_t* p =
+      cairo_pattern_create_radial(x - 0.12 * h, groundY - 0.85 * h, 0.02 * h, x, groundY - 0.62 * h, 0.45 * h);
   AddStop(p, 0, 0x9fe07c);
   AddStop(p, 1, 0x48a83a);
   FillUnion(cr, p, kOutline, kLine, kOutlineAlpha);
@@ -309,8 +308,7 @@ void FlowerBed(cairo_t* cr, double x, double y, double w, double h, int n, Dice&
   };
   std::vector<Item> items;
   for (int i = 0; i < n; ++i) {
-    Item it{x + dice.Next() * w, y + dice.Next() * h, size * dice.Range(0.8, 1.2), dice.Next() < 0.3,
-            kPetals[i % 5]};
+    Item it{x + dice.Next() * w, y + dice.Next() * h, size * dice.Range(0.8, 1.2), dice.Next() < 0.3, kPetals[i % 5]};
     items.push_back(it);
   }
   std::sort(items.begin(), items.end(), [](const Item& a, const Item& b) { return a.y < b.y; });

@@ -43,7 +43,7 @@ constexpr double kLine = 3;
 class Dice {
  public:
   explicit Dice(std::uint32_t seed) : state_(seed * 2654435761u + 12345u) {}
-  double Next();                     // [0, 1)
+  double Next();  // [0, 1)
   double Range(double lo, double hi) { return lo + (hi - lo) * Next(); }
 
  private:
@@ -106,9 +106,9 @@ void WoodenFrame(cairo_t* cr, double x, double y, double w, double h, double thi
 // A wooden plank (a shelf or a table edge) with rounded ends.
 void Plank(cairo_t* cr, double x, double y, double w, double h);
 // A light rounded plate with a soft shadow and an outline.
-void Plate(cairo_t* cr, double x, double y, double w, double h, double r, unsigned fill = kCream,
-           double alpha = 1.0, double lineAlpha = 0.55);
-// A rounded square on which icons and the wait picture stand.
+void Plate(cairo_t* cr, double x, double y, double w, double h, double r, unsigned fill = kCream, double alpha = 1.0,
+           double lineAlpha = 0.55);
+// A rounded square plate under a small icon, such as a toggle's.
 void IconPlate(cairo_t* cr, double x, double y, double size, unsigned fill);
 
 }  // namespace datagen::scenery
