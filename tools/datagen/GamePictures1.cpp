@@ -26,9 +26,8 @@ const std::string kSpec = "Data\\Intf\\Spec\\";
 constexpr int kButtonW = 52;
 constexpr int kButtonH = 64;
 
-// An art set and the screens that use it; the game backgrounds of art set
-// 16 also serve the 1280x1024 game area, so they are 1024 rows high and
-// LoadBackground cuts them on a 1280x960 screen.
+// An art set and the screens that use it. The game backgrounds are the art
+// size; in the 1280x1024 game area they fill the top 960 rows.
 struct ArtSetInfo {
   int artSet;
   int width, height;            // art size
@@ -42,7 +41,7 @@ const std::vector<ArtSetInfo>& ArtSets() {
   static const std::vector<ArtSetInfo> sets = {
       {2, 800, 600, 600, "R2", "R2", {{800, 600}}},
       {4, 1024, 768, 768, "R3", "R3", {{1024, 768}}},
-      {16, 1280, 960, 1024, "R5", "R8", {{1280, 960}, {1280, 1024}}},
+      {16, 1280, 960, 960, "R5", "R8", {{1280, 960}, {1280, 1024}}},
   };
   return sets;
 }

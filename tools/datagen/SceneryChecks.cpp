@@ -108,9 +108,9 @@ void Background(const Tree& tree, const std::string& path, int screenWidth, int 
     out.push_back(where + ": does not load: " + Text(e));
     return;
   }
-  if (picture->Width() < d.GameArea.width || picture->Height() < d.GameArea.height) {
-    out.push_back(where + ": " + Size(picture->Width(), picture->Height()) + " leaves part of the " +
-                  Size(d.GameArea.width, d.GameArea.height) + " game area black");
+  if (picture->Width() < d.ArtWidth || picture->Height() < d.ArtHeight) {
+    out.push_back(where + ": " + Size(picture->Width(), picture->Height()) + " does not cover the " +
+                  Size(d.ArtWidth, d.ArtHeight) + " art");
     return;
   }
   TBitmap target;
@@ -124,8 +124,8 @@ void Background(const Tree& tree, const std::string& path, int screenWidth, int 
     out.push_back(where + ": LoadBackground gives a wrong bitmap");
     return;
   }
-  // The picture's corners land on the game area's corners.
-  const int gx = d.GameArea.left, gy = d.GameArea.top, gw = d.GameArea.width, gh = d.GameArea.height;
+  // The picture's corners land on the corners of the art, at the game area's origin.
+  const int gx = d.GameArea.left, gy = d.GameArea.top, gw = d.ArtWidth, gh = d.ArtHeight;
   const int corners[4][2] = {{0, 0}, {gw - 1, 0}, {0, gh - 1}, {gw - 1, gh - 1}};
   for (const auto& c : corners)
     if (target.PixelColor(gx + c[0], gy + c[1]) != picture->PixelColor(c[0], c[1])) {

@@ -36,7 +36,8 @@ int Alpha(const CTransBitmap& pair, int x, int y);
 void ExpectAlpha(const CTransBitmap& pair, const std::string& what, int x, int y, int lo, int hi, Problems& out);
 
 // Loads a window background through CDisplay::LoadBackground on a screen of
-// w x h and checks that it covers the whole game area.
+// w x h and checks that it covers the art (in the 1280x1024 game area the
+// art fills the top 960 rows).
 void Background(const Tree& tree, const std::string& path, int screenWidth, int screenHeight, Problems& out);
 
 // Whether two rectangles share a pixel.

@@ -30,13 +30,12 @@ struct Backdrop {
   std::vector<TPoint> screens;
 };
 
-// The main window's backgrounds by art set; the art-set-16 one also fills
-// the 1280x1024 game area (LoadBackground cuts it on a 1280x960 screen).
+// The main window's backgrounds by art set, at the art size.
 const std::vector<Backdrop>& MainBackdrops() {
   static const std::vector<Backdrop> list = {
       {kSpec + "R2_mainT.xji", 800, 600, {{800, 600}}},
       {kSpec + "R3_mainT.xji", 1024, 768, {{1024, 768}}},
-      {kSpec + "R8_mainT.xji", 1280, 1024, {{1280, 960}, {1280, 1024}}},
+      {kSpec + "R8_mainT.xji", 1280, 960, {{1280, 960}, {1280, 1024}}},
   };
   return list;
 }
