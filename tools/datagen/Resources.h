@@ -42,6 +42,8 @@ constexpr int kButtonMaxHeight = 70;                  // button stacks 70 px apa
 constexpr Size kKnobSize{kButtonSize.w - 8, 24};      // slides between "up" and "down"
 constexpr int kUpOpaqueRows = 30;                     // the track starts at up.top + 30
 constexpr int kDownClearRows = 34;                    // >= knob height - 5: the track ends at down.top - 5
+static_assert(kButtonSize.w <= kButtonMaxWidth && kButtonSize.h <= kButtonMaxHeight);
+static_assert(kKnobSize.w <= kButtonSize.w - 8 && kDownClearRows >= kKnobSize.h - 5);
 
 // ---- the main window's toggles ----
 struct Toggle {
