@@ -28,7 +28,7 @@ constexpr unsigned kYellow = 0xffd23f;
 constexpr unsigned kWood = 0xc98b4f;
 // The light panel of the main window on which its toggles stand; each
 // toggle carries it around its plate.
-constexpr unsigned kPanel = 0xfff8ea;
+constexpr unsigned kPanel = 0xfff9ed;
 
 constexpr double kPi = 3.14159265358979323846;
 
