@@ -599,7 +599,7 @@ std::unique_ptr<Art> TruckBackground(int si, bool tall) {
   cairo_fill_preserve(cr);
   Ink(cr, 2, 0.6);
   for (int i = 0; i < 12; ++i) {
-    RoundedRect(cr, 20 + i * 120, 954, 64, 8, 4);
+    RoundedRect(cr, 20 + i * 120, 912, 64, 8, 4);
     SetColor(cr, 0xffffff, 0.85);
     cairo_fill(cr);
   }
@@ -745,6 +745,13 @@ std::unique_ptr<Art> Truck(int si) {
     cairo_line_to(cr, 430, y);
   }
   SetColor(cr, 0x3f8191, 0.8);
+  cairo_set_line_width(cr, 2.5);
+  cairo_stroke(cr);
+  // A darker sign board where the game writes the sounds (centred at 304, 90).
+  RoundedRect(cr, 172, 70, 264, 42, 12);
+  SetColor(cr, 0x17404a);
+  cairo_fill_preserve(cr);
+  SetColor(cr, 0x5aa3b3, 0.8);
   cairo_set_line_width(cr, 2.5);
   cairo_stroke(cr);
   // The rim of the open body, where caught parcels drop in.
