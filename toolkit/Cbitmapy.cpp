@@ -6,7 +6,10 @@
 #include <new>
 
 #include "platform/SysUtils.h"
+#include "dictionary/Literki.h"
 #include "toolkit/Cdataencryption.h"
+#include "toolkit/Cdisplay.h"
+#include "toolkit/Resource.h"
 #include "toolkit/Ctransbitmap.h"
 #include "toolkit/Stretchbitmap.h"
 
@@ -93,3 +96,34 @@ TBitmap* LoadWordPicture(const std::string& key, int w, int h, bool keepAspect, 
 TBitmap* CreateBitmap24(int w, int h) { return NewBitmap24(w, h); }
 
 TBitmap* LoadJpegBitmap(const std::string& fileName) { return NewBitmapFromJpeg(fileName); }
+
+// ---- letter tiles ----
+
+CBitmapy LetterTiles;
+
+CBitmapy::~CBitmapy() {
+  for (SGloska& t : tiles_) delete t.bitmap;
+}
+
+bool CBitmapy::LoadLetterTiles() {
+  bool ok = true;
+  const char* suffix = Display.ArtSet == 2 ? "_s" : Display.ArtSet == 4 ? "_b" : "_eb";
+  for (std::size_t i = LetterTileCount; i < tiles_.size(); ++i) delete tiles_[i].bitmap;
+  tiles_.resize(LetterTileCount);
+  for (int i = 0; i < LetterTileCount; ++i) {
+    SGloska& t = tiles_[std::size_t(i)];
+    t.name = LetterTileNames[i];
+    delete t.bitmap;
+    t.bitmap = new TBitmap;
+    if (!OtworzBMP(t.name + suffix, t.bitmap)) ok = false;
+  }
+  return ok;
+}
+
+CBitmapy::SGloska* CBitmapy::FindTile(const std::string& name) {
+  if (tiles_.empty()) tiles_.resize(1);
+  if (!name.empty())
+    for (SGloska& t : tiles_)
+      if (t.name == name) return &t;
+  return &tiles_[0];
+}
