@@ -16,6 +16,7 @@
 #include "shell/Singleinstance.h"
 #include "shell/_cstatrec.h"
 #include "shell/_custgry.h"
+#include "toolkit/Cbitmapy.h"
 #include "toolkit/Cdisplay.h"
 #include "toolkit/Ctransfont.h"
 #include "toolkit/Resource.h"
@@ -163,7 +164,7 @@ int RunProgram(const std::vector<std::string>& args, const std::string& programD
     Application->Present();
 
     if (ScreenTooSmall()) throw CBlad(2);
-    if (options.loadLetterTiles && !options.loadLetterTiles()) throw CBlad(1);
+    if (!LetterTiles.Init()) throw CBlad(1);
     LoadFonts();
     LoadSettings(ProgramFolder + "\\Data\\data.ini");
     InstallCursors(cursors);

@@ -31,9 +31,6 @@ struct RunOptions {
   // Start-up calls it after the end-of-game window and before the about box;
   // a CBlad it raises ends the start-up. The windows are destroyed with the others.
   std::function<void()> createGameWindows;
-  // Loads the letter tiles of the current art set (LetterTiles, CBitmapy::Init);
-  // false ends the start-up with CBlad(1). Unset: there are no tiles to load.
-  std::function<bool()> loadLetterTiles;
   // Called once the main window is on the screen, before the message loop (tests, benchmarks).
   std::function<void()> onReady;
 };

@@ -9,7 +9,7 @@ int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   RunOptions options;
   // The game windows join here, through options.createGameWindows, as they
-  // are built; the letter tiles through options.loadLetterTiles.
+  // are built.
   int code = RunProgram(args, ExecutableFolder(), options);
   ShutdownPlatform();
   return code;

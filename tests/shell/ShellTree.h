@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "dictionary/Literki.h"
 #include "platform/Graphics.h"
 #include "platform/HeadlessBackend.h"
 #include "platform/Jpeg.h"
@@ -116,11 +117,15 @@ class ShellTree {
   TreeOptions options_;
 };
 
-// The resource library's pictures: buttons 52 x 64 with a full mask,
-// toggles in their sizes (off grey, on green), the knob and the cursors.
+// The resource library's pictures: the letter tiles, buttons 52 x 64 with a
+// full mask, toggles in their sizes (off grey, on green), the knob and the cursors.
 class ShellResources {
  public:
   ShellResources() : scope_([this](const std::string& n, TBitmap* b) { return Provide(n, b); }) {}
+
+  // Told every name asked for; a name equal to refuse is not delivered.
+  std::function<void(const std::string&)> onRequest;
+  std::string refuse;
 
   static constexpr TColor kOff = 0x909090;
   static constexpr TColor kOn = 0x30C030;
@@ -130,6 +135,11 @@ class ShellResources {
     return s.size() >= e.size() && s.compare(s.size() - e.size(), e.size(), e) == 0;
   }
   bool Provide(const std::string& name, TBitmap* b) {
+    if (onRequest) onRequest(name);
+    if (name == refuse) return false;
+    for (const char* tile : LetterTileNames)
+      for (const char* suffix : {"_s", "_b", "_eb"})
+        if (name == std::string(tile) + suffix) return Fill(*b, 30, 36, 0xF0F0F0), true;
     static const char* buttons[] = {"stop", "start", "pomoc", "nast", "pop", "powiedz", "oprogramie",
                                     "wyjdz", "rrec", "rodtworz", "rstop", "up", "down"};
     for (const char* base : buttons) {

@@ -116,13 +116,14 @@ INSTANTIATE_TEST_SUITE_P(Screens, EachArtSet,
 TEST_F(ShellProgram, TheSplashShowsWhileStartUpRuns) {
   hb().SetScreenSize(1024, 768);
   bool seen = false;
-  options.loadLetterTiles = [&] {
+  // The letter tiles are asked for while the splash shows.
+  resources.onRequest = [&](const std::string& name) {
+    if (name != "a_b") return;
     seen = FormSplashScreen && FormSplashScreen->Visible();
     EXPECT_EQ(FormSplashScreen->Caption, "Trelamondo Cz.V Splash");
     TColor c = hb().ScreenPixel(512, 384);
     EXPECT_NEAR(GetRValue(c), GetRValue(ShellTree::kBox), 6);
     EXPECT_NEAR(GetBValue(c), GetBValue(ShellTree::kBox), 6);
-    return true;
   };
   CloseAtTheEnd();
   EXPECT_EQ(Run(), 0);
@@ -261,7 +262,7 @@ TEST_F(Fatal, NoFonts) {
 }
 
 TEST_F(Fatal, LetterTilesMissing) {
-  options.loadLetterTiles = [] { return false; };
+  resources.refuse = "zzz_red_b";
   ExpectFatal(1);
 }
 
