@@ -1,5 +1,7 @@
 #include "shell/Fmkomunikat.h"
 
+#include <algorithm>
+
 #include "platform/ActnList.h"
 #include "toolkit/Ctransfont.h"
 #include "toolkit/_cprzycisk.h"
@@ -30,7 +32,7 @@ TFormKomunikat::TFormKomunikat(TComponent* owner) : TDialogForm(owner, kPicture)
   stopAction_->OnExecute = [this](TObject* s) { A_StopExecute(s); };
   // Built at (0, 0) to learn its size, then put at the bottom centre.
   stop_ = new CPrzyciskP(this, "stop", Canvas(), Composed()->Canvas(), 0, 0, stopAction_);
-  stop_->SetPosition((Width() - stop_->Width()) / 2, Height() - stop_->Height() - 12);
+  stop_->SetPosition((Width() - stop_->Width()) / 2, Height() - stop_->Height() - 4);
 }
 
 TFormKomunikat::~TFormKomunikat() = default;
@@ -42,8 +44,8 @@ void TFormKomunikat::SetMessage(std::int16_t code) {
 
 void TFormKomunikat::DrawContent(TBitmap* target) {
   if (!stop_) return;
-  int margin = 24;
-  TRect r = Rect(margin, margin, Width() - margin, stop_->Top() - 8);
+  // On the picture's plate (16, 14, width - 32, 136), above the button.
+  TRect r = Rect(16 + 14, 14 + 8, Width() - 16 - 14, std::min(14 + 136, stop_->Top()) - 4);
   // Centred on the free height above the button.
   std::string text = MessageText(code_);
   const char* p = text.c_str();

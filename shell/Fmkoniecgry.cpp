@@ -1,5 +1,6 @@
 #include "shell/Fmkoniecgry.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/ActnList.h"
@@ -28,7 +29,7 @@ TFormKoniecGry::TFormKoniecGry(TComponent* owner) : TDialogForm(owner, kPicture)
   stopAction_->OnExecute = [this](TObject*) { ModalResult = kKoniecCloseGame; };
   start_ = new CPrzyciskP(this, "start", Canvas(), Composed()->Canvas(), 0, 0, startAction_);
   stop_ = new CPrzyciskP(this, "stop", Canvas(), Composed()->Canvas(), 0, 0, stopAction_);
-  int y = Height() - start_->Height() - 14;
+  int y = Height() - start_->Height() - 12;
   start_->SetPosition(Width() / 3 - start_->Width() / 2, y);
   stop_->SetPosition(Width() * 2 / 3 - stop_->Width() / 2, y);
   Compose();
@@ -55,12 +56,9 @@ int TFormKoniecGry::ShowModal() {
 
 void TFormKoniecGry::DrawContent(TBitmap* target) {
   if (!start_) return;
-  const int margin = 32;
-  int top = 16;
-  // The heading.
-  Text(target, GameFontKwiatki, "Koniec gry", Rect(margin, top, Width() - margin, top + GameFontKwiatki.LineHeight() + 4),
-       kDialogTextColour, 1);
-  top += GameFontKwiatki.LineHeight() + 10;
+  // Four lines on the picture's plate (28, 62, width - 56, 164), the buttons
+  // on the grass below it.
+  const TRect plate = Rect(28 + 18, 62 + 6, Width() - 28 - 18, 62 + 164 - 6);
   struct Line {
     const char* label;
     std::string value;
@@ -70,13 +68,11 @@ void TFormKoniecGry::DrawContent(TBitmap* target) {
       {"Dobre odpowiedzi:", std::to_string(good_)},
       {"B\263\352" "dne odpowiedzi:", std::to_string(bad_)},
   };
-  int bottom = start_->Top() - 6;
-  int step = (bottom - top) / 4;
   int lh = GameFontCiezarowka.LineHeight();
-  if (step < lh) step = lh;
+  int step = plate.Height() / 4;
   for (int i = 0; i < 4; ++i) {
-    int y = top + i * step + (step - lh) / 2;
-    TRect row = Rect(margin, y, Width() - margin, y + lh + 2);
+    int y = plate.top + i * step + std::max(0, (step - lh) / 2);
+    TRect row = Rect(plate.left, y, plate.right, y + lh + 2);
     Text(target, GameFontCiezarowka, lines[i].label, row, kDialogTextColour, 0);
     Text(target, GameFontCiezarowka, lines[i].value, row, kDialogTextColour, 2);
   }

@@ -127,6 +127,14 @@ TFormMain::TFormMain(TComponent* owner) : TForm(owner) {
     SetBounds(0, 0, Display.ScreenWidth, Display.ScreenHeight);
     clean_ = std::make_unique<TBitmap>();
     Display.LoadBackground(clean_.get(), BackgroundFile());
+    // A game area taller than the art (1280 x 1024) continues the picture's
+    // last row downward rather than leaving a black band.
+    const int ox = Display.GameArea.left, oy = Display.GameArea.top;
+    if (Display.GameArea.height > Display.ArtHeight) {
+      int last = oy + Display.ArtHeight - 1;
+      clean_->Canvas()->CopyRect(Rect(ox, last + 1, ox + Display.GameArea.width, oy + Display.GameArea.height),
+                                 clean_->Canvas(), Rect(ox, last, ox + Display.GameArea.width, last + 1));
+    }
     buffer_ = std::make_unique<TBitmap>();
     buffer_->Assign(clean_.get());
     // The wait picture is a nicety: without it nothing is drawn.
@@ -235,39 +243,58 @@ void TFormMain::Layout() {
   exit->SetPosition(ox + gw - S(14) - exit->Width(), oy + gh - S(14) - exit->Height());
   about->SetPosition(exit->Left() - S(12) - about->Width(), oy + gh - S(14) - about->Height());
 
+  // Everything else stands on the background's plain plate, inside its
+  // inner line (the plate is drawn for 1280 x 960).
+  auto P = [](int v) { return Display.Scale(16, v); };
+  const TRect plate = Rect(ox + P(48), oy + P(150), ox + P(1232), oy + P(862));
+  const int inset = P(30);
+  const TRect inner = Rect(plate.left + inset, plate.top + inset, plate.right - inset, plate.bottom - inset);
+
   // Game tabs: the sounds in voiceless/voiced columns, sibilants apart from
-  // the other consonants; below them the places in the word and the length.
+  // the other consonants; below them the places in the word and the length
+  // of the game, then "start"; the whole block centred on the plate.
   TPoint sd = size(sounds_[0].get());
-  int colGap = S(6), groupGap = S(28);
+  TPoint ps = size(positions_[0].get());
+  TPoint am = size(amounts_[0].get());
+  CPrzyciskW* start = buttons_[bStart];
+  int spare = std::max(0, inner.Width() - 13 * sd.x);
+  int colGap = std::clamp(spare / 15, 1, S(6));
+  int groupGap = std::clamp(spare - 12 * colGap, 0, S(24));
   int gridWidth = 13 * sd.x + 12 * colGap + groupGap;
-  int gx = ox + (gw - gridWidth) / 2;
-  int gy = oy + S(156);
-  soundsLabel_ = TPoint{gx, oy + S(124)};
+  int labelGap = S(6), sectionGap = S(22);
+  int blockHeight = (lh + labelGap + 2 * sd.y + colGap) + sectionGap + (lh + labelGap + ps.y) + sectionGap +
+                    (lh + labelGap + am.y) + S(28) + start->Height();
+  int gx = inner.left + (inner.Width() - gridWidth) / 2;
+  int y = inner.top + std::max(0, (inner.Height() - blockHeight) / 2);
+  soundsLabel_ = TPoint{gx, y};
+  int gy = y + lh + labelGap;
   for (int c = 0; c < 13; ++c) {
     int x = gx + c * (sd.x + colGap) + (c >= 6 ? groupGap : 0);
     place(sounds_[std::size_t(kColumns[c][0])].get(), x, gy);
     place(sounds_[std::size_t(kColumns[c][1])].get(), x, gy + sd.y + colGap);
   }
-  int y = gy + 2 * sd.y + colGap + S(22);
+  y = gy + 2 * sd.y + colGap + sectionGap;
   positionsLabel_ = TPoint{gx, y};
-  y += lh + S(6);
-  TPoint ps = size(positions_[0].get());
+  y += lh + labelGap;
   for (int i = 0; i < 3; ++i) place(positions_[std::size_t(i)].get(), gx + i * (ps.x + S(12)), y);
-  y += ps.y + S(22);
+  y += ps.y + sectionGap;
   amountsLabel_ = TPoint{gx, y};
-  y += lh + S(6);
-  TPoint am = size(amounts_[0].get());
+  y += lh + labelGap;
   for (int i = 0; i < 3; ++i) place(amounts_[std::size_t(i)].get(), gx + i * (am.x + S(12)), y);
   y += am.y + S(28);
-  CPrzyciskW* start = buttons_[bStart];
-  start->SetPosition(ox + (gw - start->Width()) / 2, y);
+  start->SetPosition(inner.left + (inner.Width() - start->Width()) / 2, y);
 
   // The recorder: the list with its arrows and knob on the left, the two
   // record/stop/play rows and the two options on the right.
   int rowH = S(50);
-  listRect_ = Rect(ox + S(40), oy + S(124), ox + S(40) + S(560), oy + S(124) + kVisibleRows * rowH);
   CPrzyciskW* up = buttons_[bUp];
   CPrzyciskW* down = buttons_[bDown];
+  int bw = buttons_[bRecord]->Width();
+  TPoint os = size(options_[0].get());
+  int rightWidth = std::max(3 * bw + 2 * S(8), os.x + S(10) + S(200));
+  int listWidth = inner.Width() - S(16) - up->Width() - S(36) - rightWidth;
+  int listTop = inner.top + std::max(0, (inner.Height() - (kVisibleRows * rowH + S(14) + lh + 4)) / 2);
+  listRect_ = Rect(inner.left, listTop, inner.left + listWidth, listTop + kVisibleRows * rowH);
   up->SetPosition(listRect_.right + S(16), listRect_.top);
   down->SetPosition(listRect_.right + S(16), listRect_.bottom - down->Height());
   scroll_->SetTrack(up->Left() + 4, up->Top() + 30, down->Top() - 5);
@@ -277,21 +304,22 @@ void TFormMain::Layout() {
                                                             selectAction_);
     rows_[std::size_t(i)]->SetSlot(topRow_ + i);
   }
-  int rx = up->Left() + up->Width() + S(40);
-  int bw = buttons_[bRecord]->Width();
-  slotLabel_ = TPoint{rx, oy + S(124)};
-  tryLabel_ = TPoint{rx, oy + S(244)};
+  int rx = up->Left() + up->Width() + S(36);
+  slotLabel_ = TPoint{rx, listRect_.top};
+  int t0 = listRect_.top + lh + labelGap;
+  tryLabel_ = TPoint{rx, t0 + buttons_[bRecord]->Height() + sectionGap};
+  int t1 = tryLabel_.y + lh + labelGap;
   const ButtonId triples[2][3] = {{bRecord, bStop, bPlay}, {bTryRecord, bTryStop, bTryPlay}};
-  const int tripleTop[2] = {oy + S(156), oy + S(276)};
+  const int tripleTop[2] = {t0, t1};
   for (int t = 0; t < 2; ++t)
     for (int i = 0; i < 3; ++i) buttons_[triples[t][i]]->SetPosition(rx + i * (bw + S(8)), tripleTop[t]);
-  const int optionTop[2] = {oy + S(372), oy + S(452)};
+  int oy0 = t1 + buttons_[bTryRecord]->Height() + sectionGap + S(8);
+  const int optionTop[2] = {oy0, oy0 + std::max(os.y, 2 * lh) + sectionGap};
   for (int i = 0; i < 2; ++i) {
-    TPoint os = size(options_[std::size_t(i)].get());
     place(options_[std::size_t(i)].get(), rx, optionTop[i]);
-    optionText_[i] = Rect(rx + os.x + S(10), optionTop[i], ox + gw - S(14), optionTop[i] + 2 * lh + S(8));
+    optionText_[i] = Rect(rx + os.x + S(10), optionTop[i], inner.right, optionTop[i] + 2 * lh + S(8));
   }
-  status_rect_ = Rect(listRect_.left, listRect_.bottom + S(14), ox + gw - S(14), listRect_.bottom + S(14) + lh + 4);
+  status_rect_ = Rect(listRect_.left, listRect_.bottom + S(14), inner.right, listRect_.bottom + S(14) + lh + 4);
 }
 
 void TFormMain::LoadTabSettings() {

@@ -81,11 +81,31 @@ TFormOProgramie::TFormOProgramie(TComponent* owner) : TForm(owner) {
       area->OnClick = [target](TObject*) { ShellOpen(target); };
       return area;
     };
-    web_ = link("Strona programu:", kWebText, kMakerWebPage, oy + S(760), webText_);
-    mail_ = link("Napisz do nas:", kMailText, kMakerMail, oy + S(760) + f.LineHeight() + S(24), mailText_);
+    // The picture's plate (drawn for 1280 wide): the program's name at its
+    // top, the links at its bottom, the credits rolling over all of it.
+    creditsRect_ = Rect(ox + S(224), oy + S(264), ox + S(1056), oy + S(796));
+    int lh = f.LineHeight();
+    int mailTop = creditsRect_.bottom - S(16) - lh;
+    int webTop = mailTop - S(20) - lh;
+    web_ = link("Strona programu:", kWebText, kMakerWebPage, webTop, webText_);
+    mail_ = link("Napisz do nas:", kMailText, kMakerMail, mailTop, mailText_);
+    int titleTop = creditsRect_.top + S(40);
+    GameFontKwiatki.DrawTextInRect(shown_.get(), "Trelamondo Cz.V",
+                                   Rect(creditsRect_.left, titleTop, creditsRect_.right, titleTop + 2 * GameFontKwiatki.LineHeight()),
+                                   kInk, 1, 255);
+    int subTop = titleTop + GameFontKwiatki.LineHeight() + S(24);
+    f.DrawTextInRect(shown_.get(), "\306wiczenia wymowy g\263osek dla dzieci",
+                     Rect(creditsRect_.left, subTop, creditsRect_.right, subTop + 2 * lh + 4), kInk, 1, 255);
+    int aboutTop = subTop + lh + S(48);
+    f.DrawTextInRect(shown_.get(),
+                     "Pi\352\346 gier z obrazkami i nagraniami wyraz\363w oraz nagrywanie wymowy dziecka.\n\n"
+                     "Wybierz g\263oski, ich miejsce w wyrazie i d\263ugo\234\346 gry, a potem naci\234nij przycisk startu.",
+                     Rect(creditsRect_.left + S(60), aboutTop, creditsRect_.right - S(60), webTop - S(20)), kInk, 1, 255);
+    // The colour of the plate, for the credits to roll on.
+    plateColour_ = background_->Canvas()->GetPixel(creditsRect_.left + S(8), creditsRect_.bottom - S(8));
 
-    corner_ = Rect(ox, oy, ox + S(90), oy + S(90));
-    creditsRect_ = Rect(ox + S(340), oy + S(150), ox + S(940), oy + S(690));
+    // The sun in the top-left corner hides the credits.
+    corner_ = Rect(ox, oy, ox + S(230), oy + S(230));
     work_ = std::make_unique<TBitmap>();
     work_->SetPixelFormat(pf24bit);
     work_->SetSize(creditsRect_.Width(), creditsRect_.Height());
@@ -130,11 +150,9 @@ void TFormOProgramie::CreditsTick() {
   }
   TCanvas* c = work_->Canvas();
   int w = work_->Width(), h = work_->Height();
-  c->Brush.Color = RGB(120, 90, 40);
+  c->Brush.Color = plateColour_ >= 0 ? plateColour_ : RGB(252, 246, 226);
   c->FillRect(Rect(0, 0, w, h));
-  c->Brush.Color = RGB(252, 246, 226);
-  c->FillRect(Rect(3, 3, w - 3, h - 3));
-  GameFontKwiatki.DrawTextInRect(work_.get(), kCredits, Rect(3, creditsOffset_, w - 3, h - 3), kInk, 1, 255);
+  GameFontKwiatki.DrawTextInRect(work_.get(), kCredits, Rect(0, creditsOffset_, w, h), kInk, 1, 255);
   Canvas()->CopyRect(creditsRect_, c, Rect(0, 0, w, h));
   creditsOffset_ -= std::max(1, S(2));
 }

@@ -1,7 +1,7 @@
 // The about box: a full-screen picture, a "stop" button that closes it, two
 // links (the maker's web page and a pre-addressed e-mail, opened with the
-// desktop's programs) and a hidden credits animation: a double click in the
-// picture's top-left corner rolls the credits up over it on a 25 ms timer,
+// desktop's programs) and a hidden credits animation: a double click on the
+// sun in the picture's top-left corner rolls the credits up over its plate on a 25 ms timer,
 // drawn with GameFontKwiatki; a click, a key or the end of the roll stops it.
 #pragma once
 #include <memory>
@@ -54,6 +54,7 @@ class TFormOProgramie : public TForm {
   TRect webText_{}, mailText_{};
   int creditsOffset_ = 0;
   int creditsHeight_ = 0;
+  TColor plateColour_ = -1;
 };
 
 extern TFormOProgramie* FormOProgramie;

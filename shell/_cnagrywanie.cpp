@@ -175,6 +175,8 @@ void CRecordingRow::Draw(TBitmap* buffer, const CRecordings& list, bool marked, 
   TCanvas* c = buffer->Canvas();
   c->Brush.Color = marked ? RGB(255, 226, 140) : RGB(252, 250, 242);
   c->FillRect(::Rect(rect_.left, rect_.top + 1, rect_.right, rect_.bottom - 1));
+  c->Brush.Color = RGB(228, 214, 190);  // a thin line under the row
+  c->FillRect(::Rect(rect_.left + 6, rect_.bottom - 1, rect_.right - 6, rect_.bottom));
   mark_->SetChecked(marked);
   mark_->Paint();
   TImage* img = mark_->GetImage();
