@@ -182,7 +182,10 @@ TEST(DatagenWordsPicture, AnEmojiTheFontLacksIsAnError) {
 // a missing, a broken and a stray file.
 TEST(DatagenWordsModule, CheckFindsWhatIsWrong) {
   testsupport::TempDir dir;
-  datagen::Tree tree(dir.Path());
+  // The tree named relative to where the generator runs, as the build does.
+  const std::filesystem::path full(dir.Path());
+  testsupport::ScopedCwd cwd(full.parent_path().string());
+  datagen::Tree tree(full.filename().string());
   const datagen::Module m = datagen::WordPicturesModule();
   dir.Write("Data/exio44j/stale.+jp", "left over");
   m.generate(tree);

@@ -305,10 +305,12 @@ std::vector<std::string> Check(const Tree& tree) {
     if (!ours) out.push_back(std::string(Folder) + " holds a stray file " + f);
   }
 
-  // Every picture through the program's own loaders.
+  // Every picture through the program's own loaders, from the tree's root
+  // (the tree's own paths may be relative to where we started).
+  const Tree root(std::filesystem::absolute(tree.Root()).string());
   const std::string previous = GetCurrentDir();
-  if (!SetCurrentDir(Utf8ToCp1250(tree.Root()))) {
-    out.push_back("cannot enter " + tree.Root());
+  if (!SetCurrentDir(Utf8ToCp1250(root.Root()))) {
+    out.push_back("cannot enter " + root.Root());
     return out;
   }
   for (const std::string& k : keys) {
@@ -317,7 +319,7 @@ std::vector<std::string> Check(const Tree& tree) {
       out.push_back(path + " is missing");
       continue;
     }
-    std::ifstream f(tree.Native(path), std::ios::binary);
+    std::ifstream f(root.Native(path), std::ios::binary);
     CheckJpegHeader(k, std::vector<std::uint8_t>(std::istreambuf_iterator<char>(f), {}), out);
     try {
       TBitmap plain;
