@@ -20,27 +20,7 @@ namespace datagen::words {
 
 // ---- the table ----
 
-std::string Utf8(const std::u32string& s) {
-  std::string out;
-  for (char32_t c : s) {
-    if (c < 0x80) {
-      out += char(c);
-    } else if (c < 0x800) {
-      out += char(0xC0 | (c >> 6));
-      out += char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += char(0xE0 | (c >> 12));
-      out += char(0x80 | ((c >> 6) & 0x3F));
-      out += char(0x80 | (c & 0x3F));
-    } else {
-      out += char(0xF0 | (c >> 18));
-      out += char(0x80 | ((c >> 12) & 0x3F));
-      out += char(0x80 | ((c >> 6) & 0x3F));
-      out += char(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
+std::string Utf8(const std::u32string& s) { return Utf32ToUtf8(s); }
 
 std::string WordOfKey(const std::string& key) {
   static const std::map<char, std::string> polish = {{'a', "\u0105"}, {'c', "\u0107"}, {'e', "\u0119"},
