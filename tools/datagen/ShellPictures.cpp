@@ -108,19 +108,36 @@ void ControlPlate(cairo_t* cr, double x, double y, double w, double h) {
   cairo_set_dash(cr, nullptr, 0, 0);
 }
 
+// The main window's tabs are opaque pictures with a cream margin around their
+// rounded plates; they stand on a cream shelf so the margins don't show. The
+// row is laid out as the main window lays it out: 150 x 56 tabs (118 x 44 in
+// the 800 x 600 art set), a gap of 6 and a top of 14 at 1024 x 768, scaled.
+void TabShelf(cairo_t* cr, const Stage& st, int pixelWidth) {
+  const int artSet = pixelWidth <= 800 ? 2 : pixelWidth <= 1024 ? 4 : 16;
+  auto fromArtSet4 = [artSet](int v) { return artSet == 2 ? 25 * v / 32 : artSet == 16 ? 10 * v / 8 : v; };
+  const int tabW = artSet == 2 ? 118 : 150, tabH = artSet == 2 ? 44 : 56;
+  const int gap = fromArtSet4(6), top = fromArtSet4(14);
+  const int row = 6 * tabW + 5 * gap;
+  const int left = (pixelWidth - row) / 2;
+  const int margin = fromArtSet4(8);
+  Plate(cr, st.ToDesign(left - margin), st.ToDesign(top - margin), st.ToDesign(row + 2 * margin),
+        st.ToDesign(tabH + 2 * margin), st.ToDesign(margin + 10), kCream, 1.0, 0.6);
+}
+
 void DrawMainBackground(Art& art) {
   cairo_t* cr = art.cr();
   Stage st(cr, art.Width());
   const double H = st.ToDesign(art.Height());
   Dice dice(5);
   Sky(cr, kDesignWidth, H, 760);
-  Sun(cr, 36, 26, 70);
+  Sun(cr, 1190, 110, 60);
   Cloud(cr, 330, 60, 150);
   Cloud(cr, 1090, 50, 170);
   Cloud(cr, 760, 96, 110);
   Meadow(cr, 760, H, dice);
   const double* p = kMainPlate;
   ControlPlate(cr, p[0], p[1], p[2], p[3]);
+  TabShelf(cr, st, art.Width());
 }
 
 void DrawAboutBackground(Art& art) {
