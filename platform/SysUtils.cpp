@@ -99,6 +99,12 @@ std::u16string Cp1250ToUtf16(const std::string& s) {
   return out;
 }
 
+std::string Utf32ToUtf8(const std::u32string& s) {
+  std::string out;
+  for (char32_t c : s) AppendUtf8(out, c);
+  return out;
+}
+
 std::string Utf8ToCp1250(const std::string& s) {
   std::string out;
   out.reserve(s.size());

@@ -33,6 +33,7 @@ class EOutOfResources : public Exception { using Exception::Exception; };
 char16_t Cp1250ToUnicode(unsigned char c);
 std::string Cp1250ToUtf8(const std::string& s);
 std::u16string Cp1250ToUtf16(const std::string& s);
+std::string Utf32ToUtf8(const std::u32string& s);
 // Characters that code page 1250 lacks become '?'; malformed UTF-8 bytes too.
 std::string Utf8ToCp1250(const std::string& s);
 

@@ -11,11 +11,15 @@ CUstGry SettingsCoNiePasuje3(4, "CoNiePasuje3");
 CUstGry SettingsCiezarowka(5, "Ciezarowka");
 std::int16_t CurrentTab = 1;
 ProgramSettings ProgramOptions;
+RecorderSettings RecorderOptions;
+std::string ProgramFolder;
+std::string SettingsFile;
 
 namespace {
 CUstGry* const kAll[] = {&SettingsPodpisz4, &SettingsLiany, &SettingsKwiatki, &SettingsCoNiePasuje3,
                          &SettingsCiezarowka};
 const char* const kMain = "DaneProgramu";
+const char* const kRecorder = "Nagrywanie";
 
 // Defaults that make every game playable: SZ and Ż in every position.
 void Defaults(CUstGry& s) {
@@ -55,10 +59,12 @@ void ResetSettings() {
   for (CUstGry* s : kAll) Defaults(*s);
   CurrentTab = 1;
   ProgramOptions = ProgramSettings{};
+  RecorderOptions = RecorderSettings{};
 }
 
 void LoadSettings(const std::string& iniPath) {
   ResetSettings();
+  SettingsFile = iniPath;
   try {
     TIniFile ini(iniPath);
     ProgramOptions.launches = ini.ReadInteger(kMain, "LU", 0);
@@ -72,6 +78,8 @@ void LoadSettings(const std::string& iniPath) {
       std::int32_t level = ini.ReadInteger(s->Name, "Poziom", 1);
       s->Level = level < 1 ? 1 : level > 3 ? 3 : level;
     }
+    RecorderOptions.playAfterRecording = ini.ReadBool(kRecorder, "OdtwarzajPoNagraniu", true);
+    RecorderOptions.protectRecordings = ini.ReadBool(kRecorder, "ChronNagrania", false);
   } catch (const Exception&) {
     throw CBlad(4);
   }
@@ -91,6 +99,8 @@ bool SaveSettings(const std::string& iniPath) {
       ini.WriteInteger(s->Name, "Poziom", s->Level);
       ini.WriteInteger(s->Name, "Pozycja", s->PositionMask);
     }
+    ini.WriteBool(kRecorder, "OdtwarzajPoNagraniu", RecorderOptions.playAfterRecording);
+    ini.WriteBool(kRecorder, "ChronNagrania", RecorderOptions.protectRecordings);
     return ini.UpdateFile();
   } catch (const Exception&) {
     return false;

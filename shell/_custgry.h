@@ -51,6 +51,19 @@ struct ProgramSettings {
 };
 extern ProgramSettings ProgramOptions;
 
+// The program's own folder (absolute, program form), set by start-up; the
+// files the program writes are named from it, never from the working folder.
+extern std::string ProgramFolder;
+// The settings file that LoadSettings read, written again at exit.
+extern std::string SettingsFile;
+
+// What the recorder tab keeps between runs (section "Nagrywanie").
+struct RecorderSettings {
+  bool playAfterRecording = true;  // "OdtwarzajPoNagraniu"
+  bool protectRecordings = false;  // "ChronNagrania"
+};
+extern RecorderSettings RecorderOptions;
+
 // Reads the settings file (absolute path) into the records, CurrentTab and
 // ProgramOptions, raises the launch counter and writes the file back at once
 // (a missing file is written with the defaults). A file that exists but

@@ -29,6 +29,10 @@ int Clamp32(std::int64_t v) { return int(std::clamp<std::int64_t>(v, INT_MIN, IN
 
 CTransFont::CTransFont() { Reset(); }
 
+CTransFont GameFontKwiatki;
+CTransFont GameFontLiany;
+CTransFont GameFontCiezarowka;
+
 CTransFont::~CTransFont() { DeleteGlyphs(); }
 
 void CTransFont::DeleteGlyphs() {

@@ -139,3 +139,9 @@ class CTransFont {
   std::int32_t lastPenX = 0;
   std::int32_t lastPenY = 0;
 };
+
+// The game fonts of the flowers, vines and truck games, loaded by start-up
+// for the current art set; the shell's dialogs draw their text with them too.
+extern CTransFont GameFontKwiatki;
+extern CTransFont GameFontLiany;
+extern CTransFont GameFontCiezarowka;

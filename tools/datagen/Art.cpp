@@ -143,7 +143,17 @@ void CentredText(cairo_t* cr, Face face, double size, const std::string& utf8, d
   cairo_restore(cr);
 }
 
-void DrawEmoji(cairo_t* cr, const std::string& utf8, double cx, double cy, double size) {
+void DrawEmoji(cairo_t* cr, const std::string& sequence, double cx, double cy, double size) {
+  // The font has no glyph for the emoji presentation selector (U+FE0F), and
+  // with it the whole sequence may draw nothing: leave it out.
+  std::string utf8;
+  for (std::size_t i = 0; i < sequence.size(); ++i) {
+    if (sequence.compare(i, 3, "\xEF\xB8\x8F") == 0) {
+      i += 2;
+      continue;
+    }
+    utf8 += sequence[i];
+  }
   // The colour emoji come as one bitmap size; draw at that size and scale.
   const double native = 109;
   cairo_save(cr);

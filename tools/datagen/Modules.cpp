@@ -11,6 +11,7 @@ std::vector<Module> AllModules() {
   modules.push_back(GamePictures2Module());
   modules.push_back(WordPicturesModule());
   modules.push_back(SoundsModule());
+  modules.push_back(CompleteModule());
   return modules;
 }
 

@@ -1,8 +1,280 @@
 // Generates the resource library pictures: letter tiles, buttons, scroll knob, toggles, cursors.
+//
+// Every picture is a 24-bit BMP "<name>.bmp" in <root>/resource/Resource/,
+// the folder beside the built library that serves them by name.
+//
+// Cursor hot spots (the shell installs the cursors with these):
+//
+//   cursor    picture / mask         size    hot spot   where
+//   REKA1     REKA1 / REKA1_M        32x32   (9, 1)     tip of the pointing index finger
+//   SEKATOR   SEKATOR / SEKATOR_M    32x32   (2, 2)     tips of the closed blades
+//
+// The mask is white where the cursor shows, black elsewhere; the colour
+// picture is black wherever the mask is black.
+#include "tools/datagen/Resources.h"
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <stdexcept>
+
 #include "tools/datagen/Modules.h"
+
+namespace datagen::res {
+
+std::string ResourcePath(const std::string& name) { return "resource\\Resource\\" + name + ".bmp"; }
+
+// ---- letter tiles ----
+
+const std::vector<std::string>& TileNames() {
+  static const std::vector<std::string> names = {
+      "a",       "aa",     "b_red",   "b",     "bi_red",  "bi",    "c_red",  "c",       "cc_red", "cc",
+      "ch",      "ci_red", "ci",      "cz_red", "cz",     "d_red", "d",      "dz_red",  "dz",     "dzi_red",
+      "dzi",     "dzz_red", "dzz",    "dzzz_red", "dzzz", "e",     "ee",     "f_red",   "f",      "fi_red",
+      "fi",      "g_red",  "g",       "gi_red", "gi",     "h",     "i_red",  "i",       "j_red",  "j",
+      "k_red",   "k",      "ki_red",  "ki",    "l_red",   "l",     "ll",     "m",       "mi",     "n",
+      "ni_red",  "ni",     "nn",      "o",     "oo",      "p_red", "p",      "pi_red",  "pi",     "r_red",
+      "r",       "rz_red", "rz",      "s_red", "s",       "si_red", "si",    "ss_red",  "ss",     "sz_red",
+      "sz",      "t_red",  "t",       "u",     "w_red",   "w",     "wi_red", "wi",      "x",      "y",
+      "z_red",   "z",      "zi_red",  "zi",    "zz_red",  "zz",    "zzz_red", "zzz"};
+  return names;
+}
+
+bool IsRedTile(const std::string& tileName) {
+  return tileName.size() > 4 && tileName.compare(tileName.size() - 4, 4, "_red") == 0;
+}
+
+std::string TileText(const std::string& tileName) {
+  // Names that spell a Polish letter; every other name is its own text.
+  static const std::map<std::string, std::string> spelled = {
+      {"aa", "\u0105"},  {"ee", "\u0119"},  {"ss", "\u015B"},  {"cc", "\u0107"},      {"nn", "\u0144"},  {"zzz", "\u017A"},
+      {"zz", "\u017C"},  {"oo", "\u00F3"},  {"ll", "\u0142"},  {"dzz", "d\u017C"},    {"dzzz", "d\u017A"}};
+  std::string plain = IsRedTile(tileName) ? tileName.substr(0, tileName.size() - 4) : tileName;
+  auto it = spelled.find(plain);
+  return it != spelled.end() ? it->second : plain;
+}
+
+const std::vector<TileSet>& TileSets() {
+  // Limits: 13 pool blocks across the label-it board and a 10-block slot row
+  // above the pool band, per art set.
+  static const std::vector<TileSet> sets = {
+      {"_s", 2, {46, 58}, {57, 71}},
+      {"_b", 4, {60, 74}, {73, 89}},
+      {"_eb", 16, {76, 94}, {93, 113}},
+  };
+  return sets;
+}
+
+// ---- buttons ----
+
+const std::vector<std::string>& ButtonNames() {
+  static const std::vector<std::string> names = {"stop",       "start", "pomoc", "nast", "pop",      "powiedz", "oprogramie",
+                                                 "wyjdz",      "rrec",  "rodtworz", "rstop", "up",   "down"};
+  return names;
+}
+
+const std::vector<std::string>& ButtonSuffixes() {
+  static const std::vector<std::string> suffixes = {"_D", "_A", "_", "_M"};
+  return suffixes;
+}
+
+// ---- toggles ----
+
+const std::vector<ToggleFamily>& ToggleFamilies() {
+  static const std::vector<ToggleFamily> families = {
+      {ToggleGroup::Sound,
+       {{"SZ", "SZ"},
+        {"ZZ", "\u017B/RZ"},
+        {"CZ", "CZ"},
+        {"DZZ", "D\u017B"},
+        {"S", "S"},
+        {"Z", "Z"},
+        {"C", "C"},
+        {"DZ", "DZ"},
+        {"SS", "\u015A/SI"},
+        {"ZZZ", "\u0179/ZI"},
+        {"CC", "\u0106/CI"},
+        {"DZZZ", "D\u0179/DZI"},
+        {"P", "P"},
+        {"PI", "PI"},
+        {"B", "B"},
+        {"BI", "BI"},
+        {"K", "K"},
+        {"KI", "KI"},
+        {"G", "G"},
+        {"GI", "GI"},
+        {"F", "F"},
+        {"FI", "FI"},
+        {"W", "W"},
+        {"WI", "WI"},
+        {"T", "T"},
+        {"D", "D"}},
+       {52, 40},
+       {64, 48}},
+      {ToggleGroup::Position,
+       {{"naglos", "na pocz\u0105tku"}, {"srodglos", "w \u015Brodku"}, {"wyglos", "na ko\u0144cu"}},
+       {120, 40},
+       {150, 48}},
+      {ToggleGroup::Amount,
+       {{"malo", "ma\u0142o"}, {"srednio", "\u015Brednio"}, {"duzo", "du\u017Co"}},
+       {120, 40},
+       {150, 48}},
+      {ToggleGroup::Tab,
+       {{"zakl1", "Podpisz"},
+        {"zakl2", "Liany"},
+        {"zakl3", "Kwiatki"},
+        {"zakl4", "Co nie pasuje?"},
+        {"zakl5", "Ci\u0119\u017Car\u00F3wka"},
+        {"zakl6", "Nagrania"}},
+       {118, 44},
+       {150, 56}},
+  };
+  return families;
+}
+
+const std::vector<std::string>& TogglePrefixes() {
+  static const std::vector<std::string> prefixes = {"s_", "b_"};
+  return prefixes;
+}
+
+// ---- cursors ----
+
+const std::vector<Cursor>& Cursors() {
+  static const std::vector<Cursor> cursors = {{"REKA1", 9, 1}, {"SEKATOR", 2, 2}};
+  return cursors;
+}
+
+std::vector<std::string> AllNames() {
+  std::vector<std::string> names;
+  for (const auto& set : TileSets())
+    for (const auto& t : TileNames()) names.push_back(t + set.suffix);
+  for (const auto& b : ButtonNames())
+    for (const auto& s : ButtonSuffixes()) names.push_back(b + s);
+  names.push_back("scroll_D");
+  names.push_back("scroll_M");
+  for (const auto& prefix : TogglePrefixes())
+    for (const auto& family : ToggleFamilies())
+      for (const auto& t : family.toggles) {
+        names.push_back(prefix + t.name + "_D");
+        names.push_back(prefix + t.name + "_A");
+      }
+  names.push_back("S_CHBUT_D");
+  names.push_back("S_CHBUT_A");
+  for (const auto& c : Cursors()) {
+    names.push_back(c.name);
+    names.push_back(c.name + "_M");
+  }
+  return names;
+}
+
+namespace {
+
+// Makes white every pixel of a state picture where its mask is black, so
+// that OR-mask then AND-picture leaves the window there untouched.
+void WhitenOutside(TBitmap& picture, const TBitmap& mask) {
+  for (int y = 0; y < picture.Height(); ++y) {
+    std::uint8_t* p = picture.ScanLine(y);
+    const std::uint8_t* m = mask.ScanLine(y);
+    for (int x = 0; x < picture.Width() * 3; ++x)
+      if (m[x - x % 3] == 0) p[x] = 255;
+  }
+}
+
+// The pictures of a masked control: each state over white, the mask from the
+// normal picture's (binary) alpha.
+void WriteMasked(Tree& tree, const std::string& base, const std::vector<std::pair<std::string, Art*>>& states) {
+  auto mask = states.front().second->AlphaMask();
+  for (const auto& [suffix, art] : states) {
+    auto picture = art->OnWhite();
+    WhitenOutside(*picture, *mask);
+    tree.Bmp(ResourcePath(base + suffix), *picture);
+  }
+  tree.Bmp(ResourcePath(base + "_M"), *mask);
+}
+
+void WriteToggle(Tree& tree, const std::string& name, Size size, const std::function<void(Art&, bool)>& draw) {
+  for (bool on : {false, true}) {
+    Art art(size.w, size.h);
+    draw(art, on);
+    tree.Bmp(ResourcePath(name + (on ? "_A" : "_D")), *art.Over(clWhite));
+  }
+}
+
+void Generate(Tree& tree) {
+  std::vector<std::function<void()>> jobs;
+
+  for (const auto& set : TileSets()) {
+    TileFit fit = FitTileText(set.size);
+    for (const auto& name : TileNames())
+      jobs.push_back([&tree, set, fit, name] {
+        Art art(set.size.w, set.size.h);
+        DrawTile(art, fit, TileText(name), IsRedTile(name));
+        tree.Bmp(ResourcePath(name + set.suffix), *art.Over(clWhite));
+      });
+  }
+
+  for (const auto& base : ButtonNames())
+    jobs.push_back([&tree, base] {
+      Art normal(kButtonSize.w, kButtonSize.h), hover(kButtonSize.w, kButtonSize.h),
+          pressed(kButtonSize.w, kButtonSize.h);
+      DrawButton(normal, base, ButtonState::Normal);
+      DrawButton(hover, base, ButtonState::Hover);
+      DrawButton(pressed, base, ButtonState::Pressed);
+      for (Art* a : {&normal, &hover, &pressed}) a->Binarize();
+      WriteMasked(tree, base, {{"_D", &normal}, {"_A", &hover}, {"_", &pressed}});
+    });
+
+  jobs.push_back([&tree] {
+    Art knob(kKnobSize.w, kKnobSize.h);
+    DrawKnob(knob);
+    knob.Binarize();
+    WriteMasked(tree, "scroll", {{"_D", &knob}});
+  });
+
+  for (int p = 0; p < int(TogglePrefixes().size()); ++p) {
+    const std::string prefix = TogglePrefixes()[p];
+    for (const auto& family : ToggleFamilies()) {
+      const Size size = p == 0 ? family.small : family.big;
+      for (int i = 0; i < int(family.toggles.size()); ++i) {
+        const Toggle t = family.toggles[i];
+        const ToggleGroup group = family.group;
+        jobs.push_back([&tree, prefix, size, t, group, i] {
+          WriteToggle(tree, prefix + t.name, size, [&](Art& art, bool on) {
+            switch (group) {
+              case ToggleGroup::Sound: DrawSoundToggle(art, t.label, on); break;
+              case ToggleGroup::Position:
+              case ToggleGroup::Amount: DrawChoiceToggle(art, group, i, t.label, on); break;
+              case ToggleGroup::Tab: DrawTabToggle(art, i + 1, t.label, on); break;
+            }
+          });
+        });
+      }
+    }
+  }
+  jobs.push_back([&tree] { WriteToggle(tree, "S_CHBUT", kCheckBoxSize, DrawCheckBox); });
+
+  for (const auto& c : Cursors())
+    jobs.push_back([&tree, c] {
+      Art art(kCursorSize.w, kCursorSize.h);
+      if (c.name == "REKA1")
+        DrawHandCursor(art, c.hotX, c.hotY);
+      else if (c.name == "SEKATOR")
+        DrawShearsCursor(art, c.hotX, c.hotY);
+      else
+        throw std::logic_error("no drawing for cursor " + c.name);
+      art.Binarize();
+      tree.Bmp(ResourcePath(c.name), *art.OnBlack());
+      tree.Bmp(ResourcePath(c.name + "_M"), *art.AlphaMask());
+    });
+
+  ParallelFor(int(jobs.size()), [&](int i) { jobs[i](); });
+}
+
+}  // namespace
+}  // namespace datagen::res
 
 namespace datagen {
 
-Module ResourcesModule() { return Module{"resources", nullptr, nullptr}; }
+Module ResourcesModule() { return Module{"resources", res::Generate, res::CheckResources}; }
 
 }  // namespace datagen

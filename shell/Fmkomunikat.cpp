@@ -1,0 +1,69 @@
+#include "shell/Fmkomunikat.h"
+
+#include <algorithm>
+
+#include "platform/ActnList.h"
+#include "toolkit/Ctransfont.h"
+#include "toolkit/_cprzycisk.h"
+
+TFormKomunikat* FormKomunikat = nullptr;
+
+namespace {
+const char* const kPicture = "Data\\Intf\\Spec\\mKom_kp.xji";
+}
+
+std::string TFormKomunikat::MessageText(std::int16_t code) {
+  switch (code) {
+    case kMsgTooFewWords: return "Prosz\352 wybra\346 wi\352ksz\271 liczb\352 g\263osek lub pozycji.";
+    case kMsgNoRecordingMarked: return "Prosz\352 najpierw zaznaczy\346 nagranie na li\234" "cie.";
+    case kMsgNoMicrophone: return "Nie znaleziono mikrofonu.\nProsz\352 pod\263\271" "czy\346 mikrofon i spr\363bowa\346 ponownie.";
+    case kMsgRecordingNotSaved: return "Nie uda\263o si\352 zapisa\346 nagrania.";
+    case kMsgSlotEmpty: return "To miejsce nie ma jeszcze nagrania.";
+    case kMsgSlotProtected:
+      return "To miejsce ma ju\277 nagranie.\nAby je zast\271pi\346, wy\263\271" "cz ochron\352 nagra\361.";
+    case kMsgNoTryOut: return "Najpierw nagraj pr\363b\352.";
+    default: return std::string();
+  }
+}
+
+TFormKomunikat::TFormKomunikat(TComponent* owner) : TDialogForm(owner, kPicture) {
+  Caption = "Trelamondo Cz.V";
+  stopAction_ = new TAction(this);
+  stopAction_->OnExecute = [this](TObject* s) { A_StopExecute(s); };
+  // Built at (0, 0) to learn its size, then put at the bottom centre.
+  stop_ = new CPrzyciskP(this, "stop", Canvas(), Composed()->Canvas(), 0, 0, stopAction_);
+  stop_->SetPosition((Width() - stop_->Width()) / 2, Height() - stop_->Height() - 4);
+}
+
+TFormKomunikat::~TFormKomunikat() = default;
+
+void TFormKomunikat::SetMessage(std::int16_t code) {
+  code_ = code;
+  Compose();
+}
+
+void TFormKomunikat::DrawContent(TBitmap* target) {
+  if (!stop_) return;
+  // On the picture's plate (16, 14, width - 32, 136), above the button.
+  TRect r = Rect(16 + 14, 14 + 8, Width() - 16 - 14, std::min(14 + 136, stop_->Top()) - 4);
+  // Centred on the free height above the button.
+  std::string text = MessageText(code_);
+  const char* p = text.c_str();
+  int lines = 0;
+  while (*p) {
+    int count = 0, w = 0;
+    p = GameFontCiezarowka.BreakLine(p, &count, &w, r.Width());
+    ++lines;
+  }
+  int step = GameFontCiezarowka.LineHeight() + GameFontCiezarowka.LineGap();
+  int h = lines > 0 ? (lines - 1) * step + GameFontCiezarowka.LineHeight() : 0;
+  int top = r.top + std::max(0, (r.Height() - h) / 2);
+  Text(target, GameFontCiezarowka, text, Rect(r.left, top, r.right, r.bottom), kDialogTextColour, 1);
+}
+
+void TFormKomunikat::A_StopExecute(TObject*) { ModalResult = mrOk; }
+
+void TFormKomunikat::KeyPress(char& key) {
+  if (key == 27 || key == 13) ModalResult = mrOk;
+  TDialogForm::KeyPress(key);
+}

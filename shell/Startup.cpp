@@ -1,0 +1,216 @@
+#include "shell/Startup.h"
+
+#include <memory>
+
+#include <unistd.h>
+
+#include "platform/ExtCtrls.h"
+#include "platform/Random.h"
+#include "platform/SysUtils.h"
+#include "platform/WinApi.h"
+#include "shell/Fmkomunikat.h"
+#include "shell/Fmkoniecgry.h"
+#include "shell/Fmmain.h"
+#include "shell/Fmoprogramie.h"
+#include "shell/Fmsplash.h"
+#include "shell/Singleinstance.h"
+#include "shell/_cstatrec.h"
+#include "shell/_custgry.h"
+#include "toolkit/Cbitmapy.h"
+#include "toolkit/Cdisplay.h"
+#include "toolkit/Ctransfont.h"
+#include "toolkit/Resource.h"
+#include "toolkit/_cblad.h"
+
+#ifdef TW_HAVE_DICTIONARY
+#include "dictionary/Raportzasobow.h"
+#include "dictionary/_cslowa.h"
+#endif
+
+namespace {
+
+// ---- the dictionary (subsystem 2), when it is built in ----
+
+void CreateDictionary() {
+#ifdef TW_HAVE_DICTIONARY
+  Dictionary = new CSlowa();
+#endif
+}
+
+void DeleteDictionary() {
+#ifdef TW_HAVE_DICTIONARY
+  delete Dictionary;
+  Dictionary = nullptr;
+#endif
+}
+
+void ResourceReport() {
+#ifdef TW_HAVE_DICTIONARY
+  RunResourceReport();
+#endif
+}
+
+// ---- fonts and cursors ----
+
+void LoadFonts() {
+  static const char* const kNames[3][3] = {
+      {"Kwi_R2", "Lia_R2", "CS_h21"}, {"Kwi_R3", "Lia_R3", "CS_h27"}, {"Kwi_R5", "Lia_R5", "CS_h34"}};
+  const int row = Display.ArtSet == 2 ? 0 : Display.ArtSet == 4 ? 1 : 2;
+  CTransFont* fonts[3] = {&GameFontKwiatki, &GameFontLiany, &GameFontCiezarowka};
+  for (int i = 0; i < 3; ++i) {
+    bool ok = false;
+    try {
+      ok = fonts[i]->LoadFromSet("Data\\Intf\\Spec\\tw5cz.tfs", kNames[row][i]);
+    } catch (const Exception&) {
+      ok = false;
+    }
+    if (!ok) throw CBlad(1);
+  }
+}
+
+struct InstalledCursor {
+  TCursor index;
+  HCURSOR cursor;
+};
+
+// A cursor whose pictures are missing leaves the system arrow in its place.
+void InstallCursors(std::vector<InstalledCursor>& installed) {
+  struct Spec {
+    const char* name;
+    TCursor index;
+    int hotX, hotY;
+  };
+  for (const Spec& s : {Spec{"REKA1", 1, 9, 1}, Spec{"SEKATOR", 2, 2, 2}}) {
+    TBitmap colour, mask;
+    if (!OtworzBMP(s.name, &colour) || !OtworzBMP(std::string(s.name) + "_M", &mask)) continue;
+    HCURSOR c = CreatePictureCursor(colour, mask, s.hotX, s.hotY);
+    if (!c) continue;
+    Screen->SetCursors(s.index, c);
+    installed.push_back({s.index, c});
+  }
+}
+
+void FreeCursors(std::vector<InstalledCursor>& installed) {
+  for (const InstalledCursor& c : installed) {
+    Screen->SetCursors(c.index, nullptr);
+    CurrentBackend().FreeCursor(c.cursor);
+  }
+  installed.clear();
+}
+
+// Every window the application owns, newest first; the main window, which
+// goes last, writes the settings file.
+void DestroyWindows() {
+  for (int tab = 1; tab <= 5; ++tab) SetGameWindow(tab, nullptr);
+  while (Application->ComponentCount() > 0) delete Application->Components(Application->ComponentCount() - 1);
+  FormOProgramie = nullptr;
+  FormKoniecGry = nullptr;
+  FormKomunikat = nullptr;
+  FormMain = nullptr;
+}
+
+}  // namespace
+
+std::string ExecutableFolder() {
+  std::vector<char> buf(4096);
+  ssize_t n = ::readlink("/proc/self/exe", buf.data(), buf.size() - 1);
+  if (n <= 0) return ".";
+  std::string path(buf.data(), std::size_t(n));
+  std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
+int RunProgram(const std::vector<std::string>& args, const std::string& programDir, const RunOptions& options) {
+  // The one seeding of the run: every draw continues this sequence.
+  Randomize();
+  const std::string folder = Utf8ToCp1250(programDir);
+
+  if (!args.empty() && args[0] == "z") {
+    // The report checks and is written beside the program.
+    std::string previous = GetCurrentDir();
+    SetCurrentDir(folder);
+    ResourceReport();
+    SetCurrentDir(previous);
+    return 0;
+  }
+
+  Application->SetTitle("S-Trelamondo Cz.V");
+  std::unique_ptr<CSingleInstance> instance;
+  if (options.singleInstance) {
+    instance = std::make_unique<CSingleInstance>(options.instanceFolder);
+    switch (instance->Acquire()) {
+      case CSingleInstance::First: break;
+      case CSingleInstance::RunningCopyRaised: return 0;
+      case CSingleInstance::RunningCopyUnreachable:
+        MessageBox(nullptr, kAlreadyRunningText, "Trelamondo Cz.V", MB_OK | MB_ICONINFORMATION);
+        return 1;
+    }
+  }
+  Application->SetTitle("Trelamondo Cz.V");
+
+  const std::string previous = GetCurrentDir();
+  SetCurrentDir(folder);
+  ProgramFolder = GetCurrentDir();
+  Application->Terminated = false;
+
+  int exitCode = 0;
+  std::vector<InstalledCursor> cursors;
+  std::unique_ptr<TTimer> knockTimer;
+  try {
+    Display.SelectMode();
+    FormSplashScreen = new TFormSplashScreen(nullptr);
+    FormSplashScreen->Show();
+    FormSplashScreen->Update();
+    Application->Present();
+
+    if (ScreenTooSmall()) throw CBlad(2);
+    if (!LetterTiles.Init()) throw CBlad(1);
+    LoadFonts();
+    LoadSettings(ProgramFolder + "\\Data\\data.ini");
+    InstallCursors(cursors);
+    CreateDictionary();
+    StatRec = new CStatRec(ProgramFolder + "\\prgst5.stt");
+
+    Application->CreateForm(FormMain);
+    Application->CreateForm(FormKomunikat);
+    Application->CreateForm(FormKoniecGry);
+    if (options.createGameWindows) options.createGameWindows();
+    Application->CreateForm(FormOProgramie);
+
+    if (instance) {
+      // A later copy's knock brings this one to the front.
+      knockTimer = std::make_unique<TTimer>(nullptr);
+      knockTimer->SetInterval(250);
+      CSingleInstance* running = instance.get();
+      knockTimer->OnTimer = [running](TObject*) {
+        if (running->AnswerKnocks()) Application->BringToFront();
+      };
+    }
+
+    FormMain->Show();
+    FormMain->Update();
+    Application->Present();
+    delete FormSplashScreen;
+    FormSplashScreen = nullptr;
+    if (options.onReady) options.onReady();
+    Application->Run();
+  } catch (const CBlad& e) {
+    e.Show(FormSplashScreen);
+    exitCode = 1;
+  } catch (const Exception&) {
+    CBlad(1).Show(FormSplashScreen);
+    exitCode = 1;
+  }
+
+  knockTimer.reset();
+  DestroyWindows();
+  delete StatRec;
+  StatRec = nullptr;
+  DeleteDictionary();
+  delete FormSplashScreen;
+  FormSplashScreen = nullptr;
+  FreeCursors(cursors);
+  SetCurrentDir(previous);
+  instance.reset();
+  return exitCode;
+}

@@ -1,0 +1,145 @@
+// One running copy: the lock, the knock on the running copy and its answer.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <thread>
+
+#include "shell/Fmmain.h"
+#include "shell/Singleinstance.h"
+#include "tests/shell/ShellProgram.h"
+
+namespace {
+
+using shelltest::ShellProgram;
+
+// A later copy knocking from another thread while the first one answers.
+CSingleInstance::Result KnockWhileAnswering(CSingleInstance& running, const std::string& folder, bool& answered) {
+  CSingleInstance::Result result = CSingleInstance::First;
+  std::atomic<bool> done{false};
+  std::thread later([&] {
+    CSingleInstance second(folder);
+    result = second.Acquire(3000);
+    done = true;
+  });
+  answered = false;
+  while (!done) {
+    answered = running.AnswerKnocks() || answered;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  later.join();
+  return result;
+}
+
+TEST(SingleInstance, TheSecondCopyKnocksAndTheFirstAnswers) {
+  testsupport::TempDir dir;
+  CSingleInstance first(dir.Path());
+  ASSERT_EQ(first.Acquire(), CSingleInstance::First);
+  bool answered = false;
+  EXPECT_EQ(KnockWhileAnswering(first, dir.Path(), answered), CSingleInstance::RunningCopyRaised);
+  EXPECT_TRUE(answered);
+  EXPECT_FALSE(first.AnswerKnocks());  // nobody else knocked
+
+  // A running copy that does not answer (its socket gone): the later copy says so.
+  std::filesystem::remove(dir.File("trelamondo5.sock"));
+  CSingleInstance third(dir.Path());
+  EXPECT_EQ(third.Acquire(200), CSingleInstance::RunningCopyUnreachable);
+
+  // Once the first copy is gone its lock is free, whatever files it left.
+  first.Release();
+  CSingleInstance fourth(dir.Path());
+  EXPECT_EQ(fourth.Acquire(), CSingleInstance::First);
+}
+
+TEST(SingleInstance, ALockLeftByACrashedCopyDoesNotHoldTheNextOne) {
+  testsupport::TempDir dir;
+  dir.Write("trelamondo5.lock", std::string("12345"));
+  dir.Write("trelamondo5.sock", std::string(""));
+  CSingleInstance copy(dir.Path());
+  EXPECT_EQ(copy.Acquire(), CSingleInstance::First);
+  bool answered = false;
+  EXPECT_EQ(KnockWhileAnswering(copy, dir.Path(), answered), CSingleInstance::RunningCopyRaised);
+}
+
+TEST(SingleInstance, TheDefaultFolderIsTheUsersOwn) {
+  std::string f = CSingleInstance::DefaultFolder();
+  EXPECT_TRUE(std::filesystem::is_directory(f));
+}
+
+class SecondCopy : public ShellProgram {
+ protected:
+  testsupport::TempDir lockDir;
+};
+
+TEST_F(SecondCopy, EndsAtOnceWhenTheRunningCopyAnswers) {
+  CSingleInstance running(lockDir.Path());
+  ASSERT_EQ(running.Acquire(), CSingleInstance::First);
+  std::atomic<bool> stop{false};
+  std::thread answering([&] {
+    while (!stop) {
+      running.AnswerKnocks();
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+  });
+  tree = std::make_unique<shelltest::ShellTree>();
+  int code = RunProgram({}, tree->Path(), [&] {
+    RunOptions o;
+    o.instanceFolder = lockDir.Path();
+    return o;
+  }());
+  stop = true;
+  answering.join();
+  EXPECT_EQ(code, 0);
+  EXPECT_EQ(hb().PresentCount(), 0);
+  EXPECT_TRUE(hb().MessageBoxes().empty());
+  EXPECT_FALSE(std::filesystem::exists(tree->File("Data/data.ini")));
+}
+
+TEST_F(SecondCopy, SaysSoWhenTheRunningCopyCannotBeReached) {
+  CSingleInstance running(lockDir.Path());
+  ASSERT_EQ(running.Acquire(), CSingleInstance::First);
+  std::filesystem::remove(lockDir.File("trelamondo5.sock"));
+  tree = std::make_unique<shelltest::ShellTree>();
+  RunOptions o;
+  o.instanceFolder = lockDir.Path();
+  EXPECT_EQ(RunProgram({}, tree->Path(), o), 1);
+  ASSERT_EQ(hb().MessageBoxes().size(), 1u);
+  EXPECT_EQ(hb().MessageBoxes()[0].text,
+            "Aplikacja jest aktualnie uruchomiona.\n\nZamknij proces aplikajcji lub uruchom ponownie komputer.");
+  EXPECT_EQ(Application->ComponentCount(), 0);
+}
+
+TEST_F(SecondCopy, TheRunningProgramComesToTheFrontWhenAnotherKnocks) {
+  tree = std::make_unique<shelltest::ShellTree>();
+  RunOptions o;
+  o.instanceFolder = lockDir.Path();
+  std::atomic<bool> done{false};
+  CSingleInstance::Result result = CSingleInstance::First;
+  std::thread later;
+  o.onReady = [&] {
+    later = std::thread([&] {
+      CSingleInstance second(lockDir.Path());
+      result = second.Acquire(3000);
+      done = true;
+    });
+  };
+  std::function<void()> wait = [&] {
+    if (!done) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+      hb().AdvanceTime(250);
+      hb().Then(wait);
+      return;
+    }
+    hb().RequestClose();
+  };
+  hb().Then(wait);
+  EXPECT_EQ(RunProgram({}, tree->Path(), o), 0);
+  later.join();
+  EXPECT_EQ(result, CSingleInstance::RunningCopyRaised);
+  EXPECT_GE(hb().BringToFrontCount(), 1);
+  // The lock went with the program.
+  CSingleInstance next(lockDir.Path());
+  EXPECT_EQ(next.Acquire(), CSingleInstance::First);
+}
+
+}  // namespace

@@ -1,0 +1,325 @@
+// The program from start to end on the headless back end: the start-up in
+// each art set, the main window's choices reaching the settings file, the
+// starters, the fatal errors and the "z" report.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+
+#include "platform/IniFiles.h"
+#include "shell/Fmkomunikat.h"
+#include "shell/Fmkoniecgry.h"
+#include "shell/Fmmain.h"
+#include "shell/Fmoprogramie.h"
+#include "shell/Fmsplash.h"
+#include "shell/_cstatrec.h"
+#include "tests/shell/ShellProgram.h"
+#include "toolkit/_cblad.h"
+#include "toolkit/_ccheckbutw.h"
+#include "toolkit/_cprzycisk.h"
+
+namespace {
+
+using shelltest::ClickOn;
+using shelltest::ShellProgram;
+using shelltest::ShellTree;
+using shelltest::TreeOptions;
+
+// ---- a start, a few choices, an end: in each art set ----
+
+struct ScreenCase {
+  int w, h, toggleWidth;
+};
+
+class EachArtSet : public ShellProgram, public ::testing::WithParamInterface<ScreenCase> {};
+
+TEST_P(EachArtSet, ChoicesReachTheSettingsFileAndTheProgramEndsOnClose) {
+  const ScreenCase sc = GetParam();
+  hb().SetScreenSize(sc.w, sc.h);
+  tree = std::make_unique<ShellTree>();
+  std::string home = std::filesystem::canonical(tree->Path()).string();
+  bool ready = false;
+  options.onReady = [&] {
+    ready = true;
+    EXPECT_EQ(FormSplashScreen, nullptr);
+    ASSERT_NE(FormMain, nullptr);
+    EXPECT_TRUE(FormMain->Visible());
+    EXPECT_EQ(FormMain->Width(), sc.w);
+    EXPECT_EQ(Application->Title, "Trelamondo Cz.V");
+    EXPECT_EQ(std::filesystem::current_path().string(), home);
+    EXPECT_NE(Screen->Cursors(1), nullptr);
+    EXPECT_NE(Screen->Cursors(2), nullptr);
+    EXPECT_EQ(FileSize(tree->File("prgst5.stt")), kStatHeaderSize);
+    EXPECT_EQ(FormMain->SoundToggle(0)->GetImage()->Width(), sc.toggleWidth);
+    EXPECT_EQ(hb().Music(), "Data\\Intf\\Smd\\music.wav");
+  };
+  Step([this] { ClickOn(FormMain->TabToggle(3)->GetImage()); });
+  Step([this] {
+    EXPECT_EQ(CurrentTab, 3);
+    EXPECT_TRUE(FormMain->TabToggle(3)->GetChecked());
+    EXPECT_FALSE(FormMain->TabToggle(1)->GetChecked());
+    ClickOn(FormMain->SoundToggle(8)->GetImage());  // Ś
+  });
+  Step([this] { ClickOn(FormMain->PositionToggle(0)->GetImage()); });  // initial off
+  Step([this] { ClickOn(FormMain->AmountToggle(2)->GetImage()); });
+  Step([this] {
+    EXPECT_TRUE(FormMain->AmountToggle(2)->GetChecked());
+    EXPECT_FALSE(FormMain->AmountToggle(0)->GetChecked());
+    ClickOn(FormMain->SpeakerToggle()->GetImage());  // the music off
+  });
+  Step([this] {
+    EXPECT_EQ(hb().Music(), "");
+    ClickOn(FormMain->TabToggle(6)->GetImage());
+  });
+  Step([this] {
+    EXPECT_FALSE(FormMain->SoundToggle(0)->GetImage()->Visible());
+    EXPECT_FALSE(FormMain->Button(TFormMain::bStart)->Visible());
+    EXPECT_TRUE(FormMain->Button(TFormMain::bRecord)->Visible());
+    EXPECT_TRUE(FormMain->Row(0)->Area()->Visible());
+    ClickOn(FormMain->TabToggle(2)->GetImage());
+  });
+  CloseAtTheEnd();
+
+  EXPECT_EQ(Run(), 0);
+  EXPECT_TRUE(ready);
+  EXPECT_EQ(FormMain, nullptr);
+  EXPECT_EQ(Application->ComponentCount(), 0);
+  EXPECT_EQ(std::filesystem::current_path(), startDir_);
+  TIniFile ini(tree->File("Data/data.ini"));
+  EXPECT_EQ(ini.ReadInteger("DaneProgramu", "LU", 0), 1);
+  EXPECT_EQ(ini.ReadInteger("DaneProgramu", "Zakladka", 0), 2);
+  EXPECT_FALSE(ini.ReadBool("DaneProgramu", "Muzyka", true));
+  EXPECT_EQ(ini.ReadInteger("Kwiatki", "Gloski", 0), 0x103);
+  EXPECT_EQ(ini.ReadInteger("Kwiatki", "Pozycja", 0), 0x60000000);
+  EXPECT_EQ(ini.ReadInteger("Kwiatki", "Poziom", 0), 3);
+  EXPECT_EQ(ini.ReadInteger("Podpisz4", "Gloski", 0), 3);  // untouched
+  EXPECT_TRUE(hb().MessageBoxes().empty());
+
+  // The next start reads it all back and opens on the last tab.
+  ResetSettings();
+  Step([this] {
+    EXPECT_EQ(CurrentTab, 2);
+    EXPECT_EQ(SettingsKwiatki.Level, 3);
+    EXPECT_TRUE(FormMain->TabToggle(2)->GetChecked());
+    EXPECT_EQ(hb().Music(), "");
+  });
+  CloseAtTheEnd();
+  options.onReady = nullptr;
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(TIniFile(tree->File("Data/data.ini")).ReadInteger("DaneProgramu", "LU", 0), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, EachArtSet,
+                         ::testing::Values(ScreenCase{800, 600, 52}, ScreenCase{1024, 768, 64},
+                                           ScreenCase{1280, 1024, 64}));
+
+TEST_F(ShellProgram, TheSplashShowsWhileStartUpRuns) {
+  hb().SetScreenSize(1024, 768);
+  bool seen = false;
+  // The letter tiles are asked for while the splash shows.
+  resources.onRequest = [&](const std::string& name) {
+    if (name != "a_b") return;
+    seen = FormSplashScreen && FormSplashScreen->Visible();
+    EXPECT_EQ(FormSplashScreen->Caption, "Trelamondo Cz.V Splash");
+    TColor c = hb().ScreenPixel(512, 384);
+    EXPECT_NEAR(GetRValue(c), GetRValue(ShellTree::kBox), 6);
+    EXPECT_NEAR(GetBValue(c), GetBValue(ShellTree::kBox), 6);
+  };
+  CloseAtTheEnd();
+  EXPECT_EQ(Run(), 0);
+  EXPECT_TRUE(seen);
+}
+
+// ---- the starters ----
+
+class FakeGame : public IGameWindow {
+ public:
+  explicit FakeGame(bool enough) : enough_(enough) {}
+  void PrepareCandidates() override { calls += "P"; }
+  bool HasEnoughWords() override {
+    calls += "H";
+    return enough_;
+  }
+  int ShowGame() override {
+    calls += "S";
+    if (during) during();
+    return 2;
+  }
+  std::string calls;
+  std::function<void()> during;
+
+ private:
+  bool enough_;
+};
+
+TEST_F(ShellProgram, StartersAskTheGameAndShowMessage3WhenWordsAreTooFew) {
+  FakeGame labelIt(true), oddOneOut(false);
+  options.createGameWindows = [&] {
+    SetGameWindow(1, &labelIt);
+    SetGameWindow(4, &oddOneOut);
+  };
+  bool played = false;
+  labelIt.during = [&] {
+    played = true;
+    EXPECT_EQ(hb().Music(), "");  // stopped for the game
+    // The wait picture in the middle of the main window, on the screen.
+    TColor c = hb().ScreenPixel(512, 384);
+    EXPECT_NEAR(GetRValue(c), GetRValue(ShellTree::kWait), 8);
+    EXPECT_NEAR(GetBValue(c), GetBValue(ShellTree::kWait), 8);
+  };
+  Step([this] { ClickOn(FormMain->Button(TFormMain::bStart)); });  // tab 1
+  Step([&] {
+    EXPECT_EQ(labelIt.calls, "PHS");
+    EXPECT_EQ(hb().Music(), "Data\\Intf\\Smd\\music.wav");  // back after the game
+    ClickOn(FormMain->TabToggle(4)->GetImage());
+  });
+  Step([this] {
+    SettingsCoNiePasuje3.PhonemeMask = -1;
+    SettingsCoNiePasuje3.PositionMask = -1;
+    ClickOn(FormMain->Button(TFormMain::bStart));
+  });
+  Step([&] {
+    EXPECT_EQ(oddOneOut.calls, "H");  // no PrepareCandidates for this game
+    EXPECT_EQ(SettingsCoNiePasuje3.PhonemeMask, 0x3FFFFFF);
+    EXPECT_EQ(SettingsCoNiePasuje3.PositionMask, 0x70000000);
+    ASSERT_TRUE(FormKomunikat->Visible());
+    EXPECT_EQ(FormKomunikat->Message(), kMsgTooFewWords);
+    EXPECT_EQ(TFormKomunikat::MessageText(3), "Prosz\352 wybra\346 wi\352ksz\271 liczb\352 g\263osek lub pozycji.");
+    ClickOn(FormKomunikat->StopButton());
+  });
+  Step([this] {
+    EXPECT_FALSE(FormKomunikat->Visible());
+    ClickOn(FormMain->TabToggle(2)->GetImage());
+  });
+  Step([this] { ClickOn(FormMain->Button(TFormMain::bStart)); });  // no game on tab 2 yet: nothing
+  Step([this] { EXPECT_FALSE(FormKomunikat->Visible()); });
+  CloseAtTheEnd();
+  EXPECT_EQ(Run(), 0);
+  EXPECT_TRUE(played);
+  EXPECT_EQ(GameWindow(1), nullptr);  // unregistered at the end
+}
+
+TEST_F(ShellProgram, ACloseRequestGoesToTheTopmostWindow) {
+  FakeGame game(true);
+  int result = 0;
+  game.during = [&] { result = FormKoniecGry->ShowModal(); };
+  options.createGameWindows = [&] { SetGameWindow(1, &game); };
+  Step([this] { ClickOn(FormMain->Button(TFormMain::bAbout)); });
+  Step([this] {
+    ASSERT_TRUE(FormOProgramie->Visible());
+    hb().RequestClose();
+  });
+  Step([this] {
+    EXPECT_FALSE(FormOProgramie->Visible());
+    EXPECT_TRUE(FormMain->Visible());
+    ClickOn(FormMain->Button(TFormMain::bStart));
+  });
+  Step([this] {
+    ASSERT_TRUE(FormKoniecGry->Visible());
+    hb().RequestClose();
+  });
+  Step([&] {
+    EXPECT_EQ(result, kKoniecCloseGame);
+    EXPECT_TRUE(FormMain->Visible());
+  });
+  CloseAtTheEnd();
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(game.calls, "PHS");
+}
+
+// ---- fatal errors: the message, then the same way out as a normal end ----
+
+struct FatalCase {
+  const char* name;
+  int code;
+};
+
+class Fatal : public ShellProgram {
+ protected:
+  void ExpectFatal(int code) {
+    EXPECT_EQ(Run(), 1);
+    ASSERT_EQ(hb().MessageBoxes().size(), 1u);
+    EXPECT_EQ(hb().MessageBoxes()[0].text, Cp1250ToUtf8(CBlad::Text(std::int16_t(code))));
+    EXPECT_EQ(hb().MessageBoxes()[0].caption, "Trelamondo Cz.V - B\xC5\x82\xC4\x85" "d");
+    EXPECT_EQ(Application->ComponentCount(), 0);
+    EXPECT_EQ(FormSplashScreen, nullptr);
+    EXPECT_EQ(StatRec, nullptr);
+    EXPECT_EQ(std::filesystem::current_path(), startDir_);
+  }
+};
+
+TEST_F(Fatal, ScreenBelow800x600) {
+  hb().SetScreenSize(799, 600);
+  ExpectFatal(2);
+  EXPECT_FALSE(std::filesystem::exists(tree->File("Data/data.ini")));
+}
+
+TEST_F(Fatal, NoFonts) {
+  TreeOptions o;
+  o.fonts = false;
+  tree = std::make_unique<ShellTree>(o);
+  ExpectFatal(1);
+}
+
+TEST_F(Fatal, LetterTilesMissing) {
+  resources.refuse = "zzz_red_b";
+  ExpectFatal(1);
+}
+
+TEST_F(Fatal, SettingsFileUnreadable) {
+  tree = std::make_unique<ShellTree>();
+  std::filesystem::create_directories(tree->File("Data/data.ini"));
+  ExpectFatal(4);
+}
+
+TEST_F(Fatal, StatisticsFileCannotBeMade) {
+  tree = std::make_unique<ShellTree>();
+  std::filesystem::create_directories(tree->File("prgst5.stt"));
+  ExpectFatal(3);
+  EXPECT_EQ(TIniFile(tree->File("Data/data.ini")).ReadInteger("DaneProgramu", "LU", 0), 1);
+}
+
+TEST_F(Fatal, MainWindowBackgroundMissing) {
+  hb().SetScreenSize(800, 600);
+  TreeOptions o;
+  o.skip = {"Data/Intf/Spec/R2_mainT.xji"};
+  tree = std::make_unique<ShellTree>(o);
+  ExpectFatal(1);
+}
+
+TEST_F(Fatal, LoudspeakerPictureMissing) {
+  TreeOptions o;
+  o.skip = {"Data/Intf/Spec/R3_glos_AW.xbi"};
+  tree = std::make_unique<ShellTree>(o);
+  ExpectFatal(1);
+}
+
+TEST_F(Fatal, EndOfGameWindowPictureMissingAfterTheMainWindowWasMade) {
+  TreeOptions o;
+  o.skip = {"Data/Intf/Spec/mKon_kp.xji"};
+  tree = std::make_unique<ShellTree>(o);
+  ExpectFatal(1);
+  // The main window was made and destroyed: it wrote the settings.
+  EXPECT_TRUE(std::filesystem::exists(tree->File("Data/data.ini")));
+}
+
+TEST_F(Fatal, AGameWindowThatCannotBeBuilt) {
+  options.createGameWindows = [] { throw CBlad(1); };
+  ExpectFatal(1);
+}
+
+// ---- "z": the report, without a window ----
+
+TEST_F(ShellProgram, ArgumentZRunsTheReportBesideTheProgramAndEnds) {
+  EXPECT_EQ(Run({"z"}), 0);
+  EXPECT_EQ(Application->ComponentCount(), 0);
+  EXPECT_EQ(hb().PresentCount(), 0);
+  EXPECT_FALSE(std::filesystem::exists(tree->File("Data/data.ini")));
+  EXPECT_FALSE(std::filesystem::exists(tree->File("prgst5.stt")));
+  EXPECT_EQ(std::filesystem::current_path(), startDir_);
+#ifdef TW_HAVE_DICTIONARY
+  EXPECT_TRUE(std::filesystem::exists(tree->File("Raport zasob\xC3\xB3w.txt")));
+#endif
+}
+
+}  // namespace

@@ -1,0 +1,207 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/SysUtils.h"
+#include "tests/support/TempDir.h"
+#include "toolkit/Cbitmapy.h"
+#include "tools/datagen/Modules.h"
+#include "tools/datagen/WordPictures.h"
+
+namespace {
+
+using namespace datagen::words;
+
+const char* const Header = "# comment\n\n";
+
+// One table line from its columns.
+std::string Line(const std::vector<std::string>& f) {
+  std::string s;
+  for (std::size_t i = 0; i < f.size(); ++i) s += (i ? "\t" : "") + f[i];
+  return s + "\n";
+}
+
+std::vector<std::string> Good() {
+  return {"z^aba", "\xC5\xBC" "aba", "\xF0\x9F\x90\xB8", "1F438", "2", "-", "-", "-", "frog"};
+}
+
+bool Mentions(const std::vector<std::string>& problems, const std::string& what) {
+  return std::any_of(problems.begin(), problems.end(), [&](const std::string& p) { return p.find(what) != std::string::npos; });
+}
+
+TEST(DatagenWordsTable, ReadsEveryColumn) {
+  std::vector<std::string> problems;
+  std::vector<std::string> a = Good();
+  std::vector<std::string> b = {"tata", "tata", "\xF0\x9F\x91\xA8 \xF0\x9F\x91\xA6", "1F468 1F466", "1", "badge", "brown", "200",
+                                "dad"};
+  std::vector<std::string> c = {"balkon", "balkon", "-", "-", "1", "-", "-", "-", "balcony"};
+  std::string withCr = Line(b);
+  withCr.insert(withCr.size() - 1, "\r");
+  auto entries = ParseTable(std::string(Header) + Line(a) + withCr + Line(c), problems);
+  EXPECT_TRUE(problems.empty());
+  ASSERT_EQ(entries.size(), 3u);
+  EXPECT_EQ(entries[0].key, "z^aba");
+  EXPECT_EQ(entries[0].pictures, std::vector<std::u32string>{U"\U0001F438"});
+  EXPECT_EQ(entries[0].count, 2);
+  EXPECT_EQ(entries[0].hue, -1);
+  EXPECT_EQ(entries[0].line, 3);
+  EXPECT_EQ(entries[1].layout, Layout::Badge);
+  EXPECT_EQ(entries[1].tint, Tint::Brown);
+  EXPECT_EQ(entries[1].hue, 200);
+  EXPECT_EQ(entries[1].pictures.size(), 2u);
+  EXPECT_TRUE(entries[2].pictures.empty());
+  EXPECT_EQ(entries[2].emoji, "");
+}
+
+TEST(DatagenWordsTable, SkipsAndReportsMalformedLines) {
+  struct Case {
+    int column;
+    std::string value;
+    std::string problem;
+  };
+  const std::vector<Case> cases = {
+      {1, "zaba", "is not what the key"},              // the word must be what the key spells
+      {0, "Z^aba", "malformed key"},                   // keys are small letters
+      {0, "b^aba", "malformed key"},                   // b has no Polish letter
+      {2, "\xF0\x9F\x90\xB1", "does not match"},       // the emoji column disagrees with the code points
+      {3, "1F438-", "malformed code points"},
+      {3, "110000", "malformed code points"},
+      {3, "1F438 1F438", "does not suit"},             // two pictures need a layout
+      {4, "0", "count"},
+      {4, "4", "count"},
+      {5, "spiral", "does not suit"},
+      {6, "blue", "unknown tint"},
+      {7, "360", "hue"},
+      {7, "12x", "hue"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> f = Good();
+    f[std::size_t(c.column)] = c.value;
+    if (c.column == 3 && c.value == "1F438 1F438") f[2] = "\xF0\x9F\x90\xB8 \xF0\x9F\x90\xB8";
+    std::vector<std::string> problems;
+    auto entries = ParseTable(Line(f), problems);
+    EXPECT_TRUE(entries.empty()) << c.value;
+    ASSERT_EQ(problems.size(), 1u) << c.value;
+    EXPECT_NE(problems[0].find("line 1"), std::string::npos) << problems[0];
+    EXPECT_NE(problems[0].find(c.problem), std::string::npos) << problems[0];
+  }
+  std::vector<std::string> problems;
+  std::vector<std::string> shortLine = Good();
+  shortLine.pop_back();
+  auto entries = ParseTable(Line(Good()) + Line(Good()) + Line(shortLine), problems);
+  EXPECT_EQ(entries.size(), 1u) << "the first line of a key counts";
+  EXPECT_TRUE(Mentions(problems, "line 2: a second line for z^aba"));
+  EXPECT_TRUE(Mentions(problems, "line 3: expected 9"));
+}
+
+TEST(DatagenWordsTable, KeysSpellPolishWords) {
+  EXPECT_EQ(WordOfKey("z^o^l^w"), "\xC5\xBC\xC3\xB3\xC5\x82w");                  // żółw
+  EXPECT_EQ(WordOfKey("x^ro^dl^o"), "\xC5\xBAr\xC3\xB3" "d\xC5\x82o");         // źródło
+  EXPECT_EQ(WordOfKey("cie^z^aro^wka"), "ci\xC4\x99\xC5\xBC" "ar\xC3\xB3wka");  // ciężarówka
+  EXPECT_EQ(WordOfKey("kos^c^"), "ko\xC5\x9B\xC4\x87");                        // kość
+  EXPECT_EQ(WordOfKey("^a"), "");
+  EXPECT_EQ(WordOfKey("ab^"), "");
+  EXPECT_EQ(WordOfKey("kot "), "");
+}
+
+TEST(DatagenWordsEmoji, SequencesBecomeOneGlyph) {
+  const unsigned man = EmojiGlyph(U"\U0001F468");
+  EXPECT_NE(man, 0u);
+  const unsigned farmer = EmojiGlyph(U"\U0001F468\u200D\U0001F33E");
+  EXPECT_NE(farmer, 0u);
+  EXPECT_NE(farmer, man);
+  EXPECT_NE(EmojiGlyph(U"\U0001F468\U0001F3FF"), man) << "a skin tone";
+  const unsigned eight = EmojiGlyph(U"8\uFE0F\u20E3");
+  EXPECT_NE(eight, 0u);
+  EXPECT_EQ(EmojiGlyph(U"8\u20E3"), eight) << "the presentation selector makes no difference";
+  EXPECT_NE(EmojiGlyph(U"\u2764\uFE0F"), 0u);
+  // Sequences the font does not join are not one picture.
+  EXPECT_EQ(EmojiGlyph(U"\U0001F34C\u200D\U0001F34C"), 0u);
+  EXPECT_EQ(EmojiGlyph(U"\U0001F468\U0001F468"), 0u);
+  EXPECT_EQ(EmojiGlyph(U"\uE000"), 0u);
+  EXPECT_EQ(EmojiGlyph(U""), 0u);
+}
+
+// A picture file as the program reads it.
+std::unique_ptr<TBitmap> Load(const testsupport::TempDir& dir, const Entry& e) {
+  dir.Write(std::string("Data/exio44j/") + e.key + ".+jp", PictureFile(e));
+  testsupport::ScopedCwd cwd(dir.Path());
+  return std::unique_ptr<TBitmap>(LoadWordPicture(e.key, PictureSize, PictureSize, true, false));
+}
+
+double Difference(const TBitmap& b, int x1, int y1, int x2, int y2) {
+  const std::uint8_t* p = b.ScanLine(y1) + 3 * x1;
+  const std::uint8_t* q = b.ScanLine(y2) + 3 * x2;
+  return std::abs(p[0] - q[0]) + std::abs(p[1] - q[1]) + std::abs(p[2] - q[2]);
+}
+
+TEST(DatagenWordsPicture, TheProgramReadsTheScrambledFile) {
+  testsupport::TempDir dir;
+  std::vector<std::string> problems;
+  std::vector<std::string> motif = {"pl^ot", "p\xC5\x82ot", "-", "-", "1", "-", "-", "40", "fence"};
+  std::vector<std::string> three = {"z^aby", "\xC5\xBC" "aby", "\xF0\x9F\x90\xB8", "1F438", "3", "-", "red", "-", "frogs"};
+  auto entries = ParseTable(Line(Good()) + Line(motif) + Line(three), problems);
+  ASSERT_EQ(entries.size(), 3u);
+  for (const Entry& e : entries) {
+    auto pic = Load(dir, e);
+    ASSERT_EQ(pic->Width(), PictureSize);
+    ASSERT_EQ(pic->Height(), PictureSize);
+    EXPECT_EQ(pic->PixelFormat(), pf24bit);
+    // Not a placeholder: the corners carry the background, the centre a subject.
+    const std::uint8_t* corner = pic->ScanLine(2) + 6;
+    EXPECT_FALSE(corner[0] > 245 && corner[1] > 245 && corner[2] > 245) << e.key;
+    double most = 0;
+    for (int y = 150; y < 250; y += 10)
+      for (int x = 150; x < 250; x += 10) most = std::max(most, Difference(*pic, x, y, 2, 2));
+    EXPECT_GT(most, 60) << e.key << ": nothing stands out from the background";
+  }
+  // The file is scrambled: its bytes do not begin as a JPEG does.
+  std::ifstream f(dir.File("Data/exio44j/z^aba.+jp"), std::ios::binary);
+  unsigned char head[2] = {0, 0};
+  f.read(reinterpret_cast<char*>(head), 2);
+  EXPECT_FALSE(head[0] == 0xFF && head[1] == 0xD8);
+}
+
+TEST(DatagenWordsPicture, AnEmojiTheFontLacksIsAnError) {
+  std::vector<std::string> problems;
+  std::vector<std::string> f = Good();
+  f[2] = "\xEE\x80\x80";  // U+E000
+  f[3] = "E000";
+  auto entries = ParseTable(Line(f), problems);
+  ASSERT_EQ(entries.size(), 1u);
+  EXPECT_THROW(RenderPicture(entries[0]), std::runtime_error);
+}
+
+// The whole module: what it makes passes its check, and the check notices
+// a missing, a broken and a stray file.
+TEST(DatagenWordsModule, CheckFindsWhatIsWrong) {
+  testsupport::TempDir dir;
+  // The tree named relative to where the generator runs, as the build does.
+  const std::filesystem::path full(dir.Path());
+  testsupport::ScopedCwd cwd(full.parent_path().string());
+  datagen::Tree tree(full.filename().string());
+  const datagen::Module m = datagen::WordPicturesModule();
+  dir.Write("Data/exio44j/stale.+jp", "left over");
+  m.generate(tree);
+  EXPECT_FALSE(std::filesystem::exists(dir.File("Data/exio44j/stale.+jp"))) << "the folder is cleared first";
+  EXPECT_EQ(tree.Written().size(), 570u);
+  std::vector<std::string> problems = m.check(tree);
+  EXPECT_TRUE(problems.empty()) << problems.front();
+
+  std::filesystem::remove(dir.File("Data/exio44j/kot.+jp"));
+  dir.Write("Data/exio44j/pies.+jp", "not a picture");
+  dir.Write("Data/exio44j/kot.jpg", "stray");
+  problems = m.check(tree);
+  EXPECT_TRUE(Mentions(problems, "kot.+jp is missing"));
+  EXPECT_TRUE(Mentions(problems, "pies: not a JPEG"));
+  EXPECT_TRUE(Mentions(problems, "pies.+jp does not load") || Mentions(problems, "pies.+jp shows mostly white"));
+  EXPECT_TRUE(Mentions(problems, "stray file kot.jpg"));
+}
+
+}  // namespace

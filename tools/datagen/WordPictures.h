@@ -1,0 +1,61 @@
+// The word pictures: one 400x400 picture per dictionary word, drawn from a
+// table (data/words/words.tsv) that says which emoji shows each word.
+#pragma once
+#include <cairo.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Graphics.h"
+
+namespace datagen::words {
+
+constexpr int PictureSize = 400;
+constexpr int JpegQuality = 90;
+
+enum class Layout { One, Row, Badge, Stack, Pyramid };
+enum class Tint { None, Grey, White, Cauli, Red, Rowan, Brown };
+
+// One line of the table.
+struct Entry {
+  std::string key;    // WordKey
+  std::string word;   // the Polish word, UTF-8
+  std::string emoji;  // the pictures as UTF-8, space-separated, "" for none
+  std::vector<std::u32string> pictures;  // code point sequences; empty: a motif
+  int count = 1;      // 1..3
+  Layout layout = Layout::One;
+  Tint tint = Tint::None;
+  int hue = -1;       // background hue in degrees, -1 to choose
+  std::string gloss;
+  int line = 0;       // in the table file
+};
+
+// Reads the table's text; what is malformed goes to problems (the line is skipped).
+std::vector<Entry> ParseTable(const std::string& text, std::vector<std::string>& problems);
+// The table file beside the generator's sources.
+std::string TablePath();
+// Reads and parses the table file; a missing file raises std::runtime_error.
+std::vector<Entry> LoadTable(std::vector<std::string>& problems);
+
+// The UTF-8 form of code points.
+std::string Utf8(const std::u32string& s);
+// The Polish word a key spells (UTF-8), "^" after a base letter marking its
+// Polish letter; "" when the key is not well formed.
+std::string WordOfKey(const std::string& key);
+
+// The glyph of an emoji sequence in the colour emoji font (its ligatures
+// included); 0 when the font has no single glyph for it.
+unsigned EmojiGlyph(const std::u32string& sequence);
+
+// Draws the entry's picture: background, then the emoji (or the motif).
+void DrawPicture(cairo_t* cr, const Entry& e);
+// The entry's picture as a 24-bit bitmap of PictureSize square.
+std::unique_ptr<TBitmap> RenderPicture(const Entry& e);
+// The picture file's bytes: a baseline JPEG scrambled with the key of its name.
+std::vector<std::uint8_t> PictureFile(const Entry& e);
+
+// "Data\exio44j\" + key + ".+jp".
+std::string PicturePath(const std::string& key);
+
+}  // namespace datagen::words
