@@ -553,6 +553,10 @@ void TApplication::PushModal(TForm* form) {
       disabled.push_back(f);
     }
   disabledByModal_.push_back(std::move(disabled));
+  // A form shown modally over another modal form was disabled by that one:
+  // it takes input while it is on top.
+  modalWasDisabled_.push_back(!form->Enabled());
+  form->SetEnabled(true);
   modal_.push_back(form);
   ++form->modalLevel_;
 }
@@ -563,6 +567,8 @@ void TApplication::PopModal(TForm* form) {
   std::size_t index = std::size_t(it - modal_.begin());
   for (TForm* f : disabledByModal_[index]) f->SetEnabled(true);
   disabledByModal_.erase(disabledByModal_.begin() + std::ptrdiff_t(index));
+  if (modalWasDisabled_[index]) form->SetEnabled(false);
+  modalWasDisabled_.erase(modalWasDisabled_.begin() + std::ptrdiff_t(index));
   modal_.erase(it);
   --form->modalLevel_;
   if (active_ == form) active_ = nullptr;
@@ -594,6 +600,7 @@ void TApplication::FormDestroyed(TForm* form) {
   auto it = std::find(modal_.begin(), modal_.end(), form);
   if (it != modal_.end()) {
     disabledByModal_.erase(disabledByModal_.begin() + (it - modal_.begin()));
+    modalWasDisabled_.erase(modalWasDisabled_.begin() + (it - modal_.begin()));
     modal_.erase(it);
   }
   queue_.erase(std::remove_if(queue_.begin(), queue_.end(), [form](const TMsg& m) { return m.hwnd == form; }),

@@ -215,6 +215,7 @@ class TApplication : public TComponent {
   std::vector<TForm*> forms_;   // every form, in creation order
   std::vector<TForm*> zorder_;  // visible forms, bottom first
   std::vector<TForm*> modal_;   // modal stack
+  std::vector<bool> modalWasDisabled_;  // per modal form: an outer modal form had disabled it
   TForm* active_ = nullptr;
   std::vector<TCustomApplicationEvents*> hooks_;
   bool dispatchCancelled_ = false;
