@@ -1,16 +1,12 @@
 #include "games/Cgameform.h"
 
 #include "platform/WinApi.h"
+#include "shell/Fmkoniecgry.h"
 #include "shell/_cstatrec.h"
 #include "shell/_custgry.h"
 #include "toolkit/Cdisplay.h"
 #include "toolkit/Universalfn.h"
 #include "toolkit/_cprzycisk.h"
-
-GameShellLinks& GameShell() {
-  static GameShellLinks links;
-  return links;
-}
 
 namespace {
 bool IsInput(UINT msg) {
@@ -79,7 +75,7 @@ void CGameForm::WndProc(TMessage& m) {
 }
 
 void CGameForm::ShowWaitPicture() {
-  if (GameShell().drawWaitPicture) GameShell().drawWaitPicture(this);
+  if (FormMain) FormMain->DrawWaitPicture(this);
 }
 
 void CGameForm::KeepAlive() {
@@ -113,10 +109,10 @@ void CGameForm::StopGame(int unsolved) {
     // A session the idle timer has ended is not written; the flow goes on.
     StatRec->SaveSession(unsolved == 0);
   }
-  int result = GameShell().showEndOfGame ? GameShell().showEndOfGame() : 2;
-  if (result == 1) {
+  const int result = FormKoniecGry ? FormKoniecGry->ShowModal() : kKoniecCloseGame;
+  if (result == kKoniecPlayAgain) {
     if (newGameAction_) newGameAction_->Execute();
-  } else if (result == 2) {
+  } else if (result == kKoniecCloseGame) {
     Close();
   }
 }

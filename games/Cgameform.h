@@ -3,7 +3,8 @@
 // starter; a new game on every show; a back buffer copied to the window on
 // paint; picture buttons bound to the game's actions; Esc and a close
 // request from the desktop run the stop flow, which counts the unsolved
-// items, saves the session and opens the end-of-game window.
+// items, saves the session and opens the end-of-game window. The main
+// window reaches a game only through IGameWindow.
 #pragma once
 #include <cstdint>
 #include <functional>
@@ -14,6 +15,7 @@
 #include "platform/ActnList.h"
 #include "platform/Forms.h"
 #include "platform/Random.h"
+#include "shell/Fmmain.h"
 
 class CPrzyciskW;
 class CUstGry;
@@ -29,19 +31,7 @@ void ShuffleInts(std::vector<T>& v, int n) {
   }
 }
 
-// The shell's windows that a game window reaches: the main window's wait
-// picture and the end-of-game window. Start-up links them; tests may put
-// their own in their place.
-struct GameShellLinks {
-  // Draws the wait picture centred on the window; unset: nothing is drawn.
-  std::function<void(TForm* window)> drawWaitPicture;
-  // Shows the end-of-game window modally and returns its result (1 play
-  // again, 2 close the game); unset: 2.
-  std::function<int()> showEndOfGame;
-};
-GameShellLinks& GameShell();
-
-class CGameForm : public TForm {
+class CGameForm : public TForm, public IGameWindow {
  public:
   // The window covers the screen (Display's screen size). settings is the
   // game's record, read at every new game.
@@ -50,10 +40,10 @@ class CGameForm : public TForm {
 
   // What the main window's starter asks: PrepareCandidates first (only the
   // label-it game needs it), then HasEnoughWords; true opens the game.
-  virtual void PrepareCandidates() {}
-  virtual bool HasEnoughWords() = 0;
+  void PrepareCandidates() override {}
+  bool HasEnoughWords() override = 0;
   // Opens the game modally; a new game starts at once.
-  int ShowGame() { return ShowModal(); }
+  int ShowGame() override { return ShowModal(); }
 
   CUstGry* Settings() const { return settings_; }
   TBitmap* BackBuffer() const { return backBuffer; }
@@ -76,7 +66,7 @@ class CGameForm : public TForm {
   // their pointers.
   void FreeFrameResources();
 
-  // The main window's wait picture on this window.
+  // The main window's wait picture on this window, at once on the screen.
   void ShowWaitPicture();
   // Restarts the idle timer of the running statistics session.
   void KeepAlive();

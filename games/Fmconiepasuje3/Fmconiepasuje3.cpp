@@ -83,7 +83,10 @@ TFormCoNiePasuje3::TFormCoNiePasuje3(TComponent* Owner) : CGameForm(Owner, &Sett
   }
 }
 
-TFormCoNiePasuje3::~TFormCoNiePasuje3() { FreeResources(); }
+TFormCoNiePasuje3::~TFormCoNiePasuje3() {
+  FreeResources();
+  if (FormCoNiePasuje3 == this) FormCoNiePasuje3 = nullptr;
+}
 
 void TFormCoNiePasuje3::ClearPointers() {
   sayButton = nullptr;

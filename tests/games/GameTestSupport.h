@@ -1,8 +1,8 @@
-// What the game tests share: a small data tree made once per test program
-// (interface pictures of every art set, the lens, a coloured picture and a
-// short recording for every word, feedback sounds), picture buttons from a
-// stand-in resource provider, the dictionary, a statistics file per test,
-// and stand-ins for the shell's end-of-game window, message box and starter.
+// What the game tests share: the game's data (interface pictures of every
+// art set, the lens, a coloured picture and a short recording for every
+// word, feedback sounds), picture buttons from a stand-in resource provider,
+// the dictionary and a statistics file per test; and the whole program on
+// the headless back end with the game windows in it.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -18,10 +18,12 @@
 
 #include "dictionary/_cslowa.h"
 #include "games/Cgameform.h"
+#include "games/Gamewindows.h"
 #include "platform/Jpeg.h"
 #include "platform/Mmsystem.h"
 #include "shell/_cstatrec.h"
 #include "shell/_custgry.h"
+#include "tests/shell/ShellProgram.h"
 #include "tests/support/Headless.h"
 #include "tests/support/TempDir.h"
 #include "toolkit/Cdataencryption.h"
@@ -76,6 +78,63 @@ inline const std::vector<CardArt>& CardArts() {
   return arts;
 }
 
+// The lens pair: an opaque frame around a transparent 400 x 400 window at (23, 20).
+inline void WriteLens(const testsupport::TempDir& dir) {
+  for (int white = 0; white < 2; ++white) {
+    auto lens = Solid(kLensW, kLensH, kLensFrame);
+    lens->Canvas()->Brush.Color = white ? clWhite : clBlack;
+    lens->Canvas()->FillRect(Rect(23, 20, 423, 420));
+    WriteJpeg(dir, std::string("Data/Intf/Spec/zoom44") + (white ? "W" : "B") + ".xji", *lens);
+  }
+}
+
+// Writes what the odd-one-out game reads into a folder: its pictures in
+// every art set, the lens, a picture and a recording for every word, the
+// feedback sounds. Returns the colour of each word's picture.
+inline std::map<std::string, TColor> WriteGameData(const testsupport::TempDir& dir) {
+  std::map<std::string, TColor> colours;
+  CSlowa words;  // the built-in table, in the program's order
+  std::vector<std::int16_t> word(std::size_t(kWordSoundMs * 2), 0), feedback(std::size_t(kFeedbackSoundMs * 2), 0);
+  std::filesystem::create_directories(dir.File("Data/Smd"));
+  std::filesystem::create_directories(dir.File("Data/Intf/Smd"));
+  for (std::size_t i = 0; i < words.words.size(); ++i) {
+    const std::string& key = words.words[i]->key;
+    colours[key] = WordColour(int(i));
+    auto picture = Solid(16, 16, colours[key]);
+    std::vector<std::uint8_t> bytes = EncodeJpeg(*picture, 100, true);
+    ScrambleWithKey(key, bytes.data(), std::int64_t(bytes.size()));
+    dir.Write("Data/exio44j/" + key + ".+jp", bytes);
+    WriteWaveFile(dir.File("Data/Smd/" + key + ".pw"), word, 2000);
+  }
+  char name[16];
+  for (int n = 0; n < 47; ++n) {
+    std::snprintf(name, sizeof name, "g%02d.pw", n);
+    WriteWaveFile(dir.File(std::string("Data/Intf/Smd/") + name), feedback, 2000);
+    std::snprintf(name, sizeof name, "b%02d.pw", n);
+    if (n < 40) WriteWaveFile(dir.File(std::string("Data/Intf/Smd/") + name), feedback, 2000);
+  }
+  // Cards: white with 6 x 6 transparent corners; frames: a ring around the card.
+  for (const CardArt& a : CardArts()) {
+    for (int n = 1; n <= 5; ++n) {
+      auto card = Solid(a.card, a.card, clWhite);
+      card->Canvas()->Brush.Color = clBlack;
+      card->Canvas()->FillRect(Rect(0, 0, 6, 6));
+      card->Canvas()->FillRect(Rect(a.card - 6, a.card - 6, a.card, a.card));
+      WriteJpeg(dir, "Data/Intf/Spec/" + a.prefix + "_cnp3ms" + std::to_string(n) + ".xji", *card);
+      auto frame = Solid(a.frame, a.frame, clWhite);
+      frame->Canvas()->Brush.Color = clBlack;
+      frame->Canvas()->FillRect(Rect(a.shift, a.shift, a.shift + a.card, a.shift + a.card));
+      WriteJpeg(dir, "Data/Intf/Spec/" + a.prefix + "_cnp3om" + std::to_string(n) + ".xji", *frame);
+    }
+  }
+  WriteJpeg(dir, "Data/Intf/Spec/R2_cnp3T.xji", *Solid(800, 600, kBackground));
+  WriteJpeg(dir, "Data/Intf/Spec/R3_cnp3T.xji", *Solid(1024, 768, kBackground));
+  WriteJpeg(dir, "Data/Intf/Spec/R8_cnp3T.xji", *Solid(1280, 1024, kBackground));
+  WriteLens(dir);
+  return colours;
+}
+
+// One data tree for the tests that build the game's pieces without the program.
 class DataTree {
  public:
   static DataTree& Get() {
@@ -83,63 +142,13 @@ class DataTree {
     return tree;
   }
   const std::string& Path() const { return dir_.Path(); }
-  const testsupport::TempDir& Dir() const { return dir_; }
   TColor ColourOf(const std::string& key) const { return colours_.at(key); }
 
  private:
   DataTree() {
     if (!Dictionary) Dictionary = new CSlowa();
-    std::vector<std::int16_t> word(std::size_t(kWordSoundMs * 2), 0), feedback(std::size_t(kFeedbackSoundMs * 2), 0);
-    std::filesystem::create_directories(dir_.File("Data/Smd"));
-    std::filesystem::create_directories(dir_.File("Data/Intf/Smd"));
-    for (std::size_t i = 0; i < Dictionary->words.size(); ++i) {
-      const std::string& key = Dictionary->words[i]->key;
-      colours_[key] = WordColour(int(i));
-      auto picture = Solid(16, 16, colours_[key]);
-      std::vector<std::uint8_t> bytes = EncodeJpeg(*picture, 100, true);
-      ScrambleWithKey(key, bytes.data(), std::int64_t(bytes.size()));
-      dir_.Write("Data/exio44j/" + key + ".+jp", bytes);
-      WriteWaveFile(dir_.File("Data/Smd/" + key + ".pw"), word, 2000);
-    }
-    char name[16];
-    for (int n = 0; n < 47; ++n) {
-      std::snprintf(name, sizeof name, "g%02d.pw", n);
-      WriteWaveFile(dir_.File(std::string("Data/Intf/Smd/") + name), feedback, 2000);
-      std::snprintf(name, sizeof name, "b%02d.pw", n);
-      if (n < 40) WriteWaveFile(dir_.File(std::string("Data/Intf/Smd/") + name), feedback, 2000);
-    }
-    // Cards: white with 6 x 6 transparent corners; frames: a ring around the card.
-    for (const CardArt& a : CardArts()) {
-      for (int n = 1; n <= 5; ++n) {
-        auto card = Solid(a.card, a.card, clWhite);
-        card->Canvas()->Brush.Color = clBlack;
-        card->Canvas()->FillRect(Rect(0, 0, 6, 6));
-        card->Canvas()->FillRect(Rect(a.card - 6, a.card - 6, a.card, a.card));
-        WriteJpeg(dir_, "Data/Intf/Spec/" + a.prefix + "_cnp3ms" + std::to_string(n) + ".xji", *card);
-        auto frame = Solid(a.frame, a.frame, clWhite);
-        frame->Canvas()->Brush.Color = clBlack;
-        frame->Canvas()->FillRect(Rect(a.shift, a.shift, a.shift + a.card, a.shift + a.card));
-        WriteJpeg(dir_, "Data/Intf/Spec/" + a.prefix + "_cnp3om" + std::to_string(n) + ".xji", *frame);
-      }
-    }
-    WriteJpeg(dir_, "Data/Intf/Spec/R2_cnp3T.xji", *Solid(800, 600, kBackground));
-    WriteJpeg(dir_, "Data/Intf/Spec/R3_cnp3T.xji", *Solid(1024, 768, kBackground));
-    WriteJpeg(dir_, "Data/Intf/Spec/R8_cnp3T.xji", *Solid(1280, 1024, kBackground));
-    WriteLens(dir_);
+    colours_ = WriteGameData(dir_);
   }
-
- public:
-  // The lens pair: an opaque frame around a transparent 400 x 400 window at (23, 20).
-  static void WriteLens(const testsupport::TempDir& dir) {
-    for (int white = 0; white < 2; ++white) {
-      auto lens = Solid(kLensW, kLensH, kLensFrame);
-      lens->Canvas()->Brush.Color = white ? clWhite : clBlack;
-      lens->Canvas()->FillRect(Rect(23, 20, 423, 420));
-      WriteJpeg(dir, std::string("Data/Intf/Spec/zoom44") + (white ? "W" : "B") + ".xji", *lens);
-    }
-  }
-
- private:
   testsupport::TempDir dir_;
   std::map<std::string, TColor> colours_;
 };
@@ -174,89 +183,54 @@ inline bool ProvideButton(const std::string& name, TBitmap* b) {
   return true;
 }
 
-// The end-of-game window's stand-in: modal and centred; Enter gives 1 (play
-// again), Esc 2 (close the game). It notes the session as it was shown.
-class EndOfGameStandIn : public TForm {
- public:
-  EndOfGameStandIn() : TForm(nullptr) {
-    int w = 300, h = 200;
-    SetBounds((Display.ScreenWidth - w) / 2, (Display.ScreenHeight - h) / 2, w, h);
-    OnPaint = [this](TObject*) {
-      Canvas()->Brush.Color = 0x20C0C0;
-      Canvas()->FillRect(ClientRect());
-    };
-    OnKeyPress = [this](TObject*, char& key) {
-      if (key == 13) ModalResult = 1;
-      if (key == 27) ModalResult = 2;
-    };
-  }
-  struct Shown {
-    int help, good, bad;
-    bool active;
-  };
-  std::vector<Shown> shown;
-  int Show() {
-    shown.push_back(Shown{StatRec->Help(), StatRec->Good(), StatRec->Bad(), StatRec->Active()});
-    return ShowModal();
-  }
-};
-
-// The main window's starter for a game, as the shell's does it: message 3
-// when the dictionary holds too few words, else the game opens modally.
-inline int StartGame(CGameForm* game, std::vector<int>& messages) {
-  game->PrepareCandidates();
-  if (!game->HasEnoughWords()) {
-    messages.push_back(3);
-    return -1;
-  }
-  return game->ShowGame();
-}
-
-// A fresh application, back end, screen size, settings and statistics file
-// per test, run in the data tree.
+// The game's pieces without the program: a fresh application, back end,
+// screen size, settings and statistics file per test, run in the data tree.
 class GameTest : public testsupport::HeadlessTest {
  protected:
   void UseScreen(int w, int h) {
     hb().SetScreenSize(w, h);
     Display.SelectMode(w, h);
-    if (endOfGame) endOfGame = std::make_unique<EndOfGameStandIn>();
   }
   void SetUp() override {
     HeadlessTest::SetUp();
     DataTree& tree = DataTree::Get();
+    if (!Dictionary) Dictionary = new CSlowa();  // a program run before ends with none
     cwd = std::make_unique<testsupport::ScopedCwd>(tree.Path());
     ResetSettings();
     UseScreen(1024, 768);
     StatRec = new CStatRec(stats.File("prgst5.stt"));
-    GameShell().drawWaitPicture = [this](TForm* w) {
-      ++waitPictures;
-      w->Canvas()->Brush.Color = clWhite;
-      w->Canvas()->FillRect(Bounds(w->Width() / 2 - 20, w->Height() / 2 - 20, 40, 40));
-    };
-    GameShell().showEndOfGame = [this] { return endOfGame->Show(); };
-    endOfGame = std::make_unique<EndOfGameStandIn>();
   }
   void TearDown() override {
-    endOfGame.reset();
-    GameShell() = GameShellLinks{};
     delete StatRec;
     StatRec = nullptr;
     cwd.reset();
     HeadlessTest::TearDown();
   }
-  std::vector<SessionRecord> Sessions() {
-    std::vector<SessionRecord> out;
-    CStatRec::ReadFile(stats.File("prgst5.stt"), out);
-    return out;
-  }
-  TColor Shown(int x, int y) { return hb().ScreenPixel(x, y); }
-
   ScopedResourceProvider buttons{ProvideButton};
   testsupport::TempDir stats;
   std::unique_ptr<testsupport::ScopedCwd> cwd;
-  std::unique_ptr<EndOfGameStandIn> endOfGame;
-  int waitPictures = 0;
-  std::vector<int> messages;
+};
+
+// The program started with its game windows, over the shell's data tree
+// with the game's data added.
+class ProgramTest : public shelltest::ShellProgram {
+ protected:
+  void SetUp() override {
+    ShellProgram::SetUp();
+    // The program makes its own dictionary and ends with none.
+    delete Dictionary;
+    Dictionary = nullptr;
+    tree = std::make_unique<shelltest::ShellTree>();
+    colours = WriteGameData(tree->dir);
+    options.createGameWindows = CreateGameWindows;
+  }
+  std::vector<SessionRecord> Sessions() {
+    std::vector<SessionRecord> out;
+    CStatRec::ReadFile(tree->File("prgst5.stt"), out);
+    return out;
+  }
+  TColor ColourOf(const std::string& key) const { return colours.at(key); }
+  std::map<std::string, TColor> colours;
 };
 
 }  // namespace gametest

@@ -1,47 +1,72 @@
+// The odd-one-out game in the whole program on the headless back end: opened
+// from the main window's starter for tab 4, played with scripted input,
+// stopped into the end-of-game window, played again and closed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "games/Cgraniep_karty.h"
 #include "games/Czoom44.h"
 #include "games/Fmconiepasuje3/Fmconiepasuje3.h"
 #include "platform/WinApi.h"
+#include "shell/Fmkomunikat.h"
+#include "shell/Fmkoniecgry.h"
+#include "shell/Fmmain.h"
 #include "tests/games/GameTestSupport.h"
 #include "toolkit/_cblad.h"
+#include "toolkit/_ccheckbutw.h"
 #include "toolkit/_cprzycisk.h"
 
 namespace {
 
-using gametest::ButtonColour;
 using gametest::GameTest;
 using gametest::Near;
+using shelltest::ClickOn;
 
 constexpr TColor kYellow = 0x00F0F0;
+constexpr TColor kButton = 0x806040;  // the normal look of the test buttons
 
-// The odd-one-out game opened from a starter, played with scripted input.
-class OddOneOut : public GameTest {
+class OddOneOut : public gametest::ProgramTest {
  protected:
   void SetUp() override {
-    GameTest::SetUp();
-    SettingsCoNiePasuje3.PhonemeMask = 0x11;  // SZ and S
-    SettingsCoNiePasuje3.PositionMask = kInitial | kMedial;
-    SettingsCoNiePasuje3.Level = 1;
-    Build();
+    ProgramTest::SetUp();
+    hb().SetScreenSize(1024, 768);
+    // The end-of-game window notes the session it shows.
+    options.onReady = [this] {
+      FormKoniecGry->OnShow = [this](TObject*) {
+        endOfGame.push_back(Session{StatRec->Help(), StatRec->Good(), StatRec->Bad(), StatRec->Active()});
+      };
+    };
   }
-  void Build() {
-    window.reset();
-    window = std::make_unique<TFormCoNiePasuje3>(nullptr);
-  }
-  void TearDown() override {
-    window.reset();
-    GameTest::TearDown();
-  }
-  int Start() { return gametest::StartGame(window.get(), messages); }
 
-  CgraNiep_Karty& Game() { return *window->Game(); }
+  // Steps: tab 4 on the main window, the game's settings, "start".
+  void Open(std::int32_t phonemes, std::int32_t positions, int level) {
+    Step([this] { ClickOn(FormMain->TabToggle(4)->GetImage()); });
+    Step([=, this] {
+      EXPECT_EQ(CurrentTab, 4);
+      SettingsCoNiePasuje3.PhonemeMask = phonemes;
+      SettingsCoNiePasuje3.PositionMask = positions;
+      SettingsCoNiePasuje3.Level = level;
+      ClickOn(FormMain->Button(TFormMain::bStart));
+    });
+  }
+  // Steps after the game has closed: the main window is back, then the program ends.
+  void Finish() {
+    Step([this] {
+      EXPECT_FALSE(W()->Visible());
+      EXPECT_EQ(Screen->ActiveForm(), FormMain);
+      EXPECT_FALSE(Game().HasRounds());  // freed on close
+    });
+    CloseAtTheEnd();
+  }
+
+  TFormCoNiePasuje3* W() { return FormCoNiePasuje3; }
+  CgraNiep_Karty& Game() { return *W()->Game(); }
   const CgraNiep_Karty::SPasNiep& Round() { return *Game().Current(); }
   int Odd() { return Round().oddIndex; }
   int Fitting(int n = 1) { return (Odd() + n) % 5; }
@@ -54,67 +79,74 @@ class OddOneOut : public GameTest {
     const auto& p = Game().Place(card);
     return TPoint{p.highlightX + (p.x - p.highlightX) / 2, p.highlightY + p.highlightMask->Height() / 2};
   }
+  TPoint Between(int a, int b) { return TPoint{(Centre(a).x + Centre(b).x) / 2, Centre(a).y}; }
   TPoint At(CPrzyciskW* b) { return TPoint{b->Left() + b->Width() / 2, b->Top() + b->Height() / 2}; }
   void Click(TPoint p, int button = 1, std::int64_t delay = 0) { hb().Click(p.x, p.y, button, delay); }
   void Move(TPoint p) { hb().MouseMove(p.x, p.y); }
   void Esc(std::int64_t delay = 0) { hb().Key(VK_ESCAPE, 27, delay); }
-  void Enter() { hb().Key(VK_RETURN, 13); }
   TColor Shown(TPoint p) { return hb().ScreenPixel(p.x, p.y); }
-  TColor Buffered(TPoint p) { return window->BackBuffer()->PixelColor(p.x, p.y); }
-  TColor WordColour(int card) { return gametest::DataTree::Get().ColourOf(Round().words[card]->key); }
+  TColor Buffered(TPoint p) { return W()->BackBuffer()->PixelColor(p.x, p.y); }
+  TColor WordColour(int card) { return ColourOf(Round().words[card]->key); }
   bool Lit(int card) { return Shown(Ring(card)) == kYellow; }
-  // The names of the sounds played since the last call.
+  bool Faded(CPrzyciskW* b) {
+    TColor c = Shown(At(b));
+    return c != kButton && !Near(c, gametest::kBackground);
+  }
   std::vector<HeadlessBackend::SoundEntry> Played() {
     auto s = hb().Sounds();
     hb().ClearSounds();
     return s;
   }
-  static bool IsWord(const HeadlessBackend::SoundEntry& e) { return e.name.find("Smd\\") != std::string::npos && e.name.find("Intf") == std::string::npos; }
   static bool IsPraise(const HeadlessBackend::SoundEntry& e) { return e.name.find("Intf\\Smd\\g") != std::string::npos; }
   static bool IsBlame(const HeadlessBackend::SoundEntry& e) { return e.name.find("Intf\\Smd\\b") != std::string::npos; }
+  static bool Says(const HeadlessBackend::SoundEntry& e, const CSlowa::CPaczkaEx* word) {
+    return e.name == "Data\\Smd\\" + word->key + ".pw";
+  }
 
-  std::unique_ptr<TFormCoNiePasuje3> window;
+  struct Session {
+    int help, good, bad;
+    bool active;
+  };
+  std::vector<Session> endOfGame;
 };
 
-TEST_F(OddOneOut, LevelOneGameFromStartToPlayAgainAndClose) {
+TEST_F(OddOneOut, LevelOneGameFromTheMainWindowToPlayAgainAndClose) {
   std::vector<std::string> firstGame;
-  hb().Then([&] {
+  Open(0x11, kInitial | kMedial, 1);  // SZ and S
+  Step([&] {
     // Open, with a new game: five rounds, the first shown.
-    EXPECT_TRUE(window->Visible());
-    EXPECT_TRUE(window->Modal());
-    EXPECT_EQ(waitPictures, 1);
+    ASSERT_NE(W(), nullptr);
+    EXPECT_TRUE(W()->Visible());
+    EXPECT_TRUE(W()->Modal());
+    EXPECT_EQ(Screen->ActiveForm(), W());
     EXPECT_TRUE(StatRec->Active());
     EXPECT_EQ(Game().RoundCount(), 5);
     EXPECT_EQ(Game().CurrentRound(), 0);
-    EXPECT_FALSE(window->PreviousButton()->Visible());
-    EXPECT_TRUE(window->NextButton()->Visible());
-    EXPECT_TRUE(window->HelpButton()->Visible());
+    EXPECT_FALSE(W()->PreviousButton()->Visible());
+    EXPECT_TRUE(W()->NextButton()->Visible());
+    EXPECT_TRUE(W()->HelpButton()->Visible());
     for (int k = 0; k < 5; ++k) EXPECT_TRUE(Near(Shown(Centre(k)), WordColour(k))) << k;
-    const std::vector<std::pair<CPrzyciskW*, std::string>> shown = {
-        {window->NextButton(), "nast"}, {window->HelpButton(), "pomoc"}, {window->StopButton(), "stop"}, {window->SayButton(), "powiedz"}};
-    for (const auto& [b, name] : shown) EXPECT_EQ(Shown(At(b)), ButtonColour(name)) << name;
-    // "pop" is drawn faded.
-    TColor pop = Shown(At(window->PreviousButton()));
-    EXPECT_NE(pop, ButtonColour("pop"));
-    EXPECT_FALSE(Near(pop, gametest::kBackground));
+    for (CPrzyciskW* b : {W()->NextButton(), W()->HelpButton(), W()->StopButton(), W()->SayButton()})
+      EXPECT_EQ(Shown(At(b)), kButton);
+    EXPECT_TRUE(Faded(W()->PreviousButton()));
     for (int r = 0; r < 5; ++r)
       for (int k = 0; k < 5; ++k) firstGame.push_back(Game().Round(r).words[k]->key);
     Move(Centre(Fitting()));
   });
-  hb().Then([&] {
+  Step([&] {
     // The card under the mouse lights up on the screen only.
     EXPECT_TRUE(Lit(Fitting()));
     EXPECT_TRUE(Near(Buffered(Ring(Fitting())), gametest::kBackground));
     hb().MouseMove(Centre(Fitting()).x + 5, Centre(Fitting()).y);
     Move(Centre(Fitting(2)));
   });
-  hb().Then([&] {
+  Step([&] {
     EXPECT_FALSE(Lit(Fitting()));
     EXPECT_TRUE(Lit(Fitting(2)));
     Played();
     Click(Centre(Fitting(2)));  // a wrong card
   });
-  hb().Then([&] {
+  Step([&] {
     EXPECT_EQ(StatRec->Bad(), 1);
     auto s = Played();
     ASSERT_EQ(s.size(), 1u);
@@ -122,94 +154,101 @@ TEST_F(OddOneOut, LevelOneGameFromStartToPlayAgainAndClose) {
     EXPECT_FALSE(s[0].sync);
     EXPECT_FALSE(Lit(Fitting(2)));  // until the mouse moves again
     EXPECT_EQ(Round().solved, 0);
-    EXPECT_TRUE(window->HelpButton()->Visible());
-    Click(TPoint{(Centre(0).x + Centre(1).x) / 2, Centre(0).y});  // between two cards
+    EXPECT_TRUE(W()->HelpButton()->Visible());
+    Click(Between(0, 1));
   });
-  hb().Then([&] {
+  Step([&] {
     EXPECT_EQ(StatRec->Bad(), 1);
     EXPECT_TRUE(Played().empty());
     Click(Centre(Odd()));
   });
-  hb().Then([&] {
+  Step([&] {
     EXPECT_EQ(StatRec->Good(), 1);
     auto s = Played();
     ASSERT_EQ(s.size(), 1u);
     EXPECT_TRUE(IsPraise(s[0]));
     EXPECT_FALSE(s[0].sync);
-    EXPECT_FALSE(window->HelpButton()->Visible());
-    EXPECT_NE(Shown(At(window->HelpButton())), ButtonColour("pomoc"));
+    EXPECT_FALSE(W()->HelpButton()->Visible());
+    EXPECT_TRUE(Faded(W()->HelpButton()));
     // Red on the odd card, green on the others, on the screen.
     for (int k = 0; k < 5; ++k) {
       TColor c = Shown(Ring(k));
-      if (k == Odd()) EXPECT_GT(gametest::Channel(c, 0), gametest::Channel(c, 1) + 60);
-      else EXPECT_GT(gametest::Channel(c, 1), gametest::Channel(c, 0) + 60);
+      if (k == Odd()) EXPECT_GT(gametest::Channel(c, 0), gametest::Channel(c, 1) + 60) << k;
+      else EXPECT_GT(gametest::Channel(c, 1), gametest::Channel(c, 0) + 60) << k;
     }
-    // Further clicks on the solved round count nothing; hover changes nothing.
-    Click(Centre(Odd()));
     Click(Centre(Fitting()));
   });
-  hb().Then([&] {
+  Step([&] {
+    // The solved round takes no more answers, and the hover does not change.
     EXPECT_EQ(StatRec->Good(), 1);
     EXPECT_EQ(StatRec->Bad(), 1);
     EXPECT_TRUE(Played().empty());
     EXPECT_FALSE(Lit(Fitting()));
-    Click(At(window->NextButton()));
+    Click(Centre(Odd()));
   });
-  hb().Then([&] {
+  Step([&] {
+    EXPECT_EQ(StatRec->Good(), 1);
+    EXPECT_TRUE(Played().empty());
+    Click(At(W()->NextButton()));
+  });
+  Step([&] {
     EXPECT_EQ(Game().CurrentRound(), 1);
-    EXPECT_TRUE(window->PreviousButton()->Visible());
-    EXPECT_TRUE(window->HelpButton()->Visible());
-    EXPECT_EQ(Shown(At(window->PreviousButton())), ButtonColour("pop"));
+    EXPECT_TRUE(W()->PreviousButton()->Visible());
+    EXPECT_TRUE(W()->HelpButton()->Visible());
+    EXPECT_EQ(Shown(At(W()->PreviousButton())), kButton);
     for (int k = 0; k < 5; ++k) EXPECT_TRUE(Near(Shown(Ring(k)), gametest::kBackground)) << k;
-    // Back on the solved round its tints and the hidden help come back.
-    Click(At(window->PreviousButton()));
+    Click(At(W()->PreviousButton()));
   });
-  hb().Then([&] {
+  Step([&] {
+    // Back on the solved round: its tints, and no help.
     EXPECT_EQ(Game().CurrentRound(), 0);
-    EXPECT_FALSE(window->PreviousButton()->Visible());
-    EXPECT_FALSE(window->HelpButton()->Visible());
+    EXPECT_FALSE(W()->PreviousButton()->Visible());
+    EXPECT_FALSE(W()->HelpButton()->Visible());
     EXPECT_GT(gametest::Channel(Shown(Ring(Odd())), 0), gametest::Channel(Shown(Ring(Odd())), 1) + 60);
     Esc();
   });
-  hb().Then([&] {
-    // Stop: four unsolved rounds add four bad answers; the session is saved unfinished.
-    ASSERT_EQ(endOfGame->shown.size(), 1u);
-    EXPECT_EQ(endOfGame->shown[0].good, 1);
-    EXPECT_EQ(endOfGame->shown[0].bad, 5);
-    EXPECT_EQ(endOfGame->shown[0].help, 0);
+  Step([&] {
+    // Stop: the four unsolved rounds add four bad answers; saved unfinished.
+    EXPECT_TRUE(FormKoniecGry->Visible());
+    EXPECT_EQ(Screen->ActiveForm(), FormKoniecGry);
+    ASSERT_EQ(endOfGame.size(), 1u);
+    EXPECT_EQ(endOfGame[0].good, 1);
+    EXPECT_EQ(endOfGame[0].bad, 5);
+    EXPECT_EQ(endOfGame[0].help, 0);
     auto rec = Sessions();
     ASSERT_EQ(rec.size(), 1u);
     EXPECT_EQ(rec[0].gameId, 4);
     EXPECT_FALSE(rec[0].completed);
     EXPECT_EQ(rec[0].good, 1);
     EXPECT_EQ(rec[0].bad, 5);
+    EXPECT_EQ(rec[0].help, 0);
     EXPECT_EQ(rec[0].level, 1);
     EXPECT_EQ(rec[0].phonemeMask, 0x11);
-    Enter();  // play again
+    EXPECT_EQ(rec[0].positionMask, kInitial | kMedial);
+    ClickOn(FormKoniecGry->StartButton());  // play again
   });
-  hb().Then([&] {
+  Step([&] {
     // A new game in the same window: a new session and new rounds.
-    EXPECT_TRUE(window->Visible());
-    EXPECT_EQ(waitPictures, 2);
+    EXPECT_FALSE(FormKoniecGry->Visible());
+    EXPECT_TRUE(W()->Visible());
     EXPECT_TRUE(StatRec->Active());
     EXPECT_EQ(StatRec->Good() + StatRec->Bad() + StatRec->Help(), 0);
     EXPECT_EQ(Game().CurrentRound(), 0);
-    EXPECT_TRUE(window->HelpButton()->Visible());
+    EXPECT_TRUE(W()->HelpButton()->Visible());
+    EXPECT_FALSE(W()->PreviousButton()->Visible());
     std::vector<std::string> second;
     for (int r = 0; r < 5; ++r)
       for (int k = 0; k < 5; ++k) second.push_back(Game().Round(r).words[k]->key);
     EXPECT_NE(second, firstGame);
-    Esc();
+    ClickOn(W()->StopButton());
   });
-  hb().Then([&] {
-    ASSERT_EQ(endOfGame->shown.size(), 2u);
-    EXPECT_EQ(endOfGame->shown[1].bad, 5);
-    Esc();  // close the game
+  Step([&] {
+    ASSERT_EQ(endOfGame.size(), 2u);
+    EXPECT_EQ(endOfGame[1].bad, 5);
+    ClickOn(FormKoniecGry->StopButton());  // close the game
   });
-  EXPECT_EQ(Start(), mrCancel);
-  EXPECT_TRUE(messages.empty());
-  EXPECT_FALSE(window->Visible());
-  EXPECT_FALSE(Game().HasRounds());  // freed on close
+  Finish();
+  EXPECT_EQ(Run(), 0);
   auto rec = Sessions();
   ASSERT_EQ(rec.size(), 2u);
   EXPECT_FALSE(rec[1].completed);
@@ -218,110 +257,110 @@ TEST_F(OddOneOut, LevelOneGameFromStartToPlayAgainAndClose) {
 }
 
 TEST_F(OddOneOut, LevelThreeGameWithReadingHelpMagnifierAndEveryRoundSolved) {
-  SettingsCoNiePasuje3.Level = 3;
-  hb().Then([&] {
+  Open(0x11, kInitial | kMedial | kFinal, 3);
+  Step([&] {
     EXPECT_EQ(Game().RoundCount(), 15);
     Played();
     // Read the cards aloud; "pomoc" pressed while the third card is said stops the reading.
-    Click(At(window->SayButton()));
-    Click(At(window->HelpButton()), 1, 1900);
+    Click(At(W()->SayButton()));
+    Click(At(W()->HelpButton()), 1, 1900);
   });
-  hb().Then([&] {
+  Step([&] {
     auto s = Played();
     ASSERT_EQ(s.size(), 3u);
     for (int k = 0; k < 3; ++k) {
       EXPECT_TRUE(s[std::size_t(k)].sync);
-      EXPECT_NE(s[std::size_t(k)].name.find(Round().words[k]->key + ".pw"), std::string::npos) << k;
+      EXPECT_TRUE(Says(s[std::size_t(k)], Round().words[k])) << k;
     }
     EXPECT_FALSE(Game().Reading());
     EXPECT_EQ(StatRec->Help(), 0);
     for (int k = 0; k < 5; ++k) EXPECT_FALSE(Lit(k)) << k;
     // Pressed again, help counts and says the odd word.
-    Click(At(window->HelpButton()));
+    Click(At(W()->HelpButton()));
   });
-  hb().Then([&] {
+  Step([&] {
     EXPECT_EQ(StatRec->Help(), 1);
     auto s = Played();
     ASSERT_EQ(s.size(), 1u);
     EXPECT_FALSE(s[0].sync);
-    EXPECT_NE(s[0].name.find(Round().words[Odd()]->key + ".pw"), std::string::npos);
+    EXPECT_TRUE(Says(s[0], Round().words[Odd()]));
     // "powiedz" twice: the second press stops the reading after the first card.
-    Click(At(window->SayButton()));
-    Click(At(window->SayButton()), 1, 200);
+    Click(At(W()->SayButton()));
+    Click(At(W()->SayButton()), 1, 200);
   });
-  hb().Then([&] {
+  Step([&] {
     EXPECT_EQ(Played().size(), 1u);
     EXPECT_FALSE(Game().Reading());
-    // A right click while reading shows no magnifier; "nast" during reading goes on.
-    Click(At(window->SayButton()));
+    // While reading, a right click shows no magnifier; "nast" stops the reading.
+    Click(At(W()->SayButton()));
     Click(Centre(2), 3, 100);
-    Click(At(window->NextButton()), 1, 200);
+    Click(At(W()->NextButton()), 1, 200);
   });
-  hb().Then([&] {
-    auto s = Played();
-    ASSERT_EQ(s.size(), 1u);  // only the first card was said
+  Step([&] {
+    EXPECT_EQ(Played().size(), 1u);  // only the first card was said
     EXPECT_EQ(Game().CurrentRound(), 1);
     EXPECT_FALSE(Game().Reading());
-    // The magnifier on a card, the card lit beforehand.
+    // The magnifier on a card that the mouse has lit.
     Move(Centre(Fitting()));
   });
-  hb().Then([&] {
+  Step([&] {
     EXPECT_TRUE(Lit(Fitting()));
     Click(Centre(Fitting()), 3);
   });
-  hb().Then([&] {
+  Step([&] {
     auto s = Played();
     ASSERT_EQ(s.size(), 1u);
     EXPECT_TRUE(s[0].sync);
-    EXPECT_NE(s[0].name.find(Round().words[Fitting()]->key + ".pw"), std::string::npos);
+    EXPECT_TRUE(Says(s[0], Round().words[Fitting()]));
     EXPECT_EQ(hb().Sleeps().back(), 400u);
     EXPECT_TRUE(hb().CursorVisible());
-    // The lens showed the card's word; it is gone and so is the highlight.
+    // The lens showed the card's word; it has gone, and so has the highlight.
     ASSERT_NE(CZoom44::lens.Cache, nullptr);
     EXPECT_TRUE(Near(CZoom44::lens.Cache->PixelColor(23 + 200, 20 + 200), WordColour(Fitting())));
-    const TRect lens = window->Zoom()->LensRect();
+    const TRect lens = W()->Zoom()->LensRect();
+    EXPECT_TRUE(lens.Contains(Centre(Fitting()).x, Centre(Fitting()).y));
     for (int y = lens.top; y < lens.bottom; y += 7)
       for (int x = lens.left; x < lens.right; x += 7)
-        ASSERT_EQ(window->Surface()->PixelColor(x, y), window->BackBuffer()->PixelColor(x, y)) << x << "," << y;
+        ASSERT_EQ(hb().ScreenPixel(x, y), W()->BackBuffer()->PixelColor(x, y)) << x << "," << y;
     EXPECT_FALSE(Lit(Fitting()));
     EXPECT_EQ(StatRec->Good() + StatRec->Bad(), 0);
-    // A right click between the cards does nothing.
-    Click(TPoint{(Centre(3).x + Centre(4).x) / 2, Centre(3).y}, 3);
+    Click(Between(3, 4), 3);  // nothing between the cards
   });
-  hb().Then([&] {
+  Step([&] {
     EXPECT_TRUE(Played().empty());
     // Moving with a button held does not light a card.
-    TPoint between{(Centre(0).x + Centre(1).x) / 2, Centre(0).y};
-    hb().MouseDown(between.x, between.y);
+    hb().MouseDown(Between(0, 1).x, Between(0, 1).y);
     Move(Centre(Fitting()));
   });
-  hb().Then([&] {
+  Step([&] {
     EXPECT_FALSE(Lit(Fitting()));
     hb().MouseUp(Centre(Fitting()).x, Centre(Fitting()).y);
-    // Solve every round, from the first.
-    Click(At(window->PreviousButton()));
+    Click(At(W()->PreviousButton()));
   });
-  // One answer at a time: a click handler drops the clicks queued behind it.
+  // Every round solved, one answer at a time: a click handler drops the
+  // clicks queued behind it.
   for (int r = 0; r < 15; ++r) {
-    hb().Then([&, r] {
+    Step([&, r] {
       EXPECT_EQ(Game().CurrentRound(), r);
       Click(Centre(Odd()));
     });
-    if (r < 14) hb().Then([&] { Click(At(window->NextButton())); });
+    if (r < 14) Step([&] { Click(At(W()->NextButton())); });
   }
-  hb().Then([&] {
+  Step([&] {
     EXPECT_EQ(Game().CurrentRound(), 14);
-    EXPECT_FALSE(window->NextButton()->Visible());
+    EXPECT_FALSE(W()->NextButton()->Visible());
+    EXPECT_TRUE(Faded(W()->NextButton()));
     EXPECT_EQ(Game().UnsolvedCount(), 0);
     EXPECT_EQ(StatRec->Good(), 15);
     Esc();
   });
-  hb().Then([&] {
-    ASSERT_EQ(endOfGame->shown.size(), 1u);
-    EXPECT_EQ(endOfGame->shown[0].bad, 0);
+  Step([&] {
+    ASSERT_EQ(endOfGame.size(), 1u);
+    EXPECT_EQ(endOfGame[0].bad, 0);
     Esc();
   });
-  EXPECT_EQ(Start(), mrCancel);
+  Finish();
+  EXPECT_EQ(Run(), 0);
   auto rec = Sessions();
   ASSERT_EQ(rec.size(), 1u);
   EXPECT_TRUE(rec[0].completed);
@@ -331,74 +370,98 @@ TEST_F(OddOneOut, LevelThreeGameWithReadingHelpMagnifierAndEveryRoundSolved) {
   EXPECT_EQ(rec[0].level, 3);
 }
 
-TEST_F(OddOneOut, TooFewWordsShowMessageThreeAndTheGameStaysShut) {
-  SettingsCoNiePasuje3.PhonemeMask = 0x80;  // DZ
-  SettingsCoNiePasuje3.PositionMask = kInitial;
-  EXPECT_EQ(Start(), -1);
-  EXPECT_EQ(messages, std::vector<int>{3});
-  EXPECT_FALSE(window->Visible());
-  EXPECT_FALSE(Game().HasRounds());
-  EXPECT_FALSE(StatRec->Active());
+TEST_F(OddOneOut, DZInitialAloneShowsMessageThreeAndTheGameStaysShut) {
+  // Chosen on tab 4 as a user would: Ż and SZ off, DZ on, initial only.
+  Step([this] { ClickOn(FormMain->TabToggle(4)->GetImage()); });
+  Step([this] { ClickOn(FormMain->SoundToggle(0)->GetImage()); });
+  Step([this] { ClickOn(FormMain->SoundToggle(1)->GetImage()); });
+  Step([this] { ClickOn(FormMain->SoundToggle(7)->GetImage()); });
+  Step([this] { ClickOn(FormMain->PositionToggle(1)->GetImage()); });
+  Step([this] { ClickOn(FormMain->PositionToggle(2)->GetImage()); });
+  Step([this] {
+    EXPECT_EQ(SettingsCoNiePasuje3.PhonemeMask, 0x80);
+    EXPECT_EQ(SettingsCoNiePasuje3.PositionMask, kInitial);
+    ClickOn(FormMain->Button(TFormMain::bStart));
+  });
+  Step([this] {
+    ASSERT_TRUE(FormKomunikat->Visible());
+    EXPECT_EQ(FormKomunikat->Message(), kMsgTooFewWords);
+    EXPECT_FALSE(W()->Visible());
+    EXPECT_FALSE(Game().HasRounds());
+    EXPECT_FALSE(StatRec->Active());
+    ClickOn(FormKomunikat->StopButton());
+  });
+  Step([this] { EXPECT_FALSE(FormKomunikat->Visible()); });
+  CloseAtTheEnd();
+  EXPECT_EQ(Run(), 0);
+  EXPECT_TRUE(endOfGame.empty());
   EXPECT_TRUE(Sessions().empty());
 }
 
 TEST_F(OddOneOut, EscWhileReadingStopsAfterTheCurrentWordAndTypedAheadKeysGoToTheWindowOnTop) {
-  SettingsCoNiePasuje3.Level = 2;
-  hb().Then([&] {
+  Open(0x11, kInitial | kMedial, 2);
+  Step([&] {
     Played();
-    Click(At(window->SayButton()));
+    Click(At(W()->SayButton()));
     // Three Esc presses while the first card is said: the first stops the
-    // game, the second closes the end-of-game window, the third is not a
+    // game, the second closes the end-of-game window, the third is no
     // second stop.
     Esc(300);
     Esc(350);
     Esc(400);
   });
-  EXPECT_EQ(Start(), mrCancel);
-  EXPECT_EQ(endOfGame->shown.size(), 1u);
+  Finish();
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(endOfGame.size(), 1u);
   auto words = Played();
-  ASSERT_EQ(words.size(), 1u);
-  EXPECT_TRUE(IsWord(words[0]));
+  ASSERT_GE(words.size(), 1u);
+  EXPECT_NE(words[0].name.find("Data\\Smd\\"), std::string::npos);
+  EXPECT_EQ(std::count_if(words.begin(), words.end(), [](auto& e) { return e.sync; }), 1);
   auto rec = Sessions();
   ASSERT_EQ(rec.size(), 1u);
   EXPECT_EQ(rec[0].bad, 10);  // every round, unvisited ones too
-  EXPECT_FALSE(window->Visible());
 }
 
-TEST_F(OddOneOut, ClicksOnStopTypedAheadWhileReadingStopOnce) {
-  hb().Then([&] {
-    Click(At(window->SayButton()));
-    Click(At(window->StopButton()), 1, 300);
-    Click(At(window->StopButton()), 1, 400);
+TEST_F(OddOneOut, ClicksTypedAheadWhileReadingStopOnceAndAreNotPlayedAfterTheGameCloses) {
+  Open(0x11, kInitial | kMedial, 1);
+  Step([&] {
+    Played();
+    Click(At(W()->SayButton()));
+    // While the first card is said: "stop" twice, Esc for the end-of-game
+    // window, then a click on the odd card of the game that has closed.
+    Click(At(W()->StopButton()), 1, 300);
+    Click(At(W()->StopButton()), 1, 350);
+    Esc(400);
     Click(Centre(Odd()), 1, 450);
   });
-  hb().Then([&] {
-    // The end-of-game window is up; the clicks meant for the game were dropped.
-    ASSERT_EQ(endOfGame->shown.size(), 1u);
-    EXPECT_TRUE(endOfGame->Visible());
-    Esc();
-  });
-  EXPECT_EQ(Start(), mrCancel);
-  EXPECT_EQ(endOfGame->shown.size(), 1u);
+  Finish();
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(endOfGame.size(), 1u);
+  auto s = Played();
+  EXPECT_EQ(std::count_if(s.begin(), s.end(), IsPraise), 0);
   auto rec = Sessions();
   ASSERT_EQ(rec.size(), 1u);
   EXPECT_EQ(rec[0].good, 0);
   EXPECT_EQ(rec[0].bad, 5);
 }
 
-TEST_F(OddOneOut, ADesktopCloseRequestRunsTheStopFlow) {
-  hb().Then([&] {
+TEST_F(OddOneOut, ADesktopCloseRequestOnTheGameRunsItsStopFlow) {
+  Open(0x11, kInitial | kMedial, 1);
+  Step([&] {
     Click(Centre(Odd()));
     hb().RequestClose();
   });
-  hb().Then([&] {
-    ASSERT_EQ(endOfGame->shown.size(), 1u);
-    EXPECT_TRUE(window->Visible());
-    // A second request while the end-of-game window is up goes to that window.
+  Step([&] {
+    ASSERT_EQ(endOfGame.size(), 1u);
+    EXPECT_TRUE(FormKoniecGry->Visible());
+    EXPECT_TRUE(W()->Visible());
+    EXPECT_EQ(Sessions().size(), 1u);
+    // A second request goes to the end-of-game window, which closes the game.
     hb().RequestClose();
   });
-  EXPECT_EQ(Start(), mrCancel);
-  EXPECT_EQ(endOfGame->shown.size(), 1u);
+  Finish();
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(endOfGame.size(), 1u);
   auto rec = Sessions();
   ASSERT_EQ(rec.size(), 1u);
   EXPECT_EQ(rec[0].good, 1);
@@ -406,98 +469,111 @@ TEST_F(OddOneOut, ADesktopCloseRequestRunsTheStopFlow) {
 }
 
 TEST_F(OddOneOut, ACardLightsAgainAfterTheBoardIsRedrawn) {
-  hb().Then([&] { Move(Centre(4)); });
-  hb().Then([&] {
+  Open(0x11, kInitial | kMedial, 1);
+  Step([&] { Move(Centre(4)); });
+  Step([&] {
     EXPECT_TRUE(Lit(4));
     // Straight onto "nast": the window never sees the pointer leave the card.
-    Click(At(window->NextButton()));
+    Click(At(W()->NextButton()));
   });
-  hb().Then([&] {
+  Step([&] {
     EXPECT_EQ(Game().CurrentRound(), 1);
     EXPECT_FALSE(Lit(4));
     Move(Centre(4));
   });
-  hb().Then([&] {
+  Step([&] {
     EXPECT_TRUE(Lit(4));
     Esc();
   });
-  hb().Then([&] { Enter(); });  // play again, the pointer still on the card
-  hb().Then([&] {
+  // Play again from the end-of-game window, then straight back onto the card.
+  Step([&] { ClickOn(FormKoniecGry->StartButton()); });
+  Step([&] {
     EXPECT_FALSE(Lit(4));
-    hb().MouseMove(Centre(4).x + 2, Centre(4).y + 2);
+    Move(Centre(4));
   });
-  hb().Then([&] {
+  Step([&] {
     EXPECT_TRUE(Lit(4));
     Esc();
   });
-  hb().Then([&] { Esc(); });
-  EXPECT_EQ(Start(), mrCancel);
+  Step([&] { Esc(); });
+  Finish();
+  EXPECT_EQ(Run(), 0);
 }
 
 TEST_F(OddOneOut, ASessionLeftTwoMinutesIsNotSavedButTheEndOfGameWindowStillShows) {
-  hb().Then([&] {
+  Open(0x11, kInitial | kMedial, 1);
+  Step([&] {
     hb().AdvanceTime(60000);
     hb().Wheel(10, 10, 1);  // the wheel keeps the session alive
   });
-  hb().Then([&] { hb().AdvanceTime(100000); });
-  hb().Then([&] {
+  Step([&] { hb().AdvanceTime(100000); });
+  Step([&] {
     EXPECT_TRUE(StatRec->Active());
     hb().AdvanceTime(CStatRec::kIdleMs + 1000);
   });
-  hb().Then([&] {
+  Step([&] {
     EXPECT_FALSE(StatRec->Active());
     Esc();
   });
-  hb().Then([&] { Esc(); });
-  EXPECT_EQ(Start(), mrCancel);
-  EXPECT_EQ(endOfGame->shown.size(), 1u);
+  Step([&] { Esc(); });
+  Finish();
+  EXPECT_EQ(Run(), 0);
+  ASSERT_EQ(endOfGame.size(), 1u);
+  EXPECT_FALSE(endOfGame[0].active);
   EXPECT_TRUE(Sessions().empty());
 }
 
 TEST_F(OddOneOut, TwoRoundsOutsideTheLevelsShowNextThenPrevious) {
-  SettingsCoNiePasuje3.Level = 0;
-  hb().Then([&] {
+  Open(0x11, kInitial | kMedial, 0);
+  Step([&] {
     EXPECT_EQ(Game().RoundCount(), 2);
-    EXPECT_TRUE(window->NextButton()->Visible());
-    EXPECT_FALSE(window->PreviousButton()->Visible());
-    Click(At(window->NextButton()));
+    EXPECT_TRUE(W()->NextButton()->Visible());
+    EXPECT_FALSE(W()->PreviousButton()->Visible());
+    Click(At(W()->NextButton()));
   });
-  hb().Then([&] {
-    EXPECT_FALSE(window->NextButton()->Visible());
-    EXPECT_TRUE(window->PreviousButton()->Visible());
-    // A hidden button takes no clicks.
-    Click(At(window->NextButton()));
+  Step([&] {
+    EXPECT_FALSE(W()->NextButton()->Visible());
+    EXPECT_TRUE(W()->PreviousButton()->Visible());
+    Click(At(W()->NextButton()));  // a hidden button takes no clicks
   });
-  hb().Then([&] {
+  Step([&] {
     EXPECT_EQ(Game().CurrentRound(), 1);
     Esc();
   });
-  hb().Then([&] { Esc(); });
-  EXPECT_EQ(Start(), mrCancel);
+  Step([&] { Esc(); });
+  Finish();
+  EXPECT_EQ(Run(), 0);
 }
 
-// ---- construction in every screen size ----
+// ---- the window built alone, in every screen size ----
 
-class OddOneOutLayout : public OddOneOut, public ::testing::WithParamInterface<std::pair<int, int>> {
+class OddOneOutLayout : public GameTest, public ::testing::WithParamInterface<std::pair<int, int>> {
  protected:
   void SetUp() override {
-    OddOneOut::SetUp();
+    GameTest::SetUp();
     UseScreen(GetParam().first, GetParam().second);
-    Build();
+    window = std::make_unique<TFormCoNiePasuje3>(nullptr);
   }
+  void TearDown() override {
+    window.reset();
+    GameTest::TearDown();
+  }
+  std::unique_ptr<TFormCoNiePasuje3> window;
 };
 
 TEST_P(OddOneOutLayout, CardsFramesAndButtonsFitTheGameAreaWithoutOverlapping) {
   const TRect area = Bounds(Display.GameArea.left, Display.GameArea.top, Display.GameArea.width, Display.GameArea.height);
   EXPECT_EQ(window->Width(), GetParam().first);
   EXPECT_EQ(window->Height(), GetParam().second);
+  CgraNiep_Karty& game = *window->Game();
   std::vector<TRect> rects;
   for (int k = 0; k < 5; ++k) {
-    const auto& p = Game().Place(k);
+    const auto& p = game.Place(k);
     TRect card = Bounds(p.x, p.y, p.pictureMask->Width(), p.pictureMask->Height());
-    TRect frame = Game().CardRect(k);
+    TRect frame = game.CardRect(k);
     // The frame stands s(11) up and left of its card and surrounds it.
     EXPECT_EQ(p.x - p.highlightX, Display.Scale(16, 11));
+    EXPECT_EQ(p.y - p.highlightY, Display.Scale(16, 11));
     EXPECT_TRUE(frame.Contains(card.left, card.top) && frame.Contains(card.right - 1, card.bottom - 1));
     rects.push_back(frame);
   }
@@ -506,9 +582,10 @@ TEST_P(OddOneOutLayout, CardsFramesAndButtonsFitTheGameAreaWithoutOverlapping) {
     rects.push_back(b->BoundsRect());
   for (std::size_t i = 0; i < rects.size(); ++i) {
     EXPECT_EQ(IntersectRects(rects[i], area), rects[i]) << i;
-    for (std::size_t j = i + 1; j < rects.size(); ++j) EXPECT_TRUE(IntersectRects(rects[i], rects[j]).IsEmpty()) << i << " " << j;
+    for (std::size_t j = i + 1; j < rects.size(); ++j)
+      EXPECT_TRUE(IntersectRects(rects[i], rects[j]).IsEmpty()) << i << " " << j;
   }
-  EXPECT_EQ(Game().CardAt(0, 0), -1);
+  EXPECT_EQ(game.CardAt(0, 0), -1);
   // The stop button stands two pixels right of the help button.
   EXPECT_EQ(window->StopButton()->Left() - window->HelpButton()->Left(), 2);
 }
@@ -517,8 +594,7 @@ INSTANTIATE_TEST_SUITE_P(Screens, OddOneOutLayout,
                          ::testing::Values(std::make_pair(800, 600), std::make_pair(1024, 768),
                                            std::make_pair(1280, 960), std::make_pair(1280, 1024)));
 
-TEST_F(OddOneOut, AMissingPictureMakesConstructionFailWithCodeOne) {
-  window.reset();
+TEST_F(GameTest, AMissingPictureMakesTheOddOneOutWindowFailWithCodeOne) {
   const int lenses = CZoom44::instanceCount;
   testsupport::TempDir empty;
   testsupport::ScopedCwd here(empty.Path());

@@ -53,6 +53,31 @@ TEST(ShuffleInts, TwoItemsAreSwappedOrLeftByTheDraw) {
   EXPECT_EQ(v, (std::vector<int>{2, 1}));
 }
 
+// ---- what the game windows rely on of the platform ----
+
+// The end-of-game window is created before the game window is shown
+// modally, and then shown modally over it: it must take clicks then.
+TEST_F(GameTest, AWindowShownModallyOverAModalWindowTakesClicks) {
+  TForm game(nullptr), dialog(nullptr);
+  game.SetBounds(0, 0, 1024, 768);
+  dialog.SetBounds(300, 300, 200, 100);
+  int clicks = 0;
+  dialog.OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) {
+    ++clicks;
+    dialog.ModalResult = 1;
+  };
+  game.OnKeyPress = [&](TObject*, char&) {
+    hb().Then([&] { hb().Click(400, 350); });
+    EXPECT_EQ(dialog.ShowModal(), 1);
+    EXPECT_FALSE(dialog.Enabled());  // as the game's modality left it
+    game.Close();
+  };
+  hb().Then([&] { hb().Key('A', 'a'); });
+  EXPECT_EQ(game.ShowModal(), mrCancel);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_TRUE(dialog.Enabled());
+}
+
 // ---- the magnifier ----
 
 class Magnifier : public GameTest {
@@ -183,7 +208,7 @@ TEST_F(Magnifier, TheLensIsLoadedOnceForAllOwnersAndFreedWithTheLast) {
   ASSERT_EQ(CZoom44::instanceCount, 0);
   testsupport::TempDir own;
   testsupport::ScopedCwd here(own.Path());
-  gametest::DataTree::WriteLens(own);
+  gametest::WriteLens(own);
   auto first = std::make_unique<CZoom44>(window->Canvas(), window->ClientRect(), buffer->Canvas());
   ASSERT_NE(CZoom44::lens.Colour, nullptr);
   TBitmap* loaded = CZoom44::lens.Colour;

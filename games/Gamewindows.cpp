@@ -1,0 +1,10 @@
+#include "games/Gamewindows.h"
+
+#include "games/Fmconiepasuje3/Fmconiepasuje3.h"
+#include "platform/Forms.h"
+#include "shell/Fmmain.h"
+
+void CreateGameWindows() {
+  Application->CreateForm(FormCoNiePasuje3);
+  SetGameWindow(4, FormCoNiePasuje3);
+}
