@@ -1,8 +1,8 @@
 // What the game tests share: the game's data (interface pictures of every
 // art set, the lens, a coloured picture and a short recording for every
-// word, feedback sounds), picture buttons from a stand-in resource provider,
-// the dictionary and a statistics file per test; and the whole program on
-// the headless back end with the game windows in it.
+// word, feedback sounds); the game's pieces built alone, with the
+// dictionary and a statistics file; and the whole program on the headless
+// back end with the game windows in it.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -28,7 +28,6 @@
 #include "tests/support/TempDir.h"
 #include "toolkit/Cdataencryption.h"
 #include "toolkit/Cdisplay.h"
-#include "toolkit/Resource.h"
 
 namespace gametest {
 
@@ -36,7 +35,6 @@ constexpr TColor kBackground = 0x644628;  // the game backgrounds (R 40, G 70, B
 constexpr TColor kLensFrame = 0x1060A0;    // the lens frame
 constexpr int kWordSoundMs = 500;
 constexpr int kFeedbackSoundMs = 300;
-constexpr int kButtonW = 52, kButtonH = 64;  // the size of the generated buttons
 constexpr int kLensW = 446, kLensH = 440;
 
 // The colour of a word's picture: one per word.
@@ -153,36 +151,6 @@ class DataTree {
   std::map<std::string, TColor> colours_;
 };
 
-// The colours of the buttons' normal pictures.
-inline TColor ButtonColour(const std::string& base) {
-  if (base == "stop") return 0x0000FF;
-  if (base == "pomoc") return 0x00FF00;
-  if (base == "pop") return 0xFF0000;
-  if (base == "nast") return 0xFF00FF;
-  if (base == "powiedz") return 0xFFFF00;
-  return 0x808080;
-}
-
-// Button pictures of 52 x 64 by name: "_D" in the button's colour, "_A" and
-// "_" grey, "_M" white (the whole square is the button).
-inline bool ProvideButton(const std::string& name, TBitmap* b) {
-  auto fill = [b](TColor c) {
-    b->SetPixelFormat(pf24bit);
-    b->SetSize(kButtonW, kButtonH);
-    b->Canvas()->Brush.Color = c;
-    b->Canvas()->FillRect(Rect(0, 0, kButtonW, kButtonH));
-  };
-  auto cut = name.rfind('_');
-  if (cut == std::string::npos) return false;
-  std::string base = name.substr(0, cut), state = name.substr(cut);
-  if (state == "_D") fill(ButtonColour(base));
-  else if (state == "_M") fill(clWhite);
-  else if (state == "_A") fill(0xA0A0A0);
-  else if (state == "_") fill(0x606060);
-  else return false;
-  return true;
-}
-
 // The game's pieces without the program: a fresh application, back end,
 // screen size, settings and statistics file per test, run in the data tree.
 class GameTest : public testsupport::HeadlessTest {
@@ -206,7 +174,7 @@ class GameTest : public testsupport::HeadlessTest {
     cwd.reset();
     HeadlessTest::TearDown();
   }
-  ScopedResourceProvider buttons{ProvideButton};
+  shelltest::ShellResources resources;  // buttons of 52 x 64
   testsupport::TempDir stats;
   std::unique_ptr<testsupport::ScopedCwd> cwd;
 };

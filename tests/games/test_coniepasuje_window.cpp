@@ -137,7 +137,6 @@ TEST_F(OddOneOut, LevelOneGameFromTheMainWindowToPlayAgainAndClose) {
     // The card under the mouse lights up on the screen only.
     EXPECT_TRUE(Lit(Fitting()));
     EXPECT_TRUE(Near(Buffered(Ring(Fitting())), gametest::kBackground));
-    hb().MouseMove(Centre(Fitting()).x + 5, Centre(Fitting()).y);
     Move(Centre(Fitting(2)));
   });
   Step([&] {
@@ -150,11 +149,9 @@ TEST_F(OddOneOut, LevelOneGameFromTheMainWindowToPlayAgainAndClose) {
     EXPECT_EQ(StatRec->Bad(), 1);
     auto s = Played();
     ASSERT_EQ(s.size(), 1u);
-    EXPECT_TRUE(IsBlame(s[0]));
-    EXPECT_FALSE(s[0].sync);
+    EXPECT_TRUE(IsBlame(s[0]) && !s[0].sync);
     EXPECT_FALSE(Lit(Fitting(2)));  // until the mouse moves again
     EXPECT_EQ(Round().solved, 0);
-    EXPECT_TRUE(W()->HelpButton()->Visible());
     Click(Between(0, 1));
   });
   Step([&] {
@@ -166,8 +163,7 @@ TEST_F(OddOneOut, LevelOneGameFromTheMainWindowToPlayAgainAndClose) {
     EXPECT_EQ(StatRec->Good(), 1);
     auto s = Played();
     ASSERT_EQ(s.size(), 1u);
-    EXPECT_TRUE(IsPraise(s[0]));
-    EXPECT_FALSE(s[0].sync);
+    EXPECT_TRUE(IsPraise(s[0]) && !s[0].sync);
     EXPECT_FALSE(W()->HelpButton()->Visible());
     EXPECT_TRUE(Faded(W()->HelpButton()));
     // Red on the odd card, green on the others, on the screen.
@@ -184,11 +180,6 @@ TEST_F(OddOneOut, LevelOneGameFromTheMainWindowToPlayAgainAndClose) {
     EXPECT_EQ(StatRec->Bad(), 1);
     EXPECT_TRUE(Played().empty());
     EXPECT_FALSE(Lit(Fitting()));
-    Click(Centre(Odd()));
-  });
-  Step([&] {
-    EXPECT_EQ(StatRec->Good(), 1);
-    EXPECT_TRUE(Played().empty());
     Click(At(W()->NextButton()));
   });
   Step([&] {
@@ -221,10 +212,7 @@ TEST_F(OddOneOut, LevelOneGameFromTheMainWindowToPlayAgainAndClose) {
     EXPECT_FALSE(rec[0].completed);
     EXPECT_EQ(rec[0].good, 1);
     EXPECT_EQ(rec[0].bad, 5);
-    EXPECT_EQ(rec[0].help, 0);
-    EXPECT_EQ(rec[0].level, 1);
     EXPECT_EQ(rec[0].phonemeMask, 0x11);
-    EXPECT_EQ(rec[0].positionMask, kInitial | kMedial);
     ClickOn(FormKoniecGry->StartButton());  // play again
   });
   Step([&] {
@@ -398,39 +386,17 @@ TEST_F(OddOneOut, DZInitialAloneShowsMessageThreeAndTheGameStaysShut) {
   EXPECT_TRUE(Sessions().empty());
 }
 
-TEST_F(OddOneOut, EscWhileReadingStopsAfterTheCurrentWordAndTypedAheadKeysGoToTheWindowOnTop) {
+TEST_F(OddOneOut, InputTypedAheadWhileReadingStopsOnceAndIsNotPlayedAfterTheGameCloses) {
   Open(0x11, kInitial | kMedial, 2);
   Step([&] {
     Played();
     Click(At(W()->SayButton()));
-    // Three Esc presses while the first card is said: the first stops the
-    // game, the second closes the end-of-game window, the third is no
-    // second stop.
+    // While the first card is said: Esc stops the game, a click on "stop"
+    // meets the end-of-game window and is dropped, the second Esc closes
+    // it; a third Esc and a click on the odd card reach a closed game.
     Esc(300);
+    Click(At(W()->StopButton()), 1, 320);
     Esc(350);
-    Esc(400);
-  });
-  Finish();
-  EXPECT_EQ(Run(), 0);
-  EXPECT_EQ(endOfGame.size(), 1u);
-  auto words = Played();
-  ASSERT_GE(words.size(), 1u);
-  EXPECT_NE(words[0].name.find("Data\\Smd\\"), std::string::npos);
-  EXPECT_EQ(std::count_if(words.begin(), words.end(), [](auto& e) { return e.sync; }), 1);
-  auto rec = Sessions();
-  ASSERT_EQ(rec.size(), 1u);
-  EXPECT_EQ(rec[0].bad, 10);  // every round, unvisited ones too
-}
-
-TEST_F(OddOneOut, ClicksTypedAheadWhileReadingStopOnceAndAreNotPlayedAfterTheGameCloses) {
-  Open(0x11, kInitial | kMedial, 1);
-  Step([&] {
-    Played();
-    Click(At(W()->SayButton()));
-    // While the first card is said: "stop" twice, Esc for the end-of-game
-    // window, then a click on the odd card of the game that has closed.
-    Click(At(W()->StopButton()), 1, 300);
-    Click(At(W()->StopButton()), 1, 350);
     Esc(400);
     Click(Centre(Odd()), 1, 450);
   });
@@ -438,11 +404,12 @@ TEST_F(OddOneOut, ClicksTypedAheadWhileReadingStopOnceAndAreNotPlayedAfterTheGam
   EXPECT_EQ(Run(), 0);
   EXPECT_EQ(endOfGame.size(), 1u);
   auto s = Played();
+  EXPECT_EQ(std::count_if(s.begin(), s.end(), [](auto& e) { return e.sync; }), 1);  // the current word finished
   EXPECT_EQ(std::count_if(s.begin(), s.end(), IsPraise), 0);
   auto rec = Sessions();
   ASSERT_EQ(rec.size(), 1u);
   EXPECT_EQ(rec[0].good, 0);
-  EXPECT_EQ(rec[0].bad, 5);
+  EXPECT_EQ(rec[0].bad, 10);  // every round, unvisited ones too
 }
 
 TEST_F(OddOneOut, ADesktopCloseRequestOnTheGameRunsItsStopFlow) {
@@ -521,28 +488,6 @@ TEST_F(OddOneOut, ASessionLeftTwoMinutesIsNotSavedButTheEndOfGameWindowStillShow
   ASSERT_EQ(endOfGame.size(), 1u);
   EXPECT_FALSE(endOfGame[0].active);
   EXPECT_TRUE(Sessions().empty());
-}
-
-TEST_F(OddOneOut, TwoRoundsOutsideTheLevelsShowNextThenPrevious) {
-  Open(0x11, kInitial | kMedial, 0);
-  Step([&] {
-    EXPECT_EQ(Game().RoundCount(), 2);
-    EXPECT_TRUE(W()->NextButton()->Visible());
-    EXPECT_FALSE(W()->PreviousButton()->Visible());
-    Click(At(W()->NextButton()));
-  });
-  Step([&] {
-    EXPECT_FALSE(W()->NextButton()->Visible());
-    EXPECT_TRUE(W()->PreviousButton()->Visible());
-    Click(At(W()->NextButton()));  // a hidden button takes no clicks
-  });
-  Step([&] {
-    EXPECT_EQ(Game().CurrentRound(), 1);
-    Esc();
-  });
-  Step([&] { Esc(); });
-  Finish();
-  EXPECT_EQ(Run(), 0);
 }
 
 // ---- the window built alone, in every screen size ----
