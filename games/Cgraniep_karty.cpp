@@ -200,6 +200,8 @@ void CgraNiep_Karty::TintCard(TBitmap* dest, int i, TColor colour, int alpha) {
   TintThroughMask(dest, p.highlightX, p.highlightY, p.highlightMask, colour, dest, p.highlightX, p.highlightY, alpha);
 }
 
+void CgraNiep_Karty::TintOddCard(TBitmap* dest, int i, int alpha) { TintCard(dest, i, kOddColour, alpha); }
+
 void CgraNiep_Karty::EnsureWorkSize(int w, int h) {
   if (workBitmap->Width() >= w && workBitmap->Height() >= h) return;
   const int oldHeight = workBitmap->Height();

@@ -71,7 +71,8 @@ class CgraNiep_Karty {
   void HighlightCard(int i, int alpha);
   void RestoreCard(int i);
   void TintCard(TBitmap* dest, int i, TColor colour, int alpha);
-  void TintOddCard(TBitmap* dest, int i, int alpha) { TintCard(dest, i, 0x0000C8, alpha); }
+  // The odd card's red tint.
+  void TintOddCard(TBitmap* dest, int i, int alpha);
   // The card under the mouse is not highlighted any more (the screen was
   // redrawn from the back buffer).
   void ForgetHover() { hoveredCard = -1; }
