@@ -47,9 +47,6 @@ class CGameForm : public TForm, public IGameWindow {
 
   CUstGry* Settings() const { return settings_; }
   TBitmap* BackBuffer() const { return backBuffer; }
-  TBitmap* Background() const { return background; }
-  // True while the stop flow is running (its end-of-game window is up).
-  bool Stopping() const { return stopping_; }
 
   void WndProc(TMessage& message) override;
 
