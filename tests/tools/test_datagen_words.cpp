@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -47,7 +48,7 @@ TEST(DatagenWordsTable, ReadsEveryColumn) {
   EXPECT_TRUE(problems.empty());
   ASSERT_EQ(entries.size(), 3u);
   EXPECT_EQ(entries[0].key, "z^aba");
-  EXPECT_EQ(entries[0].pictures, std::vector<std::u32string>{U"\U0001F438"});
+  EXPECT_EQ(entries[0].pictures, (std::vector<Subject>{Subject{U"\U0001F438", ""}}));
   EXPECT_EQ(entries[0].count, 2);
   EXPECT_EQ(entries[0].hue, -1);
   EXPECT_EQ(entries[0].line, 3);
@@ -98,6 +99,44 @@ TEST(DatagenWordsTable, SkipsAndReportsMalformedLines) {
   EXPECT_EQ(entries.size(), 1u) << "the first line of a key counts";
   EXPECT_TRUE(Mentions(problems, "line 2: a second line for z^aba"));
   EXPECT_TRUE(Mentions(problems, "line 3: expected 9"));
+}
+
+TEST(DatagenWordsTable, ReadsDrawingsAloneAndBesideEmoji) {
+  std::vector<std::string> problems;
+  std::vector<std::string> drawn = {"sto^l^", "st\xC3\xB3\xC5\x82", "-", "draw:table", "1", "-", "-", "-", "table"};
+  std::vector<std::string> mixed = {"budy", "budy", "- \xF0\x9F\x90\x95", "draw:kennel 1F415", "2", "badge", "-", "-", "kennels"};
+  auto entries = ParseTable(Line(drawn) + Line(mixed) + Line(Good()), problems);
+  EXPECT_TRUE(problems.empty()) << problems.front();
+  ASSERT_EQ(entries.size(), 3u);
+  EXPECT_EQ(entries[0].pictures, (std::vector<Subject>{Subject{U"", "table"}}));
+  EXPECT_EQ(entries[0].emoji, "-");
+  ASSERT_EQ(entries[1].pictures.size(), 2u);
+  EXPECT_EQ(entries[1].pictures[0].drawing, "kennel");
+  EXPECT_EQ(entries[1].pictures[1].emoji, U"\U0001F415");
+  // A drawing beside an emoji counts as drawn; the coverage counts each word once.
+  EXPECT_TRUE(ShowsDrawing(entries[0]) && !ShowsEmoji(entries[0]));
+  EXPECT_TRUE(ShowsDrawing(entries[1]) && !ShowsEmoji(entries[1]));
+  EXPECT_TRUE(ShowsEmoji(entries[2]) && !ShowsDrawing(entries[2]));
+
+  struct Case {
+    std::string emoji, codes, problem;
+  };
+  const std::vector<Case> cases = {
+      {"-", "draw:teble", "no drawing is called \"teble\""},
+      {"-", "draw:", "no drawing is called \"\""},
+      {"\xF0\x9F\x90\xB8", "draw:table", "does not match"},  // the emoji column must show "-" for a drawing
+      {"- -", "draw:table", "does not match"},
+      {"-", "DRAW:table", "malformed code points"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> f = drawn;
+    f[2] = c.emoji;
+    f[3] = c.codes;
+    problems.clear();
+    EXPECT_TRUE(ParseTable(Line(f), problems).empty()) << c.codes;
+    ASSERT_EQ(problems.size(), 1u) << c.codes;
+    EXPECT_NE(problems[0].find(c.problem), std::string::npos) << problems[0];
+  }
 }
 
 TEST(DatagenWordsTable, KeysSpellPolishWords) {
@@ -166,6 +205,63 @@ TEST(DatagenWordsPicture, TheProgramReadsTheScrambledFile) {
   unsigned char head[2] = {0, 0};
   f.read(reinterpret_cast<char*>(head), 2);
   EXPECT_FALSE(head[0] == 0xFF && head[1] == 0xD8);
+}
+
+// Drawings that go wrong in the ways the check looks for.
+void DrawsNothing(cairo_t*) {}
+void TooSmall(cairo_t* cr) {
+  cairo_rectangle(cr, 40, 40, 30, 30);
+  cairo_fill(cr);
+}
+void TooLarge(cairo_t* cr) {
+  cairo_rectangle(cr, -12, 0, 124, 100);
+  cairo_fill(cr);
+}
+void OffTheCanvas(cairo_t* cr) {
+  cairo_rectangle(cr, 30, 40, 90, 30);
+  cairo_fill(cr);
+}
+void FitsWithAnOutlineOver(cairo_t* cr) {
+  cairo_rectangle(cr, 0, 10, 100, 80);
+  cairo_set_line_width(cr, 1);
+  cairo_stroke(cr);
+}
+
+TEST(DatagenWordsDrawing, InkProblemsAreFound) {
+  EXPECT_EQ(DrawingInkProblem(DrawsNothing), "draws nothing");
+  EXPECT_NE(DrawingInkProblem(TooSmall).find("too small"), std::string::npos);
+  EXPECT_NE(DrawingInkProblem(TooLarge).find("too large"), std::string::npos);
+  EXPECT_EQ(DrawingInkProblem(OffTheCanvas), "runs off its canvas");
+  EXPECT_EQ(DrawingInkProblem(FitsWithAnOutlineOver), "");
+  const InkBox ink = DrawingInk(TooSmall);
+  EXPECT_NEAR(ink.x0, 40, 0.6);
+  EXPECT_NEAR(ink.y1, 70, 0.6);
+}
+
+// Every drawing: sound ink, used by the table, and a picture with a subject.
+TEST(DatagenWordsDrawing, EveryDrawingIsSoundAndUsed) {
+  std::vector<std::string> problems;
+  const std::vector<Entry> table = LoadTable(problems);
+  EXPECT_TRUE(problems.empty()) << problems.front();
+  std::set<std::string> used;
+  for (const Entry& e : table)
+    for (const Subject& p : e.pictures)
+      if (!p.drawing.empty()) used.insert(p.drawing);
+  const std::vector<std::string> names = DrawingNames();
+  EXPECT_GE(names.size(), 100u);
+  for (const std::string& name : names) {
+    EXPECT_TRUE(used.count(name)) << name << " is drawn for no word";
+    EXPECT_EQ(DrawingInkProblem(FindDrawing(name)), "") << name;
+    Entry e;
+    e.key = name;
+    e.pictures = {Subject{U"", name}};
+    std::unique_ptr<TBitmap> pic = RenderPicture(e);
+    double most = 0;
+    for (int y = 120; y < 280; y += 8)
+      for (int x = 120; x < 280; x += 8) most = std::max(most, Difference(*pic, x, y, 2, 2));
+    EXPECT_GT(most, 60) << name << ": nothing stands out from the background";
+  }
+  EXPECT_EQ(FindDrawing("no such drawing"), nullptr);
 }
 
 TEST(DatagenWordsPicture, AnEmojiTheFontLacksIsAnError) {

@@ -142,17 +142,24 @@ std::vector<Entry> ParseTable(const std::string& text, std::vector<std::string>&
     }
     if (f[3] != "-")
       for (const std::string& p : Split(f[3], ' ')) {
-        std::u32string seq;
-        if (!ParseCodePoints(p, seq)) {
+        Subject subject;
+        if (p.compare(0, 5, "draw:") == 0) {
+          subject.drawing = p.substr(5);
+          if (!FindDrawing(subject.drawing)) {
+            bad("no drawing is called \"" + subject.drawing + "\"");
+            e.pictures.clear();
+            break;
+          }
+        } else if (!ParseCodePoints(p, subject.emoji)) {
           bad("malformed code points \"" + p + "\"");
           e.pictures.clear();
           break;
         }
-        e.pictures.push_back(seq);
+        e.pictures.push_back(subject);
       }
     if (f[3] != "-" && e.pictures.empty()) continue;
     std::string emoji;
-    for (const auto& p : e.pictures) emoji += (emoji.empty() ? "" : " ") + Utf8(p);
+    for (const Subject& p : e.pictures) emoji += (emoji.empty() ? "" : " ") + (p.drawing.empty() ? Utf8(p.emoji) : "-");
     if ((e.pictures.empty() ? "-" : emoji) != f[2]) {
       bad("the emoji column does not match the code points of " + e.key);
       continue;
@@ -188,6 +195,14 @@ std::vector<Entry> ParseTable(const std::string& text, std::vector<std::string>&
 std::string TablePath() {
   return (std::filesystem::path(__FILE__).parent_path() / "data" / "words" / "words.tsv").string();
 }
+
+bool ShowsDrawing(const Entry& e) {
+  for (const Subject& p : e.pictures)
+    if (!p.drawing.empty()) return true;
+  return false;
+}
+
+bool ShowsEmoji(const Entry& e) { return !e.pictures.empty() && !ShowsDrawing(e); }
 
 std::vector<Entry> LoadTable(std::vector<std::string>& problems) {
   std::ifstream f(TablePath(), std::ios::binary);
@@ -262,18 +277,29 @@ std::vector<std::string> Check(const Tree& tree) {
   for (const Entry& e : table) {
     byKey[e.key] = &e;
     if (!wanted.count(e.key)) out.push_back("words.tsv has a line for " + e.key + ", which is not a dictionary word");
-    for (const auto& seq : e.pictures)
-      if (EmojiGlyph(seq) == 0) out.push_back("words.tsv: the emoji font cannot draw " + Utf8(seq) + " (" + e.key + ")");
+    for (const Subject& p : e.pictures)
+      if (p.drawing.empty() && EmojiGlyph(p.emoji) == 0)
+        out.push_back("words.tsv: the emoji font cannot draw " + Utf8(p.emoji) + " (" + e.key + ")");
   }
-  int byEmoji = 0;
+  std::set<std::string> drawings;
+  for (const Entry& e : table)
+    for (const Subject& p : e.pictures)
+      if (!p.drawing.empty()) drawings.insert(p.drawing);
+  for (const std::string& name : drawings) {
+    const std::string wrong = DrawingInkProblem(FindDrawing(name));
+    if (!wrong.empty()) out.push_back("the drawing " + name + " " + wrong);
+  }
+  int byEmoji = 0, byDrawing = 0;
   for (const std::string& k : keys) {
     auto it = byKey.find(k);
     if (it == byKey.end()) out.push_back("words.tsv has no line for " + k);
-    else if (!it->second->pictures.empty()) ++byEmoji;
+    else if (ShowsDrawing(*it->second)) ++byDrawing;
+    else if (ShowsEmoji(*it->second)) ++byEmoji;
   }
-  const double share = keys.empty() ? 0 : 100.0 * byEmoji / double(keys.size());
-  std::printf("words: %d of %zu words shown by emoji (%.1f%%)\n", byEmoji, keys.size(), share);
-  if (share < 80) out.push_back("fewer than 80% of the words are shown by emoji");
+  const double share = keys.empty() ? 0 : 100.0 * (byEmoji + byDrawing) / double(keys.size());
+  std::printf("words: %d of %zu words depicted (%.1f%%): %d by emoji, %d by drawing, %zu by a motif\n", byEmoji + byDrawing,
+              keys.size(), share, byEmoji, byDrawing, keys.size() - std::size_t(byEmoji + byDrawing));
+  if (share < MinimumDepicted) out.push_back("fewer than " + std::to_string(MinimumDepicted) + "% of the words are depicted");
 
   // The folder: the dictionary's pictures and nothing else.
   std::set<std::string> files;

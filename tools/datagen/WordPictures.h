@@ -1,5 +1,6 @@
 // The word pictures: one 400x400 picture per dictionary word, drawn from a
-// table (data/words/words.tsv) that says which emoji shows each word.
+// table (data/words/words.tsv) that says which emoji or which of our own
+// drawings shows each word.
 #pragma once
 #include <cairo.h>
 
@@ -13,16 +14,25 @@ namespace datagen::words {
 
 constexpr int PictureSize = 400;
 constexpr int JpegQuality = 90;
+// The check's floor: the share of the words (percent) an emoji or a drawing shows.
+constexpr int MinimumDepicted = 95;
 
 enum class Layout { One, Row, Badge, Stack, Pyramid };
 enum class Tint { None, Grey, White, Cauli, Red, Rowan, Brown };
+
+// One picture of a composition: an emoji or a drawing of ours.
+struct Subject {
+  std::u32string emoji;  // code points, when an emoji
+  std::string drawing;   // the drawing's name, when drawn
+  bool operator==(const Subject&) const = default;
+};
 
 // One line of the table.
 struct Entry {
   std::string key;    // WordKey
   std::string word;   // the Polish word, UTF-8
-  std::string emoji;  // the pictures as UTF-8, space-separated, "" for none
-  std::vector<std::u32string> pictures;  // code point sequences; empty: a motif
+  std::string emoji;  // the emoji column: the pictures as UTF-8, "-" for a drawing, space-separated; "" for none
+  std::vector<Subject> pictures;  // empty: a motif
   int count = 1;      // 1..3
   Layout layout = Layout::One;
   Tint tint = Tint::None;
@@ -48,7 +58,30 @@ std::string WordOfKey(const std::string& key);
 // included); 0 when the font has no single glyph for it.
 unsigned EmojiGlyph(const std::u32string& sequence);
 
-// Draws the entry's picture: background, then the emoji (or the motif).
+// What the entry shows: a drawing of ours (alone or beside emoji), emoji
+// only, or neither (a motif).
+bool ShowsEmoji(const Entry& e);
+bool ShowsDrawing(const Entry& e);
+
+// The drawings by name: each draws its subject into a 100 x 100 box.
+using Drawing = void (*)(cairo_t* cr);
+Drawing FindDrawing(const std::string& name);
+std::vector<std::string> DrawingNames();
+// Where a drawing's ink lies, in units of its box (a box of 0..100 holds it).
+struct InkBox {
+  double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+  bool empty = true;
+};
+InkBox DrawingInk(Drawing d);
+// A drawing may stand this far (units) over its box; its ink's larger side
+// should span MinDrawingSide..MaxDrawingSide units, so that its outlines come
+// out at the usual width once the picture is scaled.
+constexpr double DrawingMargin = 15, MinDrawingSide = 80, MaxDrawingSide = 120;
+// What is wrong with a drawing's ink ("" when nothing): nothing drawn, too
+// small, too large, or over the edge of the canvas.
+std::string DrawingInkProblem(Drawing d);
+
+// Draws the entry's picture: background, then the pictures (or the motif).
 void DrawPicture(cairo_t* cr, const Entry& e);
 // The entry's picture as a 24-bit bitmap of PictureSize square.
 std::unique_ptr<TBitmap> RenderPicture(const Entry& e);

@@ -1,6 +1,7 @@
 // Drawing the word pictures: a calm pastel background, the word's emoji (with
 // their ligatures, so that sequences such as "farmer" come out as one
-// picture) or, for a word no emoji fits, a soft geometric motif.
+// picture) or drawings of ours, or, for a word nothing fits, a soft
+// geometric motif.
 #include <cairo-ft.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -203,15 +204,60 @@ double HueDistance(double a, double b) {
 
 }  // namespace
 
-// ---- one emoji as a picture ----
+// ---- one emoji or drawing as a picture ----
 
 namespace {
 
-// A glyph drawn at the font's own bitmap size, cut to its ink, straight from
-// the font or recoloured.
-class GlyphPicture {
+// Pixels per unit of a drawing's 100 x 100 box.
+constexpr double DrawingScale = 3;
+
+// One subject, cut to its ink, straight or recoloured: an emoji glyph drawn at
+// the font's own bitmap size, or one of our drawings drawn at DrawingScale.
+class SubjectPicture {
  public:
-  GlyphPicture(unsigned glyph, Tint tint) {
+  SubjectPicture(Drawing drawing, Tint tint) {
+    // The canvas leaves a margin round the box: what stands a little over
+    // its edge is kept, and the cut to the ink centres the subject anyway.
+    const int full = int((100 + 2 * DrawingMargin) * DrawingScale);
+    cairo_surface_t* canvas = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, full, full);
+    cairo_t* cr = cairo_create(canvas);
+    cairo_scale(cr, DrawingScale, DrawingScale);
+    cairo_translate(cr, DrawingMargin, DrawingMargin);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    drawing(cr);
+    cairo_destroy(cr);
+    cairo_surface_flush(canvas);
+    // The ink's box, with a pixel to spare.
+    const unsigned char* data = cairo_image_surface_get_data(canvas);
+    const int stride = cairo_image_surface_get_stride(canvas);
+    int x0 = full, y0 = full, x1 = -1, y1 = -1;
+    for (int y = 0; y < full; ++y) {
+      const std::uint32_t* row = reinterpret_cast<const std::uint32_t*>(data + y * stride);
+      for (int x = 0; x < full; ++x)
+        if (row[x] >> 24) {
+          x0 = std::min(x0, x);
+          x1 = std::max(x1, x);
+          y0 = std::min(y0, y);
+          y1 = std::max(y1, y);
+        }
+    }
+    if (x1 < 0) x0 = y0 = x1 = y1 = 0;
+    x0 = std::max(0, x0 - 1);
+    y0 = std::max(0, y0 - 1);
+    w_ = std::min(full, x1 + 2) - x0;
+    h_ = std::min(full, y1 + 2) - y0;
+    surface_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w_, h_);
+    cairo_t* cut = cairo_create(surface_);
+    cairo_set_source_surface(cut, canvas, -x0, -y0);
+    cairo_paint(cut);
+    cairo_destroy(cut);
+    cairo_surface_destroy(canvas);
+    cairo_surface_flush(surface_);
+    if (tint != Tint::None) Recolour(tint);
+  }
+
+  SubjectPicture(unsigned glyph, Tint tint) {
     const double native = 109;
     cairo_surface_t* probe = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
     cairo_t* pc = cairo_create(probe);
@@ -235,9 +281,9 @@ class GlyphPicture {
     cairo_surface_flush(surface_);
     if (tint != Tint::None) Recolour(tint);
   }
-  ~GlyphPicture() { cairo_surface_destroy(surface_); }
-  GlyphPicture(const GlyphPicture&) = delete;
-  GlyphPicture& operator=(const GlyphPicture&) = delete;
+  ~SubjectPicture() { cairo_surface_destroy(surface_); }
+  SubjectPicture(const SubjectPicture&) = delete;
+  SubjectPicture& operator=(const SubjectPicture&) = delete;
 
   int Width() const { return w_; }
   int Height() const { return h_; }
@@ -333,9 +379,63 @@ class GlyphPicture {
   cairo_surface_t* surface_;
 };
 
+}  // namespace
+
+InkBox DrawingInk(Drawing d) {
+  // Drawn at 2 pixels a unit, with room beyond the canvas to see what overruns it.
+  const double scale = 2, margin = DrawingMargin + 10;
+  const int full = int((100 + 2 * margin) * scale);
+  cairo_surface_t* canvas = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, full, full);
+  cairo_t* cr = cairo_create(canvas);
+  cairo_scale(cr, scale, scale);
+  cairo_translate(cr, margin, margin);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  d(cr);
+  cairo_destroy(cr);
+  cairo_surface_flush(canvas);
+  const unsigned char* data = cairo_image_surface_get_data(canvas);
+  const int stride = cairo_image_surface_get_stride(canvas);
+  InkBox box;
+  int x0 = full, y0 = full, x1 = -1, y1 = -1;
+  for (int y = 0; y < full; ++y) {
+    const std::uint32_t* row = reinterpret_cast<const std::uint32_t*>(data + y * stride);
+    for (int x = 0; x < full; ++x)
+      if ((row[x] >> 24) > 8) {
+        x0 = std::min(x0, x);
+        x1 = std::max(x1, x);
+        y0 = std::min(y0, y);
+        y1 = std::max(y1, y);
+      }
+  }
+  cairo_surface_destroy(canvas);
+  if (x1 < 0) return box;
+  box.empty = false;
+  box.x0 = x0 / scale - margin;
+  box.y0 = y0 / scale - margin;
+  box.x1 = (x1 + 1) / scale - margin;
+  box.y1 = (y1 + 1) / scale - margin;
+  return box;
+}
+
+std::string DrawingInkProblem(Drawing d) {
+  const InkBox ink = DrawingInk(d);
+  if (ink.empty) return "draws nothing";
+  // The ink's larger side is scaled to the picture's size, and the outline
+  // width with it: about 100 units give the usual 2-3 pixels.
+  const double side = std::max(ink.x1 - ink.x0, ink.y1 - ink.y0);
+  if (side < MinDrawingSide) return "is too small: its outlines come out too thick";
+  if (side > MaxDrawingSide) return "is too large: its outlines come out too thin";
+  if (ink.x0 < -DrawingMargin || ink.y0 < -DrawingMargin || ink.x1 > 100 + DrawingMargin || ink.y1 > 100 + DrawingMargin)
+    return "runs off its canvas";
+  return "";
+}
+
+namespace {
+
 // The soft shadow of a picture: its alpha blurred, as an A8 surface with a
 // margin of pad pixels on each side.
-cairo_surface_t* SoftShadow(const GlyphPicture& pic, int pad) {
+cairo_surface_t* SoftShadow(const SubjectPicture& pic, int pad) {
   int w = pic.Width() + 2 * pad, h = pic.Height() + 2 * pad;
   std::vector<float> a(std::size_t(w) * h, 0.f), t(a.size());
   const unsigned char* src = cairo_image_surface_get_data(pic.Surface());
@@ -368,7 +468,7 @@ cairo_surface_t* SoftShadow(const GlyphPicture& pic, int pad) {
 }
 
 // Draws a picture so that its larger side is size, centred at (cx, cy), over a soft shadow.
-void DrawGlyphPicture(cairo_t* cr, const GlyphPicture& pic, double cx, double cy, double size) {
+void DrawSubjectPicture(cairo_t* cr, const SubjectPicture& pic, double cx, double cy, double size) {
   double k = size / std::max(pic.Width(), pic.Height());
   const int pad = 8;
   cairo_surface_t* shadow = SoftShadow(pic, pad);
@@ -536,11 +636,17 @@ void Motif(cairo_t* cr, const std::string& key) {
 }  // namespace
 
 void DrawPicture(cairo_t* cr, const Entry& e) {
-  std::vector<std::unique_ptr<GlyphPicture>> pics;
-  for (const auto& seq : e.pictures) {
-    unsigned g = EmojiGlyph(seq);
-    if (g == 0) throw std::runtime_error("words: no emoji glyph for " + e.key + " (" + Utf8(seq) + ")");
-    pics.push_back(std::make_unique<GlyphPicture>(g, e.tint));
+  std::vector<std::unique_ptr<SubjectPicture>> pics;
+  for (const Subject& p : e.pictures) {
+    if (!p.drawing.empty()) {
+      Drawing d = FindDrawing(p.drawing);
+      if (!d) throw std::runtime_error("words: no drawing " + p.drawing + " for " + e.key);
+      pics.push_back(std::make_unique<SubjectPicture>(d, e.tint));
+      continue;
+    }
+    unsigned g = EmojiGlyph(p.emoji);
+    if (g == 0) throw std::runtime_error("words: no emoji glyph for " + e.key + " (" + Utf8(p.emoji) + ")");
+    pics.push_back(std::make_unique<SubjectPicture>(g, e.tint));
   }
   // The background's hue: the one given, or one well away from the picture's
   // own colour so that the subject stands out; varied from word to word.
@@ -559,7 +665,7 @@ void DrawPicture(cairo_t* cr, const Entry& e) {
   const std::vector<Place> places = Places(e.layout, pics.size());
   for (const Place& copy : Copies(e.count))
     for (std::size_t i = 0; i < pics.size() && i < places.size(); ++i)
-      DrawGlyphPicture(cr, *pics[i], copy.dx + places[i].dx * copy.size, copy.dy + places[i].dy * copy.size,
+      DrawSubjectPicture(cr, *pics[i], copy.dx + places[i].dx * copy.size, copy.dy + places[i].dy * copy.size,
                        places[i].size * copy.size);
 }
 
