@@ -441,18 +441,22 @@ void Weights(cairo_t* cr) {
 }
 
 void Axle(cairo_t* cr) {
-  Push(cr, 50, 50, 0);
-  Ellipse(cr, 30, -14, 10, 20);
-  Fill(cr, Shade(Red, -0.2));
-  Open(cr, {-28, 14, 30, -14});
-  Rod(cr, Steel, 5);
-  Ellipse(cr, -28, 14, 16, 32);
+  // Two wheels on the bar that joins them; the arrow shows the bar.
+  GroundShadow(cr, 50, 84, 46, 3);
+  Ellipse(cr, 82, 56, 11, 26);
   Fill(cr, 0x4a4a55);
-  Ellipse(cr, -28, 14, 10, 20);
+  Ellipse(cr, 82, 56, 7, 17);
   Fill(cr, Red);
-  Ellipse(cr, -28, 14, 4, 8);
+  Box(cr, 16, 52, 66, 8, 4);
   Fill(cr, Steel);
-  Pop(cr);
+  Gleam(cr, 50, 54, 28, 1.2, 0, 0.6);
+  Ellipse(cr, 18, 56, 12, 28);
+  Fill(cr, 0x4a4a55);
+  Ellipse(cr, 18, 56, 7.5, 18);
+  Fill(cr, Red);
+  Ellipse(cr, 18, 56, 3, 7);
+  Fill(cr, Steel);
+  Pointer(cr, 50, 50, -M_PI / 2, 24);
 }
 
 void Stamp(cairo_t* cr) {
@@ -642,6 +646,35 @@ void Sack(cairo_t* cr) {
   Rod(cr, 0xa8753a, 2, 0.6);
   Box(cr, 54, 58, 16, 14, 2);
   Fill(cr, Shade(hessian, -0.12), 0.7);
+}
+
+void OpenSack(cairo_t* cr) {
+  const unsigned cloth = 0xe8d8b8;
+  GroundShadow(cr, 50, 92, 36, 4);
+  // A sack standing open, full of potatoes.
+  Push(cr, 50, 96, 0, 1.12);
+  cairo_translate(cr, -50, -96);
+  Ellipse(cr, 50, 30, 30, 10);
+  Fill(cr, Shade(cloth, -0.3));
+  for (auto [x, y] : {std::pair{38.0, 30.0}, {52.0, 27.0}, {64.0, 31.0}, {46.0, 35.0}, {58.0, 36.0}}) {
+    Ellipse(cr, x, y, 7, 5);
+    Fill(cr, 0xc9955a, 0.7);
+  }
+  cairo_new_sub_path(cr);
+  cairo_move_to(cr, 20, 32);
+  cairo_curve_to(cr, 34, 42, 66, 42, 80, 32);
+  cairo_curve_to(cr, 92, 56, 88, 80, 78, 90);
+  cairo_curve_to(cr, 60, 96, 40, 96, 22, 90);
+  cairo_curve_to(cr, 12, 80, 8, 56, 20, 32);
+  cairo_close_path(cr);
+  Fill(cr, cloth);
+  for (double x : {32.0, 50.0, 68.0}) {
+    Curve(cr, {x, 42, x + (x - 50) * 0.2, 66, x + (x - 50) * 0.1, 90});
+    Stroke(cr, Shade(cloth, -0.2), 0.8, 0.8);
+  }
+  Box(cr, 56, 60, 16, 14, 2);
+  Fill(cr, Shade(cloth, -0.12), 0.7);
+  Pop(cr);
 }
 
 void Match(cairo_t* cr, double x, double y, double angle, bool lit) {
@@ -1425,7 +1458,7 @@ Named ThingDrawings() {
           {"axle", Axle},           {"stamp", Stamp},               {"sickle", Sickle},
           {"saddle", Saddle},       {"icicles", Icicles},           {"wheelbarrow", Wheelbarrow},
           {"bean-pole", BeanPole},  {"road-roller", RoadRoller},    {"sack", Sack},
-          {"match", MatchOne},      {"matches", Matches},           {"sugar", Sugar},
+          {"open-sack", OpenSack},  {"match", MatchOne},      {"matches", Matches},           {"sugar", Sugar},
           {"cod-liver-oil", CodLiverOil}, {"washing-powder", WashingPowder}, {"candy-floss", CandyFloss},
           {"shaving", Shaving},     {"glasses-case", GlassesCase},  {"mixer", Mixer},
           {"armchair", Armchair},   {"table-lamp", TableLamp},      {"dummy", Dummy},
