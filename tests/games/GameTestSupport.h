@@ -169,6 +169,7 @@ class GameTest : public testsupport::HeadlessTest {
     StatRec = new CStatRec(stats.File("prgst5.stt"));
   }
   void TearDown() override {
+    EXPECT_EQ(hb().StepsLeft(), 0u) << "steps that never ran";
     delete StatRec;
     StatRec = nullptr;
     cwd.reset();

@@ -134,6 +134,7 @@ TEST_F(SecondCopy, TheRunningProgramComesToTheFrontWhenAnotherKnocks) {
   };
   hb().Then(wait);
   EXPECT_EQ(RunProgram({}, tree->Path(), o), 0);
+  EXPECT_EQ(hb().StepsLeft(), 0u);
   later.join();
   EXPECT_EQ(result, CSingleInstance::RunningCopyRaised);
   EXPECT_GE(hb().BringToFrontCount(), 1);
