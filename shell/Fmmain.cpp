@@ -140,7 +140,7 @@ TFormMain::TFormMain(TComponent* owner) : TForm(owner) {
     // The wait picture is a nicety: without it nothing is drawn.
     wait_.TryLoadBlackWhiteJpeg("Data\\Intf\\Spec\\" + Display.ArtPrefix[1] + "_waitB.xji",
                                 "Data\\Intf\\Spec\\" + Display.ArtPrefix[1] + "_waitW.xji");
-    recordings_ = std::make_unique<CRecordings>(ProgramFolder + "\\Nagrane");
+    recordings_ = std::make_unique<CRecordings>("Nagrane");
     recordings_->Load();
     BuildControls();
     Layout();

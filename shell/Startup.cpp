@@ -1,6 +1,8 @@
 #include "shell/Startup.h"
 
+#include <filesystem>
 #include <memory>
+#include <system_error>
 
 #include <unistd.h>
 
@@ -109,6 +111,26 @@ void DestroyWindows() {
   FormMain = nullptr;
 }
 
+// The working folder is changed and remembered natively: a folder whose
+// name has letters outside code page 1250 must work as well as any other.
+std::string NativeCurrentFolder() {
+  std::error_code ec;
+  std::filesystem::path p = std::filesystem::current_path(ec);
+  return ec ? std::string() : p.string();
+}
+
+bool EnterFolder(const std::string& native) {
+  if (native.empty()) return false;
+  std::error_code ec;
+  std::filesystem::current_path(native, ec);
+  return !ec;
+}
+
+// The files the program keeps, relative to its own folder: the working
+// folder from start-up until everything written at exit is written.
+const char* const kSettingsFile = "Data\\data.ini";
+const char* const kStatisticsFile = "prgst5.stt";
+
 }  // namespace
 
 std::string ExecutableFolder() {
@@ -123,14 +145,13 @@ std::string ExecutableFolder() {
 int RunProgram(const std::vector<std::string>& args, const std::string& programDir, const RunOptions& options) {
   // The one seeding of the run: every draw continues this sequence.
   Randomize();
-  const std::string folder = Utf8ToCp1250(programDir);
 
   if (!args.empty() && args[0] == "z") {
     // The report checks and is written beside the program.
-    std::string previous = GetCurrentDir();
-    SetCurrentDir(folder);
+    const std::string previous = NativeCurrentFolder();
+    if (!EnterFolder(programDir)) return 1;
     ResourceReport();
-    SetCurrentDir(previous);
+    EnterFolder(previous);
     return 0;
   }
 
@@ -148,15 +169,17 @@ int RunProgram(const std::vector<std::string>& args, const std::string& programD
   }
   Application->SetTitle("Trelamondo Cz.V");
 
-  const std::string previous = GetCurrentDir();
-  SetCurrentDir(folder);
-  ProgramFolder = GetCurrentDir();
+  const std::string previous = NativeCurrentFolder();
+  bool entered = false;
   Application->Terminated = false;
 
   int exitCode = 0;
   std::vector<InstalledCursor> cursors;
   std::unique_ptr<TTimer> knockTimer;
   try {
+    // Without its own folder the program has none of its files.
+    if (!EnterFolder(programDir)) throw CBlad(1);
+    entered = true;
     Display.SelectMode();
     FormSplashScreen = new TFormSplashScreen(nullptr);
     FormSplashScreen->Show();
@@ -166,10 +189,10 @@ int RunProgram(const std::vector<std::string>& args, const std::string& programD
     if (ScreenTooSmall()) throw CBlad(2);
     if (!LetterTiles.Init()) throw CBlad(1);
     LoadFonts();
-    LoadSettings(ProgramFolder + "\\Data\\data.ini");
+    LoadSettings(kSettingsFile);
     InstallCursors(cursors);
     CreateDictionary();
-    StatRec = new CStatRec(ProgramFolder + "\\prgst5.stt");
+    StatRec = new CStatRec(kStatisticsFile);
 
     Application->CreateForm(FormMain);
     Application->CreateForm(FormKomunikat);
@@ -210,7 +233,9 @@ int RunProgram(const std::vector<std::string>& args, const std::string& programD
   delete FormSplashScreen;
   FormSplashScreen = nullptr;
   FreeCursors(cursors);
-  SetCurrentDir(previous);
+  SettingsFile.clear();
+  // Everything the program writes is written by now.
+  if (entered) EnterFolder(previous);
   instance.reset();
   return exitCode;
 }

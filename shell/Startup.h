@@ -3,7 +3,8 @@
 // RunProgram, in order: seeds the random generators; for the argument "z"
 // runs the resource report in the program's own folder and ends; makes sure
 // only one copy runs (shell/Singleinstance.h); makes the program's folder the
-// working folder (the previous one comes back at the end); shows the splash
+// working folder (CBlad 1 when it cannot; the previous one comes back at the
+// end, once everything is written); shows the splash
 // screen; checks the screen size (CBlad 2); loads the letter tiles and the
 // three game fonts (CBlad 1); reads "Data\data.ini" (CBlad 4); installs the
 // cursors "REKA1" (1) and "SEKATOR" (2); creates the dictionary and the

@@ -29,7 +29,8 @@ constexpr int kMaxRecordingSamples = kRecordRate * (kMaxRecordingMs / 1000);
 
 class CRecordings {
  public:
-  // folder: the "Nagrane" folder, an absolute program path.
+  // folder: the "Nagrane" folder, a program path (the program gives it
+  // relative to its own folder).
   explicit CRecordings(std::string folder);
 
   // Reads the list; a missing or unreadable list leaves every slot unnamed.

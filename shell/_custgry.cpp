@@ -12,7 +12,6 @@ CUstGry SettingsCiezarowka(5, "Ciezarowka");
 std::int16_t CurrentTab = 1;
 ProgramSettings ProgramOptions;
 RecorderSettings RecorderOptions;
-std::string ProgramFolder;
 std::string SettingsFile;
 
 namespace {

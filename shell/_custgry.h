@@ -51,10 +51,9 @@ struct ProgramSettings {
 };
 extern ProgramSettings ProgramOptions;
 
-// The program's own folder (absolute, program form), set by start-up; the
-// files the program writes are named from it, never from the working folder.
-extern std::string ProgramFolder;
-// The settings file that LoadSettings read, written again at exit.
+// The settings file that LoadSettings read, written again at exit; the
+// program names it relative to its own folder, the working folder while it
+// runs.
 extern std::string SettingsFile;
 
 // What the recorder tab keeps between runs (section "Nagrywanie").
@@ -64,7 +63,7 @@ struct RecorderSettings {
 };
 extern RecorderSettings RecorderOptions;
 
-// Reads the settings file (absolute path) into the records, CurrentTab and
+// Reads the settings file into the records, CurrentTab and
 // ProgramOptions, raises the launch counter and writes the file back at once
 // (a missing file is written with the defaults). A file that exists but
 // cannot be read, or cannot be written, raises CBlad(4).

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sys/stat.h>
 
 #include "platform/IniFiles.h"
@@ -225,6 +227,75 @@ TEST_F(ShellProgram, ACloseRequestGoesToTheTopmostWindow) {
   CloseAtTheEnd();
   EXPECT_EQ(Run(), 0);
   EXPECT_EQ(game.calls, "PHS");
+}
+
+// ---- the program's folder ----
+
+// A copy of the shell's tree in a folder whose name has letters outside code
+// page 1250, started from another folder.
+class ForeignFolderName : public ShellProgram {
+ protected:
+  void SetUp() override {
+    ShellProgram::SetUp();
+    ShellTree source;
+    home = std::filesystem::path(outer.Path()) / "\xD0\x94\xD0\xBC\xD0\xB8\xD1\x82\xD1\x80\xD0\xBE" / "program";
+    std::filesystem::create_directories(home);
+    std::filesystem::copy(source.Path(), home, std::filesystem::copy_options::recursive);
+    launch = std::make_unique<testsupport::ScopedCwd>(launchDir.Path());
+  }
+  void TearDown() override {
+    launch.reset();
+    ShellProgram::TearDown();
+  }
+  int RunIn(const std::filesystem::path& folder, std::vector<std::string> args = {}) {
+    options.singleInstance = false;
+    int code = RunProgram(args, folder.string(), options);
+    EXPECT_EQ(hb().StepsLeft(), 0u);
+    return code;
+  }
+  bool LaunchFolderEmpty() const { return std::filesystem::is_empty(launchDir.Path()); }
+
+  testsupport::TempDir outer, launchDir;
+  std::filesystem::path home;
+  std::unique_ptr<testsupport::ScopedCwd> launch;
+};
+
+TEST_F(ForeignFolderName, TheProgramRunsInItsOwnFolderAndWritesEverythingThere) {
+  options.onReady = [&] { EXPECT_EQ(std::filesystem::current_path(), home); };
+  Step([this] { ClickOn(FormMain->TabToggle(5)->GetImage()); });
+  CloseAtTheEnd();
+  EXPECT_EQ(RunIn(home), 0);
+  EXPECT_TRUE(hb().MessageBoxes().empty());
+  EXPECT_EQ(std::filesystem::current_path(), std::filesystem::path(launchDir.Path()));
+  EXPECT_TRUE(LaunchFolderEmpty());
+  EXPECT_EQ(std::filesystem::file_size(home / "prgst5.stt"), std::uintmax_t(kStatHeaderSize));
+  // The last tab reaches the settings there (read natively: the program's
+  // file functions take code page 1250 paths).
+  std::ifstream in(home / "Data" / "data.ini");
+  std::string ini((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::erase(ini, '\r');
+  EXPECT_NE(ini.find("LU=1\n"), std::string::npos) << ini;
+  EXPECT_NE(ini.find("Zakladka=5\n"), std::string::npos) << ini;
+}
+
+TEST_F(ForeignFolderName, TheReportIsWrittenThere) {
+  EXPECT_EQ(RunIn(home, {"z"}), 0);
+  EXPECT_TRUE(std::filesystem::exists(home / "Raport zasob\xC3\xB3w.txt"));
+  EXPECT_TRUE(LaunchFolderEmpty());
+  EXPECT_EQ(std::filesystem::current_path(), std::filesystem::path(launchDir.Path()));
+}
+
+TEST_F(ForeignFolderName, AFolderThatCannotBeEnteredEndsTheStartUpWithCode1) {
+  const std::filesystem::path missing = home / "brak";
+  EXPECT_EQ(RunIn(missing), 1);
+  ASSERT_EQ(hb().MessageBoxes().size(), 1u);
+  EXPECT_EQ(hb().MessageBoxes()[0].text, Cp1250ToUtf8(CBlad::Text(1)));
+  EXPECT_EQ(Application->ComponentCount(), 0);
+  EXPECT_TRUE(LaunchFolderEmpty());
+  EXPECT_EQ(std::filesystem::current_path(), std::filesystem::path(launchDir.Path()));
+  // "z" without its folder writes nothing anywhere.
+  EXPECT_EQ(RunIn(missing, {"z"}), 1);
+  EXPECT_TRUE(LaunchFolderEmpty());
 }
 
 // ---- fatal errors: the message, then the same way out as a normal end ----
