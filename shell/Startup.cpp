@@ -46,9 +46,11 @@ void DeleteDictionary() {
 #endif
 }
 
-void ResourceReport() {
+bool ResourceReport() {
 #ifdef TW_HAVE_DICTIONARY
-  RunResourceReport();
+  return RunResourceReport();
+#else
+  return true;
 #endif
 }
 
@@ -150,9 +152,9 @@ int RunProgram(const std::vector<std::string>& args, const std::string& programD
     // The report checks and is written beside the program.
     const std::string previous = NativeCurrentFolder();
     if (!EnterFolder(programDir)) return 1;
-    ResourceReport();
+    const bool written = ResourceReport();
     EnterFolder(previous);
-    return 0;
+    return written ? 0 : 1;
   }
 
   Application->SetTitle("S-Trelamondo Cz.V");

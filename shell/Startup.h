@@ -1,7 +1,8 @@
 // The program's start and end.
 //
 // RunProgram, in order: seeds the random generators; for the argument "z"
-// runs the resource report in the program's own folder and ends; makes sure
+// runs the resource report in the program's own folder and ends (exit code 1
+// when the report could not be written); makes sure
 // only one copy runs (shell/Singleinstance.h); makes the program's folder the
 // working folder (CBlad 1 when it cannot; the previous one comes back at the
 // end, once everything is written); shows the splash

@@ -393,4 +393,11 @@ TEST_F(ShellProgram, ArgumentZRunsTheReportBesideTheProgramAndEnds) {
 #endif
 }
 
+TEST_F(ShellProgram, ArgumentZEndsWithCode1WhenTheReportCannotBeWritten) {
+  tree = std::make_unique<ShellTree>();
+  std::filesystem::create_directories(tree->File("Raport zasob\xC3\xB3w.txt"));  // a folder in its place
+  EXPECT_EQ(Run({"z"}), 1);
+  EXPECT_EQ(std::filesystem::current_path(), startDir_);
+}
+
 }  // namespace
