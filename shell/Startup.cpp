@@ -222,7 +222,9 @@ int RunProgram(const std::vector<std::string>& args, const std::string& programD
   } catch (const CBlad& e) {
     e.Show(FormSplashScreen);
     exitCode = 1;
-  } catch (const Exception&) {
+  } catch (const std::exception&) {
+    // Anything else (the class library's errors, a failed allocation ...)
+    // ends the program the same way.
     CBlad(1).Show(FormSplashScreen);
     exitCode = 1;
   }

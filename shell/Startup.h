@@ -12,8 +12,8 @@
 // statistics object (CBlad 3); creates the main window, the message box, the
 // end-of-game window, the game windows and the about box; shows the main
 // window and runs the message loop until it closes. A CBlad on the way is
-// shown over the splash screen and the program ends the same way as after
-// the loop: the windows are destroyed (the main window writes the settings),
+// shown over the splash screen (any other exception as CBlad 1) and the
+// program ends the same way as after the loop: the windows are destroyed (the main window writes the settings),
 // then the statistics object, the dictionary and the splash screen, the
 // working folder is restored and the single-copy lock let go.
 #pragma once

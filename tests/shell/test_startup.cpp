@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <new>
+#include <stdexcept>
 #include <sys/stat.h>
 
 #include "platform/IniFiles.h"
@@ -14,6 +16,7 @@
 #include "shell/Fmmain.h"
 #include "shell/Fmoprogramie.h"
 #include "shell/Fmsplash.h"
+#include "shell/Singleinstance.h"
 #include "shell/_cstatrec.h"
 #include "tests/shell/ShellProgram.h"
 #include "toolkit/_cblad.h"
@@ -377,6 +380,35 @@ TEST_F(Fatal, EndOfGameWindowPictureMissingAfterTheMainWindowWasMade) {
 TEST_F(Fatal, AGameWindowThatCannotBeBuilt) {
   options.createGameWindows = [] { throw CBlad(1); };
   ExpectFatal(1);
+}
+
+TEST_F(Fatal, AnyOtherExceptionDuringStartUpEndsTheSameWayAndLetsTheLockGo) {
+  options.createGameWindows = [] { throw std::runtime_error("no window"); };
+  testsupport::TempDir lockDir;
+  tree = std::make_unique<ShellTree>();
+  RunOptions o = options;
+  o.instanceFolder = lockDir.Path();
+  EXPECT_EQ(RunProgram({}, tree->Path(), o), 1);
+  ASSERT_EQ(hb().MessageBoxes().size(), 1u);
+  EXPECT_EQ(hb().MessageBoxes()[0].text, Cp1250ToUtf8(CBlad::Text(1)));
+  EXPECT_EQ(Application->ComponentCount(), 0);
+  EXPECT_EQ(StatRec, nullptr);
+  EXPECT_EQ(std::filesystem::current_path(), startDir_);
+  CSingleInstance next(lockDir.Path());
+  EXPECT_EQ(next.Acquire(), CSingleInstance::First);
+}
+
+TEST_F(Fatal, OutOfMemoryInTheMessageLoop) {
+  class Hungry : public FakeGame {
+   public:
+    Hungry() : FakeGame(true) {}
+    int ShowGame() override { throw std::bad_alloc(); }
+  } game;
+  options.createGameWindows = [&] { SetGameWindow(1, &game); };
+  Step([this] { ClickOn(FormMain->Button(TFormMain::bStart)); });
+  ExpectFatal(1);
+  EXPECT_EQ(FormMain, nullptr);
+  EXPECT_EQ(GameWindow(1), nullptr);
 }
 
 // ---- "z": the report, without a window ----
