@@ -340,7 +340,7 @@ TEST_F(Fatal, LetterTilesMissing) {
   ExpectFatal(1);
 }
 
-TEST_F(Fatal, SettingsFileUnreadable) {
+TEST_F(Fatal, SettingsFileCannotBeWritten) {
   tree = std::make_unique<ShellTree>();
   std::filesystem::create_directories(tree->File("Data/data.ini"));
   ExpectFatal(4);
@@ -372,9 +372,13 @@ TEST_F(Fatal, EndOfGameWindowPictureMissingAfterTheMainWindowWasMade) {
   TreeOptions o;
   o.skip = {"Data/Intf/Spec/mKon_kp.xji"};
   tree = std::make_unique<ShellTree>(o);
+  // A choice made once the main window stands, after start-up wrote the file.
+  resources.onRequest = [](const std::string& name) {
+    if (FormMain && name == "stop_D") SettingsKwiatki.Level = 3;
+  };
   ExpectFatal(1);
   // The main window was made and destroyed: it wrote the settings.
-  EXPECT_TRUE(std::filesystem::exists(tree->File("Data/data.ini")));
+  EXPECT_EQ(TIniFile(tree->File("Data/data.ini")).ReadInteger("Kwiatki", "Poziom", 0), 3);
 }
 
 TEST_F(Fatal, AGameWindowThatCannotBeBuilt) {
