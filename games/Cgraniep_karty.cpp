@@ -90,13 +90,15 @@ void CgraNiep_Karty::ShufflePhonemes(std::int32_t* list, int n) {
 }
 
 void CgraNiep_Karty::Setup(int cards, int count) {
-  cardCount = std::clamp(cards, 0, 5);
+  // At least the odd card, at most one card per place.
+  cardCount = std::clamp(cards, 1, 5);
   roundCount = std::max(count, 0);
   ClearRounds();
-  rounds = new SPasNiep[std::size_t(roundCount)];
   hoveredCard = -1;
-  AssignRoundPhonemes();
   currentRound = 0;
+  if (roundCount == 0) return;
+  rounds = new SPasNiep[std::size_t(roundCount)];
+  AssignRoundPhonemes();
 }
 
 void CgraNiep_Karty::AssignRoundPhonemes() {

@@ -52,7 +52,8 @@ class CgraNiep_Karty {
   // The usable sound codes of the odd-one-out settings: a code needs cards-1
   // words of its own and one of its partner. True when any is usable.
   bool FilterPhonemes(int cards);
-  // A whole new game, its first round current.
+  // A whole new game, its first round current: cards per round 1-5, no
+  // rounds at all for a count of 0 or less.
   void Setup(int cards, int roundCount);
 
   int CardAt(int x, int y) const;
@@ -93,7 +94,10 @@ class CgraNiep_Karty {
 
   // ---- state, read by the window and by tests ----
   bool HasRounds() const { return rounds != nullptr; }
-  SPasNiep* Current() const { return rounds ? &rounds[currentRound] : nullptr; }
+  // The current round; null while there are no rounds.
+  SPasNiep* Current() const {
+    return rounds && currentRound >= 0 && currentRound < roundCount ? &rounds[currentRound] : nullptr;
+  }
   SPasNiep& Round(int r) const { return rounds[r]; }
   int CurrentRound() const { return currentRound; }
   int RoundCount() const { return roundCount; }
