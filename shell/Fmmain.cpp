@@ -453,7 +453,8 @@ void TFormMain::ResumeMusic() {
 
 void TFormMain::A_StartExecute(TObject*) {
   CUstGry* s = CurrentSettings();
-  if (!s) return;
+  // A tab without its game window has nothing to start.
+  if (!s || !GameWindow(CurrentTab)) return;
   PauseMusic();
   s->ClearOutsideBits();
   if (!SettingsFile.empty()) SaveSettings(SettingsFile);

@@ -15,7 +15,7 @@
 // first) whether the dictionary holds enough words; if not, the message box
 // shows message 3 (kMsgTooFewWords), else the game's ShowGame (its modal
 // show) runs. Afterwards the music resumes. Until a tab has a game window its
-// starter does nothing.
+// start action (and its starter) does nothing at all.
 //
 // What a game uses of the shell: FormMain->DrawWaitPicture(this) (the wait
 // picture, centred on the game's window, at once on the screen),

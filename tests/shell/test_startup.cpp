@@ -196,8 +196,18 @@ TEST_F(ShellProgram, StartersAskTheGameAndShowMessage3WhenWordsAreTooFew) {
     EXPECT_FALSE(FormKomunikat->Visible());
     ClickOn(FormMain->TabToggle(2)->GetImage());
   });
-  Step([this] { ClickOn(FormMain->Button(TFormMain::bStart)); });  // no game on tab 2 yet: nothing
-  Step([this] { EXPECT_FALSE(FormKomunikat->Visible()); });
+  Step([this] {
+    // No game on tab 2 yet: "start" does nothing at all. Without these files
+    // a write of the settings or a pause of the music would show.
+    std::filesystem::remove(tree->File("Data/data.ini"));
+    std::filesystem::remove(tree->File("Data/Intf/Smd/music.wav"));
+    ClickOn(FormMain->Button(TFormMain::bStart));
+  });
+  Step([this] {
+    EXPECT_FALSE(FormKomunikat->Visible());
+    EXPECT_FALSE(std::filesystem::exists(tree->File("Data/data.ini")));
+    EXPECT_EQ(hb().Music(), "Data\\Intf\\Smd\\music.wav");
+  });
   CloseAtTheEnd();
   EXPECT_EQ(Run(), 0);
   EXPECT_TRUE(played);
