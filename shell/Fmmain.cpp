@@ -161,6 +161,7 @@ TFormMain::TFormMain(TComponent* owner) : TForm(owner) {
   }
 }
 
+// The one write of the settings at exit, on every way out.
 TFormMain::~TFormMain() {
   if (recorderTimer_) recorderTimer_->SetEnabled(false);
   if (recorder_.Recording()) recorder_.Stop();
@@ -356,7 +357,6 @@ void TFormMain::SelectTab(int tab) {
   status_.clear();
   if (!game) IdleStatus();
   RedrawBuffer();
-  if (!SettingsFile.empty()) SaveSettings(SettingsFile);
 }
 
 void TFormMain::RedrawBuffer() {
@@ -457,6 +457,7 @@ void TFormMain::A_StartExecute(TObject*) {
   if (!s || !GameWindow(CurrentTab)) return;
   PauseMusic();
   s->ClearOutsideBits();
+  // The choices are kept before the game runs.
   if (!SettingsFile.empty()) SaveSettings(SettingsFile);
   DrawWaitPicture(this);
   try {
@@ -482,7 +483,6 @@ void TFormMain::FormClose(TObject*, TCloseAction&) {
   sndPlaySound("", 0);
   ++musicPauses_;
   UpdateMusic();
-  if (!SettingsFile.empty()) SaveSettings(SettingsFile);
 }
 
 void TFormMain::A_TabExecute(TObject* sender) {

@@ -118,6 +118,20 @@ INSTANTIATE_TEST_SUITE_P(Screens, EachArtSet,
                          ::testing::Values(ScreenCase{800, 600, 52}, ScreenCase{1024, 768, 64},
                                            ScreenCase{1280, 1024, 64}));
 
+TEST_F(ShellProgram, TheSettingsAreWrittenAtStartUpAndExitNotOnEveryChoice) {
+  options.onReady = [this] {
+    EXPECT_EQ(TIniFile(tree->File("Data/data.ini")).ReadInteger("DaneProgramu", "LU", 0), 1);
+    std::filesystem::remove(tree->File("Data/data.ini"));
+  };
+  Step([this] { ClickOn(FormMain->TabToggle(3)->GetImage()); });
+  Step([this] { ClickOn(FormMain->TabToggle(6)->GetImage()); });
+  Step([this] { ClickOn(FormMain->TabToggle(2)->GetImage()); });
+  Step([this] { EXPECT_FALSE(std::filesystem::exists(tree->File("Data/data.ini"))); });
+  CloseAtTheEnd();
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(TIniFile(tree->File("Data/data.ini")).ReadInteger("DaneProgramu", "Zakladka", 0), 2);
+}
+
 TEST_F(ShellProgram, TheSplashShowsWhileStartUpRuns) {
   hb().SetScreenSize(1024, 768);
   bool seen = false;
