@@ -101,14 +101,15 @@ std::string BackgroundFile() {
 
 int S(int v) { return Display.Scale(4, v); }
 
-int FileDurationMs(const std::string& file) {
+// A recording's bytes, read once for its length and its playing; empty when
+// it cannot be read.
+std::vector<std::uint8_t> ReadRecording(const std::string& file) {
   try {
     TMemoryStream m;
     m.LoadFromFile(file);
-    std::vector<std::uint8_t> bytes(m.Memory(), m.Memory() + m.Size());
-    return WaveDurationMs(bytes);
+    return std::vector<std::uint8_t>(m.Memory(), m.Memory() + m.Size());
   } catch (const Exception&) {
-    return -1;
+    return {};
   }
 }
 
@@ -635,9 +636,12 @@ void TFormMain::StartRecording(bool intoSlot) {
 }
 
 void TFormMain::PlayFile(const std::string& file, const std::string& status) {
-  int ms = FileDurationMs(file);
+  const std::vector<std::uint8_t> wave = ReadRecording(file);
+  const int ms = WaveDurationMs(wave);
+  if (ms < 0) return;
   PauseMusic();
-  if (ms < 0 || !sndPlaySound(file, SND_ASYNC | SND_NODEFAULT)) {
+  // Played as sndPlaySound plays a file, without reading it again.
+  if (!CurrentBackend().PlaySound(file, wave, false)) {
     ResumeMusic();
     return;
   }
