@@ -28,6 +28,7 @@ void CRecordings::Load() {
   for (int i = 0; i < kRecordingSlots; ++i) {
     std::string tmp = WaveFile(i) + ".tmp";
     if (FileExists(tmp)) DeleteFile(tmp);
+    entries_[i].exists = FileExists(WaveFile(i));
   }
   try {
     TIniFile ini(ListFile());
@@ -40,7 +41,7 @@ void CRecordings::Load() {
   }
 }
 
-bool CRecordings::Has(int slot) const { return ValidSlot(slot) && FileExists(WaveFile(slot)); }
+bool CRecordings::Has(int slot) const { return ValidSlot(slot) && entries_[slot].exists; }
 
 std::string CRecordings::Name(int slot) const {
   if (!Has(slot)) return std::string();
@@ -68,6 +69,7 @@ bool CRecordings::Store(int slot, const std::vector<std::int16_t>& samples, cons
     DeleteFile(tmp);
     return false;
   }
+  entries_[slot].exists = true;
   entries_[slot].name = "Nagranie " + std::to_string(slot + 1);
   entries_[slot].date = date;
   // The recording is kept even if its name and date cannot be written: the

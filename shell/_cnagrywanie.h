@@ -6,8 +6,9 @@
 // "Nagranie29" and the keys "Plik" (the recording's file name, without its
 // folder), "Nazwa" (its name) and "Data" (when it was recorded,
 // "YYYY-MM-DD HH:MM"). The recordings are "Nagrane\Nagranie<slot>.wav",
-// PCM mono 22050 Hz 16-bit. A slot holds a recording when its file exists;
-// the list only names and dates it.
+// PCM mono 22050 Hz 16-bit. A slot holds a recording when its file exists
+// (looked at when the list is loaded, and known after each store); the list
+// only names and dates it.
 #pragma once
 #include <cstdint>
 #include <memory>
@@ -58,6 +59,7 @@ class CRecordings {
 
   std::string folder_;
   struct Entry {
+    bool exists = false;  // whether the slot's recording was there at Load, or stored since
     std::string name, date;
   };
   Entry entries_[kRecordingSlots];
