@@ -37,6 +37,7 @@ class OddOneOutRounds : public GameTest {
   bool Choose(std::int32_t phonemes, std::int32_t positions) {
     SettingsCoNiePasuje3.PhonemeMask = phonemes;
     SettingsCoNiePasuje3.PositionMask = positions;
+    gametest::DataTree::Get().Words().Cover(phonemes, positions);
     return window->HasEnoughWords();
   }
   CgraNiep_Karty& Game() { return *window->Game(); }
