@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "dictionary/_cslowa.h"
 #include "platform/Mmsystem.h"
 #include "platform/Random.h"
 #include "platform/SysUtils.h"
@@ -122,7 +123,7 @@ bool PlaySoundFile(const std::string& path, bool wait) {
   return true;
 }
 
-bool PlayWordSound(const std::string& key, bool wait) { return PlaySoundFile("Data\\Smd\\" + key + ".pw", wait); }
+bool PlayWordSound(const std::string& key, bool wait) { return PlaySoundFile(WordSoundPath(key), wait); }
 
 bool PlayPhonemeSound(std::int32_t phonemeBit, bool wait) {
   std::string name = PhonemeSoundName(phonemeBit);
