@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "dictionary/Phonemes.h"
 #include "platform/Backend.h"
 #include "platform/Classes.h"
 #include "platform/Mmsystem.h"
@@ -70,9 +71,6 @@ namespace {
 
 const char* const kMusic = "Data\\Intf\\Smd\\music.wav";
 
-// The resource names of the sound toggles, by phoneme bit.
-const char* const kSoundNames[26] = {"SZ", "ZZ", "CZ", "DZZ", "S",  "Z",  "C",  "DZ", "SS", "ZZZ", "CC", "DZZZ", "P",
-                                     "PI", "B",  "BI", "K",  "KI", "G", "GI", "F", "FI", "W",  "WI",  "T",  "D"};
 // The voiceless/voiced pairs as columns: the first bit above, its partner below.
 const int kColumns[13][2] = {{0, 1},   {2, 3},   {4, 5},   {6, 7},   {8, 9},   {10, 11}, {12, 14},
                              {13, 15}, {16, 18}, {17, 19}, {20, 22}, {21, 23}, {24, 25}};
@@ -202,7 +200,7 @@ void TFormMain::BuildControls() {
   TAction* tab = action(&TFormMain::A_TabExecute);
   for (int i = 0; i < 6; ++i) tabs_[std::size_t(i)] = toggle(prefix + "zakl" + std::to_string(i + 1), tab);
   TAction* sound = action(&TFormMain::A_SoundExecute);
-  for (int i = 0; i < 26; ++i) sounds_[std::size_t(i)] = toggle(prefix + kSoundNames[i], sound);
+  for (int i = 0; i < PhonemeCount; ++i) sounds_[std::size_t(i)] = toggle(prefix + PhonemeToggleName(i), sound);
   TAction* position = action(&TFormMain::A_PositionExecute);
   for (int i = 0; i < 3; ++i) positions_[std::size_t(i)] = toggle(prefix + kPositionNames[i], position);
   TAction* amount = action(&TFormMain::A_AmountExecute);

@@ -18,6 +18,8 @@
 #include <map>
 #include <stdexcept>
 
+#include "dictionary/Phonemes.h"
+#include "platform/SysUtils.h"
 #include "tools/datagen/Modules.h"
 
 namespace datagen::res {
@@ -80,35 +82,20 @@ const std::vector<std::string>& ButtonSuffixes() {
 
 // ---- toggles ----
 
+namespace {
+// The sound toggles, in phoneme bit order: named and labelled from the
+// program's phoneme table ("ZZ" shows "Ż/RZ").
+std::vector<Toggle> SoundToggles() {
+  std::vector<Toggle> toggles;
+  for (int i = 0; i < PhonemeCount; ++i) toggles.push_back({PhonemeToggleName(i), Cp1250ToUtf8(PhonemeForms(i, "/"))});
+  return toggles;
+}
+}  // namespace
+
 const std::vector<ToggleFamily>& ToggleFamilies() {
   static const std::vector<ToggleFamily> families = {
       {ToggleGroup::Sound,
-       {{"SZ", "SZ"},
-        {"ZZ", "\u017B/RZ"},
-        {"CZ", "CZ"},
-        {"DZZ", "D\u017B"},
-        {"S", "S"},
-        {"Z", "Z"},
-        {"C", "C"},
-        {"DZ", "DZ"},
-        {"SS", "\u015A/SI"},
-        {"ZZZ", "\u0179/ZI"},
-        {"CC", "\u0106/CI"},
-        {"DZZZ", "D\u0179/DZI"},
-        {"P", "P"},
-        {"PI", "PI"},
-        {"B", "B"},
-        {"BI", "BI"},
-        {"K", "K"},
-        {"KI", "KI"},
-        {"G", "G"},
-        {"GI", "GI"},
-        {"F", "F"},
-        {"FI", "FI"},
-        {"W", "W"},
-        {"WI", "WI"},
-        {"T", "T"},
-        {"D", "D"}},
+       SoundToggles(),
        {52, 40},
        {64, 48}},
       {ToggleGroup::Position,

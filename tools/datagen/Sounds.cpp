@@ -16,6 +16,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "dictionary/Phonemes.h"
 #include "dictionary/Raportzasobow.h"
 #include "platform/Mmsystem.h"
 #include "platform/SysUtils.h"
@@ -176,8 +177,11 @@ std::vector<Phrase> ParsePhrases(const std::string& listText, char letter, int c
 }
 
 const std::vector<std::string>& IsolatedSoundNames() {
-  static const std::vector<std::string> names = {"sz", "zz", "cz", "dzz", "s", "z",  "c",  "dz", "ss", "zzz", "cc", "dzzz", "p",
-                                                 "pi", "b",  "bi", "k",   "ki", "g", "gi", "f",  "fi", "w",   "wi", "t",    "d"};
+  static const std::vector<std::string> names = [] {
+    std::vector<std::string> v;
+    for (const PhonemeInfo& p : PhonemeTable) v.push_back(p.fileName);
+    return v;
+  }();
   return names;
 }
 
