@@ -99,6 +99,15 @@ std::string BackgroundFile() {
 
 int S(int v) { return Display.Scale(4, v); }
 
+// Which of a row of toggles a click came from (its click area is the
+// sender); -1 for none of them.
+template <std::size_t N>
+int SenderIndex(const std::array<std::unique_ptr<CCheckButW>, N>& toggles, TObject* sender) {
+  for (std::size_t i = 0; i < N; ++i)
+    if (toggles[i]->GetImage() == sender) return int(i);
+  return -1;
+}
+
 // A recording's bytes, read once for its length and its playing; empty when
 // it cannot be read.
 std::vector<std::uint8_t> ReadRecording(const std::string& file) {
@@ -485,48 +494,36 @@ void TFormMain::FormClose(TObject*, TCloseAction&) {
 }
 
 void TFormMain::A_TabExecute(TObject* sender) {
-  for (int i = 0; i < 6; ++i)
-    if (tabs_[std::size_t(i)]->GetImage() == sender) {
-      if (i + 1 != CurrentTab) SelectTab(i + 1);
-      return;
-    }
+  const int i = SenderIndex(tabs_, sender);
+  if (i >= 0 && i + 1 != CurrentTab) SelectTab(i + 1);
 }
 
 void TFormMain::A_SoundExecute(TObject* sender) {
   CUstGry* s = CurrentSettings();
-  if (!s) return;
-  for (int i = 0; i < 26; ++i) {
-    CCheckButW* t = sounds_[std::size_t(i)].get();
-    if (t->GetImage() != sender) continue;
-    t->ToggleRedraw();
-    if (t->GetChecked()) s->PhonemeMask |= (1 << i);
-    else s->PhonemeMask &= ~(1 << i);
-    return;
-  }
+  const int i = SenderIndex(sounds_, sender);
+  if (!s || i < 0) return;
+  CCheckButW* t = sounds_[std::size_t(i)].get();
+  t->ToggleRedraw();
+  if (t->GetChecked()) s->PhonemeMask |= (1 << i);
+  else s->PhonemeMask &= ~(1 << i);
 }
 
 void TFormMain::A_PositionExecute(TObject* sender) {
   CUstGry* s = CurrentSettings();
-  if (!s) return;
-  for (int i = 0; i < 3; ++i) {
-    CCheckButW* t = positions_[std::size_t(i)].get();
-    if (t->GetImage() != sender) continue;
-    t->ToggleRedraw();
-    if (t->GetChecked()) s->PositionMask |= kPositionBitsOf[i];
-    else s->PositionMask &= ~kPositionBitsOf[i];
-    return;
-  }
+  const int i = SenderIndex(positions_, sender);
+  if (!s || i < 0) return;
+  CCheckButW* t = positions_[std::size_t(i)].get();
+  t->ToggleRedraw();
+  if (t->GetChecked()) s->PositionMask |= kPositionBitsOf[i];
+  else s->PositionMask &= ~kPositionBitsOf[i];
 }
 
 void TFormMain::A_AmountExecute(TObject* sender) {
   CUstGry* s = CurrentSettings();
-  if (!s) return;
-  for (int i = 0; i < 3; ++i) {
-    if (amounts_[std::size_t(i)]->GetImage() != sender) continue;
-    for (int k = 0; k < 3; ++k) amounts_[std::size_t(k)]->SetCheckedRedraw(k == i);
-    s->Level = i + 1;
-    return;
-  }
+  const int i = SenderIndex(amounts_, sender);
+  if (!s || i < 0) return;
+  for (int k = 0; k < 3; ++k) amounts_[std::size_t(k)]->SetCheckedRedraw(k == i);
+  s->Level = i + 1;
 }
 
 void TFormMain::A_SpeakerExecute(TObject*) {
@@ -541,8 +538,8 @@ void TFormMain::A_SpeakerExecute(TObject*) {
 }
 
 void TFormMain::A_OptionExecute(TObject* sender) {
-  for (int i = 0; i < 2; ++i)
-    if (options_[std::size_t(i)]->GetImage() == sender) options_[std::size_t(i)]->ToggleRedraw();
+  const int i = SenderIndex(options_, sender);
+  if (i >= 0) options_[std::size_t(i)]->ToggleRedraw();
   RecorderOptions.playAfterRecording = options_[0]->GetChecked();
   RecorderOptions.protectRecordings = options_[1]->GetChecked();
 }
