@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/ActnList.h"
+#include "shell/PictureLayout.h"
 #include "toolkit/Ctransfont.h"
 #include "toolkit/_cprzycisk.h"
 
@@ -45,8 +46,9 @@ void TFormKomunikat::SetMessage(std::int16_t code) {
 
 void TFormKomunikat::DrawContent(TBitmap* target) {
   if (!stop_) return;
-  // On the picture's plate (16, 14, width - 32, 136), above the button.
-  TRect r = Rect(16 + 14, 14 + 8, Width() - 16 - 14, std::min(14 + 136, stop_->Top()) - 4);
+  // On the picture's plate, above the button.
+  const picturelayout::DialogPlate& p = picturelayout::kMessagePlate;
+  TRect r = Rect(p.margin + 14, p.top + 8, Width() - p.margin - 14, std::min(p.top + p.height, stop_->Top()) - 4);
   // The text is broken into lines once: their number centres the text on
   // the free height above the button, and each line is drawn centred.
   CTransFont& font = GameFontCiezarowka;

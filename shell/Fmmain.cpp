@@ -10,6 +10,7 @@
 #include "platform/SysUtils.h"
 #include "shell/Fmkomunikat.h"
 #include "shell/Fmoprogramie.h"
+#include "shell/PictureLayout.h"
 #include "shell/_custgry.h"
 #include "toolkit/Cdisplay.h"
 #include "toolkit/Ctransfont.h"
@@ -255,7 +256,8 @@ void TFormMain::Layout() {
   // Everything else stands on the background's plain plate, inside its
   // inner line (the plate is drawn for 1280 x 960).
   auto P = [](int v) { return Display.Scale(16, v); };
-  const TRect plate = Rect(ox + P(48), oy + P(150), ox + P(1232), oy + P(862));
+  const picturelayout::Plate& mp = picturelayout::kMainPlate;
+  const TRect plate = Rect(ox + P(mp.left), oy + P(mp.top), ox + P(mp.left + mp.width), oy + P(mp.top + mp.height));
   const int inset = P(30);
   const TRect inner = Rect(plate.left + inset, plate.top + inset, plate.right - inset, plate.bottom - inset);
 
