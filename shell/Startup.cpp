@@ -6,6 +6,8 @@
 
 #include <unistd.h>
 
+#include "dictionary/Raportzasobow.h"
+#include "dictionary/_cslowa.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Random.h"
 #include "platform/SysUtils.h"
@@ -24,35 +26,7 @@
 #include "toolkit/Resource.h"
 #include "toolkit/_cblad.h"
 
-#ifdef TW_HAVE_DICTIONARY
-#include "dictionary/Raportzasobow.h"
-#include "dictionary/_cslowa.h"
-#endif
-
 namespace {
-
-// ---- the dictionary (subsystem 2), when it is built in ----
-
-void CreateDictionary() {
-#ifdef TW_HAVE_DICTIONARY
-  Dictionary = new CSlowa();
-#endif
-}
-
-void DeleteDictionary() {
-#ifdef TW_HAVE_DICTIONARY
-  delete Dictionary;
-  Dictionary = nullptr;
-#endif
-}
-
-bool ResourceReport() {
-#ifdef TW_HAVE_DICTIONARY
-  return RunResourceReport();
-#else
-  return true;
-#endif
-}
 
 // ---- fonts and cursors ----
 
@@ -152,7 +126,7 @@ int RunProgram(const std::vector<std::string>& args, const std::string& programD
     // The report checks and is written beside the program.
     const std::string previous = NativeCurrentFolder();
     if (!EnterFolder(programDir)) return 1;
-    const bool written = ResourceReport();
+    const bool written = RunResourceReport();
     EnterFolder(previous);
     return written ? 0 : 1;
   }
@@ -193,7 +167,7 @@ int RunProgram(const std::vector<std::string>& args, const std::string& programD
     LoadFonts();
     LoadSettings(kSettingsFile);
     InstallCursors(cursors);
-    CreateDictionary();
+    Dictionary = new CSlowa();
     StatRec = new CStatRec(kStatisticsFile);
 
     Application->CreateForm(FormMain);
@@ -233,7 +207,8 @@ int RunProgram(const std::vector<std::string>& args, const std::string& programD
   DestroyWindows();
   delete StatRec;
   StatRec = nullptr;
-  DeleteDictionary();
+  delete Dictionary;
+  Dictionary = nullptr;
   delete FormSplashScreen;
   FormSplashScreen = nullptr;
   FreeCursors(cursors);

@@ -448,9 +448,7 @@ TEST_F(ShellProgram, ArgumentZRunsTheReportBesideTheProgramAndEnds) {
   EXPECT_FALSE(std::filesystem::exists(tree->File("Data/data.ini")));
   EXPECT_FALSE(std::filesystem::exists(tree->File("prgst5.stt")));
   EXPECT_EQ(std::filesystem::current_path(), startDir_);
-#ifdef TW_HAVE_DICTIONARY
   EXPECT_TRUE(std::filesystem::exists(tree->File("Raport zasob\xC3\xB3w.txt")));
-#endif
 }
 
 TEST_F(ShellProgram, ArgumentZEndsWithCode1WhenTheReportCannotBeWritten) {
