@@ -25,7 +25,7 @@ std::string SpecPicture(const std::string& prefix, const std::string& name) {
 }
 }  // namespace
 
-TFormCoNiePasuje3::TFormCoNiePasuje3(TComponent* Owner) : CGameForm(Owner, &SettingsCoNiePasuje3) {
+TFormCoNiePasuje3::TFormCoNiePasuje3(TComponent* Owner) : CGameForm(Owner) {
   ClearPointers();
   Name = "FormCoNiePasuje3";
   Caption = "Gra Co Nie Pasuje 3";
