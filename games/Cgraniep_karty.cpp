@@ -29,7 +29,7 @@ bool CgraNiep_Karty::SMiejsceObrazu::Contains(int px, int py) const {
 }
 
 CgraNiep_Karty::CgraNiep_Karty(TCanvas* windowCanvas, TBitmap* backBuffer)
-    : cardCount(0), canvas(windowCanvas), backBuffer(backBuffer), workBitmap(new TBitmap) {
+    : canvas(windowCanvas), backBuffer(backBuffer), workBitmap(new TBitmap) {
   workBitmap->SetPixelFormat(pf24bit);
 }
 
@@ -261,7 +261,6 @@ void CgraNiep_Karty::ReadAloud() {
     // Other handlers run here; any of them ends the reading by clearing the flag.
     for (int pump = 0; pump < 40; ++pump) {
       Application->ProcessMessages();
-      if (!rounds) reading = 0;
       if (!reading) return;
     }
     SayCard(i);
@@ -271,6 +270,8 @@ void CgraNiep_Karty::ReadAloud() {
 }
 
 void CgraNiep_Karty::ClearRounds() {
+  // Nothing is left to read aloud.
+  reading = 0;
   delete[] rounds;
   rounds = nullptr;
 }

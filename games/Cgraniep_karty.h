@@ -84,6 +84,7 @@ class CgraNiep_Karty {
   void CancelReading() { reading = 0; }
   bool Reading() const { return reading != 0; }
 
+  // Frees the rounds and ends a reading aloud.
   void ClearRounds();
 
   // The partner of a sound code: the other voicing at the same position.
@@ -116,7 +117,7 @@ class CgraNiep_Karty {
   SPasNiep* rounds = nullptr;
   std::int32_t currentRound = 0;
   std::int32_t roundCount = 0;
-  std::int32_t cardCount = 5;
+  std::int32_t cardCount = 0;  // until the first Setup
   std::vector<SMiejsceObrazu> places;
   TCanvas* canvas;
   TBitmap* backBuffer;
