@@ -30,7 +30,8 @@ IGameWindow* g_games[5] = {};
 void RunStarter(int tab) {
   IGameWindow* game = GameWindow(tab);
   if (!game) return;
-  if (tab == 1) game->PrepareCandidates();
+  // Only label-it gathers candidates; the other windows leave it empty.
+  game->PrepareCandidates();
   if (!game->HasEnoughWords()) {
     if (FormKomunikat) {
       FormKomunikat->SetMessage(kMsgTooFewWords);
@@ -55,16 +56,7 @@ void StartGameKwiatki() { RunStarter(3); }
 void StartGameCoNiePasuje3() { RunStarter(4); }
 void StartGameCiezarowka() { RunStarter(5); }
 
-void StartGame(int tab) {
-  switch (tab) {
-    case 1: StartGamePodpisz4(); break;
-    case 2: StartGameLiany(); break;
-    case 3: StartGameKwiatki(); break;
-    case 4: StartGameCoNiePasuje3(); break;
-    case 5: StartGameCiezarowka(); break;
-    default: break;
-  }
-}
+void StartGame(int tab) { RunStarter(tab); }
 
 // ---- the main window ----
 

@@ -198,7 +198,7 @@ TEST_F(ShellProgram, StartersAskTheGameAndShowMessage3WhenWordsAreTooFew) {
     ClickOn(FormMain->Button(TFormMain::bStart));
   });
   Step([&] {
-    EXPECT_EQ(oddOneOut.calls, "H");  // no PrepareCandidates for this game
+    EXPECT_EQ(oddOneOut.calls, "PH");
     EXPECT_EQ(SettingsCoNiePasuje3.PhonemeMask, 0x3FFFFFF);
     EXPECT_EQ(SettingsCoNiePasuje3.PositionMask, 0x70000000);
     ASSERT_TRUE(FormKomunikat->Visible());
