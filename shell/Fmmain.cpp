@@ -208,6 +208,7 @@ void TFormMain::BuildControls() {
   TAction* amount = action(&TFormMain::A_AmountExecute);
   for (int i = 0; i < 3; ++i) amounts_[std::size_t(i)] = toggle(prefix + kAmountNames[i], amount);
   selectAction_ = action(&TFormMain::A_SelectExecute);
+  for (auto& row : rows_) row = std::make_unique<CRecordingRow>(this, target, buffer, clean, selectAction_);
   TAction* option = action(&TFormMain::A_OptionExecute);
   for (int i = 0; i < 2; ++i) options_[std::size_t(i)] = toggle("S_CHBUT", option);
   speaker_ = std::make_unique<CCheckButW>(this, "", target, buffer, clean, 1, 1, action(&TFormMain::A_SpeakerExecute),
@@ -302,9 +303,8 @@ void TFormMain::Layout() {
   down->SetPosition(listRect_.right + S(16), listRect_.bottom - down->Height());
   scroll_->SetTrack(up->Left() + 4, up->Top() + 30, down->Top() - 5);
   for (int i = 0; i < kVisibleRows; ++i) {
-    TRect r = Rect(listRect_.left, listRect_.top + i * rowH, listRect_.right, listRect_.top + (i + 1) * rowH);
-    rows_[std::size_t(i)] = std::make_unique<CRecordingRow>(this, Canvas(), buffer_->Canvas(), clean_->Canvas(), r,
-                                                            selectAction_);
+    rows_[std::size_t(i)]->Place(
+        Rect(listRect_.left, listRect_.top + i * rowH, listRect_.right, listRect_.top + (i + 1) * rowH));
     rows_[std::size_t(i)]->SetSlot(topRow_ + i);
   }
   int rx = up->Left() + up->Width() + S(36);

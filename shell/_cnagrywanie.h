@@ -92,13 +92,15 @@ std::vector<std::uint8_t> WaveBytes(const std::vector<std::int16_t>& samples, in
 // mark's image or the row's area as sender.
 class CRecordingRow {
  public:
-  // The row's rectangle on the window; raises CBlad(1) when it cannot be built.
-  CRecordingRow(TComponent* owner, TCanvas* target, TCanvas* buffer, TCanvas* clean, const TRect& rect,
-                TBasicAction* select);
+  // Raises CBlad(1) when it cannot be built; Place puts it on the window.
+  CRecordingRow(TComponent* owner, TCanvas* target, TCanvas* buffer, TCanvas* clean, TBasicAction* select);
   ~CRecordingRow();
   CRecordingRow(const CRecordingRow&) = delete;
   CRecordingRow& operator=(const CRecordingRow&) = delete;
 
+  // The row's rectangle on the window: the area covers it, the mark stands
+  // at its left, centred on its height.
+  void Place(const TRect& rect);
   void SetSlot(int slot) { slot_ = slot; }
   int Slot() const { return slot_; }
   void SetVisible(bool visible);
