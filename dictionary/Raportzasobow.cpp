@@ -5,19 +5,16 @@
 
 #include "platform/Classes.h"
 #include "platform/SysUtils.h"
+#include "toolkit/Cbitmapy.h"
 #include "toolkit/Universalfn.h"
 
 const char* const kResourceReportFile = "Raport zasob\363w.txt";
 
 namespace {
 
-const std::string kPictureFolder = "Data\\exio44j\\";
-const std::string kPictureExt = ".+jp";
-const std::string kSoundFolder = "Data\\Smd\\";
-const std::string kSoundExt = ".pw";
-
-// The picture of a word (the path the word-picture loader opens).
-std::string PicturePath(const std::string& key) { return kPictureFolder + key + kPictureExt; }
+// The folders the word files lie in, as their paths name them.
+std::string PictureFolder() { return ExtractFilePath(WordPicturePath("")); }
+std::string SoundFolder() { return ExtractFilePath(WordSoundPath("")); }
 
 std::string AsciiLower(std::string s) {
   for (char& c : s)
@@ -25,11 +22,12 @@ std::string AsciiLower(std::string s) {
   return s;
 }
 
-// The files of a folder that belong to no word. Names are matched without
-// regard to ASCII case, as the files themselves are opened.
-std::vector<std::string> ExtraFiles(const CSlowa& dictionary, const std::string& folder, const std::string& ext) {
+// The files of a word folder that belong to no word. Names are matched
+// without regard to ASCII case, as the files themselves are opened.
+std::vector<std::string> ExtraFiles(const CSlowa& dictionary, std::string (*pathOf)(const std::string& key)) {
+  const std::string folder = ExtractFilePath(pathOf(""));
   std::unordered_set<std::string> expected;
-  for (const CSlowa::CPaczkaEx* w : dictionary.words) expected.insert(AsciiLower(w->key + ext));
+  for (const CSlowa::CPaczkaEx* w : dictionary.words) expected.insert(AsciiLower(ExtractFileName(pathOf(w->key))));
   TStringList names;
   ListFiles(folder, "*.*", &names);
   std::vector<std::string> out;
@@ -49,13 +47,13 @@ void Section(std::string& text, const std::string& heading, const std::vector<st
 CResourceCheck CheckWordFiles(const CSlowa& dictionary) {
   CResourceCheck check;
   for (const CSlowa::CPaczkaEx* w : dictionary.words) {
-    std::string picture = PicturePath(w->key);
+    std::string picture = WordPicturePath(w->key);
     if (!FileExists(picture)) check.missingPictures.push_back(picture);
     std::string sound = WordSoundPath(w);
     if (!FileExists(sound)) check.missingRecordings.push_back(sound);
   }
-  check.extraPictures = ExtraFiles(dictionary, kPictureFolder, kPictureExt);
-  check.extraRecordings = ExtraFiles(dictionary, kSoundFolder, kSoundExt);
+  check.extraPictures = ExtraFiles(dictionary, WordPicturePath);
+  check.extraRecordings = ExtraFiles(dictionary, WordSoundPath);
   return check;
 }
 
@@ -64,10 +62,11 @@ std::string ResourceReportText(const CResourceCheck& check) {
   // "Brakujące obrazki słów", "Brakujące nagrania słów", "Zbędne pliki w"
   const std::string missing = "Brakuj\271ce ";
   const std::string extra = "Zb\352dne pliki w ";
-  Section(text, missing + "obrazki s\263\363w (" + kPictureFolder + "):", check.missingPictures);
-  Section(text, missing + "nagrania s\263\363w (" + kSoundFolder + "):", check.missingRecordings);
-  Section(text, extra + kPictureFolder + ":", check.extraPictures);
-  Section(text, extra + kSoundFolder + ":", check.extraRecordings);
+  const std::string pictures = PictureFolder(), sounds = SoundFolder();
+  Section(text, missing + "obrazki s\263\363w (" + pictures + "):", check.missingPictures);
+  Section(text, missing + "nagrania s\263\363w (" + sounds + "):", check.missingRecordings);
+  Section(text, extra + pictures + ":", check.extraPictures);
+  Section(text, extra + sounds + ":", check.extraRecordings);
   text += "Brakuj\271cych obrazk\363w: " + std::to_string(check.missingPictures.size()) +
           ", brakuj\271cych nagra\361: " + std::to_string(check.missingRecordings.size()) +
           ", zb\352dnych plik\363w: " + std::to_string(check.extraPictures.size() + check.extraRecordings.size()) +

@@ -206,6 +206,8 @@ CSlowa::SPaczka* FindRecordByPhoneme(const CSlowa::CPaczkaEx* word, const std::s
   return nullptr;
 }
 
-std::string WordSoundPath(const CSlowa::CPaczkaEx* word) { return "Data\\Smd\\" + word->key + ".pw"; }
+std::string WordSoundPath(const std::string& key) { return "Data\\Smd\\" + key + ".pw"; }
 
-std::string SoundPathOfWord(const CSlowa::SPaczka* record) { return "Data\\Smd\\" + record->key + ".pw"; }
+std::string WordSoundPath(const CSlowa::CPaczkaEx* word) { return WordSoundPath(word->key); }
+
+std::string SoundPathOfWord(const CSlowa::SPaczka* record) { return WordSoundPath(record->key); }

@@ -105,6 +105,8 @@ extern CSlowa* Dictionary;
 // or null.
 CSlowa::SPaczka* FindRecordByPhoneme(const CSlowa::CPaczkaEx* word, const std::string& text);
 
-// "Data\Smd\" + key + ".pw": the recording of a word.
+// "Data\Smd\" + key + ".pw": the recording of a word (the one place the
+// path is made; toolkit/Cbitmapy.h's WordPicturePath makes the picture's).
+std::string WordSoundPath(const std::string& key);
 std::string WordSoundPath(const CSlowa::CPaczkaEx* word);
 std::string SoundPathOfWord(const CSlowa::SPaczka* record);

@@ -15,7 +15,7 @@ bool IsInput(UINT msg) {
 }
 }  // namespace
 
-CGameForm::CGameForm(TComponent* owner, CUstGry* settings) : TForm(owner), settings_(settings) {
+CGameForm::CGameForm(TComponent* owner) : TForm(owner) {
   SetBounds(0, 0, Display.ScreenWidth, Display.ScreenHeight);
   boardRect = Rect(0, 0, Width(), Height());
   m_pActionList = new TActionList(this);

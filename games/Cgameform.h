@@ -18,7 +18,6 @@
 #include "shell/Fmmain.h"
 
 class CPrzyciskW;
-class CUstGry;
 
 // Swaps each position i from the first to the last but one with a position
 // drawn by RandomRange(i, n). With n of 0 or 1 nothing happens; v holds at
@@ -33,9 +32,8 @@ void ShuffleInts(std::vector<T>& v, int n) {
 
 class CGameForm : public TForm, public IGameWindow {
  public:
-  // The window covers the screen (Display's screen size). settings is the
-  // game's record, read at every new game.
-  CGameForm(TComponent* owner, CUstGry* settings);
+  // The window covers the screen (Display's screen size).
+  explicit CGameForm(TComponent* owner);
   ~CGameForm() override;
 
   // What the main window's starter asks: PrepareCandidates first (only the
@@ -45,7 +43,6 @@ class CGameForm : public TForm, public IGameWindow {
   // Opens the game modally; a new game starts at once.
   int ShowGame() override { return ShowModal(); }
 
-  CUstGry* Settings() const { return settings_; }
   TBitmap* BackBuffer() const { return backBuffer; }
 
   void WndProc(TMessage& message) override;
@@ -100,7 +97,6 @@ class CGameForm : public TForm, public IGameWindow {
   CPrzyciskW* nextButton = nullptr;      // owned
 
  private:
-  CUstGry* settings_;
   TAction* newGameAction_ = nullptr;
   TAction* stopAction_ = nullptr;
   bool stopping_ = false;

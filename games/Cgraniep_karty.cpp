@@ -29,7 +29,7 @@ bool CgraNiep_Karty::SMiejsceObrazu::Contains(int px, int py) const {
 }
 
 CgraNiep_Karty::CgraNiep_Karty(TCanvas* windowCanvas, TBitmap* backBuffer)
-    : cardCount(0), canvas(windowCanvas), backBuffer(backBuffer), workBitmap(new TBitmap) {
+    : canvas(windowCanvas), backBuffer(backBuffer), workBitmap(new TBitmap) {
   workBitmap->SetPixelFormat(pf24bit);
 }
 
@@ -90,13 +90,15 @@ void CgraNiep_Karty::ShufflePhonemes(std::int32_t* list, int n) {
 }
 
 void CgraNiep_Karty::Setup(int cards, int count) {
-  cardCount = std::clamp(cards, 0, 5);
+  // At least the odd card, at most one card per place.
+  cardCount = std::clamp(cards, 1, 5);
   roundCount = std::max(count, 0);
   ClearRounds();
-  rounds = new SPasNiep[std::size_t(roundCount)];
   hoveredCard = -1;
-  AssignRoundPhonemes();
   currentRound = 0;
+  if (roundCount == 0) return;
+  rounds = new SPasNiep[std::size_t(roundCount)];
+  AssignRoundPhonemes();
 }
 
 void CgraNiep_Karty::AssignRoundPhonemes() {
@@ -259,7 +261,6 @@ void CgraNiep_Karty::ReadAloud() {
     // Other handlers run here; any of them ends the reading by clearing the flag.
     for (int pump = 0; pump < 40; ++pump) {
       Application->ProcessMessages();
-      if (!rounds) reading = 0;
       if (!reading) return;
     }
     SayCard(i);
@@ -269,6 +270,8 @@ void CgraNiep_Karty::ReadAloud() {
 }
 
 void CgraNiep_Karty::ClearRounds() {
+  // Nothing is left to read aloud.
+  reading = 0;
   delete[] rounds;
   rounds = nullptr;
 }

@@ -52,7 +52,8 @@ class CgraNiep_Karty {
   // The usable sound codes of the odd-one-out settings: a code needs cards-1
   // words of its own and one of its partner. True when any is usable.
   bool FilterPhonemes(int cards);
-  // A whole new game, its first round current.
+  // A whole new game, its first round current: cards per round 1-5, no
+  // rounds at all for a count of 0 or less.
   void Setup(int cards, int roundCount);
 
   int CardAt(int x, int y) const;
@@ -83,6 +84,7 @@ class CgraNiep_Karty {
   void CancelReading() { reading = 0; }
   bool Reading() const { return reading != 0; }
 
+  // Frees the rounds and ends a reading aloud.
   void ClearRounds();
 
   // The partner of a sound code: the other voicing at the same position.
@@ -93,7 +95,10 @@ class CgraNiep_Karty {
 
   // ---- state, read by the window and by tests ----
   bool HasRounds() const { return rounds != nullptr; }
-  SPasNiep* Current() const { return rounds ? &rounds[currentRound] : nullptr; }
+  // The current round; null while there are no rounds.
+  SPasNiep* Current() const {
+    return rounds && currentRound >= 0 && currentRound < roundCount ? &rounds[currentRound] : nullptr;
+  }
   SPasNiep& Round(int r) const { return rounds[r]; }
   int CurrentRound() const { return currentRound; }
   int RoundCount() const { return roundCount; }
@@ -112,7 +117,7 @@ class CgraNiep_Karty {
   SPasNiep* rounds = nullptr;
   std::int32_t currentRound = 0;
   std::int32_t roundCount = 0;
-  std::int32_t cardCount = 5;
+  std::int32_t cardCount = 0;  // until the first Setup
   std::vector<SMiejsceObrazu> places;
   TCanvas* canvas;
   TBitmap* backBuffer;

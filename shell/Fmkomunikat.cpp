@@ -1,8 +1,10 @@
 #include "shell/Fmkomunikat.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/ActnList.h"
+#include "shell/PictureLayout.h"
 #include "toolkit/Ctransfont.h"
 #include "toolkit/_cprzycisk.h"
 
@@ -44,21 +46,31 @@ void TFormKomunikat::SetMessage(std::int16_t code) {
 
 void TFormKomunikat::DrawContent(TBitmap* target) {
   if (!stop_) return;
-  // On the picture's plate (16, 14, width - 32, 136), above the button.
-  TRect r = Rect(16 + 14, 14 + 8, Width() - 16 - 14, std::min(14 + 136, stop_->Top()) - 4);
-  // Centred on the free height above the button.
-  std::string text = MessageText(code_);
-  const char* p = text.c_str();
-  int lines = 0;
-  while (*p) {
-    int count = 0, w = 0;
-    p = GameFontCiezarowka.BreakLine(p, &count, &w, r.Width());
-    ++lines;
+  // On the picture's plate, above the button.
+  const picturelayout::DialogPlate& p = picturelayout::kMessagePlate;
+  TRect r = Rect(p.margin + 14, p.top + 8, Width() - p.margin - 14, std::min(p.top + p.height, stop_->Top()) - 4);
+  // The text is broken into lines once: their number centres the text on
+  // the free height above the button, and each line is drawn centred.
+  CTransFont& font = GameFontCiezarowka;
+  const std::string text = MessageText(code_);
+  struct Line {
+    const char* text;
+    int count, width;
+  };
+  std::vector<Line> lines;
+  for (const char* p = text.c_str(); *p;) {
+    Line line{p, 0, 0};
+    p = font.BreakLine(p, &line.count, &line.width, r.Width());
+    lines.push_back(line);
   }
-  int step = GameFontCiezarowka.LineHeight() + GameFontCiezarowka.LineGap();
-  int h = lines > 0 ? (lines - 1) * step + GameFontCiezarowka.LineHeight() : 0;
+  const int step = font.LineHeight() + font.LineGap();
+  const int h = lines.empty() ? 0 : int(lines.size() - 1) * step + font.LineHeight();
   int top = r.top + std::max(0, (r.Height() - h) / 2);
-  Text(target, GameFontCiezarowka, text, Rect(r.left, top, r.right, r.bottom), kDialogTextColour, 1);
+  for (const Line& line : lines) {
+    const TRect at = Rect(r.left + (r.Width() - line.width) / 2, top, r.right, r.bottom);
+    font.DrawChars(target, &at, line.text, line.count, kDialogTextColour, 255);
+    top += step;
+  }
 }
 
 void TFormKomunikat::A_StopExecute(TObject*) { ModalResult = mrOk; }

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "platform/ActnList.h"
+#include "shell/PictureLayout.h"
 #include "shell/_cstatrec.h"
 #include "toolkit/Ctransfont.h"
 #include "toolkit/_cprzycisk.h"
@@ -56,9 +57,9 @@ int TFormKoniecGry::ShowModal() {
 
 void TFormKoniecGry::DrawContent(TBitmap* target) {
   if (!start_) return;
-  // Four lines on the picture's plate (28, 62, width - 56, 164), the buttons
-  // on the grass below it.
-  const TRect plate = Rect(28 + 18, 62 + 6, Width() - 28 - 18, 62 + 164 - 6);
+  // Four lines on the picture's plate, the buttons on the grass below it.
+  const picturelayout::DialogPlate& p = picturelayout::kEndOfGamePlate;
+  const TRect plate = Rect(p.margin + 18, p.top + 6, Width() - p.margin - 18, p.top + p.height - 6);
   struct Line {
     const char* label;
     std::string value;

@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "dictionary/Phonemes.h"
 #include "platform/Backend.h"
 #include "platform/Classes.h"
 #include "platform/Mmsystem.h"
 #include "platform/SysUtils.h"
 #include "shell/Fmkomunikat.h"
 #include "shell/Fmoprogramie.h"
+#include "shell/PictureLayout.h"
 #include "shell/_custgry.h"
 #include "toolkit/Cdisplay.h"
 #include "toolkit/Ctransfont.h"
@@ -28,7 +30,8 @@ IGameWindow* g_games[5] = {};
 void RunStarter(int tab) {
   IGameWindow* game = GameWindow(tab);
   if (!game) return;
-  if (tab == 1) game->PrepareCandidates();
+  // Only label-it gathers candidates; the other windows leave it empty.
+  game->PrepareCandidates();
   if (!game->HasEnoughWords()) {
     if (FormKomunikat) {
       FormKomunikat->SetMessage(kMsgTooFewWords);
@@ -53,16 +56,7 @@ void StartGameKwiatki() { RunStarter(3); }
 void StartGameCoNiePasuje3() { RunStarter(4); }
 void StartGameCiezarowka() { RunStarter(5); }
 
-void StartGame(int tab) {
-  switch (tab) {
-    case 1: StartGamePodpisz4(); break;
-    case 2: StartGameLiany(); break;
-    case 3: StartGameKwiatki(); break;
-    case 4: StartGameCoNiePasuje3(); break;
-    case 5: StartGameCiezarowka(); break;
-    default: break;
-  }
-}
+void StartGame(int tab) { RunStarter(tab); }
 
 // ---- the main window ----
 
@@ -70,9 +64,6 @@ namespace {
 
 const char* const kMusic = "Data\\Intf\\Smd\\music.wav";
 
-// The resource names of the sound toggles, by phoneme bit.
-const char* const kSoundNames[26] = {"SZ", "ZZ", "CZ", "DZZ", "S",  "Z",  "C",  "DZ", "SS", "ZZZ", "CC", "DZZZ", "P",
-                                     "PI", "B",  "BI", "K",  "KI", "G", "GI", "F", "FI", "W",  "WI",  "T",  "D"};
 // The voiceless/voiced pairs as columns: the first bit above, its partner below.
 const int kColumns[13][2] = {{0, 1},   {2, 3},   {4, 5},   {6, 7},   {8, 9},   {10, 11}, {12, 14},
                              {13, 15}, {16, 18}, {17, 19}, {20, 22}, {21, 23}, {24, 25}};
@@ -101,14 +92,24 @@ std::string BackgroundFile() {
 
 int S(int v) { return Display.Scale(4, v); }
 
-int FileDurationMs(const std::string& file) {
+// Which of a row of toggles a click came from (its click area is the
+// sender); -1 for none of them.
+template <std::size_t N>
+int SenderIndex(const std::array<std::unique_ptr<CCheckButW>, N>& toggles, TObject* sender) {
+  for (std::size_t i = 0; i < N; ++i)
+    if (toggles[i]->GetImage() == sender) return int(i);
+  return -1;
+}
+
+// A recording's bytes, read once for its length and its playing; empty when
+// it cannot be read.
+std::vector<std::uint8_t> ReadRecording(const std::string& file) {
   try {
     TMemoryStream m;
     m.LoadFromFile(file);
-    std::vector<std::uint8_t> bytes(m.Memory(), m.Memory() + m.Size());
-    return WaveDurationMs(bytes);
+    return std::vector<std::uint8_t>(m.Memory(), m.Memory() + m.Size());
   } catch (const Exception&) {
-    return -1;
+    return {};
   }
 }
 
@@ -140,7 +141,7 @@ TFormMain::TFormMain(TComponent* owner) : TForm(owner) {
     // The wait picture is a nicety: without it nothing is drawn.
     wait_.TryLoadBlackWhiteJpeg("Data\\Intf\\Spec\\" + Display.ArtPrefix[1] + "_waitB.xji",
                                 "Data\\Intf\\Spec\\" + Display.ArtPrefix[1] + "_waitW.xji");
-    recordings_ = std::make_unique<CRecordings>(ProgramFolder + "\\Nagrane");
+    recordings_ = std::make_unique<CRecordings>("Nagrane");
     recordings_->Load();
     BuildControls();
     Layout();
@@ -161,6 +162,7 @@ TFormMain::TFormMain(TComponent* owner) : TForm(owner) {
   }
 }
 
+// The one write of the settings at exit, on every way out.
 TFormMain::~TFormMain() {
   if (recorderTimer_) recorderTimer_->SetEnabled(false);
   if (recorder_.Recording()) recorder_.Stop();
@@ -200,12 +202,13 @@ void TFormMain::BuildControls() {
   TAction* tab = action(&TFormMain::A_TabExecute);
   for (int i = 0; i < 6; ++i) tabs_[std::size_t(i)] = toggle(prefix + "zakl" + std::to_string(i + 1), tab);
   TAction* sound = action(&TFormMain::A_SoundExecute);
-  for (int i = 0; i < 26; ++i) sounds_[std::size_t(i)] = toggle(prefix + kSoundNames[i], sound);
+  for (int i = 0; i < PhonemeCount; ++i) sounds_[std::size_t(i)] = toggle(prefix + PhonemeToggleName(i), sound);
   TAction* position = action(&TFormMain::A_PositionExecute);
   for (int i = 0; i < 3; ++i) positions_[std::size_t(i)] = toggle(prefix + kPositionNames[i], position);
   TAction* amount = action(&TFormMain::A_AmountExecute);
   for (int i = 0; i < 3; ++i) amounts_[std::size_t(i)] = toggle(prefix + kAmountNames[i], amount);
   selectAction_ = action(&TFormMain::A_SelectExecute);
+  for (auto& row : rows_) row = std::make_unique<CRecordingRow>(this, target, buffer, clean, selectAction_);
   TAction* option = action(&TFormMain::A_OptionExecute);
   for (int i = 0; i < 2; ++i) options_[std::size_t(i)] = toggle("S_CHBUT", option);
   speaker_ = std::make_unique<CCheckButW>(this, "", target, buffer, clean, 1, 1, action(&TFormMain::A_SpeakerExecute),
@@ -246,7 +249,8 @@ void TFormMain::Layout() {
   // Everything else stands on the background's plain plate, inside its
   // inner line (the plate is drawn for 1280 x 960).
   auto P = [](int v) { return Display.Scale(16, v); };
-  const TRect plate = Rect(ox + P(48), oy + P(150), ox + P(1232), oy + P(862));
+  const picturelayout::Plate& mp = picturelayout::kMainPlate;
+  const TRect plate = Rect(ox + P(mp.left), oy + P(mp.top), ox + P(mp.left + mp.width), oy + P(mp.top + mp.height));
   const int inset = P(30);
   const TRect inner = Rect(plate.left + inset, plate.top + inset, plate.right - inset, plate.bottom - inset);
 
@@ -299,9 +303,8 @@ void TFormMain::Layout() {
   down->SetPosition(listRect_.right + S(16), listRect_.bottom - down->Height());
   scroll_->SetTrack(up->Left() + 4, up->Top() + 30, down->Top() - 5);
   for (int i = 0; i < kVisibleRows; ++i) {
-    TRect r = Rect(listRect_.left, listRect_.top + i * rowH, listRect_.right, listRect_.top + (i + 1) * rowH);
-    rows_[std::size_t(i)] = std::make_unique<CRecordingRow>(this, Canvas(), buffer_->Canvas(), clean_->Canvas(), r,
-                                                            selectAction_);
+    rows_[std::size_t(i)]->Place(
+        Rect(listRect_.left, listRect_.top + i * rowH, listRect_.right, listRect_.top + (i + 1) * rowH));
     rows_[std::size_t(i)]->SetSlot(topRow_ + i);
   }
   int rx = up->Left() + up->Width() + S(36);
@@ -356,7 +359,6 @@ void TFormMain::SelectTab(int tab) {
   status_.clear();
   if (!game) IdleStatus();
   RedrawBuffer();
-  if (!SettingsFile.empty()) SaveSettings(SettingsFile);
 }
 
 void TFormMain::RedrawBuffer() {
@@ -453,9 +455,11 @@ void TFormMain::ResumeMusic() {
 
 void TFormMain::A_StartExecute(TObject*) {
   CUstGry* s = CurrentSettings();
-  if (!s) return;
+  // A tab without its game window has nothing to start.
+  if (!s || !GameWindow(CurrentTab)) return;
   PauseMusic();
   s->ClearOutsideBits();
+  // The choices are kept before the game runs.
   if (!SettingsFile.empty()) SaveSettings(SettingsFile);
   DrawWaitPicture(this);
   try {
@@ -481,52 +485,39 @@ void TFormMain::FormClose(TObject*, TCloseAction&) {
   sndPlaySound("", 0);
   ++musicPauses_;
   UpdateMusic();
-  if (!SettingsFile.empty()) SaveSettings(SettingsFile);
 }
 
 void TFormMain::A_TabExecute(TObject* sender) {
-  for (int i = 0; i < 6; ++i)
-    if (tabs_[std::size_t(i)]->GetImage() == sender) {
-      if (i + 1 != CurrentTab) SelectTab(i + 1);
-      return;
-    }
+  const int i = SenderIndex(tabs_, sender);
+  if (i >= 0 && i + 1 != CurrentTab) SelectTab(i + 1);
 }
 
 void TFormMain::A_SoundExecute(TObject* sender) {
   CUstGry* s = CurrentSettings();
-  if (!s) return;
-  for (int i = 0; i < 26; ++i) {
-    CCheckButW* t = sounds_[std::size_t(i)].get();
-    if (t->GetImage() != sender) continue;
-    t->ToggleRedraw();
-    if (t->GetChecked()) s->PhonemeMask |= (1 << i);
-    else s->PhonemeMask &= ~(1 << i);
-    return;
-  }
+  const int i = SenderIndex(sounds_, sender);
+  if (!s || i < 0) return;
+  CCheckButW* t = sounds_[std::size_t(i)].get();
+  t->ToggleRedraw();
+  if (t->GetChecked()) s->PhonemeMask |= (1 << i);
+  else s->PhonemeMask &= ~(1 << i);
 }
 
 void TFormMain::A_PositionExecute(TObject* sender) {
   CUstGry* s = CurrentSettings();
-  if (!s) return;
-  for (int i = 0; i < 3; ++i) {
-    CCheckButW* t = positions_[std::size_t(i)].get();
-    if (t->GetImage() != sender) continue;
-    t->ToggleRedraw();
-    if (t->GetChecked()) s->PositionMask |= kPositionBitsOf[i];
-    else s->PositionMask &= ~kPositionBitsOf[i];
-    return;
-  }
+  const int i = SenderIndex(positions_, sender);
+  if (!s || i < 0) return;
+  CCheckButW* t = positions_[std::size_t(i)].get();
+  t->ToggleRedraw();
+  if (t->GetChecked()) s->PositionMask |= kPositionBitsOf[i];
+  else s->PositionMask &= ~kPositionBitsOf[i];
 }
 
 void TFormMain::A_AmountExecute(TObject* sender) {
   CUstGry* s = CurrentSettings();
-  if (!s) return;
-  for (int i = 0; i < 3; ++i) {
-    if (amounts_[std::size_t(i)]->GetImage() != sender) continue;
-    for (int k = 0; k < 3; ++k) amounts_[std::size_t(k)]->SetCheckedRedraw(k == i);
-    s->Level = i + 1;
-    return;
-  }
+  const int i = SenderIndex(amounts_, sender);
+  if (!s || i < 0) return;
+  for (int k = 0; k < 3; ++k) amounts_[std::size_t(k)]->SetCheckedRedraw(k == i);
+  s->Level = i + 1;
 }
 
 void TFormMain::A_SpeakerExecute(TObject*) {
@@ -541,8 +532,8 @@ void TFormMain::A_SpeakerExecute(TObject*) {
 }
 
 void TFormMain::A_OptionExecute(TObject* sender) {
-  for (int i = 0; i < 2; ++i)
-    if (options_[std::size_t(i)]->GetImage() == sender) options_[std::size_t(i)]->ToggleRedraw();
+  const int i = SenderIndex(options_, sender);
+  if (i >= 0) options_[std::size_t(i)]->ToggleRedraw();
   RecorderOptions.playAfterRecording = options_[0]->GetChecked();
   RecorderOptions.protectRecordings = options_[1]->GetChecked();
 }
@@ -634,9 +625,12 @@ void TFormMain::StartRecording(bool intoSlot) {
 }
 
 void TFormMain::PlayFile(const std::string& file, const std::string& status) {
-  int ms = FileDurationMs(file);
+  const std::vector<std::uint8_t> wave = ReadRecording(file);
+  const int ms = WaveDurationMs(wave);
+  if (ms < 0) return;
   PauseMusic();
-  if (ms < 0 || !sndPlaySound(file, SND_ASYNC | SND_NODEFAULT)) {
+  // Played as sndPlaySound plays a file, without reading it again.
+  if (!CurrentBackend().PlaySound(file, wave, false)) {
     ResumeMusic();
     return;
   }

@@ -11,11 +11,11 @@
 // shell/Startup.h). The start action of the main window then, in order: stops
 // the music, clears the bits of the settings masks that lie outside their
 // fields, draws the wait picture on the main window and calls the tab's
-// starter. The starter asks the game window (label-it: PrepareCandidates
-// first) whether the dictionary holds enough words; if not, the message box
+// starter. The starter asks the game window (after PrepareCandidates, which
+// only label-it uses) whether the dictionary holds enough words; if not, the message box
 // shows message 3 (kMsgTooFewWords), else the game's ShowGame (its modal
 // show) runs. Afterwards the music resumes. Until a tab has a game window its
-// starter does nothing.
+// start action (and its starter) does nothing at all.
 //
 // What a game uses of the shell: FormMain->DrawWaitPicture(this) (the wait
 // picture, centred on the game's window, at once on the screen),
@@ -45,7 +45,8 @@ class CTransFont;
 class IGameWindow {
  public:
   virtual ~IGameWindow() = default;
-  // Label-it only: gathers the words the settings allow, before HasEnoughWords.
+  // Called before HasEnoughWords; label-it gathers the words the settings
+  // allow here, the other games have nothing to do.
   virtual void PrepareCandidates() {}
   // Whether the dictionary holds enough words for the game's current settings.
   virtual bool HasEnoughWords() = 0;

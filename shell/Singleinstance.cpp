@@ -37,6 +37,14 @@ void CloseFd(int& fd) {
   fd = -1;
 }
 
+// A folder only this user can have made and can change: a real folder (not
+// a link), owned by us, with no rights for anyone else.
+bool PrivateFolder(const std::string& dir) {
+  struct stat st{};
+  return ::lstat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid() &&
+         (st.st_mode & 07777) == 0700;
+}
+
 }  // namespace
 
 std::string CSingleInstance::DefaultFolder() {
@@ -49,6 +57,11 @@ std::string CSingleInstance::DefaultFolder() {
   std::string base = tmp && *tmp ? tmp : "/tmp";
   std::string dir = base + "/trelamondo-" + std::to_string(::getuid());
   ::mkdir(dir.c_str(), 0700);
+  // In a shared temporary folder anyone may have made that name first. A
+  // folder that is not plainly ours is not trusted with the lock and the
+  // socket: the program then runs without the single-copy guard, which
+  // costs at most a second copy, rather than answer a stranger's socket.
+  if (!PrivateFolder(dir)) return std::string();
   return dir;
 }
 
@@ -58,6 +71,8 @@ CSingleInstance::~CSingleInstance() { Release(); }
 
 CSingleInstance::Result CSingleInstance::Acquire(int waitMs) {
   if (lockFd_ >= 0) return First;
+  // No folder we can trust: run unguarded.
+  if (folder_.empty()) return First;
   std::string lockPath = folder_ + "/" + kLockName;
   int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
   if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {

@@ -16,8 +16,8 @@ class CSingleInstance {
  public:
   enum Result { First, RunningCopyRaised, RunningCopyUnreachable };
 
-  // folder: native path of the folder for the lock and socket; empty for the
-  // user's runtime folder.
+  // folder: native path of the folder for the lock and socket; empty for
+  // DefaultFolder().
   explicit CSingleInstance(std::string folder = std::string());
   ~CSingleInstance();
   CSingleInstance(const CSingleInstance&) = delete;
@@ -32,8 +32,12 @@ class CSingleInstance {
   // Lets the lock and the socket go.
   void Release();
 
+  // Empty when no trustworthy folder was found: the copy runs unguarded.
   const std::string& Folder() const { return folder_; }
 
+  // $XDG_RUNTIME_DIR, else "trelamondo-<uid>" under $TMPDIR (or /tmp), made
+  // when missing; empty when that folder is a link, is not ours or is open
+  // to others.
   static std::string DefaultFolder();
 
  private:

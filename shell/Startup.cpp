@@ -1,9 +1,13 @@
 #include "shell/Startup.h"
 
+#include <filesystem>
 #include <memory>
+#include <system_error>
 
 #include <unistd.h>
 
+#include "dictionary/Raportzasobow.h"
+#include "dictionary/_cslowa.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Random.h"
 #include "platform/SysUtils.h"
@@ -22,33 +26,7 @@
 #include "toolkit/Resource.h"
 #include "toolkit/_cblad.h"
 
-#ifdef TW_HAVE_DICTIONARY
-#include "dictionary/Raportzasobow.h"
-#include "dictionary/_cslowa.h"
-#endif
-
 namespace {
-
-// ---- the dictionary (subsystem 2), when it is built in ----
-
-void CreateDictionary() {
-#ifdef TW_HAVE_DICTIONARY
-  Dictionary = new CSlowa();
-#endif
-}
-
-void DeleteDictionary() {
-#ifdef TW_HAVE_DICTIONARY
-  delete Dictionary;
-  Dictionary = nullptr;
-#endif
-}
-
-void ResourceReport() {
-#ifdef TW_HAVE_DICTIONARY
-  RunResourceReport();
-#endif
-}
 
 // ---- fonts and cursors ----
 
@@ -109,6 +87,26 @@ void DestroyWindows() {
   FormMain = nullptr;
 }
 
+// The working folder is changed and remembered natively: a folder whose
+// name has letters outside code page 1250 must work as well as any other.
+std::string NativeCurrentFolder() {
+  std::error_code ec;
+  std::filesystem::path p = std::filesystem::current_path(ec);
+  return ec ? std::string() : p.string();
+}
+
+bool EnterFolder(const std::string& native) {
+  if (native.empty()) return false;
+  std::error_code ec;
+  std::filesystem::current_path(native, ec);
+  return !ec;
+}
+
+// The files the program keeps, relative to its own folder: the working
+// folder from start-up until everything written at exit is written.
+const char* const kSettingsFile = "Data\\data.ini";
+const char* const kStatisticsFile = "prgst5.stt";
+
 }  // namespace
 
 std::string ExecutableFolder() {
@@ -123,15 +121,14 @@ std::string ExecutableFolder() {
 int RunProgram(const std::vector<std::string>& args, const std::string& programDir, const RunOptions& options) {
   // The one seeding of the run: every draw continues this sequence.
   Randomize();
-  const std::string folder = Utf8ToCp1250(programDir);
 
   if (!args.empty() && args[0] == "z") {
     // The report checks and is written beside the program.
-    std::string previous = GetCurrentDir();
-    SetCurrentDir(folder);
-    ResourceReport();
-    SetCurrentDir(previous);
-    return 0;
+    const std::string previous = NativeCurrentFolder();
+    if (!EnterFolder(programDir)) return 1;
+    const bool written = RunResourceReport();
+    EnterFolder(previous);
+    return written ? 0 : 1;
   }
 
   Application->SetTitle("S-Trelamondo Cz.V");
@@ -148,15 +145,17 @@ int RunProgram(const std::vector<std::string>& args, const std::string& programD
   }
   Application->SetTitle("Trelamondo Cz.V");
 
-  const std::string previous = GetCurrentDir();
-  SetCurrentDir(folder);
-  ProgramFolder = GetCurrentDir();
+  const std::string previous = NativeCurrentFolder();
+  bool entered = false;
   Application->Terminated = false;
 
   int exitCode = 0;
   std::vector<InstalledCursor> cursors;
   std::unique_ptr<TTimer> knockTimer;
   try {
+    // Without its own folder the program has none of its files.
+    if (!EnterFolder(programDir)) throw CBlad(1);
+    entered = true;
     Display.SelectMode();
     FormSplashScreen = new TFormSplashScreen(nullptr);
     FormSplashScreen->Show();
@@ -166,10 +165,10 @@ int RunProgram(const std::vector<std::string>& args, const std::string& programD
     if (ScreenTooSmall()) throw CBlad(2);
     if (!LetterTiles.Init()) throw CBlad(1);
     LoadFonts();
-    LoadSettings(ProgramFolder + "\\Data\\data.ini");
+    LoadSettings(kSettingsFile);
     InstallCursors(cursors);
-    CreateDictionary();
-    StatRec = new CStatRec(ProgramFolder + "\\prgst5.stt");
+    Dictionary = new CSlowa();
+    StatRec = new CStatRec(kStatisticsFile);
 
     Application->CreateForm(FormMain);
     Application->CreateForm(FormKomunikat);
@@ -197,7 +196,9 @@ int RunProgram(const std::vector<std::string>& args, const std::string& programD
   } catch (const CBlad& e) {
     e.Show(FormSplashScreen);
     exitCode = 1;
-  } catch (const Exception&) {
+  } catch (const std::exception&) {
+    // Anything else (the class library's errors, a failed allocation ...)
+    // ends the program the same way.
     CBlad(1).Show(FormSplashScreen);
     exitCode = 1;
   }
@@ -206,11 +207,14 @@ int RunProgram(const std::vector<std::string>& args, const std::string& programD
   DestroyWindows();
   delete StatRec;
   StatRec = nullptr;
-  DeleteDictionary();
+  delete Dictionary;
+  Dictionary = nullptr;
   delete FormSplashScreen;
   FormSplashScreen = nullptr;
   FreeCursors(cursors);
-  SetCurrentDir(previous);
+  SettingsFile.clear();
+  // Everything the program writes is written by now.
+  if (entered) EnterFolder(previous);
   instance.reset();
   return exitCode;
 }

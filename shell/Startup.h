@@ -1,17 +1,19 @@
 // The program's start and end.
 //
 // RunProgram, in order: seeds the random generators; for the argument "z"
-// runs the resource report in the program's own folder and ends; makes sure
+// runs the resource report in the program's own folder and ends (exit code 1
+// when the report could not be written); makes sure
 // only one copy runs (shell/Singleinstance.h); makes the program's folder the
-// working folder (the previous one comes back at the end); shows the splash
+// working folder (CBlad 1 when it cannot; the previous one comes back at the
+// end, once everything is written); shows the splash
 // screen; checks the screen size (CBlad 2); loads the letter tiles and the
 // three game fonts (CBlad 1); reads "Data\data.ini" (CBlad 4); installs the
 // cursors "REKA1" (1) and "SEKATOR" (2); creates the dictionary and the
 // statistics object (CBlad 3); creates the main window, the message box, the
 // end-of-game window, the game windows and the about box; shows the main
 // window and runs the message loop until it closes. A CBlad on the way is
-// shown over the splash screen and the program ends the same way as after
-// the loop: the windows are destroyed (the main window writes the settings),
+// shown over the splash screen (any other exception as CBlad 1) and the
+// program ends the same way as after the loop: the windows are destroyed (the main window writes the settings),
 // then the statistics object, the dictionary and the splash screen, the
 // working folder is restored and the single-copy lock let go.
 #pragma once

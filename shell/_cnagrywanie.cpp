@@ -28,6 +28,7 @@ void CRecordings::Load() {
   for (int i = 0; i < kRecordingSlots; ++i) {
     std::string tmp = WaveFile(i) + ".tmp";
     if (FileExists(tmp)) DeleteFile(tmp);
+    entries_[i].exists = FileExists(WaveFile(i));
   }
   try {
     TIniFile ini(ListFile());
@@ -40,7 +41,7 @@ void CRecordings::Load() {
   }
 }
 
-bool CRecordings::Has(int slot) const { return ValidSlot(slot) && FileExists(WaveFile(slot)); }
+bool CRecordings::Has(int slot) const { return ValidSlot(slot) && entries_[slot].exists; }
 
 std::string CRecordings::Name(int slot) const {
   if (!Has(slot)) return std::string();
@@ -68,6 +69,7 @@ bool CRecordings::Store(int slot, const std::vector<std::int16_t>& samples, cons
     DeleteFile(tmp);
     return false;
   }
+  entries_[slot].exists = true;
   entries_[slot].name = "Nagranie " + std::to_string(slot + 1);
   entries_[slot].date = date;
   // The recording is kept even if its name and date cannot be written: the
@@ -139,26 +141,27 @@ std::vector<std::uint8_t> WaveBytes(const std::vector<std::int16_t>& samples, in
 
 // ---- a row of the list ----
 
-CRecordingRow::CRecordingRow(TComponent* owner, TCanvas* target, TCanvas* buffer, TCanvas* clean, const TRect& rect,
-                             TBasicAction* select)
-    : rect_(rect) {
+CRecordingRow::CRecordingRow(TComponent* owner, TCanvas* target, TCanvas* buffer, TCanvas* clean,
+                             TBasicAction* select) {
   try {
     // The area first, so the mark lies over it and takes its own clicks.
     auto area = std::make_unique<TImage>(owner);
     area->SetParent(dynamic_cast<TWinControl*>(owner));
     area->ControlStyle &= ~csDoubleClicks;
-    area->SetBounds(rect.left, rect.top, rect.Width(), rect.Height());
     area->SetVisible(false);
     if (select) area->OnClick = select->OnExecute;
-    mark_ = std::make_unique<CCheckButW>(owner, "S_CHBUT", target, buffer, clean, rect.left + 8, rect.top + 1, select,
-                                         "");
-    TImage* img = mark_->GetImage();
-    mark_->SetPosition(0, rect.top + std::max(1, (rect.Height() - img->Height()) / 2));
+    mark_ = std::make_unique<CCheckButW>(owner, "S_CHBUT", target, buffer, clean, 0, 0, select, "");
     area_ = area.release();
   } catch (...) {
     mark_.reset();
     throw CBlad(1);
   }
+}
+
+void CRecordingRow::Place(const TRect& rect) {
+  rect_ = rect;
+  area_->SetBounds(rect.left, rect.top, rect.Width(), rect.Height());
+  mark_->SetPosition(rect.left + 8, rect.top + std::max(1, (rect.Height() - mark_->GetImage()->Height()) / 2));
 }
 
 CRecordingRow::~CRecordingRow() = default;

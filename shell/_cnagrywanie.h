@@ -6,8 +6,9 @@
 // "Nagranie29" and the keys "Plik" (the recording's file name, without its
 // folder), "Nazwa" (its name) and "Data" (when it was recorded,
 // "YYYY-MM-DD HH:MM"). The recordings are "Nagrane\Nagranie<slot>.wav",
-// PCM mono 22050 Hz 16-bit. A slot holds a recording when its file exists;
-// the list only names and dates it.
+// PCM mono 22050 Hz 16-bit. A slot holds a recording when its file exists
+// (looked at when the list is loaded, and known after each store); the list
+// only names and dates it.
 #pragma once
 #include <cstdint>
 #include <memory>
@@ -29,7 +30,8 @@ constexpr int kMaxRecordingSamples = kRecordRate * (kMaxRecordingMs / 1000);
 
 class CRecordings {
  public:
-  // folder: the "Nagrane" folder, an absolute program path.
+  // folder: the "Nagrane" folder, a program path (the program gives it
+  // relative to its own folder).
   explicit CRecordings(std::string folder);
 
   // Reads the list; a missing or unreadable list leaves every slot unnamed.
@@ -57,6 +59,7 @@ class CRecordings {
 
   std::string folder_;
   struct Entry {
+    bool exists = false;  // whether the slot's recording was there at Load, or stored since
     std::string name, date;
   };
   Entry entries_[kRecordingSlots];
@@ -89,13 +92,15 @@ std::vector<std::uint8_t> WaveBytes(const std::vector<std::int16_t>& samples, in
 // mark's image or the row's area as sender.
 class CRecordingRow {
  public:
-  // The row's rectangle on the window; raises CBlad(1) when it cannot be built.
-  CRecordingRow(TComponent* owner, TCanvas* target, TCanvas* buffer, TCanvas* clean, const TRect& rect,
-                TBasicAction* select);
+  // Raises CBlad(1) when it cannot be built; Place puts it on the window.
+  CRecordingRow(TComponent* owner, TCanvas* target, TCanvas* buffer, TCanvas* clean, TBasicAction* select);
   ~CRecordingRow();
   CRecordingRow(const CRecordingRow&) = delete;
   CRecordingRow& operator=(const CRecordingRow&) = delete;
 
+  // The row's rectangle on the window: the area covers it, the mark stands
+  // at its left, centred on its height.
+  void Place(const TRect& rect);
   void SetSlot(int slot) { slot_ = slot; }
   int Slot() const { return slot_; }
   void SetVisible(bool visible);

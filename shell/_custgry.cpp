@@ -12,7 +12,6 @@ CUstGry SettingsCiezarowka(5, "Ciezarowka");
 std::int16_t CurrentTab = 1;
 ProgramSettings ProgramOptions;
 RecorderSettings RecorderOptions;
-std::string ProgramFolder;
 std::string SettingsFile;
 
 namespace {
@@ -24,7 +23,7 @@ const char* const kRecorder = "Nagrywanie";
 // Defaults that make every game playable: SZ and Ż in every position.
 void Defaults(CUstGry& s) {
   s.Level = 1;
-  s.PositionMask = kPositionBits;
+  s.PositionMask = std::int32_t(CSlowa::AllPositions);
   s.PhonemeMask = 0x3;
 }
 }  // namespace
@@ -43,8 +42,8 @@ int CUstGry::ListSelections(const CUstGry* settings, std::int32_t* out) {
 }
 
 void CUstGry::ClearOutsideBits() {
-  PhonemeMask &= kPhonemeBits;
-  PositionMask &= kPositionBits;
+  PhonemeMask &= std::int32_t(CSlowa::AllPhonemes);
+  PositionMask &= std::int32_t(CSlowa::AllPositions);
 }
 
 CUstGry* SettingsOfGame(int id) {

@@ -3,12 +3,15 @@
 #include <cstdint>
 #include <string>
 
-// Phoneme bits 0-25 and word positions (bits 28-30) of a phoneme mask.
-constexpr std::int32_t kPhonemeBits = 0x3FFFFFF;
-constexpr std::int32_t kPositionBits = 0x70000000;
+#include "dictionary/_cslowa.h"
+
+// The settings keep the dictionary's masks (CSlowa::AllPhonemes, bits 0-25,
+// and CSlowa::AllPositions, bits 28-30) as signed 32-bit numbers; the word
+// positions one by one:
 constexpr std::int32_t kInitial = 0x10000000;
 constexpr std::int32_t kMedial = 0x20000000;
 constexpr std::int32_t kFinal = 0x40000000;
+static_assert(std::uint32_t(kInitial | kMedial | kFinal) == CSlowa::AllPositions);
 
 // The settings of one game.
 class CUstGry {
@@ -26,7 +29,7 @@ class CUstGry {
   std::int16_t Id;
   std::string Name;
   std::int32_t Level = 1;  // or amount, 1-3
-  std::int32_t PositionMask = kPositionBits;
+  std::int32_t PositionMask = std::int32_t(CSlowa::AllPositions);
   std::int32_t PhonemeMask = 0x3;
 };
 
@@ -51,10 +54,9 @@ struct ProgramSettings {
 };
 extern ProgramSettings ProgramOptions;
 
-// The program's own folder (absolute, program form), set by start-up; the
-// files the program writes are named from it, never from the working folder.
-extern std::string ProgramFolder;
-// The settings file that LoadSettings read, written again at exit.
+// The settings file that LoadSettings read, written again at exit; the
+// program names it relative to its own folder, the working folder while it
+// runs.
 extern std::string SettingsFile;
 
 // What the recorder tab keeps between runs (section "Nagrywanie").
@@ -64,7 +66,7 @@ struct RecorderSettings {
 };
 extern RecorderSettings RecorderOptions;
 
-// Reads the settings file (absolute path) into the records, CurrentTab and
+// Reads the settings file into the records, CurrentTab and
 // ProgramOptions, raises the launch counter and writes the file back at once
 // (a missing file is written with the defaults). A file that exists but
 // cannot be read, or cannot be written, raises CBlad(4).

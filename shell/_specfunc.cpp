@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "dictionary/Phonemes.h"
+#include "dictionary/_cslowa.h"
 #include "platform/Mmsystem.h"
 #include "platform/Random.h"
 #include "platform/SysUtils.h"
@@ -9,29 +11,6 @@
 #include "toolkit/Universalfn.h"
 
 namespace {
-
-struct PhonemeInfo {
-  const char* name;       // code page 1250
-  const char* second;     // the other written form, or null
-  const char* soundName;  // recording under Data\Smdgl
-};
-
-// By bit, 0-25.
-const PhonemeInfo kPhonemes[26] = {
-    {"SZ", nullptr, "sz"},     {"\257", "RZ", "zz"},     {"CZ", nullptr, "cz"},    {"D\257", nullptr, "dzz"},
-    {"S", nullptr, "s"},       {"Z", nullptr, "z"},      {"C", nullptr, "c"},      {"DZ", nullptr, "dz"},
-    {"\214", "SI", "ss"},      {"\217", "ZI", "zzz"},    {"\306", "CI", "cc"},     {"D\217", "DZI", "dzzz"},
-    {"P", nullptr, "p"},       {"PI", nullptr, "pi"},    {"B", nullptr, "b"},      {"BI", nullptr, "bi"},
-    {"K", nullptr, "k"},       {"KI", nullptr, "ki"},    {"G", nullptr, "g"},      {"GI", nullptr, "gi"},
-    {"F", nullptr, "f"},       {"FI", nullptr, "fi"},    {"W", nullptr, "w"},      {"WI", nullptr, "wi"},
-    {"T", nullptr, "t"},       {"D", nullptr, "d"},
-};
-
-int BitIndex(std::int32_t bit) {
-  for (int i = 0; i < 26; ++i)
-    if (bit == std::int32_t(1u << i)) return i;
-  return -1;
-}
 
 // The partner of each phoneme bit: the neighbouring bit for SZ-Ż, CZ-DŻ,
 // S-Z, C-DZ, Ś-Ź, Ć-DŹ and T-D; two bits away for P-B, PI-BI, K-G, KI-GI,
@@ -59,11 +38,8 @@ int SplitPhonemeBits(std::int32_t mask, std::int32_t* out) {
 }
 
 std::string PhonemeNameWithSeparator(std::int32_t phonemeBit, const std::string& separator) {
-  int i = BitIndex(phonemeBit);
-  if (i < 0) return std::string();
-  std::string s = kPhonemes[i].name;
-  if (kPhonemes[i].second) s += separator + kPhonemes[i].second;
-  return s;
+  int i = PhonemeIndex(phonemeBit);
+  return i < 0 ? std::string() : PhonemeForms(i, separator);
 }
 
 void PhonemeNames(std::string& out, std::int32_t mask, const std::string& listSeparator,
@@ -112,8 +88,8 @@ void OppositePhonemeText(std::string& a, std::string& b) {
 }
 
 std::string PhonemeSoundName(std::int32_t phonemeBit) {
-  int i = BitIndex(phonemeBit);
-  return i < 0 ? std::string() : kPhonemes[i].soundName;
+  int i = PhonemeIndex(phonemeBit);
+  return i < 0 ? std::string() : PhonemeTable[i].fileName;
 }
 
 bool PlaySoundFile(const std::string& path, bool wait) {
@@ -122,7 +98,7 @@ bool PlaySoundFile(const std::string& path, bool wait) {
   return true;
 }
 
-bool PlayWordSound(const std::string& key, bool wait) { return PlaySoundFile("Data\\Smd\\" + key + ".pw", wait); }
+bool PlayWordSound(const std::string& key, bool wait) { return PlaySoundFile(WordSoundPath(key), wait); }
 
 bool PlayPhonemeSound(std::int32_t phonemeBit, bool wait) {
   std::string name = PhonemeSoundName(phonemeBit);

@@ -25,8 +25,7 @@ std::string SpecPicture(const std::string& prefix, const std::string& name) {
 }
 }  // namespace
 
-TFormCoNiePasuje3::TFormCoNiePasuje3(TComponent* Owner) : CGameForm(Owner, &SettingsCoNiePasuje3) {
-  ClearPointers();
+TFormCoNiePasuje3::TFormCoNiePasuje3(TComponent* Owner) : CGameForm(Owner) {
   Name = "FormCoNiePasuje3";
   Caption = "Gra Co Nie Pasuje 3";
   A_NowaGra = NewAction("A_NowaGra", [this] { A_NowaGraExecute(A_NowaGra); });
@@ -56,7 +55,6 @@ TFormCoNiePasuje3::TFormCoNiePasuje3(TComponent* Owner) : CGameForm(Owner, &Sett
                      y - s(kFrameShift), SpecPicture(Display.ArtPrefix[1], "cnp3om" + number));
     }
     Display.LoadBackground(background, SpecPicture(Display.ArtPrefix[2], "cnp3T"));
-    boardRect = Rect(0, 0, Width(), Height());
 
     int stopTop, helpTop;
     if (A == 2) {
@@ -86,12 +84,6 @@ TFormCoNiePasuje3::TFormCoNiePasuje3(TComponent* Owner) : CGameForm(Owner, &Sett
 TFormCoNiePasuje3::~TFormCoNiePasuje3() {
   FreeResources();
   if (FormCoNiePasuje3 == this) FormCoNiePasuje3 = nullptr;
-}
-
-void TFormCoNiePasuje3::ClearPointers() {
-  sayButton = nullptr;
-  zoom = nullptr;
-  game = nullptr;
 }
 
 void TFormCoNiePasuje3::FreeResources() {

@@ -41,7 +41,6 @@ class TFormCoNiePasuje3 : public CGameForm {
   TAction* A_Poprzedni = nullptr;
 
  private:
-  void ClearPointers();
   void FreeResources();
 
   void A_NowaGraExecute(TObject* Sender);

@@ -1,14 +1,18 @@
 // The letter-tile names and the conversions between pieces and tiles.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "dictionary/Literki.h"
+#include "dictionary/Phonemes.h"
 #include "dictionary/Slowa_tab.h"
 #include "platform/Random.h"
+#include "toolkit/Universalfn.h"
 
 namespace {
 
@@ -127,6 +131,25 @@ TEST(LetterTiles, EveryPieceOfTheTableRoundTrips) {
       EXPECT_EQ(SegmentToTileName(StripMark(piece)) + (piece[0] == '_' ? "_red" : ""), name);
     }
   EXPECT_GT(pieces, 6000);
+}
+
+// The phoneme table names each sound's files after the plain letter tile of
+// its written form, and every name once.
+TEST(PhonemeTable, FileNamesAreThePlainTilesOfTheWrittenForms) {
+  std::set<std::string> names;
+  for (int i = 0; i < PhonemeCount; ++i) {
+    const PhonemeInfo& p = PhonemeTable[i];
+    const std::string file = p.fileName;
+    EXPECT_TRUE(names.insert(file).second) << file;
+    EXPECT_NE(std::find(std::begin(LetterTileNames), std::end(LetterTileNames), file), std::end(LetterTileNames)) << file;
+    EXPECT_EQ(PolishUpperCase(TileNameToSegment(file)), p.name) << file;
+    EXPECT_EQ(PhonemeIndex(std::int32_t(1u << i)), i);
+  }
+  EXPECT_EQ(PhonemeIndex(0x3), -1);
+  EXPECT_EQ(PhonemeIndex(0x4000000), -1);
+  EXPECT_EQ(PhonemeToggleName(11), "DZZZ");
+  EXPECT_EQ(PhonemeForms(11, "/"), "D\217/DZI");
+  EXPECT_EQ(PhonemeForms(0, "/"), "SZ");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // What the game tests share: the game's data (interface pictures of every
-// art set, the lens, a coloured picture and a short recording for every
-// word, feedback sounds); the game's pieces built alone, with the
+// art set, the lens, feedback sounds, and a coloured picture and a short
+// recording for each word a test's settings can draw); the game's pieces built alone, with the
 // dictionary and a statistics file; and the whole program on the headless
 // back end with the game windows in it.
 #pragma once
@@ -13,6 +13,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,7 @@
 #include "platform/Mmsystem.h"
 #include "shell/_cstatrec.h"
 #include "shell/_custgry.h"
+#include "shell/_specfunc.h"
 #include "tests/shell/ShellProgram.h"
 #include "tests/support/Headless.h"
 #include "tests/support/TempDir.h"
@@ -86,24 +88,11 @@ inline void WriteLens(const testsupport::TempDir& dir) {
   }
 }
 
-// Writes what the odd-one-out game reads into a folder: its pictures in
-// every art set, the lens, a picture and a recording for every word, the
-// feedback sounds. Returns the colour of each word's picture.
-inline std::map<std::string, TColor> WriteGameData(const testsupport::TempDir& dir) {
-  std::map<std::string, TColor> colours;
-  CSlowa words;  // the built-in table, in the program's order
-  std::vector<std::int16_t> word(std::size_t(kWordSoundMs * 2), 0), feedback(std::size_t(kFeedbackSoundMs * 2), 0);
-  std::filesystem::create_directories(dir.File("Data/Smd"));
+// Writes what the odd-one-out game reads into a folder besides the words'
+// files: its pictures in every art set, the lens, the feedback sounds.
+inline void WriteGameData(const testsupport::TempDir& dir) {
+  std::vector<std::int16_t> feedback(std::size_t(kFeedbackSoundMs * 2), 0);
   std::filesystem::create_directories(dir.File("Data/Intf/Smd"));
-  for (std::size_t i = 0; i < words.words.size(); ++i) {
-    const std::string& key = words.words[i]->key;
-    colours[key] = WordColour(int(i));
-    auto picture = Solid(16, 16, colours[key]);
-    std::vector<std::uint8_t> bytes = EncodeJpeg(*picture, 100, true);
-    ScrambleWithKey(key, bytes.data(), std::int64_t(bytes.size()));
-    dir.Write("Data/exio44j/" + key + ".+jp", bytes);
-    WriteWaveFile(dir.File("Data/Smd/" + key + ".pw"), word, 2000);
-  }
   char name[16];
   for (int n = 0; n < 47; ++n) {
     std::snprintf(name, sizeof name, "g%02d.pw", n);
@@ -129,8 +118,45 @@ inline std::map<std::string, TColor> WriteGameData(const testsupport::TempDir& d
   WriteJpeg(dir, "Data/Intf/Spec/R3_cnp3T.xji", *Solid(1024, 768, kBackground));
   WriteJpeg(dir, "Data/Intf/Spec/R8_cnp3T.xji", *Solid(1280, 1024, kBackground));
   WriteLens(dir);
-  return colours;
 }
+
+// The words' pictures (one colour per word, by its place in the built-in
+// table) and recordings, written into a folder only as a test needs them:
+// a game draws from a few sounds, not from all 570 words.
+class WordFiles {
+ public:
+  explicit WordFiles(const testsupport::TempDir& dir) : dir_(dir) {
+    for (std::size_t i = 0; i < words_.words.size(); ++i) colours_[words_.words[i]->key] = WordColour(int(i));
+  }
+  TColor ColourOf(const std::string& key) const { return colours_.at(key); }
+
+  // The picture and the recording of one word.
+  void Write(const std::string& key) {
+    if (!written_.insert(key).second) return;
+    auto picture = Solid(16, 16, ColourOf(key));
+    std::vector<std::uint8_t> bytes = EncodeJpeg(*picture, 100, true);
+    ScrambleWithKey(key, bytes.data(), std::int64_t(bytes.size()));
+    dir_.Write("Data/exio44j/" + key + ".+jp", bytes);
+    std::filesystem::create_directories(dir_.File("Data/Smd"));
+    WriteWaveFile(dir_.File("Data/Smd/" + key + ".pw"), std::vector<std::int16_t>(std::size_t(kWordSoundMs * 2), 0),
+                  2000);
+  }
+  // Every word a game on these sounds and positions can show: a primary
+  // record of a chosen sound, or of its voiced/voiceless partner, at a chosen
+  // position.
+  void Cover(std::int32_t phonemes, std::int32_t positions) {
+    const PhonemeMask sounds = PhonemeMask(phonemes | OppositeMask(phonemes)) & CSlowa::AllPhonemes;
+    std::vector<CSlowa::CPaczkaEx*> found;
+    words_.SelectWords(found, sounds | (PhonemeMask(positions) & CSlowa::AllPositions));
+    for (const CSlowa::CPaczkaEx* w : found) Write(w->key);
+  }
+
+ private:
+  const testsupport::TempDir& dir_;
+  CSlowa words_;  // the built-in table, in the program's order
+  std::map<std::string, TColor> colours_;
+  std::set<std::string> written_;
+};
 
 // One data tree for the tests that build the game's pieces without the program.
 class DataTree {
@@ -140,15 +166,16 @@ class DataTree {
     return tree;
   }
   const std::string& Path() const { return dir_.Path(); }
-  TColor ColourOf(const std::string& key) const { return colours_.at(key); }
+  WordFiles& Words() { return words_; }
+  TColor ColourOf(const std::string& key) const { return words_.ColourOf(key); }
 
  private:
   DataTree() {
     if (!Dictionary) Dictionary = new CSlowa();
-    colours_ = WriteGameData(dir_);
+    WriteGameData(dir_);
   }
   testsupport::TempDir dir_;
-  std::map<std::string, TColor> colours_;
+  WordFiles words_{dir_};
 };
 
 // The game's pieces without the program: a fresh application, back end,
@@ -169,6 +196,7 @@ class GameTest : public testsupport::HeadlessTest {
     StatRec = new CStatRec(stats.File("prgst5.stt"));
   }
   void TearDown() override {
+    EXPECT_EQ(hb().StepsLeft(), 0u) << "steps that never ran";
     delete StatRec;
     StatRec = nullptr;
     cwd.reset();
@@ -189,7 +217,8 @@ class ProgramTest : public shelltest::ShellProgram {
     delete Dictionary;
     Dictionary = nullptr;
     tree = std::make_unique<shelltest::ShellTree>();
-    colours = WriteGameData(tree->dir);
+    WriteGameData(tree->dir);
+    words = std::make_unique<WordFiles>(tree->dir);
     options.createGameWindows = CreateGameWindows;
   }
   std::vector<SessionRecord> Sessions() {
@@ -197,8 +226,9 @@ class ProgramTest : public shelltest::ShellProgram {
     CStatRec::ReadFile(tree->File("prgst5.stt"), out);
     return out;
   }
-  TColor ColourOf(const std::string& key) const { return colours.at(key); }
-  std::map<std::string, TColor> colours;
+  TColor ColourOf(const std::string& key) const { return words->ColourOf(key); }
+  // The words' files a game on these settings can draw.
+  std::unique_ptr<WordFiles> words;
 };
 
 }  // namespace gametest

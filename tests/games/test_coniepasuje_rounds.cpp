@@ -37,6 +37,7 @@ class OddOneOutRounds : public GameTest {
   bool Choose(std::int32_t phonemes, std::int32_t positions) {
     SettingsCoNiePasuje3.PhonemeMask = phonemes;
     SettingsCoNiePasuje3.PositionMask = positions;
+    gametest::DataTree::Get().Words().Cover(phonemes, positions);
     return window->HasEnoughWords();
   }
   CgraNiep_Karty& Game() { return *window->Game(); }
@@ -134,6 +135,35 @@ TEST_F(OddOneOutRounds, CodesAreTakenInShuffledRunsAndReshuffledWhenUsedUp) {
   std::int32_t list[3] = {10, 20, 30};
   CgraNiep_Karty::ShufflePhonemes(list, 3);
   EXPECT_EQ(std::vector<std::int32_t>(list, list + 3), (std::vector<std::int32_t>{30, 10, 20}));
+}
+
+TEST_F(OddOneOutRounds, CardAndRoundCountsOutsideTheirRanges) {
+  ASSERT_TRUE(Choose(SZ, kInitial));
+  // No cards: one, the odd card.
+  Game().Setup(0, 3);
+  EXPECT_EQ(Game().CardCount(), 1);
+  ASSERT_EQ(Game().RoundCount(), 3);
+  for (int r = 0; r < 3; ++r) {
+    EXPECT_EQ(Game().Round(r).oddIndex, 0);
+    EXPECT_TRUE(HasRecord(Game().Round(r).words[0], Game().Round(r).oddCode));
+  }
+  Game().Setup(9, 1);
+  EXPECT_EQ(Game().CardCount(), 5);
+  // No rounds: nothing current, and nothing to judge, draw or say.
+  for (int count : {0, -4}) {
+    Game().Setup(5, count);
+    EXPECT_FALSE(Game().HasRounds());
+    EXPECT_EQ(Game().RoundCount(), 0);
+    EXPECT_EQ(Game().Current(), nullptr);
+    const auto& p = Game().Place(0);
+    EXPECT_EQ(Game().JudgeClick(p.x + 10, p.y + 10), 0);
+    EXPECT_EQ(Game().UnsolvedCount(), 0);
+    Game().NextRound();
+    EXPECT_EQ(Game().Current(), nullptr);
+    Game().DrawCards(window->BackBuffer());
+    Game().SayOddWord();
+    window->Redraw();
+  }
 }
 
 TEST_F(OddOneOutRounds, AClickCountsByTheCardRectangleTransparentCornersIncluded) {

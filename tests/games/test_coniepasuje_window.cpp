@@ -46,6 +46,7 @@ class OddOneOut : public gametest::ProgramTest {
 
   // Steps: tab 4 on the main window, the game's settings, "start".
   void Open(std::int32_t phonemes, std::int32_t positions, int level) {
+    words->Cover(phonemes, positions);
     Step([this] { ClickOn(FormMain->TabToggle(4)->GetImage()); });
     Step([=, this] {
       EXPECT_EQ(CurrentTab, 4);

@@ -58,6 +58,7 @@ class Magnifier : public GameTest {
     window->Show();
     Application->ProcessMessages();
     record = Dictionary->words[7]->records.front();
+    gametest::DataTree::Get().Words().Write(record->key);
   }
   void TearDown() override {
     window.reset();

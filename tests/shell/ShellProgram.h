@@ -32,11 +32,14 @@ class ShellProgram : public testsupport::HeadlessTest {
     ResetSettings();
   }
 
-  // Makes the tree (when the test has not made its own) and runs the program.
+  // Makes the tree (when the test has not made its own) and runs the
+  // program; every scripted step must have been played by its end.
   int Run(std::vector<std::string> args = {}) {
     if (!tree) tree = std::make_unique<ShellTree>();
     options.singleInstance = false;
-    return RunProgram(args, tree->Path(), options);
+    int code = RunProgram(args, tree->Path(), options);
+    EXPECT_EQ(hb().StepsLeft(), 0u) << "steps that never ran";
+    return code;
   }
   // Adds a step, played when the program next waits for input.
   void Step(std::function<void()> step) { hb().Then(std::move(step)); }

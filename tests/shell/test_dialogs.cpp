@@ -25,6 +25,7 @@ class Dialogs : public testsupport::HeadlessTest {
     Display.SelectMode();
   }
   void TearDown() override {
+    EXPECT_EQ(hb().StepsLeft(), 0u) << "steps that never ran";
     cwd.reset();
     HeadlessTest::TearDown();
   }

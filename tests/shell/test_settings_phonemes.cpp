@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
 
 #include "platform/IniFiles.h"
 #include "shell/_custgry.h"
@@ -64,16 +67,40 @@ TEST_F(Settings, ValuesRoundTripAndTheLaunchCounterRises) {
   EXPECT_EQ(SettingsPodpisz4.PhonemeMask, 0x2000000);
 }
 
-TEST_F(Settings, UnreadableFileEndsTheStartUp) {
+int CodeOfLoad(const std::string& ini) {
+  try {
+    LoadSettings(ini);
+  } catch (const CBlad& e) {
+    return e.Code;
+  }
+  return 0;
+}
+
+TEST_F(Settings, AFileThatCannotBeWrittenEndsTheStartUp) {
   testsupport::TempDir dir;
   std::string ini = dir.File("data.ini");
   ASSERT_EQ(::mkdir(ini.c_str(), 0755), 0);  // a folder where the file should be
-  try {
-    LoadSettings(ini);
-    FAIL();
-  } catch (const CBlad& e) {
-    EXPECT_EQ(e.Code, 4);
+  EXPECT_EQ(CodeOfLoad(ini), 4);
+  EXPECT_EQ(ProgramOptions.launches, 1);  // read as missing, then the write failed
+}
+
+TEST_F(Settings, AFileThatExistsButCannotBeReadEndsTheStartUp) {
+  testsupport::TempDir dir;
+  std::string ini = dir.Write("data.ini", std::string("[DaneProgramu]\nLU=7\n"));
+  // Without the right to read it (which root has anyway) ...
+  ASSERT_EQ(::chmod(ini.c_str(), 0200), 0);
+  if (::access(ini.c_str(), R_OK) != 0) {
+    EXPECT_EQ(CodeOfLoad(ini), 4);
+    EXPECT_EQ(ProgramOptions.launches, 0);  // ended by the read, before any write
   }
+  // ... and, for anyone, a file whose reading stops short of its size: the
+  // kernel's files report a page and hold a few bytes.
+  const char* const shortFile = "/sys/devices/system/cpu/online";
+  if (!std::filesystem::exists(shortFile)) GTEST_SKIP() << shortFile << " is not there";
+  std::filesystem::remove(ini);
+  std::filesystem::create_symlink(shortFile, ini);
+  EXPECT_EQ(CodeOfLoad(ini), 4);
+  EXPECT_EQ(ProgramOptions.launches, 0);
 }
 
 TEST(ListSelections, PositionsOuterPhonemesInner) {

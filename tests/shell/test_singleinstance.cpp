@@ -2,8 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <filesystem>
 #include <thread>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "shell/Fmmain.h"
 #include "shell/Singleinstance.h"
@@ -61,9 +65,93 @@ TEST(SingleInstance, ALockLeftByACrashedCopyDoesNotHoldTheNextOne) {
   EXPECT_EQ(KnockWhileAnswering(copy, dir.Path(), answered), CSingleInstance::RunningCopyRaised);
 }
 
-TEST(SingleInstance, TheDefaultFolderIsTheUsersOwn) {
-  std::string f = CSingleInstance::DefaultFolder();
-  EXPECT_TRUE(std::filesystem::is_directory(f));
+// The default folder, with the environment pointed at scratch folders.
+class DefaultFolder : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Keep("XDG_RUNTIME_DIR", runtime_);
+    Keep("TMPDIR", tmp_);
+    ::unsetenv("XDG_RUNTIME_DIR");
+    ::setenv("TMPDIR", base.Path().c_str(), 1);
+    mine = base.File("trelamondo-" + std::to_string(::getuid()));
+  }
+  void TearDown() override {
+    Restore("XDG_RUNTIME_DIR", runtime_);
+    Restore("TMPDIR", tmp_);
+  }
+  testsupport::TempDir base;
+  std::string mine;
+
+ private:
+  struct Saved {
+    bool set = false;
+    std::string value;
+  };
+  static void Keep(const char* name, Saved& s) {
+    const char* v = std::getenv(name);
+    s.set = v != nullptr;
+    s.value = v ? v : "";
+  }
+  static void Restore(const char* name, const Saved& s) {
+    if (s.set) ::setenv(name, s.value.c_str(), 1);
+    else ::unsetenv(name);
+  }
+  Saved runtime_, tmp_;
+};
+
+TEST_F(DefaultFolder, TheUsersRuntimeFolderFirst) {
+  testsupport::TempDir runtime;
+  ::setenv("XDG_RUNTIME_DIR", runtime.Path().c_str(), 1);
+  EXPECT_EQ(CSingleInstance::DefaultFolder(), runtime.Path());
+  ::setenv("XDG_RUNTIME_DIR", runtime.File("gone").c_str(), 1);
+  EXPECT_EQ(CSingleInstance::DefaultFolder(), mine);
+}
+
+TEST_F(DefaultFolder, TheFallbackIsMadeForTheUserAlone) {
+  EXPECT_EQ(CSingleInstance::DefaultFolder(), mine);
+  struct stat st{};
+  ASSERT_EQ(::lstat(mine.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0700u);
+  // Made by an earlier run: used again.
+  EXPECT_EQ(CSingleInstance::DefaultFolder(), mine);
+  CSingleInstance copy;
+  EXPECT_EQ(copy.Folder(), mine);
+  EXPECT_EQ(copy.Acquire(), CSingleInstance::First);
+  EXPECT_TRUE(std::filesystem::exists(mine + "/trelamondo5.lock"));
+}
+
+TEST_F(DefaultFolder, AFallbackNameTakenBySomeoneElseIsNotTrusted) {
+  auto refused = [&] {
+    EXPECT_EQ(CSingleInstance::DefaultFolder(), "");
+    // Without a folder the copies run unguarded and touch nothing.
+    CSingleInstance one, two;
+    EXPECT_EQ(one.Acquire(), CSingleInstance::First);
+    EXPECT_EQ(two.Acquire(200), CSingleInstance::First);
+  };
+  // Open to others.
+  ASSERT_EQ(::mkdir(mine.c_str(), 0777), 0);
+  ASSERT_EQ(::chmod(mine.c_str(), 0777), 0);
+  refused();
+  EXPECT_FALSE(std::filesystem::exists(mine + "/trelamondo5.lock"));
+  std::filesystem::remove(mine);
+  // A link to a folder elsewhere, however private that is.
+  testsupport::TempDir elsewhere;
+  ASSERT_EQ(::chmod(elsewhere.Path().c_str(), 0700), 0);
+  std::filesystem::create_directory_symlink(elsewhere.Path(), mine);
+  refused();
+  EXPECT_TRUE(std::filesystem::is_empty(elsewhere.Path()));
+  std::filesystem::remove(mine);
+  // A file.
+  base.Write("trelamondo-" + std::to_string(::getuid()), std::string("x"));
+  refused();
+  std::filesystem::remove(mine);
+  // Another user's folder (only root can make one for the test).
+  if (::getuid() == 0) {
+    ASSERT_EQ(::mkdir(mine.c_str(), 0700), 0);
+    ASSERT_EQ(::chown(mine.c_str(), 65534, 65534), 0);
+    refused();
+    EXPECT_TRUE(std::filesystem::is_empty(mine));
+  }
 }
 
 class SecondCopy : public ShellProgram {
@@ -134,6 +222,7 @@ TEST_F(SecondCopy, TheRunningProgramComesToTheFrontWhenAnotherKnocks) {
   };
   hb().Then(wait);
   EXPECT_EQ(RunProgram({}, tree->Path(), o), 0);
+  EXPECT_EQ(hb().StepsLeft(), 0u);
   later.join();
   EXPECT_EQ(result, CSingleInstance::RunningCopyRaised);
   EXPECT_GE(hb().BringToFrontCount(), 1);

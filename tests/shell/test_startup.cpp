@@ -4,6 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <new>
+#include <stdexcept>
 #include <sys/stat.h>
 
 #include "platform/IniFiles.h"
@@ -12,6 +16,7 @@
 #include "shell/Fmmain.h"
 #include "shell/Fmoprogramie.h"
 #include "shell/Fmsplash.h"
+#include "shell/Singleinstance.h"
 #include "shell/_cstatrec.h"
 #include "tests/shell/ShellProgram.h"
 #include "toolkit/_cblad.h"
@@ -113,6 +118,20 @@ INSTANTIATE_TEST_SUITE_P(Screens, EachArtSet,
                          ::testing::Values(ScreenCase{800, 600, 52}, ScreenCase{1024, 768, 64},
                                            ScreenCase{1280, 1024, 64}));
 
+TEST_F(ShellProgram, TheSettingsAreWrittenAtStartUpAndExitNotOnEveryChoice) {
+  options.onReady = [this] {
+    EXPECT_EQ(TIniFile(tree->File("Data/data.ini")).ReadInteger("DaneProgramu", "LU", 0), 1);
+    std::filesystem::remove(tree->File("Data/data.ini"));
+  };
+  Step([this] { ClickOn(FormMain->TabToggle(3)->GetImage()); });
+  Step([this] { ClickOn(FormMain->TabToggle(6)->GetImage()); });
+  Step([this] { ClickOn(FormMain->TabToggle(2)->GetImage()); });
+  Step([this] { EXPECT_FALSE(std::filesystem::exists(tree->File("Data/data.ini"))); });
+  CloseAtTheEnd();
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(TIniFile(tree->File("Data/data.ini")).ReadInteger("DaneProgramu", "Zakladka", 0), 2);
+}
+
 TEST_F(ShellProgram, TheSplashShowsWhileStartUpRuns) {
   hb().SetScreenSize(1024, 768);
   bool seen = false;
@@ -179,7 +198,7 @@ TEST_F(ShellProgram, StartersAskTheGameAndShowMessage3WhenWordsAreTooFew) {
     ClickOn(FormMain->Button(TFormMain::bStart));
   });
   Step([&] {
-    EXPECT_EQ(oddOneOut.calls, "H");  // no PrepareCandidates for this game
+    EXPECT_EQ(oddOneOut.calls, "PH");
     EXPECT_EQ(SettingsCoNiePasuje3.PhonemeMask, 0x3FFFFFF);
     EXPECT_EQ(SettingsCoNiePasuje3.PositionMask, 0x70000000);
     ASSERT_TRUE(FormKomunikat->Visible());
@@ -191,8 +210,18 @@ TEST_F(ShellProgram, StartersAskTheGameAndShowMessage3WhenWordsAreTooFew) {
     EXPECT_FALSE(FormKomunikat->Visible());
     ClickOn(FormMain->TabToggle(2)->GetImage());
   });
-  Step([this] { ClickOn(FormMain->Button(TFormMain::bStart)); });  // no game on tab 2 yet: nothing
-  Step([this] { EXPECT_FALSE(FormKomunikat->Visible()); });
+  Step([this] {
+    // No game on tab 2 yet: "start" does nothing at all. Without these files
+    // a write of the settings or a pause of the music would show.
+    std::filesystem::remove(tree->File("Data/data.ini"));
+    std::filesystem::remove(tree->File("Data/Intf/Smd/music.wav"));
+    ClickOn(FormMain->Button(TFormMain::bStart));
+  });
+  Step([this] {
+    EXPECT_FALSE(FormKomunikat->Visible());
+    EXPECT_FALSE(std::filesystem::exists(tree->File("Data/data.ini")));
+    EXPECT_EQ(hb().Music(), "Data\\Intf\\Smd\\music.wav");
+  });
   CloseAtTheEnd();
   EXPECT_EQ(Run(), 0);
   EXPECT_TRUE(played);
@@ -225,6 +254,75 @@ TEST_F(ShellProgram, ACloseRequestGoesToTheTopmostWindow) {
   CloseAtTheEnd();
   EXPECT_EQ(Run(), 0);
   EXPECT_EQ(game.calls, "PHS");
+}
+
+// ---- the program's folder ----
+
+// A copy of the shell's tree in a folder whose name has letters outside code
+// page 1250, started from another folder.
+class ForeignFolderName : public ShellProgram {
+ protected:
+  void SetUp() override {
+    ShellProgram::SetUp();
+    ShellTree source;
+    home = std::filesystem::path(outer.Path()) / "\xD0\x94\xD0\xBC\xD0\xB8\xD1\x82\xD1\x80\xD0\xBE" / "program";
+    std::filesystem::create_directories(home);
+    std::filesystem::copy(source.Path(), home, std::filesystem::copy_options::recursive);
+    launch = std::make_unique<testsupport::ScopedCwd>(launchDir.Path());
+  }
+  void TearDown() override {
+    launch.reset();
+    ShellProgram::TearDown();
+  }
+  int RunIn(const std::filesystem::path& folder, std::vector<std::string> args = {}) {
+    options.singleInstance = false;
+    int code = RunProgram(args, folder.string(), options);
+    EXPECT_EQ(hb().StepsLeft(), 0u);
+    return code;
+  }
+  bool LaunchFolderEmpty() const { return std::filesystem::is_empty(launchDir.Path()); }
+
+  testsupport::TempDir outer, launchDir;
+  std::filesystem::path home;
+  std::unique_ptr<testsupport::ScopedCwd> launch;
+};
+
+TEST_F(ForeignFolderName, TheProgramRunsInItsOwnFolderAndWritesEverythingThere) {
+  options.onReady = [&] { EXPECT_EQ(std::filesystem::current_path(), home); };
+  Step([this] { ClickOn(FormMain->TabToggle(5)->GetImage()); });
+  CloseAtTheEnd();
+  EXPECT_EQ(RunIn(home), 0);
+  EXPECT_TRUE(hb().MessageBoxes().empty());
+  EXPECT_EQ(std::filesystem::current_path(), std::filesystem::path(launchDir.Path()));
+  EXPECT_TRUE(LaunchFolderEmpty());
+  EXPECT_EQ(std::filesystem::file_size(home / "prgst5.stt"), std::uintmax_t(kStatHeaderSize));
+  // The last tab reaches the settings there (read natively: the program's
+  // file functions take code page 1250 paths).
+  std::ifstream in(home / "Data" / "data.ini");
+  std::string ini((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::erase(ini, '\r');
+  EXPECT_NE(ini.find("LU=1\n"), std::string::npos) << ini;
+  EXPECT_NE(ini.find("Zakladka=5\n"), std::string::npos) << ini;
+}
+
+TEST_F(ForeignFolderName, TheReportIsWrittenThere) {
+  EXPECT_EQ(RunIn(home, {"z"}), 0);
+  EXPECT_TRUE(std::filesystem::exists(home / "Raport zasob\xC3\xB3w.txt"));
+  EXPECT_TRUE(LaunchFolderEmpty());
+  EXPECT_EQ(std::filesystem::current_path(), std::filesystem::path(launchDir.Path()));
+}
+
+TEST_F(ForeignFolderName, AFolderThatCannotBeEnteredEndsTheStartUpWithCode1) {
+  const std::filesystem::path missing = home / "brak";
+  EXPECT_EQ(RunIn(missing), 1);
+  ASSERT_EQ(hb().MessageBoxes().size(), 1u);
+  EXPECT_EQ(hb().MessageBoxes()[0].text, Cp1250ToUtf8(CBlad::Text(1)));
+  EXPECT_EQ(Application->ComponentCount(), 0);
+  EXPECT_TRUE(LaunchFolderEmpty());
+  EXPECT_EQ(std::filesystem::current_path(), std::filesystem::path(launchDir.Path()));
+  // "z" without its folder writes nothing anywhere.
+  EXPECT_EQ(RunIn(missing, {"z"}), 1);
+  EXPECT_TRUE(LaunchFolderEmpty());
 }
 
 // ---- fatal errors: the message, then the same way out as a normal end ----
@@ -266,7 +364,7 @@ TEST_F(Fatal, LetterTilesMissing) {
   ExpectFatal(1);
 }
 
-TEST_F(Fatal, SettingsFileUnreadable) {
+TEST_F(Fatal, SettingsFileCannotBeWritten) {
   tree = std::make_unique<ShellTree>();
   std::filesystem::create_directories(tree->File("Data/data.ini"));
   ExpectFatal(4);
@@ -298,14 +396,47 @@ TEST_F(Fatal, EndOfGameWindowPictureMissingAfterTheMainWindowWasMade) {
   TreeOptions o;
   o.skip = {"Data/Intf/Spec/mKon_kp.xji"};
   tree = std::make_unique<ShellTree>(o);
+  // A choice made once the main window stands, after start-up wrote the file.
+  resources.onRequest = [](const std::string& name) {
+    if (FormMain && name == "stop_D") SettingsKwiatki.Level = 3;
+  };
   ExpectFatal(1);
   // The main window was made and destroyed: it wrote the settings.
-  EXPECT_TRUE(std::filesystem::exists(tree->File("Data/data.ini")));
+  EXPECT_EQ(TIniFile(tree->File("Data/data.ini")).ReadInteger("Kwiatki", "Poziom", 0), 3);
 }
 
 TEST_F(Fatal, AGameWindowThatCannotBeBuilt) {
   options.createGameWindows = [] { throw CBlad(1); };
   ExpectFatal(1);
+}
+
+TEST_F(Fatal, AnyOtherExceptionDuringStartUpEndsTheSameWayAndLetsTheLockGo) {
+  options.createGameWindows = [] { throw std::runtime_error("no window"); };
+  testsupport::TempDir lockDir;
+  tree = std::make_unique<ShellTree>();
+  RunOptions o = options;
+  o.instanceFolder = lockDir.Path();
+  EXPECT_EQ(RunProgram({}, tree->Path(), o), 1);
+  ASSERT_EQ(hb().MessageBoxes().size(), 1u);
+  EXPECT_EQ(hb().MessageBoxes()[0].text, Cp1250ToUtf8(CBlad::Text(1)));
+  EXPECT_EQ(Application->ComponentCount(), 0);
+  EXPECT_EQ(StatRec, nullptr);
+  EXPECT_EQ(std::filesystem::current_path(), startDir_);
+  CSingleInstance next(lockDir.Path());
+  EXPECT_EQ(next.Acquire(), CSingleInstance::First);
+}
+
+TEST_F(Fatal, OutOfMemoryInTheMessageLoop) {
+  class Hungry : public FakeGame {
+   public:
+    Hungry() : FakeGame(true) {}
+    int ShowGame() override { throw std::bad_alloc(); }
+  } game;
+  options.createGameWindows = [&] { SetGameWindow(1, &game); };
+  Step([this] { ClickOn(FormMain->Button(TFormMain::bStart)); });
+  ExpectFatal(1);
+  EXPECT_EQ(FormMain, nullptr);
+  EXPECT_EQ(GameWindow(1), nullptr);
 }
 
 // ---- "z": the report, without a window ----
@@ -317,9 +448,14 @@ TEST_F(ShellProgram, ArgumentZRunsTheReportBesideTheProgramAndEnds) {
   EXPECT_FALSE(std::filesystem::exists(tree->File("Data/data.ini")));
   EXPECT_FALSE(std::filesystem::exists(tree->File("prgst5.stt")));
   EXPECT_EQ(std::filesystem::current_path(), startDir_);
-#ifdef TW_HAVE_DICTIONARY
   EXPECT_TRUE(std::filesystem::exists(tree->File("Raport zasob\xC3\xB3w.txt")));
-#endif
+}
+
+TEST_F(ShellProgram, ArgumentZEndsWithCode1WhenTheReportCannotBeWritten) {
+  tree = std::make_unique<ShellTree>();
+  std::filesystem::create_directories(tree->File("Raport zasob\xC3\xB3w.txt"));  // a folder in its place
+  EXPECT_EQ(Run({"z"}), 1);
+  EXPECT_EQ(std::filesystem::current_path(), startDir_);
 }
 
 }  // namespace

@@ -22,8 +22,8 @@ Module ShellPicturesModule();  // the pictures of the main window, dialogs, spla
 Module GamePictures1Module();  // the pictures of the label-it and odd-one-out games and the magnifier
 Module GamePictures2Module();  // the pictures of the vines, truck and flowers games
 Module WordPicturesModule();  // the 570 scrambled word pictures
-Module SoundsModule();
-Module CompleteModule();  // the whole tree through the program's resource report  // word, sound, feedback and music recordings
+Module SoundsModule();    // word, sound, feedback and music recordings
+Module CompleteModule();  // the whole tree through the program's resource report
 
 // Every module, in the order they run.
 std::vector<Module> AllModules();

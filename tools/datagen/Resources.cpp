@@ -15,9 +15,12 @@
 
 #include <cstdint>
 #include <functional>
-#include <map>
+#include <iterator>
 #include <stdexcept>
 
+#include "dictionary/Literki.h"
+#include "dictionary/Phonemes.h"
+#include "platform/SysUtils.h"
 #include "tools/datagen/Modules.h"
 
 namespace datagen::res {
@@ -27,32 +30,17 @@ std::string ResourcePath(const std::string& name) { return "resource\\Resource\\
 // ---- letter tiles ----
 
 const std::vector<std::string>& TileNames() {
-  static const std::vector<std::string> names = {
-      "a",       "aa",     "b_red",   "b",     "bi_red",  "bi",    "c_red",  "c",       "cc_red", "cc",
-      "ch",      "ci_red", "ci",      "cz_red", "cz",     "d_red", "d",      "dz_red",  "dz",     "dzi_red",
-      "dzi",     "dzz_red", "dzz",    "dzzz_red", "dzzz", "e",     "ee",     "f_red",   "f",      "fi_red",
-      "fi",      "g_red",  "g",       "gi_red", "gi",     "h",     "i_red",  "i",       "j_red",  "j",
-      "k_red",   "k",      "ki_red",  "ki",    "l_red",   "l",     "ll",     "m",       "mi",     "n",
-      "ni_red",  "ni",     "nn",      "o",     "oo",      "p_red", "p",      "pi_red",  "pi",     "r_red",
-      "r",       "rz_red", "rz",      "s_red", "s",       "si_red", "si",    "ss_red",  "ss",     "sz_red",
-      "sz",      "t_red",  "t",       "u",     "w_red",   "w",     "wi_red", "wi",      "x",      "y",
-      "z_red",   "z",      "zi_red",  "zi",    "zz_red",  "zz",    "zzz_red", "zzz"};
+  static const std::vector<std::string> names(std::begin(LetterTileNames), std::end(LetterTileNames));
   return names;
 }
 
+// Both from the piece the program makes of the name ("dzzz_red" -> "_d\237").
 bool IsRedTile(const std::string& tileName) {
-  return tileName.size() > 4 && tileName.compare(tileName.size() - 4, 4, "_red") == 0;
+  const std::string segment = TileNameToSegment(tileName);
+  return !segment.empty() && segment[0] == '_';
 }
 
-std::string TileText(const std::string& tileName) {
-  // Names that spell a Polish letter; every other name is its own text.
-  static const std::map<std::string, std::string> spelled = {
-      {"aa", "\u0105"},  {"ee", "\u0119"},  {"ss", "\u015B"},  {"cc", "\u0107"},      {"nn", "\u0144"},  {"zzz", "\u017A"},
-      {"zz", "\u017C"},  {"oo", "\u00F3"},  {"ll", "\u0142"},  {"dzz", "d\u017C"},    {"dzzz", "d\u017A"}};
-  std::string plain = IsRedTile(tileName) ? tileName.substr(0, tileName.size() - 4) : tileName;
-  auto it = spelled.find(plain);
-  return it != spelled.end() ? it->second : plain;
-}
+std::string TileText(const std::string& tileName) { return Cp1250ToUtf8(StripMark(TileNameToSegment(tileName))); }
 
 const std::vector<TileSet>& TileSets() {
   // Limits: 13 pool blocks across the label-it board and a 10-block slot row
@@ -80,35 +68,20 @@ const std::vector<std::string>& ButtonSuffixes() {
 
 // ---- toggles ----
 
+namespace {
+// The sound toggles, in phoneme bit order: named and labelled from the
+// program's phoneme table ("ZZ" shows "Ż/RZ").
+std::vector<Toggle> SoundToggles() {
+  std::vector<Toggle> toggles;
+  for (int i = 0; i < PhonemeCount; ++i) toggles.push_back({PhonemeToggleName(i), Cp1250ToUtf8(PhonemeForms(i, "/"))});
+  return toggles;
+}
+}  // namespace
+
 const std::vector<ToggleFamily>& ToggleFamilies() {
   static const std::vector<ToggleFamily> families = {
       {ToggleGroup::Sound,
-       {{"SZ", "SZ"},
-        {"ZZ", "\u017B/RZ"},
-        {"CZ", "CZ"},
-        {"DZZ", "D\u017B"},
-        {"S", "S"},
-        {"Z", "Z"},
-        {"C", "C"},
-        {"DZ", "DZ"},
-        {"SS", "\u015A/SI"},
-        {"ZZZ", "\u0179/ZI"},
-        {"CC", "\u0106/CI"},
-        {"DZZZ", "D\u0179/DZI"},
-        {"P", "P"},
-        {"PI", "PI"},
-        {"B", "B"},
-        {"BI", "BI"},
-        {"K", "K"},
-        {"KI", "KI"},
-        {"G", "G"},
-        {"GI", "GI"},
-        {"F", "F"},
-        {"FI", "FI"},
-        {"W", "W"},
-        {"WI", "WI"},
-        {"T", "T"},
-        {"D", "D"}},
+       SoundToggles(),
        {52, 40},
        {64, 48}},
       {ToggleGroup::Position,

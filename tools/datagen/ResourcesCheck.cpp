@@ -21,12 +21,6 @@
 #include "tools/datagen/Resources.h"
 #include "toolkit/Resource.h"
 
-#if __has_include("dictionary/Literki.h")
-#include "dictionary/Literki.h"
-#include "platform/SysUtils.h"
-#define TW_HAVE_TILE_TABLE 1
-#endif
-
 namespace datagen::res {
 
 namespace {
@@ -109,28 +103,6 @@ class Checker {
         TileInk(tile + set.suffix, *b, IsRedTile(tile));
       }
     }
-  }
-
-  // The tiles made are the program's own table, each showing its segment.
-  void ProgramTileTable() {
-#ifdef TW_HAVE_TILE_TABLE
-    if (int(TileNames().size()) != LetterTileCount) {
-      Problem("tiles: " + std::to_string(TileNames().size()) + " names, the program loads " +
-              std::to_string(LetterTileCount));
-      return;
-    }
-    for (int i = 0; i < LetterTileCount; ++i) {
-      if (TileNames()[i] != LetterTileNames[i]) {
-        Problem("tile " + std::to_string(i) + ": made as \"" + TileNames()[i] + "\", the program asks for \"" +
-                LetterTileNames[i] + "\"");
-        continue;
-      }
-      std::string segment = Cp1250ToUtf8(StripMark(TileNameToSegment(LetterTileNames[i])));
-      if (segment != TileText(TileNames()[i]))
-        Problem("tile " + TileNames()[i] + ": shows \"" + TileText(TileNames()[i]) + "\", the segment is \"" + segment +
-                "\"");
-    }
-#endif
   }
 
   void Buttons() {
@@ -302,7 +274,6 @@ std::vector<std::string> CheckResources(const Tree& tree) {
     });
   Checker c(tree, problems);
   c.LoadAll();
-  c.ProgramTileTable();
   c.Tiles();
   c.Buttons();
   c.Knob();

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <functional>
 
+#include "shell/PictureLayout.h"
 #include "tools/datagen/Modules.h"
 #include "tools/datagen/Scenery.h"
 #include "tools/datagen/SceneryChecks.h"
@@ -53,7 +54,8 @@ const std::vector<Backdrop>& AboutBackdrops() {
 }
 
 // The plain plate of the main window, in design pixels: controls go here.
-constexpr double kMainPlate[4] = {48, 150, 1184, 712};
+constexpr double kMainPlate[4] = {picturelayout::kMainPlate.left, picturelayout::kMainPlate.top,
+                                  picturelayout::kMainPlate.width, picturelayout::kMainPlate.height};
 // The free band above it, for the tab markers.
 constexpr double kTabBand = 140;
 
@@ -193,7 +195,8 @@ void DrawMessageBox(Art& art) {
   Hills(cr, w, 148, h, dice);
   FlowerBed(cr, 18, 166, 50, 10, 2, dice, 7);
   FlowerBed(cr, 336, 166, 50, 10, 2, dice, 7);
-  Plate(cr, 16, 14, w - 32, 136, 18, kCream, 0.95, 0.55);
+  const picturelayout::DialogPlate& p = picturelayout::kMessagePlate;
+  Plate(cr, p.margin, p.top, w - 2 * p.margin, p.height, 18, kCream, 0.95, 0.55);
   WindowBorder(cr, w, h);
 }
 
@@ -207,7 +210,8 @@ void DrawEndOfGame(Art& art) {
   FlowerBed(cr, 16, 268, 70, 22, 4, dice, 9);
   FlowerBed(cr, 396, 268, 70, 22, 4, dice, 9);
   // Four lines of counts on the plate; the two buttons stand on the grass below.
-  Plate(cr, 28, 62, w - 56, 164, 18, kCream, 0.95, 0.55);
+  const picturelayout::DialogPlate& p = picturelayout::kEndOfGamePlate;
+  Plate(cr, p.margin, p.top, w - 2 * p.margin, p.height, 18, kCream, 0.95, 0.55);
   WindowBorder(cr, w, h);
 }
 

@@ -16,9 +16,11 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "dictionary/Phonemes.h"
 #include "dictionary/Raportzasobow.h"
 #include "platform/Mmsystem.h"
 #include "platform/SysUtils.h"
+#include "tools/datagen/Keys.h"
 #include "tools/datagen/Modules.h"
 
 extern char** environ;
@@ -133,27 +135,6 @@ Samples Spoken(const std::string& text, int rate, int pitch) {
 
 }  // namespace
 
-std::string SpellingOfKey(const std::string& key) {
-  static const std::pair<char, const char*> marked[] = {
-      {'a', "\xC4\x85"}, {'c', "\xC4\x87"}, {'e', "\xC4\x99"}, {'l', "\xC5\x82"}, {'n', "\xC5\x84"},
-      {'o', "\xC3\xB3"}, {'s', "\xC5\x9B"}, {'x', "\xC5\xBA"}, {'z', "\xC5\xBC"},
-  };
-  std::string out;
-  for (std::size_t i = 0; i < key.size(); ++i) {
-    if (i + 1 < key.size() && key[i + 1] == '^') {
-      auto it = std::find_if(std::begin(marked), std::end(marked), [&](const auto& m) { return m.first == key[i]; });
-      if (it == std::end(marked)) throw std::runtime_error("no Polish letter for \"" + key.substr(i, 2) + "\" in " + key);
-      out += it->second;
-      ++i;
-    } else if (key[i] >= 'a' && key[i] <= 'z') {
-      out += key[i];
-    } else {
-      throw std::runtime_error("unexpected character in word key " + key);
-    }
-  }
-  return out;
-}
-
 std::vector<Phrase> ParsePhrases(const std::string& listText, char letter, int count) {
   std::vector<Phrase> out;
   std::set<std::string> seen;
@@ -176,8 +157,11 @@ std::vector<Phrase> ParsePhrases(const std::string& listText, char letter, int c
 }
 
 const std::vector<std::string>& IsolatedSoundNames() {
-  static const std::vector<std::string> names = {"sz", "zz", "cz", "dzz", "s", "z",  "c",  "dz", "ss", "zzz", "cc", "dzzz", "p",
-                                                 "pi", "b",  "bi", "k",   "ki", "g", "gi", "f",  "fi", "w",   "wi", "t",    "d"};
+  static const std::vector<std::string> names = [] {
+    std::vector<std::string> v;
+    for (const PhonemeInfo& p : PhonemeTable) v.push_back(p.fileName);
+    return v;
+  }();
   return names;
 }
 
@@ -230,8 +214,11 @@ std::string ReadDataFile(const std::string& name) {
 
 std::vector<SoundFile> ExpectedFiles(const CSlowa& dictionary) {
   std::vector<SoundFile> out;
-  for (const CSlowa::CPaczkaEx* w : dictionary.words)
-    out.push_back({WordSoundPath(w), Kind::Word, 150, 1200, SpellingOfKey(w->key)});
+  for (const CSlowa::CPaczkaEx* w : dictionary.words) {
+    const std::string spelled = SpellingOfKey(w->key);
+    if (spelled.empty()) throw std::runtime_error("malformed word key " + w->key);
+    out.push_back({WordSoundPath(w), Kind::Word, 150, 1200, spelled});
+  }
   std::vector<IsolatedSound> isolated = ParseIsolatedSounds(ReadDataFile("isolated.txt"));
   for (std::size_t i = 0; i < isolated.size(); ++i)
     out.push_back({kIsolatedFolder + isolated[i].name + ".pw", Kind::Isolated, 80, 1000, isolated[i].input, int(i)});

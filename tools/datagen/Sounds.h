@@ -15,9 +15,7 @@ constexpr int kRate = 22050;
 using Samples = std::vector<float>;  // -1 .. 1
 
 // ---- names and texts ----
-
-// A word key in Polish spelling (UTF-8): "cie^z^aro^wka" -> "ciężarówka".
-std::string SpellingOfKey(const std::string& key);
+// (A word's spoken text is its key's spelling, tools/datagen/Keys.h.)
 
 // One line of a phrase list: "g07 Bardzo dobrze!".
 struct Phrase {
