@@ -139,16 +139,6 @@ TEST(DatagenWordsTable, ReadsDrawingsAloneAndBesideEmoji) {
   }
 }
 
-TEST(DatagenWordsTable, KeysSpellPolishWords) {
-  EXPECT_EQ(WordOfKey("z^o^l^w"), "\xC5\xBC\xC3\xB3\xC5\x82w");                  // żółw
-  EXPECT_EQ(WordOfKey("x^ro^dl^o"), "\xC5\xBAr\xC3\xB3" "d\xC5\x82o");         // źródło
-  EXPECT_EQ(WordOfKey("cie^z^aro^wka"), "ci\xC4\x99\xC5\xBC" "ar\xC3\xB3wka");  // ciężarówka
-  EXPECT_EQ(WordOfKey("kos^c^"), "ko\xC5\x9B\xC4\x87");                        // kość
-  EXPECT_EQ(WordOfKey("^a"), "");
-  EXPECT_EQ(WordOfKey("ab^"), "");
-  EXPECT_EQ(WordOfKey("kot "), "");
-}
-
 TEST(DatagenWordsEmoji, SequencesBecomeOneGlyph) {
   const unsigned man = EmojiGlyph(U"\U0001F468");
   EXPECT_NE(man, 0u);

@@ -12,6 +12,7 @@
 
 #include "dictionary/_cslowa.h"
 #include "platform/SysUtils.h"
+#include "tools/datagen/Keys.h"
 #include "toolkit/Cbitmapy.h"
 #include "toolkit/Cdataencryption.h"
 #include "tools/datagen/Modules.h"
@@ -21,26 +22,6 @@ namespace datagen::words {
 // ---- the table ----
 
 std::string Utf8(const std::u32string& s) { return Utf32ToUtf8(s); }
-
-std::string WordOfKey(const std::string& key) {
-  static const std::map<char, std::string> polish = {{'a', "\u0105"}, {'c', "\u0107"}, {'e', "\u0119"},
-                                                    {'l', "\u0142"}, {'n', "\u0144"}, {'o', "\u00f3"},
-                                                    {'s', "\u015b"}, {'x', "\u017a"}, {'z', "\u017c"}};
-  std::string out;
-  for (std::size_t i = 0; i < key.size(); ++i) {
-    char c = key[i];
-    if (c < 'a' || c > 'z') return "";
-    if (i + 1 < key.size() && key[i + 1] == '^') {
-      auto it = polish.find(c);
-      if (it == polish.end()) return "";
-      out += it->second;
-      ++i;
-    } else {
-      out += c;
-    }
-  }
-  return out;
-}
 
 namespace {
 
@@ -124,7 +105,7 @@ std::vector<Entry> ParseTable(const std::string& text, std::vector<std::string>&
     e.key = f[0];
     e.word = f[1];
     e.gloss = f[8];
-    const std::string spelled = WordOfKey(e.key);
+    const std::string spelled = SpellingOfKey(e.key);
     if (spelled.empty()) {
       bad("malformed key \"" + e.key + "\"");
       continue;
