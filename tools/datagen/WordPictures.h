@@ -50,9 +50,6 @@ std::vector<Entry> LoadTable(std::vector<std::string>& problems);
 
 // The UTF-8 form of code points.
 std::string Utf8(const std::u32string& s);
-// The Polish word a key spells (UTF-8), "^" after a base letter marking its
-// Polish letter; "" when the key is not well formed.
-
 // The glyph of an emoji sequence in the colour emoji font (its ligatures
 // included); 0 when the font has no single glyph for it.
 unsigned EmojiGlyph(const std::u32string& sequence);
