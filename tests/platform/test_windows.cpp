@@ -10,6 +10,7 @@
 #include "platform/HeadlessBackend.h"
 #include "platform/Mmsystem.h"
 #include "platform/WinApi.h"
+#include "tests/support/GuardedBytes.h"
 #include "tests/support/Headless.h"
 #include "tests/support/TempDir.h"
 
@@ -451,6 +452,50 @@ TEST_F(SoundTest, SyncPlayBlocksForTheSoundAndAsyncDoesNot) {
   EXPECT_TRUE(hb().SoundPlayingNow());
   sndPlaySound("", SND_ASYNC);
   EXPECT_FALSE(hb().SoundPlayingNow());
+}
+
+// RIFF WAVE bytes from chunks given as id and body.
+std::vector<std::uint8_t> Riff(const std::vector<std::pair<std::string, std::vector<std::uint8_t>>>& chunks) {
+  auto put32 = [](std::vector<std::uint8_t>& v, std::uint32_t x) {
+    for (int i = 0; i < 4; ++i) v.push_back(std::uint8_t(x >> (8 * i)));
+  };
+  std::vector<std::uint8_t> body{'W', 'A', 'V', 'E'};
+  for (const auto& [id, bytes] : chunks) {
+    body.insert(body.end(), id.begin(), id.end());
+    put32(body, std::uint32_t(bytes.size()));
+    body.insert(body.end(), bytes.begin(), bytes.end());
+    if (bytes.size() & 1) body.push_back(0);
+  }
+  std::vector<std::uint8_t> out{'R', 'I', 'F', 'F'};
+  put32(out, std::uint32_t(body.size()));
+  out.insert(out.end(), body.begin(), body.end());
+  return out;
+}
+
+// Mono 16-bit at 1000 samples a second: 2000 bytes a second.
+std::vector<std::uint8_t> Fmt() { return {1, 0, 1, 0, 0xE8, 3, 0, 0, 0xD0, 7, 0, 0, 2, 0, 16, 0}; }
+
+int GuardedDuration(const std::vector<std::uint8_t>& bytes) {
+  testsupport::GuardedBytes g(bytes);
+  return WaveDurationMs(g.data(), g.size());
+}
+
+TEST_F(SoundTest, WaveLengthIsReadOnlyFromTheBytesThere) {
+  const auto whole = Riff({{"LIST", {1, 2, 3}}, {"fmt ", Fmt()}, {"data", std::vector<std::uint8_t>(500)}});
+  EXPECT_EQ(GuardedDuration(whole), 250);  // an odd chunk before fmt is padded
+  // A data chunk that claims more than the file holds counts what is there.
+  auto cut = whole;
+  cut.resize(cut.size() - 100);
+  EXPECT_EQ(GuardedDuration(cut), 200);
+  // An fmt chunk cut before its byte rate (or within it) ends the file: no length.
+  const auto fmtOnly = Riff({{"fmt ", Fmt()}});
+  const std::size_t fmtAt = 12, rateEnd = fmtAt + 20;
+  for (std::size_t end = fmtAt + 8; end <= rateEnd; ++end) {
+    std::vector<std::uint8_t> shortFmt(fmtOnly.begin(), fmtOnly.begin() + std::ptrdiff_t(end));
+    EXPECT_EQ(GuardedDuration(shortFmt), -1) << end;
+  }
+  EXPECT_EQ(GuardedDuration(Riff({{"data", {1, 2}}, {"fmt ", Fmt()}})), -1);  // data before fmt
+  EXPECT_EQ(GuardedDuration({'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V'}), -1);
 }
 
 TEST_F(SoundTest, MissingOrForeignFilesAreSilent) {
