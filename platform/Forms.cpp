@@ -256,7 +256,11 @@ void TApplication::BringToFront() { CurrentBackend().BringToFront(); }
 std::int64_t TApplication::NowMs() {
   Backend& b = CurrentBackend();
   std::int64_t f = b.PerformanceFrequency();
-  return f > 0 ? b.PerformanceCounter() * 1000 / f : 0;
+  if (f <= 0) return 0;
+  // Whole seconds and the rest apart: counter * 1000 would overflow for a
+  // nanosecond counter after some 106 days.
+  std::int64_t c = b.PerformanceCounter();
+  return c / f * 1000 + c % f * 1000 / f;
 }
 
 void TApplication::Run() {

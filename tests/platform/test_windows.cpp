@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -309,6 +310,23 @@ TEST_F(WindowsTest, TimersFireOncePerTurnWithoutMakingUpLostTime) {
   hb().AdvanceTime(500);
   Application->ProcessMessages();
   EXPECT_EQ(fired, 2);
+}
+
+TEST_F(WindowsTest, TimersKeepFiringWhenTheCounterIsLarge) {
+  // The clock's microsecond counter times 1000 passes the 64-bit range here.
+  const std::int64_t limitMs = INT64_MAX / 1000000;
+  hb().AdvanceTime(limitMs - 100 - hb().NowMs());
+  TTimer timer(nullptr);
+  int fired = 0;
+  timer.SetInterval(50);
+  timer.OnTimer = [&](TObject*) { ++fired; };
+  timer.SetEnabled(true);
+  for (int i = 0; i < 6; ++i) {
+    hb().AdvanceTime(50);
+    Application->ProcessMessages();
+  }
+  EXPECT_EQ(fired, 6);
+  EXPECT_EQ(Application->NowMs(), hb().NowMs());
 }
 
 TEST_F(WindowsTest, HooksSeeMessagesFirstAndCanStopThem) {
