@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,14 @@ struct InputEvent {
   int key = 0;        // virtual key code
   int ch = 0;         // the character a key press gives (8, 13, 27, 32, or a letter), 0 for none
   unsigned shift = 0; // ssShift / ssAlt / ssCtrl of the keyboard
+};
+
+// Thrown by a back end when the program cannot go on at all (the headless
+// back end's wait for input that never comes). The message loop shows the
+// program's own errors and carries on; this one it lets through.
+class BackendAbort : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
 };
 
 // A cursor picture made by the back end.

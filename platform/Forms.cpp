@@ -357,6 +357,17 @@ void TApplication::ShowException(const std::exception& e) {
   CurrentBackend().MessageBox(Cp1250ToUtf8(text), Cp1250ToUtf8(Title));
 }
 
+template <class F>
+void TApplication::Guarded(F&& handler) {
+  try {
+    handler();
+  } catch (const BackendAbort&) {
+    throw;
+  } catch (const std::exception& e) {
+    ShowException(e);
+  }
+}
+
 void TApplication::Dispatch(TMsg& m) {
   dispatchCancelled_ = false;
   bool handled = false;
@@ -389,11 +400,7 @@ bool TApplication::DispatchOne() {
   if (queue_.empty()) return false;
   TMsg m = queue_.front();
   queue_.pop_front();
-  try {
-    Dispatch(m);
-  } catch (const Exception& e) {
-    ShowException(e);
-  }
+  Guarded([&] { Dispatch(m); });
   return true;
 }
 
@@ -403,11 +410,7 @@ bool TApplication::PaintPending() {
   for (TForm* f : forms) {
     if (std::find(zorder_.begin(), zorder_.end(), f) == zorder_.end() || f->invalid_.IsEmpty()) continue;
     any = true;
-    try {
-      f->PaintNow();
-    } catch (const Exception& e) {
-      ShowException(e);
-    }
+    Guarded([f] { f->PaintNow(); });
   }
   return any;
 }
@@ -436,11 +439,7 @@ bool TApplication::FireTimers() {
     // One firing, counted from now: time lost while the loop was blocked is not made up.
     t->due_ = now + t->interval_;
     any = true;
-    try {
-      t->OnTimer(t);
-    } catch (const Exception& e) {
-      ShowException(e);
-    }
+    Guarded([t] { t->OnTimer(t); });
   }
   return any;
 }
@@ -474,11 +473,7 @@ void TApplication::HandleMessage() {
   UpdateCursor();
   bool done = true;
   if (OnIdle) {
-    try {
-      OnIdle(this, done);
-    } catch (const Exception& e) {
-      ShowException(e);
-    }
+    Guarded([&] { OnIdle(this, done); });
   }
   Present();
   if (!done || Terminated) return;

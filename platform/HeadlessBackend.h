@@ -14,9 +14,9 @@
 #include "platform/Graphics.h"
 
 // Thrown when the program would wait for input that the test never gives.
-class HeadlessStall : public std::runtime_error {
+class HeadlessStall : public BackendAbort {
  public:
-  using std::runtime_error::runtime_error;
+  using BackendAbort::BackendAbort;
 };
 
 class HeadlessBackend : public Backend {

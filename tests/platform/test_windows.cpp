@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -10,6 +13,7 @@
 #include "platform/Forms.h"
 #include "platform/HeadlessBackend.h"
 #include "platform/Mmsystem.h"
+#include "platform/SysUtils.h"
 #include "platform/WinApi.h"
 #include "tests/support/GuardedBytes.h"
 #include "tests/support/Headless.h"
@@ -423,6 +427,42 @@ TEST_F(WindowsTest, StallingWithoutScriptIsReported) {
   EXPECT_THROW(f->ShowModal(), HeadlessStall);
   EXPECT_FALSE(f->Visible());
   EXPECT_EQ(Screen->ActiveForm(), nullptr);
+}
+
+TEST_F(WindowsTest, ErrorsOfHandlersAreShownAndTheLoopGoesOn) {
+  auto f = MakeForm(0, 0, 100, 100, clWhite);
+  f->Show();
+  Application->ProcessMessages();
+  Application->Title = "Program";
+  f->OnKeyPress = [](TObject*, char&) { throw std::out_of_range("index out of range"); };
+  f->OnPaint = [](TObject*) { throw std::bad_alloc(); };
+  TTimer timer(nullptr);
+  timer.SetInterval(10);
+  timer.OnTimer = [](TObject*) { std::function<void()>()(); };
+  timer.SetEnabled(true);
+  hb().Key('A', 'a');
+  f->Invalidate();
+  hb().AdvanceTime(10);
+  ASSERT_NO_THROW(Application->ProcessMessages());
+  Application->OnIdle = [](TObject*, bool&) { throw EInvalidGraphic("B\263\271d"); };
+  ASSERT_NO_THROW(Application->HandleMessage());
+  Application->OnIdle = nullptr;
+  ASSERT_EQ(hb().MessageBoxes().size(), 4u);
+  EXPECT_EQ(hb().MessageBoxes()[0].text, "index out of range");
+  EXPECT_EQ(hb().MessageBoxes()[0].caption, "Program");
+  EXPECT_EQ(hb().MessageBoxes()[1].text, std::bad_alloc().what());
+  EXPECT_EQ(hb().MessageBoxes()[2].text, std::bad_function_call().what());
+  EXPECT_EQ(hb().MessageBoxes()[3].text, "B\xC5\x82\xC4\x85" "d");
+  timer.SetEnabled(false);
+
+  // A test's stalled wait is no error of the program: it leaves the loop,
+  // also from a modal form opened by a handler.
+  auto dialog = MakeForm(10, 10, 50, 50, clBlack);
+  f->OnPaint = nullptr;
+  f->OnKeyPress = [&](TObject*, char&) { dialog->ShowModal(); };
+  hb().Key('B', 'b');
+  EXPECT_THROW(Application->ProcessMessages(), HeadlessStall);
+  EXPECT_EQ(hb().MessageBoxes().size(), 4u);
 }
 
 TEST_F(WindowsTest, ActionsRunTheirHandler) {
