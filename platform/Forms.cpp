@@ -242,7 +242,9 @@ TApplication::TApplication() : TComponent(nullptr), appWindow_(std::make_unique<
 }
 
 TApplication::~TApplication() {
-  // Forms go before the application's own state does.
+  // The application's window and the forms go while the state they report
+  // their end to (ControlDestroyed, FormDestroyed) is still there.
+  appWindow_.reset();
   while (ComponentCount() > 0) delete Components(ComponentCount() - 1);
 }
 
