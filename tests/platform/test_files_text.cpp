@@ -145,6 +145,17 @@ TEST(Streams, MemoryStream) {
   EXPECT_EQ(m.Read(&c, 1), 0);
   m.Clear();
   EXPECT_EQ(m.Size(), 0);
+
+  // A negative size empties the stream and puts the position at its start.
+  m.WriteBuffer("defgh", 5);
+  m.SetSize(-5);
+  char buf[8] = {};
+  EXPECT_EQ(m.Read(buf, 8), 0);
+  EXPECT_EQ(m.Position(), 0);
+  EXPECT_EQ(m.Size(), 0);
+  m.WriteBuffer("xy", 2);
+  EXPECT_EQ(m.Size(), 2);
+  EXPECT_EQ(m.Memory()[0], 'x');
 }
 
 TEST(Strings, TextLines) {
