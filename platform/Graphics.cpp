@@ -27,6 +27,19 @@ bool IsGreyRamp(const TPaletteObject* p) {
 }
 }  // namespace
 
+bool SameColours(const TPaletteObject* a, const TPaletteObject* b) {
+  if (a == b) return true;
+  // Without a palette an 8-bit index is a grey level, as with the grey ramp.
+  const bool greyA = !a || IsGreyRamp(a), greyB = !b || IsGreyRamp(b);
+  if (greyA || greyB) return greyA && greyB;
+  if (a->entries.size() != b->entries.size()) return false;
+  for (std::size_t i = 0; i < a->entries.size(); ++i) {
+    const TPaletteEntry &x = a->entries[i], &y = b->entries[i];
+    if (x.peRed != y.peRed || x.peGreen != y.peGreen || x.peBlue != y.peBlue) return false;
+  }
+  return true;
+}
+
 Codec::Codec(TPixelFormat pf, const TPaletteObject* palette) : pf_(pf), pal_(palette) {
   greyRamp_ = pf == pf8bit && (palette == nullptr || IsGreyRamp(palette));
 }
@@ -396,15 +409,29 @@ void TCanvas::Blit(TBitmap* dst, const TRect& dstRect, const TBitmap* src, const
 
   TPixelFormat spf = src->PixelFormat(), dpf = dst->PixelFormat();
   bool sameDirect = Direct(spf) && Direct(dpf) && BytesPerPixel(spf) == BytesPerPixel(dpf);
+  // Indices copy as they are only when they mean the same colours on both sides.
+  bool sameIndexed = spf == pf8bit && dpf == pf8bit && pixel::SameColours(src->Palette(), dst->Palette());
+  // Otherwise each of the 256 source indices is mapped once.
+  std::vector<std::uint8_t> indexMap;
+  if (spf == pf8bit && dpf == pf8bit && !sameIndexed) {
+    indexMap.resize(256);
+    for (std::uint32_t i = 0; i < 256; ++i) indexMap[i] = std::uint8_t(dc.Encode(sc.Decode(i)));
+  }
   bool overlapDown = (src == dst) && sy0 < dy0;  // copy rows bottom-up when moving down in place
   for (int i = 0; i < h; ++i) {
     int row = overlapDown ? h - 1 - i : i;
     const std::uint8_t* srow = src->ScanLine(sy0 + row);
     std::uint8_t* drow = dst->ScanLine(dy0 + row);
-    if (sameDirect || (spf == pf8bit && dpf == pf8bit)) {
+    if (sameDirect || sameIndexed) {
       int bpp = spf == pf8bit ? 1 : BytesPerPixel(spf);
       RopBytes(drow + std::size_t(dx0) * bpp, srow + std::size_t(sx0) * bpp, std::size_t(w) * bpp, mode);
       continue;
+    }
+    if (!indexMap.empty()) {
+      const std::uint8_t* sp = srow + sx0;
+      std::uint8_t* dp = drow + dx0;
+      for (int x = 0; x < w; ++x) dp[x] = std::uint8_t(ApplyRop(mode, dp[x], indexMap[sp[x]], white));
+      continue;  // never in place: a bitmap's palette is its own
     }
     if (Direct(spf) && Direct(dpf)) {
       int sb = BytesPerPixel(spf), db = BytesPerPixel(dpf);
