@@ -149,6 +149,9 @@ class TCanvas : public TObject {
   TPoint Origin() const { return origin_; }
   void SetClipRect(const TRect& clip) { clip_ = clip; clipped_ = true; }
   void ResetClip() { clipped_ = false; }
+  // The rectangle given to SetClipRect, while it is in force.
+  bool HasClipRect() const { return clipped_; }
+  const TRect& SurfaceClipRect() const { return clip_; }
   // The clip in canvas coordinates (the whole surface when not clipped).
   TRect ClipRect() const;
 
