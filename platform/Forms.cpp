@@ -641,15 +641,22 @@ void TApplication::Compose(const TRect& r) {
   for (TForm* f : zorder_) {
     TRect fb = f->BoundsRect();
     TRect i = IntersectRects(r, fb);
-    if (i.IsEmpty() || f->surface_.Empty()) continue;
+    const TBitmap& s = f->surface_;
+    if (i.IsEmpty() || s.Empty()) continue;
+    // The surface is 32-bit unless someone changed it through Surface(); any
+    // other format is converted on the way.
+    const bool raw = s.PixelFormat() == pf32bit || s.PixelFormat() == pfDevice;
     for (int y = i.top; y < i.bottom; ++y) {
       int fy = y - fb.top;
-      if (fy >= f->surface_.Height()) break;
+      if (fy >= s.Height()) break;
       int a, b;
       f->RegionRow(fy, a, b);
-      int x0 = std::max(i.left, fb.left + a), x1 = std::min({i.right, fb.left + b, fb.left + f->surface_.Width()});
+      int x0 = std::max(i.left, fb.left + a), x1 = std::min({i.right, fb.left + b, fb.left + s.Width()});
       if (x1 <= x0) continue;
-      std::memcpy(screen_.ScanLine(y) + 4 * x0, f->surface_.ScanLine(fy) + 4 * (x0 - fb.left), std::size_t(4 * (x1 - x0)));
+      if (raw)
+        std::memcpy(screen_.ScanLine(y) + 4 * x0, s.ScanLine(fy) + 4 * (x0 - fb.left), std::size_t(4 * (x1 - x0)));
+      else
+        TCanvas::Blit(&screen_, Rect(x0, y, x1, y + 1), &s, Rect(x0 - fb.left, fy, x1 - fb.left, fy + 1), cmSrcCopy);
     }
   }
 }

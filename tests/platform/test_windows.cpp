@@ -54,6 +54,26 @@ TEST_F(WindowsTest, VisibleFormsAreComposedInZOrder) {
   EXPECT_EQ(hb().ScreenPixel(150, 150), clBlue);
 }
 
+TEST_F(WindowsTest, SurfacesOfOtherFormatsAreComposedInTheirColours) {
+  TForm a(nullptr), b(nullptr);
+  a.SetBounds(0, 0, 40, 20);
+  b.SetBounds(50, 0, 40, 20);
+  a.Surface()->SetPixelFormat(pf24bit);
+  b.Surface()->SetPixelFormat(pf8bit);  // grey
+  a.Canvas()->Brush.Color = RGB(200, 10, 30);
+  a.Canvas()->FillRect(a.ClientRect());
+  b.Canvas()->Brush.Color = RGB(90, 90, 90);
+  b.Canvas()->FillRect(b.ClientRect());
+  a.Show();
+  b.Show();
+  Application->ProcessMessages();
+  for (int x : {0, 1, 2, 39}) {
+    EXPECT_EQ(hb().ScreenPixel(x, 19), RGB(200, 10, 30)) << x;
+    EXPECT_EQ(hb().ScreenPixel(50 + x, 19), RGB(90, 90, 90)) << x;
+  }
+  EXPECT_EQ(hb().ScreenPixel(45, 5), clBlack);
+}
+
 TEST_F(WindowsTest, DrawingOutsidePaintReachesTheScreenBeforeASleep) {
   auto f = MakeForm(0, 0, 400, 300, clWhite);
   f->Show();
