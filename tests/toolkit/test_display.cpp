@@ -48,6 +48,11 @@ TEST(Display, SelectsScreenClassAreaAndPrefixes) {
 }
 
 TEST(Display, ReadsTheScreenFromThePlatform) {
+  // The back end outlives the test: its screen size is put back afterwards.
+  struct RestoreScreenSize {
+    TPoint size = Headless().ScreenSize();
+    ~RestoreScreenSize() { Headless().SetScreenSize(size.x, size.y); }
+  } restore;
   Headless().SetScreenSize(1280, 1024);
   CDisplay d;
   EXPECT_EQ(d.ScreenClass, 128);
