@@ -78,6 +78,7 @@ class CPrzyciskW : public TImage {
   void SetOrigin(int x, int y);
   // Kept for the windows that set it; drawing does not use it.
   void SetOrigin2(int x, int y);
+  TPoint Origin2() const { return TPoint{origin2X_, origin2Y_}; }
   // A negative coordinate keeps the old one; 0 is applied. Nothing is drawn.
   void SetPosition(int x, int y);
   void WndProc(TMessage& message) override;

@@ -324,7 +324,9 @@ TEST_F(ButtonTest, OriginPlacesTheButtonInABufferThatCoversPartOfTheWindow) {
     for (int x = 0; x < 200; ++x) clean->Canvas()->SetPixel(x, y, RGB(x, y, 0x55));
   CPrzyciskW* b = NewW(130, 70);
   b->SetOrigin(100, 50);
-  b->SetOrigin2(7, 9);  // kept, not used
+  EXPECT_EQ(b->Origin2(), (TPoint{0, 0}));
+  b->SetOrigin2(7, 9);  // kept, not used for drawing
+  EXPECT_EQ(b->Origin2(), (TPoint{7, 9}));
   form->OnPaint = [this](TObject*) {
     form->Canvas()->Brush.Color = kGrey;
     form->Canvas()->FillRect(form->ClientRect());
