@@ -5,12 +5,11 @@
 
 #include "platform/Backend.h"
 #include "platform/Classes.h"
+#include "platform/Endian.h"
 #include "platform/Forms.h"
 #include "platform/SysUtils.h"
 
 namespace {
-
-std::uint32_t Get32(const std::uint8_t* p) { return std::uint32_t(p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t(p[3]) << 24)); }
 
 bool ReadWhole(const std::string& fileName, std::vector<std::uint8_t>& out) {
   if (!FileExists(fileName)) return false;
@@ -39,10 +38,10 @@ int WaveDurationMs(const std::uint8_t* w, std::size_t size) {
   std::uint32_t byteRate = 0;
   std::size_t pos = 12;
   while (pos + 8 <= size) {
-    std::uint32_t chunk = Get32(w + pos + 4);
+    std::uint32_t chunk = GetLe32(w + pos + 4);
     // The byte rate is the fmt chunk's bytes 8..11, after the chunk's 8-byte header.
     if (std::memcmp(w + pos, "fmt ", 4) == 0 && pos + 20 <= size && chunk >= 16) {
-      byteRate = Get32(w + pos + 16);
+      byteRate = GetLe32(w + pos + 16);
     } else if (std::memcmp(w + pos, "data", 4) == 0) {
       if (byteRate == 0) return -1;
       std::uint64_t n = std::min<std::uint64_t>(chunk, size - pos - 8);
@@ -77,18 +76,15 @@ bool PlayMusicFile(const std::string& fileName) {
 void StopMusic() { CurrentBackend().StopMusic(); }
 
 bool WriteWaveFile(const std::string& fileName, const std::vector<std::int16_t>& samples, int rate) {
-  auto put32 = [](std::uint8_t* p, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) p[i] = std::uint8_t(v >> (8 * i));
-  };
   std::uint32_t dataBytes = std::uint32_t(samples.size() * 2);
   std::uint8_t h[44] = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0, 1, 0};
-  put32(h + 4, 36 + dataBytes);
-  put32(h + 24, std::uint32_t(rate));
-  put32(h + 28, std::uint32_t(rate * 2));
+  PutLe32(h + 4, 36 + dataBytes);
+  PutLe32(h + 24, std::uint32_t(rate));
+  PutLe32(h + 28, std::uint32_t(rate * 2));
   h[32] = 2;
   h[34] = 16;
   std::memcpy(h + 36, "data", 4);
-  put32(h + 40, dataBytes);
+  PutLe32(h + 40, dataBytes);
   try {
     std::vector<std::uint8_t> bytes(h, h + 44);
     bytes.reserve(44 + dataBytes);
