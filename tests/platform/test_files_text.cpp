@@ -34,6 +34,14 @@ TEST(CodePage, EveryByteSurvivesARoundTrip) {
   EXPECT_EQ(Cp1250ToUtf16("\271a"), u"\u0105a");
 }
 
+TEST(CodePage, SameTextIgnoresTheCaseOfAsciiLettersOnly) {
+  EXPECT_TRUE(SameText("Data\\Intf", "data\\INTF"));
+  EXPECT_TRUE(SameText("", ""));
+  EXPECT_FALSE(SameText("abc", "abcd"));
+  EXPECT_FALSE(SameText("\245", "\271"));  // "Ą" and "ą"
+  EXPECT_FALSE(SameText("[", "{"));          // only letters are folded
+}
+
 TEST(Paths, ProgramPathsReachFilesOfAnyCase) {
   testsupport::TempDir dir;
   dir.Write("Data/Intf/Spec/R2_liaT.xji", "x");
