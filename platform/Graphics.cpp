@@ -263,11 +263,7 @@ void TBitmap::SetPixelFormat(TPixelFormat pf) {
   for (int y = 0; y < height_; ++y) {
     const std::uint8_t* s = old.ScanLine(y);
     std::uint8_t* d = ScanLine(y);
-    if (from.Format() == pf8bit && (pf == pf24bit || pf == pf32bit || pf == pfDevice)) {
-      for (int x = 0; x < width_; ++x) to.Put(d, x, to.Encode(from.Decode(s[x])));
-    } else {
-      for (int x = 0; x < width_; ++x) to.Put(d, x, to.Encode(from.Decode(from.Get(s, x))));
-    }
+    for (int x = 0; x < width_; ++x) to.Put(d, x, to.Encode(from.Decode(from.Get(s, x))));
   }
 }
 
