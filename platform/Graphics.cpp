@@ -165,6 +165,13 @@ HPALETTE CreatePalette(const TLogPalette* lp) {
 
 void DeletePalette(HPALETTE p) { delete p; }
 
+HPALETTE NewGreyPalette() {
+  auto* p = new TPaletteObject;
+  p->entries.resize(256);
+  for (int i = 0; i < 256; ++i) p->entries[std::size_t(i)] = TPaletteEntry{std::uint8_t(i), std::uint8_t(i), std::uint8_t(i), 0};
+  return p;
+}
+
 int BitsPerPixel(TPixelFormat pf) {
   switch (pf) {
     case pf1bit: return 1;

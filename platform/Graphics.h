@@ -45,6 +45,8 @@ struct TPaletteObject {
 using HPALETTE = TPaletteObject*;
 HPALETTE CreatePalette(const TLogPalette* lp);
 void DeletePalette(HPALETTE p);
+// The grey palette of 8-bit pictures: entry i is (i, i, i).
+HPALETTE NewGreyPalette();
 
 int BitsPerPixel(TPixelFormat pf);
 

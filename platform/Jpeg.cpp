@@ -82,13 +82,6 @@ bool Decode(DecodeState& st, const std::uint8_t* data, std::size_t size, TBitmap
   return true;
 }
 
-void SetGrey(TBitmap& b) {
-  auto* p = new TPaletteObject;
-  p->entries.resize(256);
-  for (int i = 0; i < 256; ++i) p->entries[std::size_t(i)] = TPaletteEntry{std::uint8_t(i), std::uint8_t(i), std::uint8_t(i), 0};
-  b.SetPalette(p);
-}
-
 }  // namespace
 
 TJPEGImage::TJPEGImage() = default;
@@ -112,7 +105,7 @@ void TJPEGImage::LoadFromMemory(const std::uint8_t* data, std::size_t size) {
   }
   delete st;
   if (!ok) throw EJPEG("JPEG error: " + error);
-  if (decoded.PixelFormat() == pf8bit) SetGrey(decoded);
+  if (decoded.PixelFormat() == pf8bit) decoded.SetPalette(NewGreyPalette());
   decoded.SetHandleType(bmDIB);
   bitmap_.Assign(&decoded);
 }

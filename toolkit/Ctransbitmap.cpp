@@ -39,13 +39,7 @@ void InvertBitmap(TBitmap* bitmap) {
   }
 }
 
-void SetGreyPalette(TBitmap* bitmap) {
-  auto lp = std::make_unique<TLogPalette>();
-  lp->palVersion = 0x300;
-  lp->palNumEntries = 256;
-  for (int i = 0; i < 256; ++i) lp->palPalEntry[i] = TPaletteEntry{std::uint8_t(i), std::uint8_t(i), std::uint8_t(i), 0};
-  bitmap->SetPalette(CreatePalette(lp.get()));
-}
+void SetGreyPalette(TBitmap* bitmap) { bitmap->SetPalette(NewGreyPalette()); }
 
 void ToGrey8(TBitmap*& bitmap) {
   if (!bitmap) return;

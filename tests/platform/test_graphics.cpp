@@ -186,10 +186,7 @@ TEST(Canvas, EightBitCopiesKeepColoursAcrossPalettes) {
   same->Canvas()->Draw(0, 0, src.get());
   EXPECT_EQ(same->ScanLine(0)[0], 0);
   TBitmap ramp;
-  TLogPalette lp;
-  lp.palNumEntries = 256;
-  for (int i = 0; i < 256; ++i) lp.palPalEntry[i] = TPaletteEntry{std::uint8_t(i), std::uint8_t(i), std::uint8_t(i), 0};
-  ramp.SetPalette(CreatePalette(&lp));
+  ramp.SetPalette(NewGreyPalette());
   ramp.SetPixelFormat(pf8bit);
   ramp.SetSize(2, 1);
   ramp.ScanLine(0)[0] = 7;
