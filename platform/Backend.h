@@ -74,6 +74,8 @@ class Backend {
   // Music on a channel of its own, looping.
   virtual bool PlayMusic(const std::string& name, const std::vector<std::uint8_t>& wave) = 0;
   virtual void StopMusic() = 0;
+  // A short tone from the speaker; nothing by default.
+  virtual void Beep(unsigned frequency, unsigned milliseconds) {}
 
   // ---- recording (mono, 22050 Hz, 16-bit) ----
   virtual bool OpenCapture() = 0;  // false when there is no microphone

@@ -8,8 +8,7 @@
 
 #include "platform/Endian.h"
 #include "platform/SysUtils.h"
-
-void (*MaskBeepHook)(int frequency, int milliseconds) = nullptr;
+#include "platform/WinApi.h"
 
 namespace {
 
@@ -121,7 +120,7 @@ void CTByteBitmap::DrawMask(TBitmap* target, int x, int y, TColor colour, const 
   if (target->HandleType() == bmDDB) target->SetHandleType(bmDIB);
   const TPixelFormat pf = target->PixelFormat();
   if (pf != pf24bit && pf != pf32bit) {
-    if (MaskBeepHook) MaskBeepHook(2000, 10);
+    Beep(2000, 10);
     return;
   }
   if (!pixels) return;
