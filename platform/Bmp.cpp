@@ -12,6 +12,7 @@ namespace {
 [[noreturn]] void Bad(const char* why) { throw EInvalidGraphic(std::string("Bitmap image is not valid: ") + why); }
 
 constexpr int kMaxSide = 32768;
+constexpr std::int64_t kMaxFileBytes = std::int64_t(1) << 31;
 constexpr std::int64_t kMaxPixelBytes = std::int64_t(512) << 20;
 
 // Extracts one channel through a bit mask and widens it to 8 bits.
@@ -38,16 +39,20 @@ struct Channel {
 }  // namespace
 
 void TBitmap::LoadFromStream(TStream* stream) {
-  // The whole file from the current position; every offset is checked against it.
+  // The whole file from the current position.
   std::int64_t start = stream->Position();
   std::int64_t avail = stream->Size() - start;
   if (avail < 26) Bad("file too short");
-  if (avail > (std::int64_t(1) << 31)) Bad("file too large");
+  if (avail > kMaxFileBytes) Bad("file too large");
   std::vector<std::uint8_t> file(static_cast<std::size_t>(avail));
   stream->ReadBuffer(file.data(), avail);
-  const std::uint8_t* f = file.data();
-  const std::size_t n = file.size();
+  LoadFromMemory(file.data(), file.size());
+}
 
+void TBitmap::LoadFromMemory(const std::uint8_t* f, std::size_t n) {
+  // Every offset is checked against the n bytes there are.
+  if (n < 26) Bad("file too short");
+  if (n > std::size_t(kMaxFileBytes)) Bad("file too large");
   if (f[0] != 'B' || f[1] != 'M') Bad("no BM signature");
   std::uint32_t offBits = GetLe32(f + 10);
   std::uint32_t hdrSize = GetLe32(f + 14);

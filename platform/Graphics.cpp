@@ -322,7 +322,7 @@ TColor TBitmap::PixelColor(int x, int y) const {
 void TBitmap::LoadFromFile(const std::string& fileName) {
   TMemoryStream m;
   m.LoadFromFile(fileName);
-  LoadFromStream(&m);
+  LoadFromMemory(m.Memory(), std::size_t(m.Size()));
 }
 
 void TBitmap::SaveToFile(const std::string& fileName) const {

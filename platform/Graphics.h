@@ -97,7 +97,8 @@ class TBitmap : public TGraphic {
 
   // BMP files. Reading checks every size against the data it has; nothing in
   // the header is trusted. Raises EInvalidGraphic for anything it cannot read.
-  void LoadFromStream(TStream* stream);
+  void LoadFromStream(TStream* stream);  // from the current position to the end
+  void LoadFromMemory(const std::uint8_t* data, std::size_t size);
   void LoadFromFile(const std::string& fileName);
   // Writes 8-, 24- or 32-bit BMP (other formats as 24-bit), bottom-up.
   void SaveToStream(TStream* stream) const;

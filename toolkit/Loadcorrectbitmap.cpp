@@ -25,6 +25,5 @@ void LoadCorrectBitmap(TBitmap* bitmap, const std::string& fileName) {
   TMemoryStream stream;
   stream.LoadFromFile(fileName);
   FixBmpSizeImage(stream.Memory(), stream.Size());
-  stream.SetPosition(0);
-  bitmap->LoadFromStream(&stream);
+  bitmap->LoadFromMemory(stream.Memory(), std::size_t(stream.Size()));
 }

@@ -7,6 +7,7 @@
 #include "platform/Graphics.h"
 #include "platform/Jpeg.h"
 #include "platform/SysUtils.h"
+#include "tests/support/GuardedBytes.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -124,7 +125,23 @@ TEST(BmpFiles, RejectsBrokenFilesWithoutChangingTheBitmap) {
     auto b = Sample(pf24bit, 2, 2);
     EXPECT_THROW(Load(*b, bad[i]), EInvalidGraphic) << i;
     EXPECT_EQ(b->Width(), 2) << i;
+    // The same straight from memory that ends at an unreadable page.
+    testsupport::GuardedBytes g(bad[i]);
+    EXPECT_THROW(b->LoadFromMemory(g.data(), g.size()), EInvalidGraphic) << i;
+    EXPECT_EQ(b->Width(), 2) << i;
   }
+}
+
+TEST(BmpFiles, LoadFromMemoryReadsTheFileInPlace) {
+  auto a = Sample(pf8bit, 7, 3);
+  testsupport::GuardedBytes g(Save(*a));
+  TBitmap b;
+  b.LoadFromMemory(g.data(), g.size());
+  EXPECT_EQ(b.PixelFormat(), pf8bit);
+  ASSERT_EQ(b.Width(), 7);
+  ASSERT_EQ(b.Height(), 3);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 7; ++x) EXPECT_EQ(b.PixelColor(x, y), a->PixelColor(x, y)) << x << "," << y;
 }
 
 TEST(Jpeg, ColourAndGreyPictures) {
