@@ -373,11 +373,14 @@ void TApplication::Guarded(F&& handler) {
 void TApplication::Dispatch(TMsg& m) {
   dispatchCancelled_ = false;
   bool handled = false;
-  std::vector<TCustomApplicationEvents*> hooks = hooks_;
-  for (TCustomApplicationEvents* h : hooks) {
-    if (std::find(hooks_.begin(), hooks_.end(), h) == hooks_.end() || !h->OnMessage) continue;
-    h->OnMessage(m, handled);
-    if (dispatchCancelled_) break;
+  if (!hooks_.empty()) {
+    // A copy: a hook may add or remove hooks.
+    std::vector<TCustomApplicationEvents*> hooks = hooks_;
+    for (TCustomApplicationEvents* h : hooks) {
+      if (std::find(hooks_.begin(), hooks_.end(), h) == hooks_.end() || !h->OnMessage) continue;
+      h->OnMessage(m, handled);
+      if (dispatchCancelled_) break;
+    }
   }
   if (handled) return;
   HWND target = m.hwnd;
@@ -407,7 +410,9 @@ bool TApplication::DispatchOne() {
 }
 
 bool TApplication::PaintPending() {
+  if (std::all_of(zorder_.begin(), zorder_.end(), [](const TForm* f) { return f->invalid_.IsEmpty(); })) return false;
   bool any = false;
+  // A copy: a paint may show, hide or delete forms.
   std::vector<TForm*> forms = zorder_;
   for (TForm* f : forms) {
     if (std::find(zorder_.begin(), zorder_.end(), f) == zorder_.end() || f->invalid_.IsEmpty()) continue;
@@ -428,16 +433,22 @@ void TApplication::TimerChanged(TTimer* timer) {
 bool TApplication::FireTimers() {
   if (timers_.empty()) return false;
   std::int64_t now = NowMs();
+  // The counts are brought up to date first; a copy of the list is made only
+  // when some timer is due.
+  auto count = [now](TTimer* t) {
+    if (!t->Active()) t->due_ = -1;
+    else if (t->due_ < 0) t->due_ = now + t->interval_;  // became active without a restart
+    return t->due_ >= 0 && t->due_ <= now;
+  };
+  bool due = false;
+  for (TTimer* t : timers_) due = count(t) || due;
+  if (!due) return false;
   bool any = false;
+  // A copy: a handler may create, delete or change timers.
   std::vector<TTimer*> list = timers_;
   for (TTimer* t : list) {
     if (std::find(timers_.begin(), timers_.end(), t) == timers_.end()) continue;
-    if (!t->Active()) {
-      t->due_ = -1;
-      continue;
-    }
-    if (t->due_ < 0) t->due_ = now + t->interval_;  // became active without a restart
-    if (t->due_ > now) continue;
+    if (!count(t)) continue;
     // One firing, counted from now: time lost while the loop was blocked is not made up.
     t->due_ = now + t->interval_;
     any = true;

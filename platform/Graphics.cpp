@@ -500,8 +500,9 @@ void TCanvas::FillRect(const TRect& r) {
   if (Direct(pf) || pf == pf8bit) {
     // Fill the first row, then copy it.
     int bpp = pf == pf8bit ? 1 : BytesPerPixel(pf);
-    std::uint8_t* first = surface_->ScanLine(c.top) + std::size_t(c.left) * bpp;
-    for (int x = c.left; x < c.right; ++x) codec.Put(surface_->ScanLine(c.top), x, raw);
+    std::uint8_t* top = surface_->ScanLine(c.top);
+    std::uint8_t* first = top + std::size_t(c.left) * bpp;
+    for (int x = c.left; x < c.right; ++x) codec.Put(top, x, raw);
     for (int y = c.top + 1; y < c.bottom; ++y)
       std::memcpy(surface_->ScanLine(y) + std::size_t(c.left) * bpp, first, std::size_t(c.Width()) * bpp);
   } else {
@@ -521,16 +522,18 @@ void TCanvas::FrameRect(const TRect& r) {
   FillRect(Rect(r.right - 1, r.top, r.right, r.bottom));
 }
 
-void TCanvas::PlotPen(int x, int y, const TRect& clip) {
-  int w = std::max(Pen.Width, 1);
+namespace {
+
+// A square of the pen's width w centred on (x, y), within clip.
+void PlotPen(TBitmap* surface, int x, int y, int w, const TRect& clip, const Codec& codec, std::uint32_t raw) {
   int x0 = x - (w - 1) / 2, y0 = y - (w - 1) / 2;
-  Codec codec(surface_->PixelFormat(), surface_->Palette());
-  std::uint32_t raw = codec.Encode(pixel::FromColor(Pen.Color));
   for (int yy = std::max(y0, clip.top); yy < std::min(y0 + w, clip.bottom); ++yy) {
-    std::uint8_t* row = surface_->ScanLine(yy);
+    std::uint8_t* row = surface->ScanLine(yy);
     for (int xx = std::max(x0, clip.left); xx < std::min(x0 + w, clip.right); ++xx) codec.Put(row, xx, raw);
   }
 }
+
+}  // namespace
 
 void TCanvas::LineTo(int x, int y) {
   TPoint from = penPos_;
@@ -543,13 +546,15 @@ void TCanvas::LineTo(int x, int y) {
   int sx = fx < tx ? 1 : -1, sy = fy < ty ? 1 : -1;
   int err = dx + dy;
   int cx = fx, cy = fy;
+  const int w = std::max(Pen.Width, 1);
+  const Codec codec(surface_->PixelFormat(), surface_->Palette());
+  const std::uint32_t raw = codec.Encode(pixel::FromColor(Pen.Color));
   while (!(cx == tx && cy == ty)) {
-    PlotPen(cx, cy, clip);
+    PlotPen(surface_, cx, cy, w, clip, codec, raw);
     int e2 = 2 * err;
     if (e2 >= dy) { err += dy; cx += sx; }
     if (e2 <= dx) { err += dx; cy += sy; }
   }
-  int w = std::max(Pen.Width, 1);
   Changed(Rect(std::min(fx, tx) - w, std::min(fy, ty) - w, std::max(fx, tx) + w + 1, std::max(fy, ty) + w + 1));
 }
 

@@ -185,7 +185,6 @@ class TCanvas : public TObject {
  private:
   void Changed(const TRect& surfaceRect);
   TRect SurfaceClip() const;  // clip rectangle and surface bounds, in surface coordinates
-  void PlotPen(int x, int y, const TRect& clip);
 
   TBitmap* surface_;
   TPoint penPos_{};
