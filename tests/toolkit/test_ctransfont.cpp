@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -10,6 +8,7 @@
 
 #include "platform/Classes.h"
 #include "platform/SysUtils.h"
+#include "tests/support/TempDir.h"
 #include "toolkit/Ctransbitmap.h"
 #include "toolkit/Ctransfont.h"
 
@@ -560,14 +559,6 @@ TEST(CTransFontLoad, ExceptionsPassOnAndLeaveAUsableFont) {
 
 class FontSetTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/tw-fontset-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir = pattern;
-    path = dir + "/set.tfs";
-  }
-  void TearDown() override { std::filesystem::remove_all(dir); }
-
   static Bytes Record(int lineHeight) {
     FontRecipe f = Standard();
     f.lineHeight = lineHeight;
@@ -605,7 +596,8 @@ class FontSetTest : public ::testing::Test {
     return Bytes(m.Memory(), m.Memory() + m.Size());
   }
 
-  std::string dir, path;
+  testsupport::TempDir dir;
+  std::string path = dir.File("set.tfs");
   CTransFont font;
 };
 
@@ -699,9 +691,9 @@ TEST_F(FontSetTest, RecordThatFailsGivesFalse) {
 
 TEST_F(FontSetTest, MissingOrUnreadableFileGivesFalse) {
   ASSERT_TRUE(Load(font, Encode(Standard())));
-  EXPECT_NO_THROW(EXPECT_FALSE(font.LoadFromSet(dir + "/missing.tfs", "A")));
+  EXPECT_NO_THROW(EXPECT_FALSE(font.LoadFromSet(dir.File("missing.tfs"), "A")));
   ExpectEmptyFont(font);
-  EXPECT_NO_THROW(EXPECT_FALSE(font.LoadFromSet(dir, "A")));
+  EXPECT_NO_THROW(EXPECT_FALSE(font.LoadFromSet(dir.Path(), "A")));
 }
 
 }  // namespace

@@ -6,8 +6,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -15,6 +13,7 @@
 
 #include "platform/Jpeg.h"
 #include "pixel_helpers.h"
+#include "tests/support/TempDir.h"
 #include "toolkit/Ctransbitmap.h"
 
 namespace {
@@ -238,14 +237,7 @@ TEST(CTransBitmap, ColourForAMaskWithoutColour) {
 
 class PairFiles : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char tmpl[] = "/tmp/tw_transbitmap_XXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    dir_ = tmpl;
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-
-  std::string Path(const std::string& name) const { return dir_ + "/" + name; }
+  std::string Path(const std::string& name) const { return dir_.File(name); }
 
   std::string SaveBmp(const std::string& name, const TBitmap& b) {
     b.SaveToFile(Path(name));
@@ -274,7 +266,7 @@ class PairFiles : public ::testing::Test {
     SaveJpeg(white, *w);
   }
 
-  std::string dir_;
+  testsupport::TempDir dir_;
 };
 
 // The code and message of the ETransBitmap that f raises.
@@ -344,7 +336,7 @@ TEST_F(PairFiles, BmpPairFailures) {
   EXPECT_EQ(r.second, "CTransBitmap, " + kBlad + " berrLoad, Plik: " + missingB);
   {
     // After a black file that cannot be read, the white one is not even opened.
-    OpenedFiles watch(dir_);
+    OpenedFiles watch(dir_.Path());
     EXPECT_EQ(load(missingB, wb).second, TransBitmapErrorMessage(berrLoad, missingB));
     EXPECT_FALSE(watch.Opened("kW.xbi"));
     load(kb, wb);
