@@ -15,25 +15,12 @@
 
 namespace {
 
+using fakeres::ExpectCode1;
+using fakeres::Filled;
 using fakeres::kActive;
 using fakeres::kNormal;
 using fakeres::kPressed;
 constexpr TColor kGrey = 0x808080, kMagenta = 0xFF00FF, kYellow = clYellow;
-
-std::unique_ptr<TBitmap> Filled(int w, int h, TColor c) {
-  auto b = std::make_unique<TBitmap>();
-  fakeres::Solid(b.get(), w, h, c);
-  return b;
-}
-
-void ExpectCode1(const std::function<void()>& build) {
-  try {
-    build();
-    ADD_FAILURE() << "no exception";
-  } catch (const CBlad& e) {
-    EXPECT_EQ(e.Code, 1);
-  }
-}
 
 // A window of 320 x 240 at the screen's corner with a grey static background
 // picture (CPrzyciskP), a magenta back buffer and a yellow clean copy
