@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,14 @@ struct InputEvent {
   int key = 0;        // virtual key code
   int ch = 0;         // the character a key press gives (8, 13, 27, 32, or a letter), 0 for none
   unsigned shift = 0; // ssShift / ssAlt / ssCtrl of the keyboard
+};
+
+// Thrown by a back end when the program cannot go on at all (the headless
+// back end's wait for input that never comes). The message loop shows the
+// program's own errors and carries on; this one it lets through.
+class BackendAbort : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
 };
 
 // A cursor picture made by the back end.
@@ -65,6 +74,8 @@ class Backend {
   // Music on a channel of its own, looping.
   virtual bool PlayMusic(const std::string& name, const std::vector<std::uint8_t>& wave) = 0;
   virtual void StopMusic() = 0;
+  // A short tone from the speaker; nothing by default.
+  virtual void Beep(unsigned frequency, unsigned milliseconds) {}
 
   // ---- recording (mono, 22050 Hz, 16-bit) ----
   virtual bool OpenCapture() = 0;  // false when there is no microphone

@@ -2,20 +2,17 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/Endian.h"
 #include "platform/Graphics.h"
 #include "platform/PixelCodec.h"
 #include "platform/SysUtils.h"
 
 namespace {
 
-std::uint16_t U16(const std::uint8_t* p) { return std::uint16_t(p[0] | (p[1] << 8)); }
-std::uint32_t U32(const std::uint8_t* p) { return std::uint32_t(p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t(p[3]) << 24)); }
-void Put16(std::uint8_t* p, std::uint32_t v) { p[0] = std::uint8_t(v); p[1] = std::uint8_t(v >> 8); }
-void Put32(std::uint8_t* p, std::uint32_t v) { for (int i = 0; i < 4; ++i) p[i] = std::uint8_t(v >> (8 * i)); }
-
 [[noreturn]] void Bad(const char* why) { throw EInvalidGraphic(std::string("Bitmap image is not valid: ") + why); }
 
 constexpr int kMaxSide = 32768;
+constexpr std::int64_t kMaxFileBytes = std::int64_t(1) << 31;
 constexpr std::int64_t kMaxPixelBytes = std::int64_t(512) << 20;
 
 // Extracts one channel through a bit mask and widens it to 8 bits.
@@ -42,19 +39,23 @@ struct Channel {
 }  // namespace
 
 void TBitmap::LoadFromStream(TStream* stream) {
-  // The whole file from the current position; every offset is checked against it.
+  // The whole file from the current position.
   std::int64_t start = stream->Position();
   std::int64_t avail = stream->Size() - start;
   if (avail < 26) Bad("file too short");
-  if (avail > (std::int64_t(1) << 31)) Bad("file too large");
+  if (avail > kMaxFileBytes) Bad("file too large");
   std::vector<std::uint8_t> file(static_cast<std::size_t>(avail));
   stream->ReadBuffer(file.data(), avail);
-  const std::uint8_t* f = file.data();
-  const std::size_t n = file.size();
+  LoadFromMemory(file.data(), file.size());
+}
 
+void TBitmap::LoadFromMemory(const std::uint8_t* f, std::size_t n) {
+  // Every offset is checked against the n bytes there are.
+  if (n < 26) Bad("file too short");
+  if (n > std::size_t(kMaxFileBytes)) Bad("file too large");
   if (f[0] != 'B' || f[1] != 'M') Bad("no BM signature");
-  std::uint32_t offBits = U32(f + 10);
-  std::uint32_t hdrSize = U32(f + 14);
+  std::uint32_t offBits = GetLe32(f + 10);
+  std::uint32_t hdrSize = GetLe32(f + 14);
   if (hdrSize < 12 || 14 + std::uint64_t(hdrSize) > n) Bad("bad header size");
 
   std::int64_t w, h;
@@ -62,17 +63,17 @@ void TBitmap::LoadFromStream(TStream* stream) {
   std::uint32_t compression = 0, clrUsed = 0;
   int palEntrySize;
   if (hdrSize == 12) {  // core header
-    w = U16(f + 18);
-    h = std::int16_t(U16(f + 20));
-    bitCount = U16(f + 24);
+    w = GetLe16(f + 18);
+    h = std::int16_t(GetLe16(f + 20));
+    bitCount = GetLe16(f + 24);
     palEntrySize = 3;
   } else {
     if (hdrSize < 40) Bad("bad header size");
-    w = std::int32_t(U32(f + 18));
-    h = std::int32_t(U32(f + 22));
-    bitCount = U16(f + 28);
-    compression = U32(f + 30);
-    clrUsed = U32(f + 46);
+    w = std::int32_t(GetLe32(f + 18));
+    h = std::int32_t(GetLe32(f + 22));
+    bitCount = GetLe16(f + 28);
+    compression = GetLe32(f + 30);
+    clrUsed = GetLe32(f + 46);
     palEntrySize = 4;
   }
   bool topDown = h < 0;
@@ -85,7 +86,7 @@ void TBitmap::LoadFromStream(TStream* stream) {
     if (bitCount != 16 && bitCount != 32) Bad("bit fields need 16 or 32 bits");
     std::size_t at = hdrSize >= 52 ? 14 + 40 : 14 + hdrSize;
     if (at + 12 > n) Bad("bit fields missing");
-    for (int i = 0; i < 3; ++i) masks[i] = U32(f + at + 4 * i);
+    for (int i = 0; i < 3; ++i) masks[i] = GetLe32(f + at + 4 * i);
     bitfields = true;
   } else if (compression != 0 /*BI_RGB*/) {
     Bad("compressed bitmaps are not supported");
@@ -143,7 +144,7 @@ void TBitmap::LoadFromStream(TStream* stream) {
       continue;
     }
     for (std::int64_t x = 0; x < w; ++x) {
-      std::uint32_t v = bitCount == 16 ? U16(srow + 2 * x) : U32(srow + 4 * x);
+      std::uint32_t v = bitCount == 16 ? GetLe16(srow + 2 * x) : GetLe32(srow + 4 * x);
       std::uint8_t* p = drow + 4 * x;
       p[0] = cb.Get(v); p[1] = cg.Get(v); p[2] = cr.Get(v); p[3] = 0;
     }
@@ -169,17 +170,17 @@ void TBitmap::SaveToStream(TStream* stream) const {
   std::uint8_t hdr[54] = {};
   hdr[0] = 'B';
   hdr[1] = 'M';
-  Put32(hdr + 2, 54 + paletteBytes + imageSize);
-  Put32(hdr + 10, 54 + paletteBytes);
-  Put32(hdr + 14, 40);
-  Put32(hdr + 18, std::uint32_t(width_));
-  Put32(hdr + 22, std::uint32_t(height_));
-  Put16(hdr + 26, 1);
-  Put16(hdr + 28, std::uint32_t(bitCount));
-  Put32(hdr + 34, imageSize);
-  Put32(hdr + 38, 2835);
-  Put32(hdr + 42, 2835);
-  if (pf == pf8bit) Put32(hdr + 46, 256);
+  PutLe32(hdr + 2, 54 + paletteBytes + imageSize);
+  PutLe32(hdr + 10, 54 + paletteBytes);
+  PutLe32(hdr + 14, 40);
+  PutLe32(hdr + 18, std::uint32_t(width_));
+  PutLe32(hdr + 22, std::uint32_t(height_));
+  PutLe16(hdr + 26, 1);
+  PutLe16(hdr + 28, std::uint32_t(bitCount));
+  PutLe32(hdr + 34, imageSize);
+  PutLe32(hdr + 38, 2835);
+  PutLe32(hdr + 42, 2835);
+  if (pf == pf8bit) PutLe32(hdr + 46, 256);
   stream->WriteBuffer(hdr, 54);
   if (pf == pf8bit) {
     std::uint8_t pal[256 * 4] = {};

@@ -119,7 +119,8 @@ std::int64_t TMemoryStream::Seek(std::int64_t offset, TSeekOrigin origin) {
 }
 
 void TMemoryStream::SetSize(std::int64_t size) {
-  data_.resize(std::size_t(std::max<std::int64_t>(size, 0)));
+  size = std::max<std::int64_t>(size, 0);
+  data_.resize(std::size_t(size));
   if (pos_ > size) pos_ = size;
 }
 

@@ -242,7 +242,9 @@ TApplication::TApplication() : TComponent(nullptr), appWindow_(std::make_unique<
 }
 
 TApplication::~TApplication() {
-  // Forms go before the application's own state does.
+  // The application's window and the forms go while the state they report
+  // their end to (ControlDestroyed, FormDestroyed) is still there.
+  appWindow_.reset();
   while (ComponentCount() > 0) delete Components(ComponentCount() - 1);
 }
 
@@ -256,7 +258,11 @@ void TApplication::BringToFront() { CurrentBackend().BringToFront(); }
 std::int64_t TApplication::NowMs() {
   Backend& b = CurrentBackend();
   std::int64_t f = b.PerformanceFrequency();
-  return f > 0 ? b.PerformanceCounter() * 1000 / f : 0;
+  if (f <= 0) return 0;
+  // Whole seconds and the rest apart: counter * 1000 would overflow for a
+  // nanosecond counter after some 106 days.
+  std::int64_t c = b.PerformanceCounter();
+  return c / f * 1000 + c % f * 1000 / f;
 }
 
 void TApplication::Run() {
@@ -353,14 +359,28 @@ void TApplication::ShowException(const std::exception& e) {
   CurrentBackend().MessageBox(Cp1250ToUtf8(text), Cp1250ToUtf8(Title));
 }
 
+template <class F>
+void TApplication::Guarded(F&& handler) {
+  try {
+    handler();
+  } catch (const BackendAbort&) {
+    throw;
+  } catch (const std::exception& e) {
+    ShowException(e);
+  }
+}
+
 void TApplication::Dispatch(TMsg& m) {
   dispatchCancelled_ = false;
   bool handled = false;
-  std::vector<TCustomApplicationEvents*> hooks = hooks_;
-  for (TCustomApplicationEvents* h : hooks) {
-    if (std::find(hooks_.begin(), hooks_.end(), h) == hooks_.end() || !h->OnMessage) continue;
-    h->OnMessage(m, handled);
-    if (dispatchCancelled_) break;
+  if (!hooks_.empty()) {
+    // A copy: a hook may add or remove hooks.
+    std::vector<TCustomApplicationEvents*> hooks = hooks_;
+    for (TCustomApplicationEvents* h : hooks) {
+      if (std::find(hooks_.begin(), hooks_.end(), h) == hooks_.end() || !h->OnMessage) continue;
+      h->OnMessage(m, handled);
+      if (dispatchCancelled_) break;
+    }
   }
   if (handled) return;
   HWND target = m.hwnd;
@@ -385,25 +405,19 @@ bool TApplication::DispatchOne() {
   if (queue_.empty()) return false;
   TMsg m = queue_.front();
   queue_.pop_front();
-  try {
-    Dispatch(m);
-  } catch (const Exception& e) {
-    ShowException(e);
-  }
+  Guarded([&] { Dispatch(m); });
   return true;
 }
 
 bool TApplication::PaintPending() {
+  if (std::all_of(zorder_.begin(), zorder_.end(), [](const TForm* f) { return f->invalid_.IsEmpty(); })) return false;
   bool any = false;
+  // A copy: a paint may show, hide or delete forms.
   std::vector<TForm*> forms = zorder_;
   for (TForm* f : forms) {
     if (std::find(zorder_.begin(), zorder_.end(), f) == zorder_.end() || f->invalid_.IsEmpty()) continue;
     any = true;
-    try {
-      f->PaintNow();
-    } catch (const Exception& e) {
-      ShowException(e);
-    }
+    Guarded([f] { f->PaintNow(); });
   }
   return any;
 }
@@ -419,24 +433,26 @@ void TApplication::TimerChanged(TTimer* timer) {
 bool TApplication::FireTimers() {
   if (timers_.empty()) return false;
   std::int64_t now = NowMs();
+  // The counts are brought up to date first; a copy of the list is made only
+  // when some timer is due.
+  auto count = [now](TTimer* t) {
+    if (!t->Active()) t->due_ = -1;
+    else if (t->due_ < 0) t->due_ = now + t->interval_;  // became active without a restart
+    return t->due_ >= 0 && t->due_ <= now;
+  };
+  bool due = false;
+  for (TTimer* t : timers_) due = count(t) || due;
+  if (!due) return false;
   bool any = false;
+  // A copy: a handler may create, delete or change timers.
   std::vector<TTimer*> list = timers_;
   for (TTimer* t : list) {
     if (std::find(timers_.begin(), timers_.end(), t) == timers_.end()) continue;
-    if (!t->Active()) {
-      t->due_ = -1;
-      continue;
-    }
-    if (t->due_ < 0) t->due_ = now + t->interval_;  // became active without a restart
-    if (t->due_ > now) continue;
+    if (!count(t)) continue;
     // One firing, counted from now: time lost while the loop was blocked is not made up.
     t->due_ = now + t->interval_;
     any = true;
-    try {
-      t->OnTimer(t);
-    } catch (const Exception& e) {
-      ShowException(e);
-    }
+    Guarded([t] { t->OnTimer(t); });
   }
   return any;
 }
@@ -470,11 +486,7 @@ void TApplication::HandleMessage() {
   UpdateCursor();
   bool done = true;
   if (OnIdle) {
-    try {
-      OnIdle(this, done);
-    } catch (const Exception& e) {
-      ShowException(e);
-    }
+    Guarded([&] { OnIdle(this, done); });
   }
   Present();
   if (!done || Terminated) return;
@@ -640,15 +652,22 @@ void TApplication::Compose(const TRect& r) {
   for (TForm* f : zorder_) {
     TRect fb = f->BoundsRect();
     TRect i = IntersectRects(r, fb);
-    if (i.IsEmpty() || f->surface_.Empty()) continue;
+    const TBitmap& s = f->surface_;
+    if (i.IsEmpty() || s.Empty()) continue;
+    // The surface is 32-bit unless someone changed it through Surface(); any
+    // other format is converted on the way.
+    const bool raw = s.PixelFormat() == pf32bit || s.PixelFormat() == pfDevice;
     for (int y = i.top; y < i.bottom; ++y) {
       int fy = y - fb.top;
-      if (fy >= f->surface_.Height()) break;
+      if (fy >= s.Height()) break;
       int a, b;
       f->RegionRow(fy, a, b);
-      int x0 = std::max(i.left, fb.left + a), x1 = std::min({i.right, fb.left + b, fb.left + f->surface_.Width()});
+      int x0 = std::max(i.left, fb.left + a), x1 = std::min({i.right, fb.left + b, fb.left + s.Width()});
       if (x1 <= x0) continue;
-      std::memcpy(screen_.ScanLine(y) + 4 * x0, f->surface_.ScanLine(fy) + 4 * (x0 - fb.left), std::size_t(4 * (x1 - x0)));
+      if (raw)
+        std::memcpy(screen_.ScanLine(y) + 4 * x0, s.ScanLine(fy) + 4 * (x0 - fb.left), std::size_t(4 * (x1 - x0)));
+      else
+        TCanvas::Blit(&screen_, Rect(x0, y, x1, y + 1), &s, Rect(x0 - fb.left, fy, x1 - fb.left, fy + 1), cmSrcCopy);
     }
   }
 }

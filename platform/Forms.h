@@ -209,6 +209,9 @@ class TApplication : public TComponent {
   void Compose(const TRect& r);
   void Enqueue(const TMsg& m);
   void ShowException(const std::exception& e);
+  // Runs a handler; an error it raises is shown and the loop goes on.
+  template <class F>
+  void Guarded(F&& handler);
 
   std::unique_ptr<TWinControl> appWindow_;
   std::deque<TMsg> queue_;

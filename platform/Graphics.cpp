@@ -27,6 +27,19 @@ bool IsGreyRamp(const TPaletteObject* p) {
 }
 }  // namespace
 
+bool SameColours(const TPaletteObject* a, const TPaletteObject* b) {
+  if (a == b) return true;
+  // Without a palette an 8-bit index is a grey level, as with the grey ramp.
+  const bool greyA = !a || IsGreyRamp(a), greyB = !b || IsGreyRamp(b);
+  if (greyA || greyB) return greyA && greyB;
+  if (a->entries.size() != b->entries.size()) return false;
+  for (std::size_t i = 0; i < a->entries.size(); ++i) {
+    const TPaletteEntry &x = a->entries[i], &y = b->entries[i];
+    if (x.peRed != y.peRed || x.peGreen != y.peGreen || x.peBlue != y.peBlue) return false;
+  }
+  return true;
+}
+
 Codec::Codec(TPixelFormat pf, const TPaletteObject* palette) : pf_(pf), pal_(palette) {
   greyRamp_ = pf == pf8bit && (palette == nullptr || IsGreyRamp(palette));
 }
@@ -152,6 +165,13 @@ HPALETTE CreatePalette(const TLogPalette* lp) {
 
 void DeletePalette(HPALETTE p) { delete p; }
 
+HPALETTE NewGreyPalette() {
+  auto* p = new TPaletteObject;
+  p->entries.resize(256);
+  for (int i = 0; i < 256; ++i) p->entries[std::size_t(i)] = TPaletteEntry{std::uint8_t(i), std::uint8_t(i), std::uint8_t(i), 0};
+  return p;
+}
+
 int BitsPerPixel(TPixelFormat pf) {
   switch (pf) {
     case pf1bit: return 1;
@@ -250,11 +270,7 @@ void TBitmap::SetPixelFormat(TPixelFormat pf) {
   for (int y = 0; y < height_; ++y) {
     const std::uint8_t* s = old.ScanLine(y);
     std::uint8_t* d = ScanLine(y);
-    if (from.Format() == pf8bit && (pf == pf24bit || pf == pf32bit || pf == pfDevice)) {
-      for (int x = 0; x < width_; ++x) to.Put(d, x, to.Encode(from.Decode(s[x])));
-    } else {
-      for (int x = 0; x < width_; ++x) to.Put(d, x, to.Encode(from.Decode(from.Get(s, x))));
-    }
+    for (int x = 0; x < width_; ++x) to.Put(d, x, to.Encode(from.Decode(from.Get(s, x))));
   }
 }
 
@@ -306,7 +322,7 @@ TColor TBitmap::PixelColor(int x, int y) const {
 void TBitmap::LoadFromFile(const std::string& fileName) {
   TMemoryStream m;
   m.LoadFromFile(fileName);
-  LoadFromStream(&m);
+  LoadFromMemory(m.Memory(), std::size_t(m.Size()));
 }
 
 void TBitmap::SaveToFile(const std::string& fileName) const {
@@ -396,15 +412,29 @@ void TCanvas::Blit(TBitmap* dst, const TRect& dstRect, const TBitmap* src, const
 
   TPixelFormat spf = src->PixelFormat(), dpf = dst->PixelFormat();
   bool sameDirect = Direct(spf) && Direct(dpf) && BytesPerPixel(spf) == BytesPerPixel(dpf);
+  // Indices copy as they are only when they mean the same colours on both sides.
+  bool sameIndexed = spf == pf8bit && dpf == pf8bit && pixel::SameColours(src->Palette(), dst->Palette());
+  // Otherwise each of the 256 source indices is mapped once.
+  std::vector<std::uint8_t> indexMap;
+  if (spf == pf8bit && dpf == pf8bit && !sameIndexed) {
+    indexMap.resize(256);
+    for (std::uint32_t i = 0; i < 256; ++i) indexMap[i] = std::uint8_t(dc.Encode(sc.Decode(i)));
+  }
   bool overlapDown = (src == dst) && sy0 < dy0;  // copy rows bottom-up when moving down in place
   for (int i = 0; i < h; ++i) {
     int row = overlapDown ? h - 1 - i : i;
     const std::uint8_t* srow = src->ScanLine(sy0 + row);
     std::uint8_t* drow = dst->ScanLine(dy0 + row);
-    if (sameDirect || (spf == pf8bit && dpf == pf8bit)) {
+    if (sameDirect || sameIndexed) {
       int bpp = spf == pf8bit ? 1 : BytesPerPixel(spf);
       RopBytes(drow + std::size_t(dx0) * bpp, srow + std::size_t(sx0) * bpp, std::size_t(w) * bpp, mode);
       continue;
+    }
+    if (!indexMap.empty()) {
+      const std::uint8_t* sp = srow + sx0;
+      std::uint8_t* dp = drow + dx0;
+      for (int x = 0; x < w; ++x) dp[x] = std::uint8_t(ApplyRop(mode, dp[x], indexMap[sp[x]], white));
+      continue;  // never in place: a bitmap's palette is its own
     }
     if (Direct(spf) && Direct(dpf)) {
       int sb = BytesPerPixel(spf), db = BytesPerPixel(dpf);
@@ -470,8 +500,9 @@ void TCanvas::FillRect(const TRect& r) {
   if (Direct(pf) || pf == pf8bit) {
     // Fill the first row, then copy it.
     int bpp = pf == pf8bit ? 1 : BytesPerPixel(pf);
-    std::uint8_t* first = surface_->ScanLine(c.top) + std::size_t(c.left) * bpp;
-    for (int x = c.left; x < c.right; ++x) codec.Put(surface_->ScanLine(c.top), x, raw);
+    std::uint8_t* top = surface_->ScanLine(c.top);
+    std::uint8_t* first = top + std::size_t(c.left) * bpp;
+    for (int x = c.left; x < c.right; ++x) codec.Put(top, x, raw);
     for (int y = c.top + 1; y < c.bottom; ++y)
       std::memcpy(surface_->ScanLine(y) + std::size_t(c.left) * bpp, first, std::size_t(c.Width()) * bpp);
   } else {
@@ -491,16 +522,18 @@ void TCanvas::FrameRect(const TRect& r) {
   FillRect(Rect(r.right - 1, r.top, r.right, r.bottom));
 }
 
-void TCanvas::PlotPen(int x, int y, const TRect& clip) {
-  int w = std::max(Pen.Width, 1);
+namespace {
+
+// A square of the pen's width w centred on (x, y), within clip.
+void PlotPen(TBitmap* surface, int x, int y, int w, const TRect& clip, const Codec& codec, std::uint32_t raw) {
   int x0 = x - (w - 1) / 2, y0 = y - (w - 1) / 2;
-  Codec codec(surface_->PixelFormat(), surface_->Palette());
-  std::uint32_t raw = codec.Encode(pixel::FromColor(Pen.Color));
   for (int yy = std::max(y0, clip.top); yy < std::min(y0 + w, clip.bottom); ++yy) {
-    std::uint8_t* row = surface_->ScanLine(yy);
+    std::uint8_t* row = surface->ScanLine(yy);
     for (int xx = std::max(x0, clip.left); xx < std::min(x0 + w, clip.right); ++xx) codec.Put(row, xx, raw);
   }
 }
+
+}  // namespace
 
 void TCanvas::LineTo(int x, int y) {
   TPoint from = penPos_;
@@ -513,13 +546,15 @@ void TCanvas::LineTo(int x, int y) {
   int sx = fx < tx ? 1 : -1, sy = fy < ty ? 1 : -1;
   int err = dx + dy;
   int cx = fx, cy = fy;
+  const int w = std::max(Pen.Width, 1);
+  const Codec codec(surface_->PixelFormat(), surface_->Palette());
+  const std::uint32_t raw = codec.Encode(pixel::FromColor(Pen.Color));
   while (!(cx == tx && cy == ty)) {
-    PlotPen(cx, cy, clip);
+    PlotPen(surface_, cx, cy, w, clip, codec, raw);
     int e2 = 2 * err;
     if (e2 >= dy) { err += dy; cx += sx; }
     if (e2 <= dx) { err += dx; cy += sy; }
   }
-  int w = std::max(Pen.Width, 1);
   Changed(Rect(std::min(fx, tx) - w, std::min(fy, ty) - w, std::max(fx, tx) + w + 1, std::max(fy, ty) + w + 1));
 }
 

@@ -45,6 +45,8 @@ struct TPaletteObject {
 using HPALETTE = TPaletteObject*;
 HPALETTE CreatePalette(const TLogPalette* lp);
 void DeletePalette(HPALETTE p);
+// The grey palette of 8-bit pictures: entry i is (i, i, i).
+HPALETTE NewGreyPalette();
 
 int BitsPerPixel(TPixelFormat pf);
 
@@ -95,7 +97,8 @@ class TBitmap : public TGraphic {
 
   // BMP files. Reading checks every size against the data it has; nothing in
   // the header is trusted. Raises EInvalidGraphic for anything it cannot read.
-  void LoadFromStream(TStream* stream);
+  void LoadFromStream(TStream* stream);  // from the current position to the end
+  void LoadFromMemory(const std::uint8_t* data, std::size_t size);
   void LoadFromFile(const std::string& fileName);
   // Writes 8-, 24- or 32-bit BMP (other formats as 24-bit), bottom-up.
   void SaveToStream(TStream* stream) const;
@@ -149,6 +152,9 @@ class TCanvas : public TObject {
   TPoint Origin() const { return origin_; }
   void SetClipRect(const TRect& clip) { clip_ = clip; clipped_ = true; }
   void ResetClip() { clipped_ = false; }
+  // The rectangle given to SetClipRect, while it is in force.
+  bool HasClipRect() const { return clipped_; }
+  const TRect& SurfaceClipRect() const { return clip_; }
   // The clip in canvas coordinates (the whole surface when not clipped).
   TRect ClipRect() const;
 
@@ -179,7 +185,6 @@ class TCanvas : public TObject {
  private:
   void Changed(const TRect& surfaceRect);
   TRect SurfaceClip() const;  // clip rectangle and surface bounds, in surface coordinates
-  void PlotPen(int x, int y, const TRect& clip);
 
   TBitmap* surface_;
   TPoint penPos_{};

@@ -33,6 +33,7 @@ void HeadlessBackend::Reset() {
   cursorVisible_ = true;
   sounds_.clear();
   music_.clear();
+  beeps_.clear();
   microphone_ = true;
   capturing_ = false;
   signal_ = nullptr;

@@ -14,9 +14,9 @@
 #include "platform/Graphics.h"
 
 // Thrown when the program would wait for input that the test never gives.
-class HeadlessStall : public std::runtime_error {
+class HeadlessStall : public BackendAbort {
  public:
-  using std::runtime_error::runtime_error;
+  using BackendAbort::BackendAbort;
 };
 
 class HeadlessBackend : public Backend {
@@ -43,6 +43,7 @@ class HeadlessBackend : public Backend {
   void StopSound() override;
   bool PlayMusic(const std::string& name, const std::vector<std::uint8_t>& wave) override;
   void StopMusic() override;
+  void Beep(unsigned frequency, unsigned milliseconds) override { beeps_.push_back(BeepEntry{frequency, milliseconds}); }
   bool OpenCapture() override;
   void ReadCapture(std::vector<std::int16_t>& append) override;
   void CloseCapture() override;
@@ -97,6 +98,10 @@ class HeadlessBackend : public Backend {
   void ClearSounds() { sounds_.clear(); }
   bool SoundPlayingNow() const;
   const std::string& Music() const { return music_; }  // empty when none plays
+  struct BeepEntry {
+    unsigned frequency, milliseconds;
+  };
+  const std::vector<BeepEntry>& Beeps() const { return beeps_; }
 
   // The microphone: off means none is there. Its signal is a function of
   // the sample index; a recording receives 22050 samples per virtual second.
@@ -133,6 +138,7 @@ class HeadlessBackend : public Backend {
   bool cursorVisible_ = true;
   std::vector<SoundEntry> sounds_;
   std::string music_;
+  std::vector<BeepEntry> beeps_;
   bool microphone_ = true;
   bool capturing_ = false;
   std::int64_t captureStartUs_ = 0;

@@ -16,17 +16,6 @@ std::string Trim(const std::string& s) {
   return s.substr(a, b - a + 1);
 }
 
-bool SameName(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = char(x + 32);
-    if (y >= 'A' && y <= 'Z') y = char(y + 32);
-    if (x != y) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 TIniFile::TIniFile(const std::string& fileName) : fileName_(fileName) {
@@ -50,13 +39,13 @@ TIniFile::TIniFile(const std::string& fileName) : fileName_(fileName) {
 
 const TIniFile::Section* TIniFile::Find(const std::string& section) const {
   for (const Section& s : sections_)
-    if (SameName(s.name, section)) return &s;
+    if (SameText(s.name, section)) return &s;
   return nullptr;
 }
 
 TIniFile::Section& TIniFile::FindOrAdd(const std::string& section) {
   for (Section& s : sections_)
-    if (SameName(s.name, section)) return s;
+    if (SameText(s.name, section)) return s;
   sections_.push_back(Section{section, {}});
   return sections_.back();
 }
@@ -64,7 +53,7 @@ TIniFile::Section& TIniFile::FindOrAdd(const std::string& section) {
 std::string TIniFile::ReadString(const std::string& section, const std::string& key, const std::string& def) const {
   if (const Section* s = Find(section))
     for (const auto& [k, v] : s->values)
-      if (SameName(k, key)) return v;
+      if (SameText(k, key)) return v;
   return def;
 }
 
@@ -88,14 +77,14 @@ bool TIniFile::SectionExists(const std::string& section) const { return Find(sec
 bool TIniFile::ValueExists(const std::string& section, const std::string& key) const {
   if (const Section* s = Find(section))
     for (const auto& kv : s->values)
-      if (SameName(kv.first, key)) return true;
+      if (SameText(kv.first, key)) return true;
   return false;
 }
 
 void TIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
   Section& s = FindOrAdd(section);
   for (auto& kv : s.values)
-    if (SameName(kv.first, key)) {
+    if (SameText(kv.first, key)) {
       kv.second = value;
       return;
     }
@@ -112,7 +101,7 @@ void TIniFile::WriteBool(const std::string& section, const std::string& key, boo
 
 void TIniFile::EraseSection(const std::string& section) {
   for (auto it = sections_.begin(); it != sections_.end(); ++it)
-    if (SameName(it->name, section)) {
+    if (SameText(it->name, section)) {
       sections_.erase(it);
       return;
     }

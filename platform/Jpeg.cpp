@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 #include "platform/SysUtils.h"
 
@@ -81,13 +82,6 @@ bool Decode(DecodeState& st, const std::uint8_t* data, std::size_t size, TBitmap
   return true;
 }
 
-void SetGrey(TBitmap& b) {
-  auto* p = new TPaletteObject;
-  p->entries.resize(256);
-  for (int i = 0; i < 256; ++i) p->entries[std::size_t(i)] = TPaletteEntry{std::uint8_t(i), std::uint8_t(i), std::uint8_t(i), 0};
-  b.SetPalette(p);
-}
-
 }  // namespace
 
 TJPEGImage::TJPEGImage() = default;
@@ -111,7 +105,7 @@ void TJPEGImage::LoadFromMemory(const std::uint8_t* data, std::size_t size) {
   }
   delete st;
   if (!ok) throw EJPEG("JPEG error: " + error);
-  if (decoded.PixelFormat() == pf8bit) SetGrey(decoded);
+  if (decoded.PixelFormat() == pf8bit) decoded.SetPalette(NewGreyPalette());
   decoded.SetHandleType(bmDIB);
   bitmap_.Assign(&decoded);
 }
@@ -143,24 +137,68 @@ void TJPEGImage::Assign(const TPersistent* source) {
 
 namespace {
 
+// The compressed bytes go straight into a vector that the caller's state
+// owns: whatever libjpeg does before an error, the vector holds the one
+// buffer and frees it.
+struct VectorDestination {
+  jpeg_destination_mgr pub;
+  std::vector<std::uint8_t>* out;
+};
+
+bool ResizeNoThrow(std::vector<std::uint8_t>& v, std::size_t n) noexcept {
+  try {
+    v.resize(n);
+    return true;
+  } catch (...) {
+    return false;
+  }
+}
+
+void InitDestination(j_compress_ptr cinfo) {
+  auto* d = reinterpret_cast<VectorDestination*>(cinfo->dest);
+  if (!ResizeNoThrow(*d->out, 16384)) ERREXIT1(cinfo, JERR_OUT_OF_MEMORY, 0);
+  d->pub.next_output_byte = d->out->data();
+  d->pub.free_in_buffer = d->out->size();
+}
+
+// Called when the buffer is full: doubles it.
+boolean EmptyOutputBuffer(j_compress_ptr cinfo) {
+  auto* d = reinterpret_cast<VectorDestination*>(cinfo->dest);
+  const std::size_t used = d->out->size();
+  if (!ResizeNoThrow(*d->out, used * 2)) ERREXIT1(cinfo, JERR_OUT_OF_MEMORY, 0);
+  d->pub.next_output_byte = d->out->data() + used;
+  d->pub.free_in_buffer = d->out->size() - used;
+  return TRUE;
+}
+
+void TermDestination(j_compress_ptr cinfo) {
+  auto* d = reinterpret_cast<VectorDestination*>(cinfo->dest);
+  d->out->resize(d->out->size() - d->pub.free_in_buffer);
+}
+
 struct EncodeState {
   jpeg_compress_struct cinfo;
   ErrorManager err;
-  unsigned char* buffer = nullptr;
-  unsigned long size = 0;
+  VectorDestination dest;
+  std::vector<std::uint8_t> bytes;
 };
 
 bool Encode(EncodeState& st, const TBitmap& src, int quality, bool fullChroma, std::string& error) {
   st.cinfo.err = jpeg_std_error(&st.err.pub);
   st.err.pub.error_exit = ErrorExit;
   st.err.pub.emit_message = SilentMessage;
+  st.err.message[0] = 0;
   if (setjmp(st.err.jump)) {
     jpeg_destroy_compress(&st.cinfo);
     error = st.err.message;
     return false;
   }
   jpeg_create_compress(&st.cinfo);
-  jpeg_mem_dest(&st.cinfo, &st.buffer, &st.size);
+  st.dest.pub.init_destination = InitDestination;
+  st.dest.pub.empty_output_buffer = EmptyOutputBuffer;
+  st.dest.pub.term_destination = TermDestination;
+  st.dest.out = &st.bytes;
+  st.cinfo.dest = &st.dest.pub;
   bool grey = src.PixelFormat() == pf8bit;
   st.cinfo.image_width = JDIMENSION(src.Width());
   st.cinfo.image_height = JDIMENSION(src.Height());
@@ -198,10 +236,6 @@ std::vector<std::uint8_t> EncodeJpeg(const TBitmap& bitmap, int quality, bool fu
   if (src->Width() == 0 || src->Height() == 0) throw EJPEG("Cannot encode an empty picture");
   EncodeState st;
   std::string error;
-  bool ok = Encode(st, *src, quality, fullChroma, error);
-  std::vector<std::uint8_t> out;
-  if (ok) out.assign(st.buffer, st.buffer + st.size);
-  std::free(st.buffer);
-  if (!ok) throw EJPEG("JPEG error: " + error);
-  return out;
+  if (!Encode(st, *src, quality, fullChroma, error)) throw EJPEG("JPEG error: " + error);
+  return std::move(st.bytes);
 }

@@ -1,15 +1,15 @@
 #include "platform/Mmsystem.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/Backend.h"
 #include "platform/Classes.h"
+#include "platform/Endian.h"
 #include "platform/Forms.h"
 #include "platform/SysUtils.h"
 
 namespace {
-
-std::uint32_t Get32(const std::uint8_t* p) { return std::uint32_t(p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t(p[3]) << 24)); }
 
 bool ReadWhole(const std::string& fileName, std::vector<std::uint8_t>& out) {
   if (!FileExists(fileName)) return false;
@@ -25,24 +25,29 @@ bool ReadWhole(const std::string& fileName, std::vector<std::uint8_t>& out) {
 
 }  // namespace
 
-bool IsRiffWave(const std::vector<std::uint8_t>& w) {
-  return w.size() >= 12 && std::memcmp(w.data(), "RIFF", 4) == 0 && std::memcmp(w.data() + 8, "WAVE", 4) == 0;
+bool IsRiffWave(const std::vector<std::uint8_t>& w) { return IsRiffWave(w.data(), w.size()); }
+
+bool IsRiffWave(const std::uint8_t* w, std::size_t size) {
+  return size >= 12 && std::memcmp(w, "RIFF", 4) == 0 && std::memcmp(w + 8, "WAVE", 4) == 0;
 }
 
-int WaveDurationMs(const std::vector<std::uint8_t>& w) {
-  if (!IsRiffWave(w)) return -1;
+int WaveDurationMs(const std::vector<std::uint8_t>& w) { return WaveDurationMs(w.data(), w.size()); }
+
+int WaveDurationMs(const std::uint8_t* w, std::size_t size) {
+  if (!IsRiffWave(w, size)) return -1;
   std::uint32_t byteRate = 0;
   std::size_t pos = 12;
-  while (pos + 8 <= w.size()) {
-    std::uint32_t size = Get32(w.data() + pos + 4);
-    if (std::memcmp(w.data() + pos, "fmt ", 4) == 0 && pos + 16 <= w.size() && size >= 16) {
-      byteRate = Get32(w.data() + pos + 16);
-    } else if (std::memcmp(w.data() + pos, "data", 4) == 0) {
+  while (pos + 8 <= size) {
+    std::uint32_t chunk = GetLe32(w + pos + 4);
+    // The byte rate is the fmt chunk's bytes 8..11, after the chunk's 8-byte header.
+    if (std::memcmp(w + pos, "fmt ", 4) == 0 && pos + 20 <= size && chunk >= 16) {
+      byteRate = GetLe32(w + pos + 16);
+    } else if (std::memcmp(w + pos, "data", 4) == 0) {
       if (byteRate == 0) return -1;
-      std::uint64_t n = std::min<std::uint64_t>(size, w.size() - pos - 8);
+      std::uint64_t n = std::min<std::uint64_t>(chunk, size - pos - 8);
       return int(n * 1000 / byteRate);
     }
-    pos += 8 + std::size_t(size) + (size & 1);
+    pos += 8 + std::size_t(chunk) + (chunk & 1);
   }
   return -1;
 }
@@ -71,18 +76,15 @@ bool PlayMusicFile(const std::string& fileName) {
 void StopMusic() { CurrentBackend().StopMusic(); }
 
 bool WriteWaveFile(const std::string& fileName, const std::vector<std::int16_t>& samples, int rate) {
-  auto put32 = [](std::uint8_t* p, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) p[i] = std::uint8_t(v >> (8 * i));
-  };
   std::uint32_t dataBytes = std::uint32_t(samples.size() * 2);
   std::uint8_t h[44] = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0, 1, 0};
-  put32(h + 4, 36 + dataBytes);
-  put32(h + 24, std::uint32_t(rate));
-  put32(h + 28, std::uint32_t(rate * 2));
+  PutLe32(h + 4, 36 + dataBytes);
+  PutLe32(h + 24, std::uint32_t(rate));
+  PutLe32(h + 28, std::uint32_t(rate * 2));
   h[32] = 2;
   h[34] = 16;
   std::memcpy(h + 36, "data", 4);
-  put32(h + 40, dataBytes);
+  PutLe32(h + 40, dataBytes);
   try {
     std::vector<std::uint8_t> bytes(h, h + 44);
     bytes.reserve(44 + dataBytes);

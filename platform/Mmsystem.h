@@ -1,5 +1,6 @@
 // Sounds, music and recording.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -22,7 +23,9 @@ void StopMusic();
 
 // The length of RIFF WAVE content in milliseconds, or -1 when it is not one.
 int WaveDurationMs(const std::vector<std::uint8_t>& wave);
+int WaveDurationMs(const std::uint8_t* wave, std::size_t size);
 bool IsRiffWave(const std::vector<std::uint8_t>& wave);
+bool IsRiffWave(const std::uint8_t* wave, std::size_t size);
 // Writes mono 16-bit PCM as a RIFF WAVE file.
 bool WriteWaveFile(const std::string& fileName, const std::vector<std::int16_t>& samples, int sampleRate);
 

@@ -13,6 +13,9 @@ struct BGR {
 inline BGR FromColor(TColor c) { return BGR{GetBValue(c), GetGValue(c), GetRValue(c)}; }
 inline TColor ToColor(BGR p) { return RGB(p.r, p.g, p.b); }
 
+// Whether 8-bit indices mean the same colours under both palettes (null: grey).
+bool SameColours(const TPaletteObject* a, const TPaletteObject* b);
+
 // Turns colours into the raw values of one format and back. Raw values of
 // 24- and 32-bit pixels are b | g << 8 | r << 16; of the others the index or
 // packed value.

@@ -62,13 +62,6 @@ bool IsDelimiter(char c) { return c == '\\' || c == ':'; }
 
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? char(c + 32) : c; }
 
-bool EqualsIgnoreAsciiCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-  return true;
-}
-
 bool Exists(const std::string& native, struct stat* st) { return ::stat(native.c_str(), st) == 0; }
 
 bool LessIgnoreCase(const std::string& a, const std::string& b) {
@@ -82,6 +75,13 @@ bool LessIgnoreCase(const std::string& a, const std::string& b) {
 }
 
 }  // namespace
+
+bool SameText(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
+  return true;
+}
 
 char16_t Cp1250ToUnicode(unsigned char c) { return c < 0x80 ? char16_t(c) : kHigh[c - 0x80]; }
 
@@ -158,7 +158,7 @@ std::string NativePath(const std::string& path) {
         if (DIR* d = ::opendir(dir.c_str())) {
           std::vector<std::string> matches;
           while (dirent* e = ::readdir(d))
-            if (EqualsIgnoreAsciiCase(e->d_name, comp)) matches.push_back(e->d_name);
+            if (SameText(e->d_name, comp)) matches.push_back(e->d_name);
           ::closedir(d);
           if (!matches.empty()) {
             std::sort(matches.begin(), matches.end());

@@ -29,6 +29,9 @@ class EInvalidGraphic : public Exception { using Exception::Exception; };  // a 
 class EJPEG : public EInvalidGraphic { using EInvalidGraphic::EInvalidGraphic; };
 class EOutOfResources : public Exception { using Exception::Exception; };
 
+// Equal text, ASCII letters compared without regard to case.
+bool SameText(const std::string& a, const std::string& b);
+
 // ---- code page 1250 ----
 char16_t Cp1250ToUnicode(unsigned char c);
 std::string Cp1250ToUtf8(const std::string& s);

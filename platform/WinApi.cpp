@@ -56,7 +56,10 @@ BOOL QueryPerformanceFrequency(std::int64_t* frequency) {
 
 unsigned timeBeginPeriod(unsigned) { return 0; }
 unsigned timeEndPeriod(unsigned) { return 0; }
-BOOL Beep(unsigned, unsigned) { return 1; }
+BOOL Beep(unsigned frequency, unsigned duration) {
+  CurrentBackend().Beep(frequency, duration);
+  return 1;
+}
 
 int MessageBox(HWND, const std::string& text, const std::string& caption, UINT) {
   Application->Present();

@@ -73,8 +73,7 @@ void CDataEncryption::LoadBitmap(TBitmap* bitmap, const std::string& fileName, s
   if (mode == 2) mode = file.ext_ == "jpg" ? 1 : 0;
   if (mode == 0) {
     FixBmpSizeImage(data->Memory(), data->Size());
-    data->SetPosition(0);
-    bitmap->LoadFromStream(data);
+    bitmap->LoadFromMemory(data->Memory(), std::size_t(data->Size()));
     return;
   }
   TJPEGImage jpeg;

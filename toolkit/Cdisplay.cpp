@@ -94,7 +94,11 @@ void CDisplay::PaintBorders(HWND window) const {
   TCanvas* c = window ? window->WindowCanvas() : nullptr;
   if (!c) return;
   // Everything outside the game rectangle, as four bands.
-  TBrush saved = c->Brush;
+  // Drawn whatever part of the window is being painted; the paint's own
+  // clip is back for the rest of it afterwards.
+  const TBrush saved = c->Brush;
+  const bool clipped = c->HasClipRect();
+  const TRect clip = c->SurfaceClipRect();
   c->ResetClip();
   c->Brush.Color = clBlack;
   c->Brush.Style = bsSolid;
@@ -104,6 +108,7 @@ void CDisplay::PaintBorders(HWND window) const {
   c->FillRect(Rect(0, t, l, b));
   c->FillRect(Rect(r, t, ScreenWidth, b));
   c->Brush = saved;
+  if (clipped) c->SetClipRect(clip);
 }
 
 bool ScreenTooSmall() { return Screen->Width() < 800 || Screen->Height() < 600; }

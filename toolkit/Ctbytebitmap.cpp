@@ -6,19 +6,11 @@
 #include <new>
 #include <vector>
 
+#include "platform/Endian.h"
 #include "platform/SysUtils.h"
-
-void (*MaskBeepHook)(int frequency, int milliseconds) = nullptr;
+#include "platform/WinApi.h"
 
 namespace {
-
-bool ReadInt32(TStream* stream, std::int32_t& value) {
-  std::uint8_t b[4];
-  if (stream->Read(b, 4) != 4) return false;
-  value = std::int32_t(std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8 | std::uint32_t(b[2]) << 16 |
-                       std::uint32_t(b[3]) << 24);
-  return true;
-}
 
 std::uint8_t* NewZeroBlock(std::int64_t size) {
   try {
@@ -60,8 +52,8 @@ void CTByteBitmap::Clear() {
 }
 
 bool CTByteBitmap::ReadSize(TStream* stream, std::int32_t& w, std::int32_t& h) {
-  if (!ReadInt32(stream, w) || w < 0 || w > MaxSide) return false;
-  if (!ReadInt32(stream, h) || h < 0 || h > MaxSide) return false;
+  if (!ReadLe32(stream, w) || w < 0 || w > MaxSide) return false;
+  if (!ReadLe32(stream, h) || h < 0 || h > MaxSide) return false;
   return std::int64_t(w) * h <= MaxPixels;
 }
 
@@ -86,7 +78,7 @@ bool CTByteBitmap::LoadPacked(TStream* stream) {
   if (!ReadSize(stream, w, h)) return false;
   Resize(w, h);
   std::int32_t packed;
-  if (!ReadInt32(stream, packed) || packed < 0 || packed > MaxPacked) return false;
+  if (!ReadLe32(stream, packed) || packed < 0 || packed > MaxPacked) return false;
   const std::int64_t n = std::int64_t(width) * height;
   if (packed == 0) return n == 0;
 
@@ -128,7 +120,7 @@ void CTByteBitmap::DrawMask(TBitmap* target, int x, int y, TColor colour, const 
   if (target->HandleType() == bmDDB) target->SetHandleType(bmDIB);
   const TPixelFormat pf = target->PixelFormat();
   if (pf != pf24bit && pf != pf32bit) {
-    if (MaskBeepHook) MaskBeepHook(2000, 10);
+    Beep(2000, 10);
     return;
   }
   if (!pixels) return;

@@ -44,7 +44,7 @@ class CTByteBitmap {
   // Blends the colour through the mask onto a 24- or 32-bit target with the
   // mask's top-left pixel at (x, y), clipped to clip (right and bottom
   // exclusive) and to the target. A target in the device format becomes
-  // 24-bit first; any other format is left alone (MaskBeepHook is called).
+  // 24-bit first; any other format is left alone, with a beep (2000 Hz, 10 ms).
   void DrawMask(TBitmap* target, int x, int y, TColor colour, const TRect* clip, int opacity) const;
 
  private:
@@ -54,7 +54,3 @@ class CTByteBitmap {
   std::int32_t height = 0;
   std::uint8_t* pixels = nullptr;
 };
-
-// Called with (2000, 10) when DrawMask is given a target it cannot draw on.
-// Null by default: this platform gives no such beep.
-extern void (*MaskBeepHook)(int frequency, int milliseconds);

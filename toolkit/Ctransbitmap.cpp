@@ -11,6 +11,20 @@
 
 // ---- bitmap utilities ----
 
+namespace {
+
+// Drops the content and makes the bitmap a device-independent one of the
+// pixel format and width x height, filled with its canvas brush colour.
+void Remake(TBitmap* b, TPixelFormat pf, int width, int height) {
+  b->SetHeight(0);
+  b->SetPixelFormat(pf);
+  b->SetHandleType(bmDIB);
+  b->SetWidth(width);
+  b->SetHeight(height);
+}
+
+}  // namespace
+
 void InvertBitmap(TBitmap* bitmap) {
   if (!bitmap || bitmap->Width() < 1 || bitmap->Height() < 1) return;
   const int w = bitmap->Width();
@@ -39,13 +53,7 @@ void InvertBitmap(TBitmap* bitmap) {
   }
 }
 
-void SetGreyPalette(TBitmap* bitmap) {
-  auto lp = std::make_unique<TLogPalette>();
-  lp->palVersion = 0x300;
-  lp->palNumEntries = 256;
-  for (int i = 0; i < 256; ++i) lp->palPalEntry[i] = TPaletteEntry{std::uint8_t(i), std::uint8_t(i), std::uint8_t(i), 0};
-  bitmap->SetPalette(CreatePalette(lp.get()));
-}
+void SetGreyPalette(TBitmap* bitmap) { bitmap->SetPalette(NewGreyPalette()); }
 
 void ToGrey8(TBitmap*& bitmap) {
   if (!bitmap) return;
@@ -72,12 +80,8 @@ void ToGrey8(TBitmap*& bitmap) {
 
 void FillGrey8(TBitmap* bitmap, int width, int height, std::uint8_t value) {
   if (!bitmap) return;
-  if (bitmap->Height() != 0) bitmap->SetHeight(0);
-  bitmap->SetPixelFormat(pf8bit);
   SetGreyPalette(bitmap);
-  if (bitmap->HandleType() != bmDIB) bitmap->SetHandleType(bmDIB);
-  bitmap->SetWidth(width);
-  bitmap->SetHeight(height);
+  Remake(bitmap, pf8bit, width, height);
   for (int y = 0; y < bitmap->Height(); ++y) {
     std::uint8_t* row = bitmap->ScanLine(y);
     for (int x = 0; x < bitmap->Width(); ++x) row[x] = value;
@@ -92,20 +96,11 @@ TBitmap* NewGrey8Bitmap(int width, int height, std::uint8_t value) {
 
 TBitmap* NewBitmap24(int width, int height) {
   auto b = std::make_unique<TBitmap>();
-  b->SetPixelFormat(pf24bit);
-  b->SetHandleType(bmDIB);
-  b->SetWidth(width);
-  b->SetHeight(height);
+  Remake(b.get(), pf24bit, width, height);
   return b.release();
 }
 
-void ResizeBitmap24(TBitmap* bitmap, int width, int height) {
-  bitmap->SetHeight(0);
-  if (bitmap->PixelFormat() != pf24bit) bitmap->SetPixelFormat(pf24bit);
-  if (bitmap->HandleType() != bmDIB) bitmap->SetHandleType(bmDIB);
-  bitmap->SetWidth(width);
-  bitmap->SetHeight(height);
-}
+void ResizeBitmap24(TBitmap* bitmap, int width, int height) { Remake(bitmap, pf24bit, width, height); }
 
 TBitmap* EnsureBitmap24(TBitmap*& slot, int width, int height) {
   if (slot) ResizeBitmap24(slot, width, height);
@@ -148,15 +143,6 @@ const char* const kErrorTexts[18] = {
 const char* const kUnknownErrorText = "CTransBitmap, " TW_BLAD ": NIEZNANY!";
 
 #undef TW_BLAD
-
-// Empties a bitmap and gives it a pixel format, as a device-independent bitmap of width x height.
-void Remake(TBitmap* b, TPixelFormat pf, int width, int height) {
-  b->SetHeight(0);
-  b->SetPixelFormat(pf);
-  b->SetHandleType(bmDIB);
-  b->SetWidth(width);
-  b->SetHeight(height);
-}
 
 }  // namespace
 
@@ -289,48 +275,45 @@ void CheckRenders(const TBitmap& black, const TBitmap& white) {
 
 }  // namespace
 
-void CTransBitmap::LoadBlackWhiteBmp(const std::string& blackFile, const std::string& whiteFile) {
+namespace {
+
+// Reads the two renders with read (any Exception of a file becomes berrLoad
+// naming it), checks them and derives the object's colour and mask.
+template <class Read>
+void LoadRenders(CTransBitmap& t, const std::string& blackFile, const std::string& whiteFile, Read read) {
   auto black = std::make_unique<TBitmap>();
   auto white = std::make_unique<TBitmap>();
-  Clear();
   try {
-    LoadCorrectBitmap(black.get(), blackFile);
+    read(black.get(), blackFile);
   } catch (const Exception&) {
     throw ETransBitmap(berrLoad, blackFile);
   }
   try {
-    LoadCorrectBitmap(white.get(), whiteFile);
+    read(white.get(), whiteFile);
   } catch (const Exception&) {
     throw ETransBitmap(berrLoad, whiteFile);
   }
   CheckRenders(*black, *white);
-  if (!Colour) Colour = new TBitmap;
-  if (!Mask) Mask = new TBitmap;
-  if (!AlphaFromBlackWhite(black.get(), white.get(), Colour, Mask)) throw ETransBitmap(berrFormat);
+  if (!t.Colour) t.Colour = new TBitmap;
+  if (!t.Mask) t.Mask = new TBitmap;
+  if (!AlphaFromBlackWhite(black.get(), white.get(), t.Colour, t.Mask)) throw ETransBitmap(berrFormat);
+}
+
+}  // namespace
+
+void CTransBitmap::LoadBlackWhiteBmp(const std::string& blackFile, const std::string& whiteFile) {
+  Clear();
+  LoadRenders(*this, blackFile, whiteFile, LoadCorrectBitmap);
 }
 
 void CTransBitmap::LoadBlackWhiteJpeg(const std::string& blackFile, const std::string& whiteFile) {
-  auto jpeg = std::make_unique<TJPEGImage>();
-  auto black = std::make_unique<TBitmap>();
-  auto white = std::make_unique<TBitmap>();
-  try {
-    jpeg->LoadFromFile(blackFile);
-    black->Assign(jpeg.get());
-  } catch (const Exception&) {
-    throw ETransBitmap(berrLoad, blackFile);
-  }
-  try {
-    jpeg->LoadFromFile(whiteFile);
-    white->Assign(jpeg.get());
-  } catch (const Exception&) {
-    throw ETransBitmap(berrLoad, whiteFile);
-  }
-  jpeg.reset();
-  // A grey JPEG decodes as 8-bit and is refused here; the old pictures stay.
-  CheckRenders(*black, *white);
-  if (!Colour) Colour = new TBitmap;
-  if (!Mask) Mask = new TBitmap;
-  if (!AlphaFromBlackWhite(black.get(), white.get(), Colour, Mask)) throw ETransBitmap(berrFormat);
+  // A grey JPEG decodes as 8-bit and is refused by the checks; on any
+  // failure the old pictures stay.
+  LoadRenders(*this, blackFile, whiteFile, [](TBitmap* bitmap, const std::string& file) {
+    TJPEGImage jpeg;
+    jpeg.LoadFromFile(file);
+    bitmap->Assign(&jpeg);
+  });
 }
 
 std::uint8_t CTransBitmap::TryLoadBlackWhiteJpeg(const std::string& blackFile, const std::string& whiteFile) {
@@ -667,7 +650,42 @@ void RunBlend(const BlendJob& job) {
   }
 }
 
-int ClampOpacity(int opacity) { return std::clamp(opacity, 0, 255); }
+// Blends the picture (colour or, when it is null, the tint through the
+// mask) into the destination at (x, y) over the background at (bgx, bgy):
+// picture pixels within the mask, the clip (when given), the destination
+// and the background. The caller has checked every format.
+void Blend(TBitmap* destination, int x, int y, TBitmap* background, int bgx, int bgy, TBitmap* colour,
+           const std::uint8_t* tint, TBitmap* mask, const TRect* clip, int opacity) {
+  const std::int64_t X = x, Y = y, BX = bgx, BY = bgy;
+  std::int64_t i0 = std::max({std::int64_t(0), -X, -BX});
+  std::int64_t i1 = std::min({std::int64_t(mask->Width()), destination->Width() - X, background->Width() - BX});
+  std::int64_t j0 = std::max({std::int64_t(0), -Y, -BY});
+  std::int64_t j1 = std::min({std::int64_t(mask->Height()), destination->Height() - Y, background->Height() - BY});
+  if (clip) {
+    i0 = std::max(i0, std::int64_t(clip->left));
+    i1 = std::min(i1, std::int64_t(clip->right));
+    j0 = std::max(j0, std::int64_t(clip->top));
+    j1 = std::min(j1, std::int64_t(clip->bottom));
+  }
+  if (i0 >= i1 || j0 >= j1) return;
+
+  BlendJob job;
+  job.dst = destination;
+  job.dx = X;
+  job.dy = Y;
+  job.bg = background;
+  job.bx = BX;
+  job.by = BY;
+  job.colour = colour;
+  if (tint) std::memcpy(job.tint, tint, 3);
+  job.mask = mask;
+  job.i0 = int(i0);
+  job.i1 = int(i1);
+  job.j0 = int(j0);
+  job.j1 = int(j1);
+  job.opacity = std::clamp(opacity, 0, 255);
+  RunBlend(job);
+}
 
 // A bitmap never given a pixel format is made 24-bit.
 void UndoDeviceFormat(TBitmap* b) {
@@ -686,30 +704,7 @@ void Composite(TBitmap* destination, int x, int y, TBitmap* colour, TBitmap* mas
     return;
   if (destination->HandleType() != bmDIB) destination->SetHandleType(bmDIB);
 
-  const std::int64_t X = x, Y = y, BX = bgx, BY = bgy;
-  const std::int64_t i0 = std::max({std::int64_t(0), -X, -BX, std::int64_t(clip->left)});
-  const std::int64_t i1 = std::min({std::int64_t(colour->Width()), destination->Width() - X,
-                                    background->Width() - BX, std::int64_t(clip->right)});
-  const std::int64_t j0 = std::max({std::int64_t(0), -Y, -BY, std::int64_t(clip->top)});
-  const std::int64_t j1 = std::min({std::int64_t(colour->Height()), destination->Height() - Y,
-                                    background->Height() - BY, std::int64_t(clip->bottom)});
-  if (i0 >= i1 || j0 >= j1) return;
-
-  BlendJob job;
-  job.dst = destination;
-  job.dx = X;
-  job.dy = Y;
-  job.bg = background;
-  job.bx = BX;
-  job.by = BY;
-  job.colour = colour;
-  job.mask = mask;
-  job.i0 = int(i0);
-  job.i1 = int(i1);
-  job.j0 = int(j0);
-  job.j1 = int(j1);
-  job.opacity = ClampOpacity(opacity);
-  RunBlend(job);
+  Blend(destination, x, y, background, bgx, bgy, colour, nullptr, mask, clip, opacity);
 }
 
 void TintThroughMask(TBitmap* destination, int x, int y, TBitmap* mask, TColor colour, TBitmap* background, int bgx,
@@ -721,31 +716,8 @@ void TintThroughMask(TBitmap* destination, int x, int y, TBitmap* mask, TColor c
   if (!IsColourFormat(destination) || !IsColourFormat(background) || !IsMaskFormat(mask)) return;
   if (destination->HandleType() != bmDIB) destination->SetHandleType(bmDIB);
 
-  const std::int64_t X = x, Y = y, BX = bgx, BY = bgy;
-  const std::int64_t i0 = std::max({std::int64_t(0), -X, -BX});
-  const std::int64_t i1 = std::min({std::int64_t(mask->Width()), destination->Width() - X, background->Width() - BX});
-  const std::int64_t j0 = std::max({std::int64_t(0), -Y, -BY});
-  const std::int64_t j1 =
-      std::min({std::int64_t(mask->Height()), destination->Height() - Y, background->Height() - BY});
-  if (i0 >= i1 || j0 >= j1) return;
-
-  BlendJob job;
-  job.dst = destination;
-  job.dx = X;
-  job.dy = Y;
-  job.bg = background;
-  job.bx = BX;
-  job.by = BY;
-  job.tint[0] = std::uint8_t((std::uint32_t(colour) >> 16) & 0xFF);  // blue
-  job.tint[1] = std::uint8_t((std::uint32_t(colour) >> 8) & 0xFF);   // green
-  job.tint[2] = std::uint8_t(std::uint32_t(colour) & 0xFF);           // red
-  job.mask = mask;
-  job.i0 = int(i0);
-  job.i1 = int(i1);
-  job.j0 = int(j0);
-  job.j1 = int(j1);
-  job.opacity = ClampOpacity(opacity);
-  RunBlend(job);
+  const std::uint8_t tint[3] = {GetBValue(colour), GetGValue(colour), GetRValue(colour)};
+  Blend(destination, x, y, background, bgx, bgy, nullptr, tint, mask, nullptr, opacity);
 }
 
 void CTransBitmap::Compose(TBitmap* colour, TBitmap* mask, TBitmap* background, int bgx, int bgy, int opacity) {
@@ -760,26 +732,7 @@ void CTransBitmap::Compose(TBitmap* colour, TBitmap* mask, TBitmap* background, 
   if (!Cache || Cache->PixelFormat() != pf24bit || Cache->Width() != w || Cache->Height() != h)
     EnsureBitmap24(Cache, w, h);
 
-  const std::int64_t BX = bgx, BY = bgy;
-  const std::int64_t i0 = std::max(std::int64_t(0), -BX);
-  const std::int64_t i1 = std::min(std::int64_t(w), background->Width() - BX);
-  const std::int64_t j0 = std::max(std::int64_t(0), -BY);
-  const std::int64_t j1 = std::min(std::int64_t(h), background->Height() - BY);
-  if (i0 >= i1 || j0 >= j1) return;
-
-  BlendJob job;
-  job.dst = Cache;
-  job.bg = background;
-  job.bx = BX;
-  job.by = BY;
-  job.colour = colour;
-  job.mask = mask;
-  job.i0 = int(i0);
-  job.i1 = int(i1);
-  job.j0 = int(j0);
-  job.j1 = int(j1);
-  job.opacity = ClampOpacity(opacity);
-  RunBlend(job);
+  Blend(Cache, 0, 0, background, bgx, bgy, colour, nullptr, mask, nullptr, opacity);
 }
 
 void CTransBitmap::ComposeOverCanvas(TCanvas* canvas, int x, int y, int opacity) {

@@ -4,23 +4,12 @@
 #include <climits>
 #include <vector>
 
+#include "platform/Endian.h"
 #include "platform/SysUtils.h"
 
 namespace {
 
 bool ReadExact(TStream* stream, void* buffer, std::int64_t count) { return stream->Read(buffer, count) == count; }
-
-std::int32_t Int32At(const std::uint8_t* b) {
-  return std::int32_t(std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8 | std::uint32_t(b[2]) << 16 |
-                      std::uint32_t(b[3]) << 24);
-}
-
-bool ReadInt32(TStream* stream, std::int32_t& value) {
-  std::uint8_t b[4];
-  if (!ReadExact(stream, b, 4)) return false;
-  value = Int32At(b);
-  return true;
-}
 
 // Pen positions are summed in 64 bits; very long texts saturate instead of wrapping.
 int Clamp32(std::int64_t v) { return int(std::clamp<std::int64_t>(v, INT_MIN, INT_MAX)); }
@@ -90,19 +79,19 @@ bool CTransFont::ReadRecord(TStream* stream) {
   name = text;
 
   std::int32_t v;
-  if (!ReadInt32(stream, v) || v < 0 || v > MaxLineHeight) return false;
+  if (!ReadLe32(stream, v) || v < 0 || v > MaxLineHeight) return false;
   lineHeight = v;
-  if (!ReadInt32(stream, v) || v < -MaxSpacing || v > MaxSpacing) return false;
+  if (!ReadLe32(stream, v) || v < -MaxSpacing || v > MaxSpacing) return false;
   letterSpacing = v;
-  if (!ReadInt32(stream, v) || v < -MaxSpacing || v > MaxSpacing) return false;
+  if (!ReadLe32(stream, v) || v < -MaxSpacing || v > MaxSpacing) return false;
   lineGap = v;
-  if (!ReadInt32(stream, v)) return false;  // reserved
+  if (!ReadLe32(stream, v)) return false;  // reserved
 
   std::uint8_t newMap[256];
   if (!ReadExact(stream, newMap, 256)) return false;
   std::memcpy(map, newMap, 256);
   std::int32_t signCount;
-  if (!ReadInt32(stream, signCount) || signCount < 1 || signCount > MaxSigns) return false;
+  if (!ReadLe32(stream, signCount) || signCount < 1 || signCount > MaxSigns) return false;
 
   bool ok = true;
   try {
@@ -144,8 +133,8 @@ bool CTransFont::LoadFromSet(const std::string& fileName, const std::string& fon
     char magic[4];
     std::int32_t fontCount, nameBlock;
     if (!ReadExact(&file, magic, 4) || std::memcmp(magic, "TFS1", 4) != 0) return false;
-    if (!ReadInt32(&file, fontCount) || fontCount < 0 || fontCount > MaxFontsInSet) return false;
-    if (!ReadInt32(&file, nameBlock) || nameBlock < 0 || nameBlock > MaxNameBlock) return false;
+    if (!ReadLe32(&file, fontCount) || fontCount < 0 || fontCount > MaxFontsInSet) return false;
+    if (!ReadLe32(&file, nameBlock) || nameBlock < 0 || nameBlock > MaxNameBlock) return false;
 
     // Directory: the name lengths, the name block, the record offsets.
     std::vector<std::uint8_t> dir(std::size_t(fontCount) * 5 + std::size_t(nameBlock));
@@ -167,7 +156,7 @@ bool CTransFont::LoadFromSet(const std::string& fileName, const std::string& fon
     }
     if (found < 0) return false;
 
-    const std::int64_t offset = Int32At(offsets + 4 * found);
+    const std::int64_t offset = std::int32_t(GetLe32(offsets + 4 * found));
     if (offset < 0 || offset > file.Size() - 4) return false;
     if (file.Seek(offset, soBeginning) != offset) return false;
     return LoadFromStream(&file);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/Endian.h"
+
 namespace {
 
 constexpr std::uint32_t kT[64] = {
@@ -23,17 +25,6 @@ constexpr std::uint32_t kStep0 = 0x2C6E1B47u;
 constexpr std::uint32_t kStep1 = 0xD94A7F13u;  // subtracted
 constexpr std::uint32_t kStep2 = 0x5B18E2A6u;
 constexpr std::uint32_t kStep3 = 0x3E7C90D5u;  // subtracted
-
-inline std::uint32_t Load32(const std::uint8_t* p) {
-  return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16) | (std::uint32_t(p[3]) << 24);
-}
-
-inline void Store32(std::uint8_t* p, std::uint32_t v) {
-  p[0] = std::uint8_t(v);
-  p[1] = std::uint8_t(v >> 8);
-  p[2] = std::uint8_t(v >> 16);
-  p[3] = std::uint8_t(v >> 24);
-}
 
 }  // namespace
 
@@ -74,9 +65,9 @@ Md5State KeystreamStart(const std::u16string& key) {
     bytes[2 * i] = std::uint8_t(key[i]);
     bytes[2 * i + 1] = std::uint8_t(key[i] >> 8);
   }
-  Store32(bytes + 60, std::uint32_t(key.size()));
+  PutLe32(bytes + 60, std::uint32_t(key.size()));
   Md5Block block;
-  for (std::size_t i = 0; i < 16; ++i) block[i] = Load32(bytes + 4 * i);
+  for (std::size_t i = 0; i < 16; ++i) block[i] = GetLe32(bytes + 4 * i);
   Md5State s = kInitial;
   MD5Transform(s, block);
   return s;
@@ -87,14 +78,14 @@ void EncodeDecodeBytes(const std::u16string& key, std::uint8_t* buffer, std::int
   Md5State s = KeystreamStart(key);
   std::uint8_t* p = buffer;
   for (std::int64_t blocks = length / 16; blocks > 0; --blocks, p += 16) {
-    for (std::size_t w = 0; w < 4; ++w) Store32(p + 4 * w, Load32(p + 4 * w) ^ s[w]);
+    for (std::size_t w = 0; w < 4; ++w) PutLe32(p + 4 * w, GetLe32(p + 4 * w) ^ s[w]);
     s[0] += kStep0;
     s[1] -= kStep1;
     s[2] += kStep2;
     s[3] -= kStep3;
   }
   std::uint8_t tail[16];
-  for (std::size_t w = 0; w < 4; ++w) Store32(tail + 4 * w, s[w]);
+  for (std::size_t w = 0; w < 4; ++w) PutLe32(tail + 4 * w, s[w]);
   for (std::int64_t i = 0; i < length % 16; ++i) p[i] ^= tail[i];
 }
 

@@ -3,31 +3,27 @@
 #include <cstdlib>
 #include <limits>
 
-namespace {
-std::uint32_t Get32(const std::uint8_t* p) { return std::uint32_t(p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t(p[3]) << 24)); }
-}  // namespace
+#include "platform/Endian.h"
 
 void FixBmpSizeImage(std::uint8_t* buffer, std::int64_t size) {
   if (!buffer || size < 54) return;
   if (buffer[0] != 'B' || buffer[1] != 'M') return;
-  if (Get32(buffer + 14) < 40) return;                // older headers keep other fields there
-  if ((buffer[28] | (buffer[29] << 8)) != 24) return;  // biBitCount
-  if (Get32(buffer + 30) != 0) return;                // biCompression: BI_RGB only
-  std::int64_t w = std::int32_t(Get32(buffer + 18));
-  std::int64_t h = std::int32_t(Get32(buffer + 22));
+  if (GetLe32(buffer + 14) < 40) return;  // older headers keep other fields there
+  if (GetLe16(buffer + 28) != 24) return;  // biBitCount
+  if (GetLe32(buffer + 30) != 0) return;   // biCompression: BI_RGB only
+  std::int64_t w = std::int32_t(GetLe32(buffer + 18));
+  std::int64_t h = std::int32_t(GetLe32(buffer + 22));
   if (w <= 0) return;
   const std::int64_t row = w * 3 + (w & 3);
   if (std::llabs(h) > size / row) return;  // rows that cannot fit (tested before multiplying)
   std::int64_t image = row * std::llabs(h);
   if (image > std::numeric_limits<std::int32_t>::max() || image > size) return;
-  std::uint32_t v = std::uint32_t(image);
-  for (int i = 0; i < 4; ++i) buffer[34 + i] = std::uint8_t(v >> (8 * i));
+  PutLe32(buffer + 34, std::uint32_t(image));
 }
 
 void LoadCorrectBitmap(TBitmap* bitmap, const std::string& fileName) {
   TMemoryStream stream;
   stream.LoadFromFile(fileName);
   FixBmpSizeImage(stream.Memory(), stream.Size());
-  stream.SetPosition(0);
-  bitmap->LoadFromStream(&stream);
+  bitmap->LoadFromMemory(stream.Memory(), std::size_t(stream.Size()));
 }

@@ -36,7 +36,6 @@ CCheckButW::CCheckButW(TComponent* owner, const std::string& resName, TCanvas* t
       height = off->Height();
     }
     image->SetBounds(left, top, width, height);
-    bounds_ = Bounds(left, top, width, height);
 
     on_ = on.release();
     off_ = off.release();
@@ -60,11 +59,12 @@ void CCheckButW::Paint() {
 
 void CCheckButW::DrawTo(TCanvas* canvas) {
   if (!canvas) return;
+  const int x = image_->Left(), y = image_->Top();
   if (on_) {
-    canvas->Draw(bounds_.left, bounds_.top, checked_ ? on_ : off_);
+    canvas->Draw(x, y, checked_ ? on_ : off_);
     return;
   }
-  (checked_ ? onPicture_ : offPicture_).Draw(canvas, bounds_.left, bounds_.top, 255, false);
+  (checked_ ? onPicture_ : offPicture_).Draw(canvas, x, y, 255, false);
 }
 
 void CCheckButW::SetCheckedRedraw(bool checked) {
@@ -80,14 +80,7 @@ void CCheckButW::ToggleRedraw() {
 }
 
 void CCheckButW::SetPosition(int x, int y) {
-  if (x > 0) {
-    image_->SetLeft(x);
-    bounds_.left = x;
-    bounds_.right = x + image_->Width();
-  }
-  if (y > 0) {
-    image_->SetTop(y);
-    bounds_.top = y;
-    bounds_.bottom = y + image_->Height();
-  }
+  // Unlike the buttons' moves, 0 keeps the old coordinate too.
+  if (x > 0) image_->SetLeft(x);
+  if (y > 0) image_->SetTop(y);
 }

@@ -52,6 +52,5 @@ class CCheckButW {
   CTransBitmap offPicture_;  // file mode only
   CTransBitmap onPicture_;   // file mode only
   TCanvas* buffer_;
-  TRect bounds_{};
   bool checked_ = false;
 };

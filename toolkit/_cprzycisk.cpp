@@ -2,28 +2,20 @@
 
 #include <memory>
 
-#include "platform/Forms.h"
 #include "toolkit/Ctransbitmap.h"
-#include "toolkit/Resource.h"
+#include "toolkit/Picturecontrol.h"
 #include "toolkit/_cblad.h"
 
 namespace {
-
-// A picture from the resource library; a missing one stays an empty bitmap.
-std::unique_ptr<TBitmap> LoadPicture(const std::string& name) {
-  auto bitmap = std::make_unique<TBitmap>();
-  OtworzBMP(name, bitmap.get());
-  return bitmap;
-}
 
 // The four pictures of a button, requested in this order.
 struct ButtonPictures {
   std::unique_ptr<TBitmap> active, normal, mask, pressed;
   explicit ButtonPictures(const std::string& name)
-      : active(LoadPicture(name + "_A")),
-        normal(LoadPicture(name + "_D")),
-        mask(LoadPicture(name + "_M")),
-        pressed(LoadPicture(name + "_")) {}
+      : active(LoadResourcePicture(name + "_A")),
+        normal(LoadResourcePicture(name + "_D")),
+        mask(LoadResourcePicture(name + "_M")),
+        pressed(LoadResourcePicture(name + "_")) {}
 };
 
 TWinControl* AsWindow(TComponent* owner) { return dynamic_cast<TWinControl*>(owner); }
@@ -38,12 +30,6 @@ TBitmap* PictureFor(UINT msg, TBitmap* normal, TBitmap* active, TBitmap* pressed
     case WM_PAINT: return normalOnPaint ? normal : nullptr;
     default: return nullptr;
   }
-}
-
-// The mouse entering a control of a window that is not the active one (a
-// window behind a modal one) is not shown.
-bool EnterOfInactiveWindow(const TMessage& m, const TControl* control) {
-  return m.Msg == CM_MOUSEENTER && Screen->ActiveForm() != control->Parent();
 }
 
 }  // namespace
@@ -67,13 +53,7 @@ CPrzyciskP::CPrzyciskP(TComponent* owner, const std::string& name, TCanvas* targ
   ControlStyle &= ~csDoubleClicks;
   SetBounds(left, top, pictures.mask->Width(), pictures.mask->Height());
   if (action) OnClick = action->OnExecute;
-
-  bounds_ = Bounds(Left(), Top(), Width(), Height());
-  local_ = Rect(0, 0, Width(), Height());
-  auto offscreen = std::make_unique<TBitmap>();
-  TBitmap* surface = target_ ? target_->Surface() : nullptr;
-  offscreen->SetPixelFormat(surface ? surface->PixelFormat() : pf32bit);
-  offscreen->SetSize(Width(), Height());
+  auto offscreen = NewOffscreen(target_, Width(), Height());
 
   active_ = pictures.active.release();
   normal_ = pictures.normal.release();
@@ -94,33 +74,21 @@ CPrzyciskP::~CPrzyciskP() {
   delete offscreen_;
 }
 
-void CPrzyciskP::SetPosition(int x, int y) {
-  SetBounds(x >= 0 ? x : Left(), y >= 0 ? y : Top(), Width(), Height());
-  bounds_ = Bounds(Left(), Top(), Width(), Height());
-}
+void CPrzyciskP::SetPosition(int x, int y) { MoveKeepingNegative(this, x, y); }
 
 void CPrzyciskP::Redraw(TBitmap* picture) {
-  // Composed off screen over the background, then copied in one step.
-  TCanvas* off = offscreen_->Canvas();
-  off->CopyMode = cmSrcCopy;
-  if (background_) off->CopyRect(local_, background_, bounds_);
-  DrawThroughMask(off, 0, 0, mask_, picture);
-  if (target_) target_->CopyRect(bounds_, off, local_);
-}
-
-void CPrzyciskP::RestoreBackground() {
-  if (target_ && background_) target_->CopyRect(bounds_, background_, bounds_);
+  ComposeAndPresent(offscreen_, background_, target_, BoundsRect(), mask_, picture);
 }
 
 void CPrzyciskP::WndProc(TMessage& m) {
-  if (EnterOfInactiveWindow(m, this)) return;
+  if (IsEnterOfInactiveWindow(m, this)) return;
   if (!constructed_) return;
   if (Visible())
     if (TBitmap* picture = PictureFor(m.Msg, normal_, active_, pressed_, true)) Redraw(picture);
   if (m.Msg == CM_VISIBLECHANGED) {
     // Drawn here and not passed on, so the window is not repainted for it.
     if (Visible()) Redraw(normal_);
-    else RestoreBackground();
+    else RestoreBackground(target_, background_, BoundsRect());
     return;
   }
   TImage::WndProc(m);
@@ -136,7 +104,6 @@ CPrzyciskW::CPrzyciskW(TComponent* owner, const std::string& name, TCanvas* targ
   ControlStyle &= ~csDoubleClicks;
   SetBounds(left, top, pictures.mask->Width(), pictures.mask->Height());
   if (action) OnClick = action->OnExecute;
-  bounds_ = Bounds(Left(), Top(), Width(), Height());
 
   active_ = pictures.active.release();
   normal_ = pictures.normal.release();
@@ -153,9 +120,7 @@ CPrzyciskW::~CPrzyciskW() {
   delete mask_;
 }
 
-TRect CPrzyciskW::BufferRect() const {
-  return Rect(bounds_.left - originX_, bounds_.top - originY_, bounds_.right - originX_, bounds_.bottom - originY_);
-}
+TRect CPrzyciskW::BufferRect() const { return Bounds(Left() - originX_, Top() - originY_, Width(), Height()); }
 
 void CPrzyciskW::DrawToBuffer(TBitmap* picture) {
   if (!mask_) return;  // not built yet
@@ -164,7 +129,7 @@ void CPrzyciskW::DrawToBuffer(TBitmap* picture) {
 }
 
 void CPrzyciskW::Present() {
-  if (target_ && buffer_) target_->CopyRect(bounds_, buffer_, BufferRect());
+  if (target_ && buffer_) target_->CopyRect(BoundsRect(), buffer_, BufferRect());
 }
 
 void CPrzyciskW::Paint() {
@@ -184,7 +149,7 @@ void CPrzyciskW::Hide() {
   if (!clean_) return;  // the picture stays until the window redraws
   TRect r = BufferRect();
   if (buffer_) buffer_->CopyRect(r, clean_, r);
-  if (target_) target_->CopyRect(bounds_, clean_, r);
+  if (target_) target_->CopyRect(BoundsRect(), clean_, r);
 }
 
 void CPrzyciskW::DrawBlended(TBitmap* destination) {
@@ -204,13 +169,10 @@ void CPrzyciskW::SetOrigin2(int x, int y) {
   origin2Y_ = y;
 }
 
-void CPrzyciskW::SetPosition(int x, int y) {
-  SetBounds(x >= 0 ? x : Left(), y >= 0 ? y : Top(), Width(), Height());
-  bounds_ = Bounds(Left(), Top(), Width(), Height());
-}
+void CPrzyciskW::SetPosition(int x, int y) { MoveKeepingNegative(this, x, y); }
 
 void CPrzyciskW::WndProc(TMessage& m) {
-  if (EnterOfInactiveWindow(m, this)) return;
+  if (IsEnterOfInactiveWindow(m, this)) return;
   if (!constructed_) return;
   if (Visible()) {
     if (TBitmap* picture = PictureFor(m.Msg, normal_, active_, pressed_, false)) {

@@ -37,7 +37,6 @@ class CPrzyciskP : public TImage {
 
  private:
   void Redraw(TBitmap* picture);
-  void RestoreBackground();
 
   TBitmap* normal_ = nullptr;
   TBitmap* active_ = nullptr;
@@ -45,8 +44,6 @@ class CPrzyciskP : public TImage {
   TBitmap* mask_ = nullptr;
   TCanvas* target_;
   TCanvas* background_;
-  TRect bounds_{};
-  TRect local_{};
   TBitmap* offscreen_ = nullptr;  // Width x Height, in the target's pixel format
   bool constructed_ = false;
 };
@@ -78,6 +75,7 @@ class CPrzyciskW : public TImage {
   void SetOrigin(int x, int y);
   // Kept for the windows that set it; drawing does not use it.
   void SetOrigin2(int x, int y);
+  TPoint Origin2() const { return TPoint{origin2X_, origin2Y_}; }
   // A negative coordinate keeps the old one; 0 is applied. Nothing is drawn.
   void SetPosition(int x, int y);
   void WndProc(TMessage& message) override;
@@ -96,6 +94,5 @@ class CPrzyciskW : public TImage {
   TCanvas* clean_;
   int originX_ = 0, originY_ = 0;
   int origin2X_ = 0, origin2Y_ = 0;
-  TRect bounds_{};
   bool constructed_ = false;
 };

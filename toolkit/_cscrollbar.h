@@ -30,8 +30,6 @@ class CScrollBut : public TImage {
   TBitmap* mask_ = nullptr;
   TCanvas* target_;
   TCanvas* background_;
-  TRect bounds_{};
-  TRect local_{};
   TBitmap* offscreen_ = nullptr;  // Width x Height, in the target's pixel format
   bool constructed_ = false;
 };
@@ -59,7 +57,9 @@ class CScrollBar {
  private:
   void KnobClick(TObject* sender) {}
 
-  int left_;
+  // The knob's top as the steps have moved it. It is kept here and not read
+  // from the knob: a step above the window's top leaves the knob where it
+  // was (a negative coordinate keeps the old one) while this goes on.
   int top_;
   int step_ = 8;
   CScrollBut* knob_ = nullptr;

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 
 #include "platform/Graphics.h"
 #include "platform/Jpeg.h"
 #include "platform/SysUtils.h"
+#include "tests/support/GuardedBytes.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -123,7 +125,23 @@ TEST(BmpFiles, RejectsBrokenFilesWithoutChangingTheBitmap) {
     auto b = Sample(pf24bit, 2, 2);
     EXPECT_THROW(Load(*b, bad[i]), EInvalidGraphic) << i;
     EXPECT_EQ(b->Width(), 2) << i;
+    // The same straight from memory that ends at an unreadable page.
+    testsupport::GuardedBytes g(bad[i]);
+    EXPECT_THROW(b->LoadFromMemory(g.data(), g.size()), EInvalidGraphic) << i;
+    EXPECT_EQ(b->Width(), 2) << i;
   }
+}
+
+TEST(BmpFiles, LoadFromMemoryReadsTheFileInPlace) {
+  auto a = Sample(pf8bit, 7, 3);
+  testsupport::GuardedBytes g(Save(*a));
+  TBitmap b;
+  b.LoadFromMemory(g.data(), g.size());
+  EXPECT_EQ(b.PixelFormat(), pf8bit);
+  ASSERT_EQ(b.Width(), 7);
+  ASSERT_EQ(b.Height(), 3);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 7; ++x) EXPECT_EQ(b.PixelColor(x, y), a->PixelColor(x, y)) << x << "," << y;
 }
 
 TEST(Jpeg, ColourAndGreyPictures) {
@@ -155,6 +173,41 @@ TEST(Jpeg, ColourAndGreyPictures) {
   EXPECT_EQ(g.PixelFormat(), pf8bit);
   ASSERT_NE(g.Palette(), nullptr);
   EXPECT_NEAR(g.ScanLine(3)[3], 100, 2);
+}
+
+TEST(Jpeg, LargeOutputGrowsItsBufferAndEndsAtTheEndMarker) {
+  // Noise at full quality compresses badly: the output outgrows its first
+  // buffer many times over.
+  TBitmap noise;
+  noise.SetPixelFormat(pf32bit);
+  noise.SetSize(640, 400);
+  std::uint32_t seed = 12345;
+  for (int y = 0; y < noise.Height(); ++y) {
+    std::uint8_t* row = noise.ScanLine(y);
+    for (int i = 0; i < noise.Width() * 4; ++i) row[i] = std::uint8_t((seed = seed * 1103515245u + 12345u) >> 16);
+  }
+  const auto bytes = EncodeJpeg(noise, 100, true);
+  ASSERT_GT(bytes.size(), std::size_t(256) * 1024);
+  EXPECT_EQ(bytes[0], 0xFF);
+  EXPECT_EQ(bytes[1], 0xD8);
+  EXPECT_EQ(bytes[bytes.size() - 2], 0xFF);
+  EXPECT_EQ(bytes[bytes.size() - 1], 0xD9);
+  EXPECT_EQ(EncodeJpeg(noise, 100, true), bytes);
+  TJPEGImage j;
+  j.LoadFromMemory(bytes.data(), bytes.size());
+  ASSERT_EQ(j.Width(), 640);
+  ASSERT_EQ(j.Height(), 400);
+  long total = 0;
+  for (int y = 0; y < 400; y += 7)
+    for (int x = 0; x < 640; x += 5) {
+      const TColor a = j.Bitmap().PixelColor(x, y), b = noise.PixelColor(x, y);
+      total += std::abs(GetRValue(a) - GetRValue(b)) + std::abs(GetGValue(a) - GetGValue(b));
+    }
+  EXPECT_LT(total / (58 * 128 * 2), 8);
+
+  TBitmap empty;
+  empty.SetPixelFormat(pf24bit);
+  EXPECT_THROW(EncodeJpeg(empty, 90, false), EJPEG);
 }
 
 TEST(Jpeg, BrokenDataRaisesAndLeavesTheImageEmpty) {

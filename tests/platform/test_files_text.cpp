@@ -34,6 +34,14 @@ TEST(CodePage, EveryByteSurvivesARoundTrip) {
   EXPECT_EQ(Cp1250ToUtf16("\271a"), u"\u0105a");
 }
 
+TEST(CodePage, SameTextIgnoresTheCaseOfAsciiLettersOnly) {
+  EXPECT_TRUE(SameText("Data\\Intf", "data\\INTF"));
+  EXPECT_TRUE(SameText("", ""));
+  EXPECT_FALSE(SameText("abc", "abcd"));
+  EXPECT_FALSE(SameText("\245", "\271"));  // "Ą" and "ą"
+  EXPECT_FALSE(SameText("[", "{"));          // only letters are folded
+}
+
 TEST(Paths, ProgramPathsReachFilesOfAnyCase) {
   testsupport::TempDir dir;
   dir.Write("Data/Intf/Spec/R2_liaT.xji", "x");
@@ -145,6 +153,17 @@ TEST(Streams, MemoryStream) {
   EXPECT_EQ(m.Read(&c, 1), 0);
   m.Clear();
   EXPECT_EQ(m.Size(), 0);
+
+  // A negative size empties the stream and puts the position at its start.
+  m.WriteBuffer("defgh", 5);
+  m.SetSize(-5);
+  char buf[8] = {};
+  EXPECT_EQ(m.Read(buf, 8), 0);
+  EXPECT_EQ(m.Position(), 0);
+  EXPECT_EQ(m.Size(), 0);
+  m.WriteBuffer("xy", 2);
+  EXPECT_EQ(m.Size(), 2);
+  EXPECT_EQ(m.Memory()[0], 'x');
 }
 
 TEST(Strings, TextLines) {

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <memory>
+#include <vector>
+
 #include "platform/Graphics.h"
 #include "platform/SysUtils.h"
 
@@ -143,6 +147,53 @@ TEST(Canvas, DrawConvertsBetweenFormats) {
   grey.SetSize(3, 3);
   grey.Canvas()->Draw(0, 0, src.get());
   EXPECT_EQ(grey.ScanLine(1)[1], 90);
+}
+
+// An 8-bit bitmap of w x 1 whose pixel i is index i, with the given colours as its palette.
+std::unique_ptr<TBitmap> Indexed(const std::vector<TColor>& colours) {
+  auto b = std::make_unique<TBitmap>();
+  TLogPalette lp;
+  lp.palNumEntries = std::uint16_t(colours.size());
+  for (std::size_t i = 0; i < colours.size(); ++i)
+    lp.palPalEntry[i] = TPaletteEntry{GetRValue(colours[i]), GetGValue(colours[i]), GetBValue(colours[i]), 0};
+  b->SetPalette(CreatePalette(&lp));
+  b->SetPixelFormat(pf8bit);
+  b->SetSize(int(colours.size()), 1);
+  for (std::size_t i = 0; i < colours.size(); ++i) b->ScanLine(0)[i] = std::uint8_t(i);
+  return b;
+}
+
+TEST(Canvas, EightBitCopiesKeepColoursAcrossPalettes) {
+  auto src = Indexed({clRed, clBlue, clLime});
+  auto swapped = Indexed({clBlue, clLime, clRed});
+  swapped->Canvas()->Draw(0, 0, src.get());
+  EXPECT_EQ(swapped->PixelColor(0, 0), clRed);
+  EXPECT_EQ(swapped->PixelColor(1, 0), clBlue);
+  EXPECT_EQ(swapped->PixelColor(2, 0), clLime);
+  EXPECT_EQ(swapped->ScanLine(0)[0], 2);
+
+  // Into a grey bitmap: the grey of each colour.
+  TBitmap grey;
+  grey.SetPixelFormat(pf8bit);
+  grey.SetSize(3, 1);
+  grey.Canvas()->Draw(0, 0, src.get());
+  EXPECT_EQ(grey.ScanLine(0)[0], 85);
+  EXPECT_EQ(grey.ScanLine(0)[1], 85);
+
+  // The same palette, and a grey ramp against no palette, copy indices as they are.
+  auto same = Indexed({clRed, clBlue, clLime});
+  same->ScanLine(0)[0] = 1;
+  same->Canvas()->Draw(0, 0, src.get());
+  EXPECT_EQ(same->ScanLine(0)[0], 0);
+  TBitmap ramp;
+  ramp.SetPalette(NewGreyPalette());
+  ramp.SetPixelFormat(pf8bit);
+  ramp.SetSize(2, 1);
+  ramp.ScanLine(0)[0] = 7;
+  ramp.ScanLine(0)[1] = 201;
+  grey.Canvas()->Draw(1, 0, &ramp);
+  EXPECT_EQ(grey.ScanLine(0)[1], 7);
+  EXPECT_EQ(grey.ScanLine(0)[2], 201);
 }
 
 TEST(Canvas, StretchingCopyRect) {

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <functional>
 #include <memory>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -9,7 +13,9 @@
 #include "platform/Forms.h"
 #include "platform/HeadlessBackend.h"
 #include "platform/Mmsystem.h"
+#include "platform/SysUtils.h"
 #include "platform/WinApi.h"
+#include "tests/support/GuardedBytes.h"
 #include "tests/support/Headless.h"
 #include "tests/support/TempDir.h"
 
@@ -46,6 +52,26 @@ TEST_F(WindowsTest, VisibleFormsAreComposedInZOrder) {
   front->Hide();
   Application->ProcessMessages();
   EXPECT_EQ(hb().ScreenPixel(150, 150), clBlue);
+}
+
+TEST_F(WindowsTest, SurfacesOfOtherFormatsAreComposedInTheirColours) {
+  TForm a(nullptr), b(nullptr);
+  a.SetBounds(0, 0, 40, 20);
+  b.SetBounds(50, 0, 40, 20);
+  a.Surface()->SetPixelFormat(pf24bit);
+  b.Surface()->SetPixelFormat(pf8bit);  // grey
+  a.Canvas()->Brush.Color = RGB(200, 10, 30);
+  a.Canvas()->FillRect(a.ClientRect());
+  b.Canvas()->Brush.Color = RGB(90, 90, 90);
+  b.Canvas()->FillRect(b.ClientRect());
+  a.Show();
+  b.Show();
+  Application->ProcessMessages();
+  for (int x : {0, 1, 2, 39}) {
+    EXPECT_EQ(hb().ScreenPixel(x, 19), RGB(200, 10, 30)) << x;
+    EXPECT_EQ(hb().ScreenPixel(50 + x, 19), RGB(90, 90, 90)) << x;
+  }
+  EXPECT_EQ(hb().ScreenPixel(45, 5), clBlack);
 }
 
 TEST_F(WindowsTest, DrawingOutsidePaintReachesTheScreenBeforeASleep) {
@@ -310,6 +336,23 @@ TEST_F(WindowsTest, TimersFireOncePerTurnWithoutMakingUpLostTime) {
   EXPECT_EQ(fired, 2);
 }
 
+TEST_F(WindowsTest, TimersKeepFiringWhenTheCounterIsLarge) {
+  // The clock's microsecond counter times 1000 passes the 64-bit range here.
+  const std::int64_t limitMs = INT64_MAX / 1000000;
+  hb().AdvanceTime(limitMs - 100 - hb().NowMs());
+  TTimer timer(nullptr);
+  int fired = 0;
+  timer.SetInterval(50);
+  timer.OnTimer = [&](TObject*) { ++fired; };
+  timer.SetEnabled(true);
+  for (int i = 0; i < 6; ++i) {
+    hb().AdvanceTime(50);
+    Application->ProcessMessages();
+  }
+  EXPECT_EQ(fired, 6);
+  EXPECT_EQ(Application->NowMs(), hb().NowMs());
+}
+
 TEST_F(WindowsTest, HooksSeeMessagesFirstAndCanStopThem) {
   auto f = MakeForm(0, 0, 100, 100, clWhite);
   f->Show();
@@ -406,6 +449,42 @@ TEST_F(WindowsTest, StallingWithoutScriptIsReported) {
   EXPECT_EQ(Screen->ActiveForm(), nullptr);
 }
 
+TEST_F(WindowsTest, ErrorsOfHandlersAreShownAndTheLoopGoesOn) {
+  auto f = MakeForm(0, 0, 100, 100, clWhite);
+  f->Show();
+  Application->ProcessMessages();
+  Application->Title = "Program";
+  f->OnKeyPress = [](TObject*, char&) { throw std::out_of_range("index out of range"); };
+  f->OnPaint = [](TObject*) { throw std::bad_alloc(); };
+  TTimer timer(nullptr);
+  timer.SetInterval(10);
+  timer.OnTimer = [](TObject*) { std::function<void()>()(); };
+  timer.SetEnabled(true);
+  hb().Key('A', 'a');
+  f->Invalidate();
+  hb().AdvanceTime(10);
+  ASSERT_NO_THROW(Application->ProcessMessages());
+  Application->OnIdle = [](TObject*, bool&) { throw EInvalidGraphic("B\263\271d"); };
+  ASSERT_NO_THROW(Application->HandleMessage());
+  Application->OnIdle = nullptr;
+  ASSERT_EQ(hb().MessageBoxes().size(), 4u);
+  EXPECT_EQ(hb().MessageBoxes()[0].text, "index out of range");
+  EXPECT_EQ(hb().MessageBoxes()[0].caption, "Program");
+  EXPECT_EQ(hb().MessageBoxes()[1].text, std::bad_alloc().what());
+  EXPECT_EQ(hb().MessageBoxes()[2].text, std::bad_function_call().what());
+  EXPECT_EQ(hb().MessageBoxes()[3].text, "B\xC5\x82\xC4\x85" "d");
+  timer.SetEnabled(false);
+
+  // A test's stalled wait is no error of the program: it leaves the loop,
+  // also from a modal form opened by a handler.
+  auto dialog = MakeForm(10, 10, 50, 50, clBlack);
+  f->OnPaint = nullptr;
+  f->OnKeyPress = [&](TObject*, char&) { dialog->ShowModal(); };
+  hb().Key('B', 'b');
+  EXPECT_THROW(Application->ProcessMessages(), HeadlessStall);
+  EXPECT_EQ(hb().MessageBoxes().size(), 4u);
+}
+
 TEST_F(WindowsTest, ActionsRunTheirHandler) {
   TAction action(nullptr);
   TObject* sender = nullptr;
@@ -451,6 +530,50 @@ TEST_F(SoundTest, SyncPlayBlocksForTheSoundAndAsyncDoesNot) {
   EXPECT_TRUE(hb().SoundPlayingNow());
   sndPlaySound("", SND_ASYNC);
   EXPECT_FALSE(hb().SoundPlayingNow());
+}
+
+// RIFF WAVE bytes from chunks given as id and body.
+std::vector<std::uint8_t> Riff(const std::vector<std::pair<std::string, std::vector<std::uint8_t>>>& chunks) {
+  auto put32 = [](std::vector<std::uint8_t>& v, std::uint32_t x) {
+    for (int i = 0; i < 4; ++i) v.push_back(std::uint8_t(x >> (8 * i)));
+  };
+  std::vector<std::uint8_t> body{'W', 'A', 'V', 'E'};
+  for (const auto& [id, bytes] : chunks) {
+    body.insert(body.end(), id.begin(), id.end());
+    put32(body, std::uint32_t(bytes.size()));
+    body.insert(body.end(), bytes.begin(), bytes.end());
+    if (bytes.size() & 1) body.push_back(0);
+  }
+  std::vector<std::uint8_t> out{'R', 'I', 'F', 'F'};
+  put32(out, std::uint32_t(body.size()));
+  out.insert(out.end(), body.begin(), body.end());
+  return out;
+}
+
+// Mono 16-bit at 1000 samples a second: 2000 bytes a second.
+std::vector<std::uint8_t> Fmt() { return {1, 0, 1, 0, 0xE8, 3, 0, 0, 0xD0, 7, 0, 0, 2, 0, 16, 0}; }
+
+int GuardedDuration(const std::vector<std::uint8_t>& bytes) {
+  testsupport::GuardedBytes g(bytes);
+  return WaveDurationMs(g.data(), g.size());
+}
+
+TEST_F(SoundTest, WaveLengthIsReadOnlyFromTheBytesThere) {
+  const auto whole = Riff({{"LIST", {1, 2, 3}}, {"fmt ", Fmt()}, {"data", std::vector<std::uint8_t>(500)}});
+  EXPECT_EQ(GuardedDuration(whole), 250);  // an odd chunk before fmt is padded
+  // A data chunk that claims more than the file holds counts what is there.
+  auto cut = whole;
+  cut.resize(cut.size() - 100);
+  EXPECT_EQ(GuardedDuration(cut), 200);
+  // An fmt chunk cut before its byte rate (or within it) ends the file: no length.
+  const auto fmtOnly = Riff({{"fmt ", Fmt()}});
+  const std::size_t fmtAt = 12, rateEnd = fmtAt + 20;
+  for (std::size_t end = fmtAt + 8; end <= rateEnd; ++end) {
+    std::vector<std::uint8_t> shortFmt(fmtOnly.begin(), fmtOnly.begin() + std::ptrdiff_t(end));
+    EXPECT_EQ(GuardedDuration(shortFmt), -1) << end;
+  }
+  EXPECT_EQ(GuardedDuration(Riff({{"data", {1, 2}}, {"fmt ", Fmt()}})), -1);  // data before fmt
+  EXPECT_EQ(GuardedDuration({'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V'}), -1);
 }
 
 TEST_F(SoundTest, MissingOrForeignFilesAreSilent) {

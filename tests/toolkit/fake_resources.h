@@ -1,7 +1,10 @@
 // A stand-in for the resource library in tests of the picture controls: it
 // hands out pictures made in memory, records the names asked for, can fail
 // on a chosen name, and counts the bitmaps it filled that are still alive.
+// Also the small helpers those tests share.
 #pragma once
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <map>
 #include <memory>
@@ -10,6 +13,7 @@
 #include <vector>
 
 #include "toolkit/Resource.h"
+#include "toolkit/_cblad.h"
 
 namespace fakeres {
 
@@ -20,6 +24,23 @@ inline void Solid(TBitmap* b, int w, int h, TColor colour) {
   b->SetSize(w, h);
   b->Canvas()->Brush.Color = colour;
   b->Canvas()->FillRect(Rect(0, 0, w, h));
+}
+
+// A new bitmap of that colour (see Solid).
+inline std::unique_ptr<TBitmap> Filled(int w, int h, TColor colour) {
+  auto b = std::make_unique<TBitmap>();
+  Solid(b.get(), w, h, colour);
+  return b;
+}
+
+// Building the control fails with the fatal error of code 1.
+inline void ExpectCode1(const std::function<void()>& build) {
+  try {
+    build();
+    ADD_FAILURE() << "no exception";
+  } catch (const CBlad& e) {
+    EXPECT_EQ(e.Code, 1);
+  }
 }
 
 // The pictures of a button of w x h whose 2 x 2 top-left corner lies outside

@@ -15,25 +15,12 @@
 
 namespace {
 
+using fakeres::ExpectCode1;
+using fakeres::Filled;
 using fakeres::kActive;
 using fakeres::kNormal;
 using fakeres::kPressed;
 constexpr TColor kGrey = 0x808080, kMagenta = 0xFF00FF, kYellow = clYellow;
-
-std::unique_ptr<TBitmap> Filled(int w, int h, TColor c) {
-  auto b = std::make_unique<TBitmap>();
-  fakeres::Solid(b.get(), w, h, c);
-  return b;
-}
-
-void ExpectCode1(const std::function<void()>& build) {
-  try {
-    build();
-    ADD_FAILURE() << "no exception";
-  } catch (const CBlad& e) {
-    EXPECT_EQ(e.Code, 1);
-  }
-}
 
 // A window of 320 x 240 at the screen's corner with a grey static background
 // picture (CPrzyciskP), a magenta back buffer and a yellow clean copy
@@ -324,7 +311,9 @@ TEST_F(ButtonTest, OriginPlacesTheButtonInABufferThatCoversPartOfTheWindow) {
     for (int x = 0; x < 200; ++x) clean->Canvas()->SetPixel(x, y, RGB(x, y, 0x55));
   CPrzyciskW* b = NewW(130, 70);
   b->SetOrigin(100, 50);
-  b->SetOrigin2(7, 9);  // kept, not used
+  EXPECT_EQ(b->Origin2(), (TPoint{0, 0}));
+  b->SetOrigin2(7, 9);  // kept, not used for drawing
+  EXPECT_EQ(b->Origin2(), (TPoint{7, 9}));
   form->OnPaint = [this](TObject*) {
     form->Canvas()->Brush.Color = kGrey;
     form->Canvas()->FillRect(form->ClientRect());

@@ -17,22 +17,9 @@
 
 namespace {
 
+using fakeres::ExpectCode1;
+using fakeres::Filled;
 constexpr TColor kMagenta = 0xFF00FF, kOff = clBlue, kOn = clLime;
-
-std::unique_ptr<TBitmap> Filled(int w, int h, TColor c) {
-  auto b = std::make_unique<TBitmap>();
-  fakeres::Solid(b.get(), w, h, c);
-  return b;
-}
-
-void ExpectCode1(const std::function<void()>& build) {
-  try {
-    build();
-    ADD_FAILURE() << "no exception";
-  } catch (const CBlad& e) {
-    EXPECT_EQ(e.Code, 1);
-  }
-}
 
 // A window of 320 x 240 that paints its back buffer (magenta at first), with
 // the toggle "S_CHBUT": on 8 x 8 green, off 12 x 6 blue.

@@ -252,6 +252,10 @@ void FillRandom(TBitmap* b, std::mt19937& rng) {
 // Every layout combination, row lengths around the vector block size, every
 // opacity: the loops in use must give exactly what the rule gives.
 void CheckAgainstRule(bool vector) {
+  // The vector loops come back on however the check ends (an ASSERT returns early).
+  struct VectorLoopsBackOn {
+    ~VectorLoopsBackOn() { SetVectorBlendEnabled(true); }
+  } restore;
   SetVectorBlendEnabled(vector);
   std::mt19937 rng(vector ? 1234 : 4321);
   const TPixelFormat colourFormats[] = {pf24bit, pf32bit};
@@ -297,7 +301,6 @@ void CheckAgainstRule(bool vector) {
             ++checked;
           }
         }
-  SetVectorBlendEnabled(true);
   EXPECT_GT(checked, 9000);
 }
 

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -10,6 +8,7 @@
 
 #include "platform/Classes.h"
 #include "platform/SysUtils.h"
+#include "tests/support/TempDir.h"
 #include "toolkit/Ctransbitmap.h"
 #include "toolkit/Ctransfont.h"
 
@@ -25,22 +24,22 @@ void Put16(Bytes& b, int v) {
   b.push_back(std::uint8_t(std::uint16_t(v) >> 8));
 }
 
-struct SignSpec {
+struct SignRecipe {
   int before = 0, after = 0;
   int width = 0, height = 0;  // a glyph of full coverage when width > 0
   std::uint8_t flag = 1;
   const char* magic = "TBB1";
 };
 
-struct FontSpec {
+struct FontRecipe {
   std::string name = "Test";
   std::int64_t lineHeight = 10, letterSpacing = 1, lineGap = 2;
   std::uint8_t map[256] = {};
   std::optional<std::int64_t> signCount;  // the number of signs when not given
-  std::vector<SignSpec> signs;
+  std::vector<SignRecipe> signs;
 };
 
-Bytes Encode(const FontSpec& f) {
+Bytes Encode(const FontRecipe& f) {
   Bytes b = {'T', 'F', 'N', '1', std::uint8_t(f.name.size())};
   b.insert(b.end(), f.name.begin(), f.name.end());
   Put32(b, f.lineHeight);
@@ -49,7 +48,7 @@ Bytes Encode(const FontSpec& f) {
   Put32(b, 12345);  // reserved
   b.insert(b.end(), f.map, f.map + 256);
   Put32(b, f.signCount.value_or(std::int64_t(f.signs.size())));
-  for (const SignSpec& s : f.signs) {
+  for (const SignRecipe& s : f.signs) {
     Put16(b, s.before);
     Put16(b, s.after);
     b.push_back(s.width > 0 ? s.flag : 0);
@@ -66,8 +65,8 @@ Bytes Encode(const FontSpec& f) {
 // Sign 0 invisible; A: before 1, 3 x 2, after 2; B: 0, 2 x 2, 1; C: -1, 4 x 2, 0;
 // space: 0, no glyph, 3. Letter spacing 1, line height 10, line gap 2.
 // Advances: A 7, B 4, C 4, space 4.
-FontSpec Standard() {
-  FontSpec f;
+FontRecipe Standard() {
+  FontRecipe f;
   f.signs = {{0, 0}, {1, 2, 3, 2}, {0, 1, 2, 2}, {-1, 0, 4, 2}, {0, 3}};
   f.map['A'] = 1;
   f.map['B'] = 2;
@@ -164,7 +163,7 @@ TEST(CTransFontEmpty, SignArrayGrowsByFive) {
 
 TEST(CTransFontEmpty, LoadedSignArrayCapacity) {
   for (auto [n, capacity] : {std::pair{1, 1}, std::pair{2, 6}, std::pair{6, 6}, std::pair{7, 11}}) {
-    FontSpec f;
+    FontRecipe f;
     f.signs.resize(std::size_t(n));
     CTransFont font;
     ASSERT_TRUE(Load(font, Encode(f)));
@@ -269,7 +268,7 @@ TEST_F(FontTest, DrawCharsCountAndRectangle) {
 }
 
 TEST(CTransFontDraw, DrawCharsMapsLineBreaks) {
-  FontSpec f = Standard();
+  FontRecipe f = Standard();
   f.map['\n'] = 2;
   CTransFont font;
   ASSERT_TRUE(Load(font, Encode(f)));
@@ -416,7 +415,7 @@ TEST(CTransFontLoad, StandardRecord) {
 }
 
 TEST(CTransFontLoad, AnyNonZeroGlyphFlagMeansAMaskFollows) {
-  FontSpec f = Standard();
+  FontRecipe f = Standard();
   f.signs[1].flag = 2;
   f.signs[2].flag = 255;
   CTransFont font;
@@ -430,31 +429,31 @@ TEST(CTransFontLoad, AnyNonZeroGlyphFlagMeansAMaskFollows) {
 TEST(CTransFontLoad, RangesOfTheHeader) {
   struct Case {
     const char* what;
-    void (*change)(FontSpec&);
+    void (*change)(FontRecipe&);
     bool ok;
   };
   const Case cases[] = {
-      {"line height 0", [](FontSpec& f) { f.lineHeight = 0; }, true},
-      {"line height 30000", [](FontSpec& f) { f.lineHeight = 30000; }, true},
-      {"line height -1", [](FontSpec& f) { f.lineHeight = -1; }, false},
-      {"line height 30001", [](FontSpec& f) { f.lineHeight = 30001; }, false},
-      {"spacing -30000", [](FontSpec& f) { f.letterSpacing = -30000; }, true},
-      {"spacing 30001", [](FontSpec& f) { f.letterSpacing = 30001; }, false},
-      {"spacing -30001", [](FontSpec& f) { f.letterSpacing = -30001; }, false},
-      {"gap 30000", [](FontSpec& f) { f.lineGap = 30000; }, true},
-      {"gap 30001", [](FontSpec& f) { f.lineGap = 30001; }, false},
-      {"gap -30001", [](FontSpec& f) { f.lineGap = -30001; }, false},
-      {"sign count 0", [](FontSpec& f) { f.signCount = 0; }, false},
-      {"sign count 257", [](FontSpec& f) { f.signCount = 257; }, false},
-      {"sign count -1", [](FontSpec& f) { f.signCount = -1; }, false},
-      {"before 30001", [](FontSpec& f) { f.signs[2].before = 30001; }, false},
-      {"after -30001", [](FontSpec& f) { f.signs[2].after = -30001; }, false},
-      {"before -30000", [](FontSpec& f) { f.signs[2].before = -30000; }, true},
-      {"empty name", [](FontSpec& f) { f.name.clear(); }, true},
-      {"long name", [](FontSpec& f) { f.name.assign(255, 'x'); }, true},
+      {"line height 0", [](FontRecipe& f) { f.lineHeight = 0; }, true},
+      {"line height 30000", [](FontRecipe& f) { f.lineHeight = 30000; }, true},
+      {"line height -1", [](FontRecipe& f) { f.lineHeight = -1; }, false},
+      {"line height 30001", [](FontRecipe& f) { f.lineHeight = 30001; }, false},
+      {"spacing -30000", [](FontRecipe& f) { f.letterSpacing = -30000; }, true},
+      {"spacing 30001", [](FontRecipe& f) { f.letterSpacing = 30001; }, false},
+      {"spacing -30001", [](FontRecipe& f) { f.letterSpacing = -30001; }, false},
+      {"gap 30000", [](FontRecipe& f) { f.lineGap = 30000; }, true},
+      {"gap 30001", [](FontRecipe& f) { f.lineGap = 30001; }, false},
+      {"gap -30001", [](FontRecipe& f) { f.lineGap = -30001; }, false},
+      {"sign count 0", [](FontRecipe& f) { f.signCount = 0; }, false},
+      {"sign count 257", [](FontRecipe& f) { f.signCount = 257; }, false},
+      {"sign count -1", [](FontRecipe& f) { f.signCount = -1; }, false},
+      {"before 30001", [](FontRecipe& f) { f.signs[2].before = 30001; }, false},
+      {"after -30001", [](FontRecipe& f) { f.signs[2].after = -30001; }, false},
+      {"before -30000", [](FontRecipe& f) { f.signs[2].before = -30000; }, true},
+      {"empty name", [](FontRecipe& f) { f.name.clear(); }, true},
+      {"long name", [](FontRecipe& f) { f.name.assign(255, 'x'); }, true},
   };
   for (const Case& c : cases) {
-    FontSpec f = Standard();
+    FontRecipe f = Standard();
     c.change(f);
     CTransFont font;
     EXPECT_EQ(Load(font, Encode(f)), c.ok) << c.what;
@@ -473,7 +472,7 @@ TEST(CTransFontLoad, BadMagic) {
 TEST(CTransFontLoad, HeaderFaultAfterTheMapKeepsTheMapValid) {
   // The map names signs up to 4, then the sign count is refused: only the
   // empty sign exists, so every entry must fall back to it.
-  FontSpec f = Standard();
+  FontRecipe f = Standard();
   f.signCount = 0;
   CTransFont font;
   EXPECT_FALSE(Load(font, Encode(f)));
@@ -488,7 +487,7 @@ TEST(CTransFontLoad, HeaderFaultAfterTheMapKeepsTheMapValid) {
 }
 
 TEST(CTransFontLoad, MapEntryBeyondTheSignsIsFixed) {
-  FontSpec f = Standard();
+  FontRecipe f = Standard();
   f.signs.resize(3);
   f.map['Q'] = 5;
   f.map['C'] = 3;
@@ -501,7 +500,7 @@ TEST(CTransFontLoad, MapEntryBeyondTheSignsIsFixed) {
 }
 
 TEST(CTransFontLoad, FailingMaskKeepsTheSignsReadSoFar) {
-  FontSpec f = Standard();
+  FontRecipe f = Standard();
   f.signs[2].magic = "XXXX";
   CTransFont font;
   EXPECT_FALSE(Load(font, Encode(f)));
@@ -560,16 +559,8 @@ TEST(CTransFontLoad, ExceptionsPassOnAndLeaveAUsableFont) {
 
 class FontSetTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/tw-fontset-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir = pattern;
-    path = dir + "/set.tfs";
-  }
-  void TearDown() override { std::filesystem::remove_all(dir); }
-
   static Bytes Record(int lineHeight) {
-    FontSpec f = Standard();
+    FontRecipe f = Standard();
     f.lineHeight = lineHeight;
     return Encode(f);
   }
@@ -605,7 +596,8 @@ class FontSetTest : public ::testing::Test {
     return Bytes(m.Memory(), m.Memory() + m.Size());
   }
 
-  std::string dir, path;
+  testsupport::TempDir dir;
+  std::string path = dir.File("set.tfs");
   CTransFont font;
 };
 
@@ -690,7 +682,7 @@ TEST_F(FontSetTest, HeaderFaults) {
 }
 
 TEST_F(FontSetTest, RecordThatFailsGivesFalse) {
-  FontSpec f = Standard();
+  FontRecipe f = Standard();
   f.lineHeight = 40000;
   Write({"A"}, {Encode(f)});
   EXPECT_FALSE(font.LoadFromSet(path, "A"));
@@ -699,9 +691,9 @@ TEST_F(FontSetTest, RecordThatFailsGivesFalse) {
 
 TEST_F(FontSetTest, MissingOrUnreadableFileGivesFalse) {
   ASSERT_TRUE(Load(font, Encode(Standard())));
-  EXPECT_NO_THROW(EXPECT_FALSE(font.LoadFromSet(dir + "/missing.tfs", "A")));
+  EXPECT_NO_THROW(EXPECT_FALSE(font.LoadFromSet(dir.File("missing.tfs"), "A")));
   ExpectEmptyFont(font);
-  EXPECT_NO_THROW(EXPECT_FALSE(font.LoadFromSet(dir, "A")));
+  EXPECT_NO_THROW(EXPECT_FALSE(font.LoadFromSet(dir.Path(), "A")));
 }
 
 }  // namespace

@@ -48,6 +48,11 @@ TEST(Display, SelectsScreenClassAreaAndPrefixes) {
 }
 
 TEST(Display, ReadsTheScreenFromThePlatform) {
+  // The back end outlives the test: its screen size is put back afterwards.
+  struct RestoreScreenSize {
+    TPoint size = Headless().ScreenSize();
+    ~RestoreScreenSize() { Headless().SetScreenSize(size.x, size.y); }
+  } restore;
   Headless().SetScreenSize(1280, 1024);
   CDisplay d;
   EXPECT_EQ(d.ScreenClass, 128);
@@ -171,6 +176,29 @@ TEST_F(DisplayOnScreen, BordersAroundTheGameAreaTurnBlack) {
   f.Canvas()->FillRect(f.ClientRect());
   d.PaintBorders(f.Handle());
   EXPECT_EQ(f.Surface()->PixelColor(5, 5), clWhite);
+}
+
+TEST_F(DisplayOnScreen, BordersDrawnInAPaintLeaveThePaintClipped) {
+  hb().SetScreenSize(1920, 1080);
+  CDisplay d;
+  d.SelectMode();
+  TForm f(nullptr);
+  f.SetBounds(0, 0, 1920, 1080);
+  f.Canvas()->Brush.Color = clWhite;
+  f.Canvas()->FillRect(f.ClientRect());
+  f.Show();
+  Application->ProcessMessages();
+  f.OnPaint = [&](TObject*) {
+    d.PaintBorders(f.Handle());
+    f.Canvas()->Brush.Color = clRed;
+    f.Canvas()->FillRect(f.ClientRect());
+  };
+  f.InvalidateRect(Rect(400, 400, 450, 450));
+  Application->ProcessMessages();
+  EXPECT_EQ(hb().ScreenPixel(10, 10), clBlack);
+  EXPECT_EQ(hb().ScreenPixel(420, 420), clRed);
+  EXPECT_EQ(hb().ScreenPixel(600, 600), clWhite);
+  EXPECT_EQ(hb().ScreenPixel(399, 420), clWhite);
 }
 
 TEST_F(DisplayOnScreen, FatalErrorShowsItsTextInAMessageBox) {

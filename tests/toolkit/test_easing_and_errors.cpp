@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
+#include <string>
+
 #include "toolkit/Chamowanie.h"
 #include "toolkit/_cblad.h"
 
@@ -46,6 +50,29 @@ TEST(EaseOut, NegativeMovementEndsExactly) {
     last = v;
   }
   EXPECT_EQ(last, -17);
+}
+
+TEST(EaseOut, StepCountsWhosePowerWrapsToZeroStayFinite) {
+  // n * n and n * n * n are 32-bit products: for these n they wrap to 0 and
+  // are taken as 1, so the values stay finite and the last is the target.
+  struct Case {
+    int power, steps;
+  };
+  for (Case c : {Case{2, 65536}, Case{3, 2048}, Case{3, 4096}, Case{3, 65536}}) {
+    SCOPED_TRACE(std::to_string(c.power) + " " + std::to_string(c.steps));
+    CEaseOut e;
+    if (c.power == 2) e.StartQuadratic(0, 100, c.steps);
+    else e.StartCubic(0, 100, c.steps);
+    EXPECT_EQ(e.coefficient, 100.0f);
+    long double v = c.power == 2 ? e.NextQuadratic() : e.NextCubic();
+    EXPECT_TRUE(std::isfinite(v));
+    for (int i = 1; i < c.steps; ++i) v = c.power == 2 ? e.NextQuadratic() : e.NextCubic();
+    EXPECT_EQ(v, 100);
+  }
+  // A product that wraps to anything else is used as it is.
+  CEaseOut e;
+  e.StartQuadratic(0, 100, 46341);
+  EXPECT_EQ(e.coefficient, float(100.0L / (long double)std::int32_t(46341u * 46341u)));
 }
 
 TEST(CBlad, CodesCarryTheirTexts) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -10,13 +11,18 @@
 
 namespace {
 
-// Records what is asked for; delivers 3x4 tiles except the ones listed to fail.
+// Records what is asked for; delivers 3x4 tiles except the ones listed to
+// fail; counts the bitmaps it was given that are still alive.
 struct Provider {
   std::vector<std::string> asked;
   std::vector<std::string> failing;
+  std::shared_ptr<int> token = std::make_shared<int>(0);
+  long LiveBitmaps() const { return token.use_count() - 1; }
   ResourceProvider Fn() {
     return [this](const std::string& name, TBitmap* b) {
       asked.push_back(name);
+      // The bitmap's canvas holds a share of the token until the bitmap goes.
+      b->Canvas()->OnChange = [t = token](const TRect&) {};
       for (const auto& f : failing)
         if (f == name) return false;
       b->SetPixelFormat(pf24bit);
@@ -58,10 +64,12 @@ TEST_F(LetterTilesTest, OneFailureStillAsksForTheRestAndFails) {
   EXPECT_EQ(p.asked.size(), 88u);
   EXPECT_EQ(tiles.Tile(9).bitmap->Width(), 0);
   EXPECT_EQ(tiles.Tile(10).bitmap->Width(), 3);
+  EXPECT_EQ(p.LiveBitmaps(), 88);
   // A second load replaces the bitmaps without leaking them.
   p.failing.clear();
   EXPECT_TRUE(tiles.LoadLetterTiles());
   EXPECT_EQ(tiles.Count(), 88);
+  EXPECT_EQ(p.LiveBitmaps(), 88);
 }
 
 TEST_F(LetterTilesTest, FindTileByExactName) {

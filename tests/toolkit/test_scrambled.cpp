@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/Jpeg.h"
 #include "platform/SysUtils.h"
+#include "tests/support/TempDir.h"
 #include "toolkit/Cdataencryption.h"
 #include "toolkit/Ctransbitmap.h"
 #include "toolkit/Encodedecodebuffor.h"
@@ -156,18 +155,7 @@ TEST(Scrambler, KeysAgreeingInThirtyUnits) {
 
 class ScrambledFiles : public ::testing::Test {
  protected:
-  void SetUp() override {
-    old_ = GetCurrentDir();
-    char tmpl[] = "/tmp/tw-scrambled-XXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    dir_ = tmpl;
-    ASSERT_TRUE(SetCurrentDir(dir_));
-    ASSERT_TRUE(ForceDirectories("Data\\exio44j"));
-  }
-  void TearDown() override {
-    SetCurrentDir(old_);
-    std::filesystem::remove_all(dir_);
-  }
+  void SetUp() override { ASSERT_TRUE(ForceDirectories("Data\\exio44j")); }
 
   static void Write(const std::string& name, const Bytes& bytes) {
     TFileStream f(name, fmCreate);
@@ -208,7 +196,8 @@ class ScrambledFiles : public ::testing::Test {
     return Pixels(b);
   }
 
-  std::string old_, dir_;
+  testsupport::TempDir dir_;
+  testsupport::ScopedCwd cwd_{dir_.Path()};
 };
 
 TEST_F(ScrambledFiles, LoadSplitsTheNameAndReadsTheMarker) {

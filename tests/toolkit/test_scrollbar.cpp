@@ -86,6 +86,24 @@ TEST_F(ScrollBarTest, StepBeforeAnyTrackIs8Pixels) {
   EXPECT_EQ(s->Knob()->Left(), 30);
 }
 
+TEST_F(ScrollBarTest, StepsCountFromTheStoredTopEvenAboveTheWindow) {
+  // Nothing checks the bounds: a step up past the window's top moves the
+  // stored top on, while the knob keeps its place (a negative coordinate is
+  // kept); the step down brings both back together.
+  CScrollBar* s = NewBar();
+  s->SetTrack(280, 4, 180);  // step 8
+  s->StepUp();
+  EXPECT_EQ(s->Knob()->Top(), 4);
+  s->StepDown();
+  EXPECT_EQ(s->Knob()->Top(), 4);
+  s->StepDown();
+  EXPECT_EQ(s->Knob()->Top(), 12);
+  // A track with a negative left keeps the knob's column.
+  s->SetTrack(-5, 20, 196);
+  s->StepDown();
+  EXPECT_EQ(s->Knob()->BoundsRect(), Rect(280, 28, 292, 34));
+}
+
 TEST_F(ScrollBarTest, StepUpOnAHiddenKnobMovesAndShowsIt) {
   CScrollBar* s = NewBar();
   s->SetTrack(280, 100, 320);

@@ -2,9 +2,10 @@
 // life cycle, the picture-pair loaders on real files, and composing and
 // drawing through the object's cache.
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
+#include <unistd.h>
 
-#include <cstdlib>
-#include <filesystem>
+#include <algorithm>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -12,6 +13,7 @@
 
 #include "platform/Jpeg.h"
 #include "pixel_helpers.h"
+#include "tests/support/TempDir.h"
 #include "toolkit/Ctransbitmap.h"
 
 namespace {
@@ -235,14 +237,7 @@ TEST(CTransBitmap, ColourForAMaskWithoutColour) {
 
 class PairFiles : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char tmpl[] = "/tmp/tw_transbitmap_XXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    dir_ = tmpl;
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-
-  std::string Path(const std::string& name) const { return dir_ + "/" + name; }
+  std::string Path(const std::string& name) const { return dir_.File(name); }
 
   std::string SaveBmp(const std::string& name, const TBitmap& b) {
     b.SaveToFile(Path(name));
@@ -271,7 +266,7 @@ class PairFiles : public ::testing::Test {
     SaveJpeg(white, *w);
   }
 
-  std::string dir_;
+  testsupport::TempDir dir_;
 };
 
 // The code and message of the ETransBitmap that f raises.
@@ -301,6 +296,34 @@ TEST_F(PairFiles, BmpPairLoads) {
   ExpectPairCases(t.Colour, t.Mask);
 }
 
+// The names of the files in a folder that were opened while it watched.
+class OpenedFiles {
+ public:
+  explicit OpenedFiles(const std::string& dir) : fd_(inotify_init1(IN_NONBLOCK)) {
+    if (fd_ < 0 || inotify_add_watch(fd_, dir.c_str(), IN_OPEN) < 0) ADD_FAILURE() << "no inotify";
+  }
+  ~OpenedFiles() {
+    if (fd_ >= 0) close(fd_);
+  }
+  OpenedFiles(const OpenedFiles&) = delete;
+  OpenedFiles& operator=(const OpenedFiles&) = delete;
+
+  bool Opened(const std::string& name) {
+    alignas(inotify_event) char buf[4096];
+    for (ssize_t n; (n = read(fd_, buf, sizeof buf)) > 0;)
+      for (char* p = buf; p < buf + n;) {
+        const auto* e = reinterpret_cast<const inotify_event*>(p);
+        if (e->len) names_.emplace_back(e->name);
+        p += sizeof(inotify_event) + e->len;
+      }
+    return std::find(names_.begin(), names_.end(), name) != names_.end();
+  }
+
+ private:
+  int fd_;
+  std::vector<std::string> names_;
+};
+
 TEST_F(PairFiles, BmpPairFailures) {
   Bmp k = Make(pf24bit, 100, 50), w = Make(pf24bit, 100, 50), tall = Make(pf24bit, 100, 51);
   const std::string kb = SaveBmp("kB.xbi", *k), wb = SaveBmp("kW.xbi", *w), tb = SaveBmp("tW.xbi", *tall);
@@ -308,9 +331,17 @@ TEST_F(PairFiles, BmpPairFailures) {
   CTransBitmap t;
   const auto load = [&](const std::string& b, const std::string& wh) { return Raised([&] { t.LoadBlackWhiteBmp(b, wh); }); };
 
-  auto r = load(missingB, missingW);  // the black file is reported; the white one is not tried
+  auto r = load(missingB, missingW);  // the black file is reported
   EXPECT_EQ(r.first, berrLoad);
   EXPECT_EQ(r.second, "CTransBitmap, " + kBlad + " berrLoad, Plik: " + missingB);
+  {
+    // After a black file that cannot be read, the white one is not even opened.
+    OpenedFiles watch(dir_.Path());
+    EXPECT_EQ(load(missingB, wb).second, TransBitmapErrorMessage(berrLoad, missingB));
+    EXPECT_FALSE(watch.Opened("kW.xbi"));
+    load(kb, wb);
+    EXPECT_TRUE(watch.Opened("kW.xbi"));  // the watch does see it when it is read
+  }
   r = load(kb, missingW);
   EXPECT_EQ(r.first, berrLoad);
   EXPECT_EQ(r.second, TransBitmapErrorMessage(berrLoad, missingW));

@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/Jpeg.h"
 #include "platform/SysUtils.h"
+#include "tests/support/TempDir.h"
 #include "toolkit/Cbitmapy.h"
 #include "toolkit/Cdataencryption.h"
 #include "toolkit/Ctransbitmap.h"
@@ -34,18 +33,7 @@ bool AllWhite(TBitmap& b, const TRect& r) {
 // Word pictures live in "Data\exio44j\" under a temporary current folder.
 class WordPictures : public ::testing::Test {
  protected:
-  void SetUp() override {
-    old_ = GetCurrentDir();
-    char tmpl[] = "/tmp/tw-words-XXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    dir_ = tmpl;
-    ASSERT_TRUE(SetCurrentDir(dir_));
-    ASSERT_TRUE(ForceDirectories("Data\\exio44j"));
-  }
-  void TearDown() override {
-    SetCurrentDir(old_);
-    std::filesystem::remove_all(dir_);
-  }
+  void SetUp() override { ASSERT_TRUE(ForceDirectories("Data\\exio44j")); }
 
   static void WriteFile(const std::string& name, Bytes bytes, bool scramble = true) {
     if (scramble) ScrambleWithKey(ScrambleKeyOfFile(name), bytes.data(), std::int64_t(bytes.size()));
@@ -73,7 +61,8 @@ class WordPictures : public ::testing::Test {
     return decoded;
   }
 
-  std::string old_, dir_;
+  testsupport::TempDir dir_;
+  testsupport::ScopedCwd cwd_{dir_.Path()};
 };
 
 TEST(WordPicturePath, NamesTheScrambledFile) {
