@@ -426,7 +426,8 @@ TEST_F(Fatal, AnyOtherExceptionDuringStartUpEndsTheSameWayAndLetsTheLockGo) {
   EXPECT_EQ(next.Acquire(), CSingleInstance::First);
 }
 
-TEST_F(Fatal, OutOfMemoryInTheMessageLoop) {
+// An error that escapes a handler is shown, and the program goes on.
+TEST_F(ShellProgram, AnErrorInAHandlerIsShownAndTheProgramGoesOn) {
   class Hungry : public FakeGame {
    public:
     Hungry() : FakeGame(true) {}
@@ -434,7 +435,14 @@ TEST_F(Fatal, OutOfMemoryInTheMessageLoop) {
   } game;
   options.createGameWindows = [&] { SetGameWindow(1, &game); };
   Step([this] { ClickOn(FormMain->Button(TFormMain::bStart)); });
-  ExpectFatal(1);
+  Step([this] {
+    ASSERT_EQ(hb().MessageBoxes().size(), 1u);
+    EXPECT_NE(hb().MessageBoxes()[0].text.find("bad_alloc"), std::string::npos);
+    EXPECT_NE(FormMain, nullptr);
+    EXPECT_TRUE(FormMain->Visible());
+  });
+  CloseAtTheEnd();
+  EXPECT_EQ(Run(), 0);
   EXPECT_EQ(FormMain, nullptr);
   EXPECT_EQ(GameWindow(1), nullptr);
 }
