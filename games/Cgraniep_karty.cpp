@@ -8,7 +8,7 @@
 #include "platform/Random.h"
 #include "platform/WinApi.h"
 #include "shell/_custgry.h"
-#include "shell/_specfunc.h"
+#include "shell/_gloskifn.h"
 #include "toolkit/Cbitmapy.h"
 #include "toolkit/Ctransbitmap.h"
 

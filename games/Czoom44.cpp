@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "platform/WinApi.h"
-#include "shell/_specfunc.h"
+#include "shell/_gloskifn.h"
 #include "toolkit/Cbitmapy.h"
 
 CTransBitmap CZoom44::lens;

@@ -21,7 +21,7 @@
 // picture, centred on the game's window, at once on the screen),
 // FormKoniecGry (shell/Fmkoniecgry.h), FormKomunikat (shell/Fmkomunikat.h),
 // StatRec (shell/_cstatrec.h), the settings records (shell/_custgry.h), the
-// sounds (shell/_specfunc.h), the game fonts (toolkit/Ctransfont.h) and the
+// sounds (shell/_gloskifn.h), the game fonts (toolkit/Ctransfont.h) and the
 // dictionary `Dictionary` (dictionary/_cslowa.h).
 #pragma once
 #include <array>

@@ -8,7 +8,7 @@
 #include "platform/WinApi.h"
 #include "shell/_cstatrec.h"
 #include "shell/_custgry.h"
-#include "shell/_specfunc.h"
+#include "shell/_gloskifn.h"
 #include "toolkit/Cdisplay.h"
 #include "toolkit/_cblad.h"
 #include "toolkit/_cprzycisk.h"

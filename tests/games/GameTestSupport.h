@@ -24,7 +24,7 @@
 #include "platform/Mmsystem.h"
 #include "shell/_cstatrec.h"
 #include "shell/_custgry.h"
-#include "shell/_specfunc.h"
+#include "shell/_gloskifn.h"
 #include "tests/shell/ShellProgram.h"
 #include "tests/support/Headless.h"
 #include "tests/support/TempDir.h"

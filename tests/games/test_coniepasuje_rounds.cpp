@@ -8,7 +8,7 @@
 #include "games/Cgraniep_karty.h"
 #include "games/Fmconiepasuje3/Fmconiepasuje3.h"
 #include "platform/Random.h"
-#include "shell/_specfunc.h"
+#include "shell/_gloskifn.h"
 #include "tests/games/GameTestSupport.h"
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include "platform/IniFiles.h"
 #include "shell/_custgry.h"
-#include "shell/_specfunc.h"
+#include "shell/_gloskifn.h"
 #include "tests/support/TempDir.h"
 #include "toolkit/_cblad.h"
 

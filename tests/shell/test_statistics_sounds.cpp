@@ -10,7 +10,7 @@
 #include "platform/SysUtils.h"
 #include "shell/_cstatrec.h"
 #include "shell/_custgry.h"
-#include "shell/_specfunc.h"
+#include "shell/_gloskifn.h"
 #include "tests/support/Headless.h"
 #include "tests/support/TempDir.h"
 #include "toolkit/_cblad.h"

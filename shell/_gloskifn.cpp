@@ -1,4 +1,4 @@
-#include "shell/_specfunc.h"
+#include "shell/_gloskifn.h"
 
 #include <cstdio>
 
