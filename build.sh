@@ -3,6 +3,7 @@
 #
 #   ./build.sh run    install what is missing, build, start the program
 #   ./build.sh test   install what is missing, build, run every test
+#   JOBS=N            at most N jobs at once (default: one per core)
 #
 # Packages come from apt-get (through sudo when not run as root).
 set -euo pipefail
@@ -28,7 +29,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-jobs=$(nproc 2>/dev/null || echo 2)
+jobs=${JOBS:-$(nproc 2>/dev/null || echo 2)}
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j "$jobs"
 
