@@ -174,19 +174,24 @@ std::int64_t CTransFont::Advance(unsigned char c) const {
 
 void CTransFont::DrawText(TBitmap* target, const TRect* rect, const std::string& text, TColor colour, int opacity) {
   if (!rect) return;
-  std::int64_t x = rect->left, y = rect->top;
+  DrawTextAt(target, rect->left, rect->top, *rect, text, colour, opacity);
+}
+
+void CTransFont::DrawTextAt(TBitmap* target, int left, int top, const TRect& clip, const std::string& text,
+                            TColor colour, int opacity) {
+  std::int64_t x = left, y = top;
   for (char ch : text) {
     const unsigned char c = (unsigned char)ch;
     if (c == '\n') {
       y += std::int64_t(lineHeight) + lineGap;
-      x = rect->left;
+      x = left;
     } else if (c == '\r') {
-      x = rect->left;
+      x = left;
     } else {
       const CSign& s = signs[map[c]];
       x += s.before;
       if (s.glyph) {
-        s.glyph->DrawMask(target, Clamp32(x), Clamp32(y), colour, rect, opacity);
+        s.glyph->DrawMask(target, Clamp32(x), Clamp32(y), colour, &clip, opacity);
         x += s.glyph->Width();
       }
       x += std::int64_t(s.after) + letterSpacing;

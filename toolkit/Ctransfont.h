@@ -99,6 +99,9 @@ class CTransFont {
   // Draws the text from the rectangle's top-left corner, clipped to it; '\n'
   // starts a new line, '\r' returns to the left edge.
   void DrawText(TBitmap* target, const TRect* rect, const std::string& text, TColor colour, int opacity);
+  // The same from (left, top), clipped to clip.
+  void DrawTextAt(TBitmap* target, int left, int top, const TRect& clip, const std::string& text, TColor colour,
+                  int opacity);
   // Draws at most count characters (up to a NUL) on one line; every byte,
   // '\n' and '\r' too, is drawn as the sign the map gives it.
   void DrawChars(TBitmap* target, const TRect* rect, const char* text, int count, TColor colour, int opacity);

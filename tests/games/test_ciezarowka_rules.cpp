@@ -1,0 +1,308 @@
+// The truck game's sprites and drop schedule on their own: plain pictures,
+// the real dictionary, seeded draws.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#include "games/Cgracie_gociezarowka.h"
+#include "games/Cgracie_gopaczka.h"
+#include "games/Cgracie_gosamolot.h"
+#include "games/Cgracie_paczki.h"
+#include "platform/Random.h"
+#include "tests/games/GameTestSupport.h"
+#include "toolkit/Ctransbitmap.h"
+#include "toolkit/Ctransfont.h"
+
+namespace {
+
+using gametest::Solid;
+
+constexpr TColor kLook = 0x20A040, kBlink = 0x2020C0, kHint = 0xF0B070;
+constexpr TPoint kScreens[] = {{800, 600}, {1024, 768}, {1280, 960}};
+
+class TruckRules : public gametest::GameTest {
+ protected:
+  void SetUp() override {
+    GameTest::SetUp();
+    chute.Create(150, 96, 255);
+    work.Create(kW, kH, 255);
+    box.reset(NewGrey8Bitmap(kW, kH, 255));
+    truckPicture.Create(500, 200, 255);
+    planePicture.Create(160, 80, 255);
+    banner.Create(560, 100, 255);
+  }
+  std::unique_ptr<CgraCie_GOPaczka> NewParcel(bool correct, int fallSpeed = 1) {
+    auto p = std::make_unique<CgraCie_GOPaczka>(&chute, &work, box.get(), Solid(kW, kH, kLook),
+                                                correct ? nullptr : Solid(kW, kH, kBlink),
+                                                correct ? Solid(kW, kH, kHint) : nullptr);
+    p->Start(nullptr, correct, fallSpeed);
+    return p;
+  }
+  // The look a parcel shows, read in the middle of its box.
+  static TColor Shown(CgraCie_GOPaczka& p) {
+    auto target = Solid(1280, 1024, clBlack);
+    p.Draw(target.get());
+    return target->PixelColor(p.x + kW / 2, p.y + kH / 2);
+  }
+
+  static constexpr int kW = 160, kH = 140;
+  CTransBitmap chute, work, truckPicture, planePicture, banner;
+  std::unique_ptr<TBitmap> box;
+};
+
+TEST_F(TruckRules, TruckParksExactlyAtItsStopAndDrivesOffToTheLeft) {
+  for (TPoint screen : kScreens) {
+    UseScreen(screen.x, screen.y);
+    CgraCie_GOCiezarowka truck(&truckPicture);
+    truck.Reset();
+    truck.active = true;
+    EXPECT_EQ(truck.x, -500);
+    while (truck.speed > 0) {
+      const TRect before = truck.Rectangle();
+      truck.dirty = before;
+      const float speed = truck.speed;
+      truck.Step();
+      // Braking only in the last 100 pixels, never below 1 before parking.
+      if (truck.speed > 0) {
+        EXPECT_GE(truck.speed, 1.0f);
+        if (truck.x <= truck.stopX - 100) {
+          EXPECT_EQ(truck.speed, speed);
+        }
+      }
+      EXPECT_EQ(UnionRects(truck.dirty, UnionRects(before, truck.Rectangle())), truck.dirty) << truck.x;
+      ASSERT_LE(truck.x, truck.stopX);
+    }
+    EXPECT_EQ(truck.x, Display.Scale(16, 30)) << screen.x;
+    EXPECT_TRUE(truck.Stands());
+    truck.Depart();
+    EXPECT_EQ(truck.speed, 1.0f);
+    truck.Depart();
+    EXPECT_EQ(truck.speed, 1.0f);
+    int frames = 0;
+    for (; truck.active; ++frames) truck.Step();
+    EXPECT_LE(truck.x + 500, 0);
+    EXPECT_EQ(truck.speed, 0.0f);
+    EXPECT_GT(frames, 500 / truck.maxSpeed);
+    // Turning round while still arriving keeps the speed.
+    truck.Reset();
+    truck.active = true;
+    truck.Step();
+    truck.Depart();
+    EXPECT_EQ(truck.speed, float(truck.maxSpeed));
+  }
+}
+
+TEST_F(TruckRules, PlaneCrawlsPastTheMiddleThenFadesOutOverFiftyOneFrames) {
+  for (TPoint screen : kScreens) {
+    UseScreen(screen.x, screen.y);
+    CgraCie_GOSamolot plane(&planePicture, &banner);
+    plane.Reset();
+    float slowest = 100;
+    int fadeFrames = 0;
+    while (plane.active) {
+      const bool wasFading = plane.fading;
+      plane.Step();
+      slowest = std::min(slowest, plane.speed);
+      if (wasFading) ++fadeFrames;
+      ASSERT_LT(fadeFrames, 60);
+    }
+    EXPECT_EQ(slowest, 1.0f) << screen.x;
+    EXPECT_EQ(fadeFrames, 51);
+    // A click's fade from the start.
+    plane.Reset();
+    plane.Step();
+    plane.fading = true;
+    for (fadeFrames = 0; plane.active; ++fadeFrames) plane.Step();
+    EXPECT_EQ(fadeFrames, 51);
+  }
+}
+
+TEST_F(TruckRules, ParcelBlinksInTensHintsAndIsHitOnItsBoxOnly) {
+  auto wrong = NewParcel(false);
+  wrong->SetStart(400, 300);
+  EXPECT_EQ(wrong->y, 300 - kH);
+  EXPECT_TRUE(wrong->HitTest(wrong->x, wrong->y));
+  EXPECT_FALSE(wrong->HitTest(wrong->x + kW / 2, wrong->y - 10));  // the parachute
+  EXPECT_FALSE(wrong->HitTest(wrong->x + kW, wrong->y + kH - 1));
+  wrong->SetHint();
+  EXPECT_FALSE(wrong->hint);
+  wrong->StartBlink();
+  std::vector<TColor> seen;
+  for (int frame = 0; frame < 41; ++frame) {
+    wrong->Step();
+    seen.push_back(Shown(*wrong));
+  }
+  for (int frame = 0; frame < 40; ++frame)
+    EXPECT_EQ(seen[std::size_t(frame)], (frame < 10 || (frame >= 20 && frame < 30)) ? kBlink : kLook) << frame;
+  EXPECT_FALSE(wrong->marked);
+
+  auto right = NewParcel(true);
+  right->SetStart(400, 300);
+  right->SetHint();
+  EXPECT_EQ(Shown(*right), kHint);
+  right->ClearHint();
+  EXPECT_EQ(Shown(*right), kLook);
+}
+
+TEST_F(TruckRules, ThrowLandsOnTheTargetAtAFifthOfItsSize) {
+  UseScreen(1280, 960);
+  struct Case {
+    int bottom;
+    TPoint target;
+  };
+  for (Case c : {Case{300, {272, 746}}, Case{kH + 2, {272, 746}}, Case{900, {272, 746}}, Case{kH + 200, {272, 100}}})
+    for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+      SeedRandom(seed, std::uint32_t(seed));
+      auto p = NewParcel(true);
+      p->SetStart(500, c.bottom);
+      const TPoint start{p->x, p->y};
+      p->Throw(c.target);
+      int highest = p->y;
+      for (int frame = 0; frame < CgraCie_GOPaczka::throwFrames; ++frame) {
+        p->Step();
+        if (frame == 0) {
+          EXPECT_NEAR(p->x, start.x, 12);
+          EXPECT_NEAR(p->y, start.y, 40);
+        }
+        highest = std::min(highest, p->y);
+        EXPECT_TRUE(p->InFlight() || frame == CgraCie_GOPaczka::throwFrames - 1);
+      }
+      EXPECT_TRUE(p->Caught());
+      EXPECT_EQ(TPoint({p->x, p->y}), c.target) << c.bottom << " seed " << seed;
+      EXPECT_GE(highest, std::min(start.y - 5, 0) - 1);  // the arc stays on the playfield
+      EXPECT_TRUE(std::isfinite(p->gravity) && std::isfinite(p->launchSpeed));
+      p->Draw(Solid(1280, 960, clBlack).get());
+      EXPECT_EQ(p->throwRect, Bounds(c.target.x, c.target.y, kW / 5, kH / 5));
+    }
+}
+
+// A parcel drawn over another is the one a click finds: in-flight parcels
+// lie beneath the others, and within a layer the older parcel lies on top.
+TEST_F(TruckRules, AClickFindsTheParcelDrawnOnTop) {
+  CgraCie_Paczki game;
+  for (int i = 0; i < 3; ++i) game.Add(NewParcel(true));
+  auto* older = game.correctParcels[0].get();
+  auto* newer = game.correctParcels[1].get();
+  auto* thrown = game.correctParcels[2].get();
+  older->SetStart(300, 400);
+  newer->SetStart(320, 420);
+  thrown->SetStart(310, 410);
+  thrown->Throw({300, 700});
+  game.activeParcels = {thrown, newer, older};
+  const TPoint p{std::max({older->x, newer->x, thrown->x}) + 5, 400 - 5};
+  EXPECT_EQ(*game.ParcelAt(p.x, p.y), older);
+  game.activeParcels = {older, thrown, newer};
+  EXPECT_EQ(*game.ParcelAt(p.x, p.y), newer);
+  game.activeParcels = {thrown};
+  EXPECT_EQ(*game.ParcelAt(p.x, p.y), thrown);
+  EXPECT_EQ(game.ParcelAt(0, 0), game.activeParcels.end());
+}
+
+TEST_F(TruckRules, DropOrderComesInShortRunsAfterOneOpeningRun) {
+  CgraCie_Paczki game;
+  for (std::uint64_t seed = 1; seed <= 200; ++seed) {
+    SeedRandom(seed, std::uint32_t(seed));
+    game.dropOrder.clear();
+    game.Queue();
+    game.RefillDropOrder();
+    std::vector<bool> order(game.dropOrder.begin(), game.dropOrder.end());
+    auto firstTrue = std::find(order.begin(), order.end(), true);
+    auto firstFalseAfter = std::find(firstTrue, order.end(), false);
+    const long opening = firstTrue - order.begin(), correct = firstFalseAfter - firstTrue,
+               wrong = order.end() - firstFalseAfter;
+    EXPECT_TRUE(opening <= 1 && correct >= 1 && correct <= 3 && wrong >= 1 && wrong <= 3) << seed;
+    game.dropOrder.clear();
+    game.RefillDropOrder();
+    EXPECT_TRUE(game.dropOrder.front()) << "a second opening run, seed " << seed;
+  }
+}
+
+// Drops over every level and many seeds: each lands in the drop area,
+// starts at or above the top edge and either stands wholly above each
+// parcel near the top or swings in a column clear of it.
+TEST_F(TruckRules, DropsStayInTheAreaAndClearOfTheParcelsNearTheTop) {
+  UseScreen(1024, 768);
+  for (int level : {0, 1, 2, 3, 7})
+    for (std::uint64_t seed = 1; seed <= 12; ++seed) {
+      SeedRandom(seed, std::uint32_t(seed));
+      CgraCie_Paczki game;
+      game.SetLevel(level, kH, 96);
+      game.SetDropArea(256, 1020, 12);
+      const int correct = CgraCie_Paczki::CorrectParcelCount(level);
+      for (int i = 0; i < correct + 2 * (correct + 1); ++i) game.Add(NewParcel(i < correct, game.fallSpeed));
+      game.Queue();
+      for (int frame = 0, drops = 0; frame < 4000 && drops < 40; ++frame) {
+        if (game.activeParcels.empty() || game.activeParcels.front()->y + kH > 0) {
+          const std::size_t before = game.activeParcels.size();
+          game.DropNextParcel();
+          if (game.activeParcels.size() > before) {
+            ++drops;
+            const CgraCie_GOPaczka* p = game.activeParcels.front();
+            const int left = p->swingCentreX - p->amplitude, right = left + kW + 2 * p->amplitude;
+            ASSERT_GE(left, 256);
+            ASSERT_LE(right, 1020);
+            ASSERT_LE(p->y + kH, 0);
+            if (before == 0) {
+              EXPECT_EQ(p->y + kH, 0);
+            }
+            for (auto it = std::next(game.activeParcels.begin()); it != game.activeParcels.end(); ++it) {
+              const CgraCie_GOPaczka* q = *it;
+              const int qL = q->swingCentreX - q->amplitude, qR = qL + kW + 2 * q->amplitude;
+              EXPECT_TRUE(p->y + kH <= q->y + q->chuteOffsetY - 12 || right <= qL || left >= qR)
+                  << "level " << level << " seed " << seed;
+            }
+          }
+        }
+        for (CgraCie_GOPaczka* p : game.activeParcels) p->Step();
+        game.TakeMissedParcel(768);
+      }
+    }
+}
+
+TEST_F(TruckRules, SpentAndMissingEntriesDropNothing) {
+  CgraCie_Paczki game;
+  game.Add(NewParcel(false));
+  game.Add(NewParcel(false));
+  game.Queue();
+  game.correctQueue.clear();
+  game.dropOrder = {true, false};
+  game.DropNextParcel();
+  EXPECT_TRUE(game.activeParcels.empty());
+  game.DropNextParcel();
+  EXPECT_EQ(game.activeParcels.size(), 1u);
+  // No correct parcel waits and the order has run out: no more wrong ones.
+  game.DropNextParcel();
+  EXPECT_EQ(game.activeParcels.size(), 1u);
+  EXPECT_TRUE(game.dropOrder.empty());
+}
+
+TEST_F(TruckRules, FourSoundsAtMostWithOneExchangeWhenTheyHaveTooFewWords) {
+  // The shuffle leaves the sounds in ascending order.
+  ScopedRandomScript identity(RandomScript{nullptr, nullptr, [](int from, int) { return from; }});
+  const PhonemeMask sounds = 0x1 | 0x4 | 0x10 | 0x40 | 0x1000 | 0x10000;  // SZ CZ S C P K
+  const PhonemeMask final = PhonemeMask(kFinal);
+  EXPECT_EQ(CgraCie_Paczki::ChooseSounds(*Dictionary, sounds, final, 1), 0x1u | 0x4 | 0x10 | 0x40);
+  EXPECT_EQ(CgraCie_Paczki::ChooseSounds(*Dictionary, 0x1 | 0x4, final, 1000), 0x1u | 0x4);
+  auto words = [&](PhonemeMask bit) { return Dictionary->CountWords(bit | final); };
+  PhonemeMask fewest = 0x1, most = 0x1000;
+  for (PhonemeMask b : {0x4u, 0x10u, 0x40u})
+    if (words(b) < words(fewest)) fewest = b;
+  if (words(0x10000) > words(most)) most = 0x10000;
+  ASSERT_GT(words(most), words(fewest));
+  const PhonemeMask chosen = CgraCie_Paczki::ChooseSounds(*Dictionary, sounds, final, 1000);
+  EXPECT_EQ(chosen, (0x1u | 0x4 | 0x10 | 0x40 | most) & ~fewest);
+
+  // The caption drops the spaces only when it is too wide with them.
+  CTransFont plain;  // every sign 1 pixel apart
+  int width = 0;
+  const std::string spaced = CgraCie_Paczki::Caption(0x1 | 0x2 | 0x4, plain, 1000, width);
+  EXPECT_EQ(spaced, "SZ, \xAF/RZ, CZ");
+  EXPECT_EQ(CgraCie_Paczki::Caption(0x1 | 0x2 | 0x4, plain, width, width), spaced);
+  EXPECT_EQ(CgraCie_Paczki::Caption(0x1 | 0x2 | 0x4, plain, width - 1, width), "SZ,\xAF/RZ,CZ");
+}
+
+}  // namespace
