@@ -26,6 +26,7 @@ void HeadlessBackend::Reset() {
   title_.clear();
   bringToFrontCount_ = 0;
   sleeps_.clear();
+  counterReadCostUs_ = 0;
   events_.clear();
   steps_.clear();
   mouseCaptured_ = false;

@@ -36,7 +36,7 @@ class HeadlessBackend : public Backend {
   void FreeCursor(BackendCursor* cursor) override;
   void SetCursor(BackendCursor* cursor) override { cursor_ = cursor; }
   void ShowCursor(bool show) override { cursorVisible_ = show; }
-  std::int64_t PerformanceCounter() override { return nowUs_; }
+  std::int64_t PerformanceCounter() override { return nowUs_ += counterReadCostUs_; }
   std::int64_t PerformanceFrequency() override { return 1000000; }
   void Sleep(unsigned ms) override;
   bool PlaySound(const std::string& name, const std::vector<std::uint8_t>& wave, bool sync) override;
@@ -57,6 +57,10 @@ class HeadlessBackend : public Backend {
   std::int64_t NowMs() const { return nowUs_ / 1000; }
   void AdvanceTime(std::int64_t ms) { nowUs_ += ms * 1000; }
   const std::vector<unsigned>& Sleeps() const { return sleeps_; }
+  // Each reading of the performance counter moves the clock on by this much
+  // first, as the busy time between two readings would (0 at first): a busy
+  // wait on the counter then comes to its end.
+  void SetCounterReadCostUs(int us) { counterReadCostUs_ = us; }
 
   // ---- scripted input, in screen coordinates ----
   // Each call queues input at the current time, or `delayMs` later.
@@ -130,6 +134,7 @@ class HeadlessBackend : public Backend {
   int bringToFrontCount_ = 0;
   std::int64_t nowUs_ = 1000000;
   std::int64_t idleSinceUs_ = 0;
+  int counterReadCostUs_ = 0;
   std::vector<unsigned> sleeps_;
   std::deque<Timed> events_;
   std::deque<std::function<void()>> steps_;
