@@ -220,10 +220,10 @@ CgraCie_Paczki::List::iterator CgraCie_Paczki::FindHintParcel() {
   });
 }
 
-bool CgraCie_Paczki::TakeMissedParcel(int fieldHeight) {
-  if (activeParcels.empty()) return false;
+void CgraCie_Paczki::TakeMissedParcel(int fieldHeight) {
+  if (activeParcels.empty()) return;
   Parcel* p = activeParcels.back();
-  if (p->y + p->chuteOffsetY <= fieldHeight + 4) return false;
+  if (p->y + p->chuteOffsetY <= fieldHeight + 4) return;
   activeParcels.pop_back();
   if (p->correct) {
     if (correctQueue.empty()) openingRunPending = true;
@@ -233,5 +233,4 @@ bool CgraCie_Paczki::TakeMissedParcel(int fieldHeight) {
     p->StopBlink();
     wrongQueue.push_back(p);
   }
-  return true;
 }

@@ -70,8 +70,8 @@ class CgraCie_Paczki {
   // (its parachute's top more than 4 pixels below): a correct one goes back
   // to the end of its queue without its hint; a wrong one too, unblinking,
   // unless the wrong queue already holds more than the correct one + 2, when
-  // it leaves play. True when a parcel was taken.
-  bool TakeMissedParcel(int fieldHeight);
+  // it leaves play.
+  void TakeMissedParcel(int fieldHeight);
 
   // Every parcel of the game, owned.
   std::vector<std::unique_ptr<Parcel>> correctParcels, wrongParcels;
