@@ -3,7 +3,7 @@
 #include <string>
 
 #include "dictionary/_cslowa.h"
-#include "games/Cgraniep_karty.h"
+#include "games/Fmconiepasuje3/Cgraniep_karty.h"
 #include "games/Czoom44.h"
 #include "platform/WinApi.h"
 #include "shell/_cstatrec.h"
