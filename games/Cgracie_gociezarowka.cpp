@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "games/Fmciezarowka/CiezarowkaLayout.h"
 #include "toolkit/Cdisplay.h"
 #include "toolkit/Ctransbitmap.h"
 #include "toolkit/Ctransfont.h"
@@ -14,18 +15,19 @@ TRect CgraCie_GOCiezarowka::Rectangle() const {
 }
 
 void CgraCie_GOCiezarowka::Reset() {
+  const ciezarowka::Layout layout = ciezarowka::LayoutFor(Display);
   maxSpeed = Display.ScaleRounded(16, 9);
   active = false;
   x = -Width();
-  y = Display.Scale(16, 692);
-  stopX = Display.Scale(16, 30);
+  y = layout.truckY;
+  stopX = layout.truckStopX;
   speed = float(maxSpeed);
   // Loses maxSpeed - 1 of speed over the braking zone.
   speedStep = float(((maxSpeed - 1) * 0.5 + 1) * (maxSpeed - 1) * 0.01);
-  textOffsetX = Display.Scale(16, 304);
-  textOffsetY = Display.Scale(16, 90);
-  loadOffsetX = Display.Scale(16, 242);
-  loadOffsetY = Display.Scale(16, 54);
+  textOffsetX = layout.truckText.x;
+  textOffsetY = layout.truckText.y;
+  loadOffsetX = layout.loadPoint.x;
+  loadOffsetY = layout.loadPoint.y;
   departing = false;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "games/Fmciezarowka/CiezarowkaLayout.h"
 #include "toolkit/Cdisplay.h"
 #include "toolkit/Ctransbitmap.h"
 #include "toolkit/Ctransfont.h"
@@ -17,11 +18,12 @@ TRect CgraCie_GOSamolot::Rectangle() const {
 
 void CgraCie_GOSamolot::Reset() {
   auto s = [](int v) { return Display.Scale(16, v); };
+  const ciezarowka::Layout layout = ciezarowka::LayoutFor(Display);
   maxSpeed = Display.Scale(2, 10);
   active = true;
   x = -WidthOf(picture);
-  y = s(10);
-  bannerOffsetX = s(12) - WidthOf(banner);
+  y = layout.planeY;
+  bannerOffsetX = layout.bannerOverlap - WidthOf(banner);
   bannerOffsetY = 0;
   // Where the banner would stand centred on the art, a little to the left.
   const int centre = (Display.ArtWidth - WidthOf(banner)) / 2 - bannerOffsetX - s(25);
@@ -32,8 +34,8 @@ void CgraCie_GOSamolot::Reset() {
   speed = float(maxSpeed);
   alpha = 255;
   fading = false;
-  textOffsetX = s(343);
-  textOffsetY = s(34);
+  textOffsetX = layout.names.x;
+  textOffsetY = layout.names.y;
 }
 
 void CgraCie_GOSamolot::Erase(TBitmap* target, TBitmap* source) {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <iterator>
 
-#include "games/Cgameform.h"
 #include "platform/Random.h"
 #include "shell/_gloskifn.h"
 #include "toolkit/Ctransfont.h"

@@ -1,5 +1,6 @@
 #include "games/Gamewindows.h"
 
+#include "games/Fmciezarowka/Fmciezarowka.h"
 #include "games/Fmconiepasuje3/Fmconiepasuje3.h"
 #include "platform/Forms.h"
 #include "shell/Fmmain.h"
@@ -7,4 +8,6 @@
 void CreateGameWindows() {
   Application->CreateForm(FormCoNiePasuje3);
   SetGameWindow(4, FormCoNiePasuje3);
+  Application->CreateForm(FormCiezarowka);
+  SetGameWindow(5, FormCiezarowka);
 }

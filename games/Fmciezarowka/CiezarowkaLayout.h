@@ -18,6 +18,7 @@ struct Layout {
   int namesWidth = 0;   // width of the names before the program drops the spaces
   TRect face;           // the parcel box's picture window
   int dropLeft = 0, dropRight = 0;
+  int dropMargin = 0;   // a new parcel keeps this far above the parachutes near the top
   TPoint stop, help;    // button top-lefts
 };
 
@@ -35,6 +36,7 @@ inline Layout LayoutFor(const CDisplay& d) {
   l.face = Rect(d.ScaleRounded(16, 24), d.ScaleRounded(16, 8), d.ScaleRounded(16, 152), d.ScaleRounded(16, 142));
   l.dropLeft = d.Scale(16, 320);
   l.dropRight = d.ArtWidth - 4;
+  l.dropMargin = d.Scale(16, 16);
   const bool small = d.ArtSet == 2;
   l.stop = {18, small ? 364 : d.Scale(2, 378)};
   l.help = {15, small ? 288 : d.Scale(2, 310)};

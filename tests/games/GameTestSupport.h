@@ -88,8 +88,43 @@ inline void WriteLens(const testsupport::TempDir& dir) {
   }
 }
 
-// Writes what the odd-one-out game reads into a folder besides the words'
-// files: its pictures in every art set, the lens, the feedback sounds.
+// The truck game's pictures: flat colours, a box with a see-through face,
+// a truck too narrow for its text (which must then be cut to the truck), and
+// a 1280 x 960 scene, shorter than the playfield of a 1280 x 1024 screen.
+constexpr TColor kPlane = 0x3050F0, kTruck = 0x204060, kChute = 0xE0E0E0, kBox = 0x3080C0;
+inline void WriteTruckData(const testsupport::TempDir& dir) {
+  const char* prefixes[3] = {"R2", "R3", "R5"};
+  const int screens[3][2] = {{800, 600}, {1024, 768}, {1280, 960}};
+  auto pair = [&](const std::string& name, bool bmp, int w, int h, TColor c, TRect hole) {
+    for (int white = 0; white < 2; ++white) {
+      auto b = Solid(w, h, c);
+      b->Canvas()->Brush.Color = white ? clWhite : clBlack;
+      b->Canvas()->FillRect(hole);
+      const std::string rel = "Data/Intf/Spec/" + name + (white ? "W" : "B") + (bmp ? ".xbi" : ".xji");
+      if (bmp) b->SaveToFile(dir.File(rel));
+      else WriteJpeg(dir, rel, *b);
+    }
+  };
+  for (int i = 0; i < 3; ++i) {
+    CDisplay d;
+    d.SelectMode(screens[i][0], screens[i][1]);
+    auto s = [&](int v) { return d.Scale(16, v); };
+    const std::string p = prefixes[i];
+    pair(p + "_cie_sam", true, s(200), s(110), kPlane, TRect{});
+    WriteJpeg(dir, "Data/Intf/Spec/" + p + "_cie_chmM.xji", *Solid(s(700), s(130), clWhite));
+    pair(p + "_cie_cie", false, s(300), s(260), kTruck, TRect{});
+    pair(p + "_cie_spa", false, s(168), s(108), kChute, Rect(0, s(50), s(30), s(108)));
+    const TRect face = Rect(d.ScaleRounded(16, 24), d.ScaleRounded(16, 8), d.ScaleRounded(16, 152),
+                            d.ScaleRounded(16, 142));
+    pair(p + "_cie_pac", false, s(176), s(160), kBox, face);
+  }
+  WriteJpeg(dir, "Data/Intf/Spec/R2_cieT.xji", *Solid(800, 600, kBackground));
+  WriteJpeg(dir, "Data/Intf/Spec/R3_cieT.xji", *Solid(1024, 768, kBackground));
+  WriteJpeg(dir, "Data/Intf/Spec/R8_cieT.xji", *Solid(1280, 960, kBackground));
+}
+
+// Writes what the games read into a folder besides the words' files: their
+// pictures in every art set, the lens, the feedback sounds.
 inline void WriteGameData(const testsupport::TempDir& dir) {
   std::vector<std::int16_t> feedback(std::size_t(kFeedbackSoundMs * 2), 0);
   std::filesystem::create_directories(dir.File("Data/Intf/Smd"));
@@ -118,6 +153,7 @@ inline void WriteGameData(const testsupport::TempDir& dir) {
   WriteJpeg(dir, "Data/Intf/Spec/R3_cnp3T.xji", *Solid(1024, 768, kBackground));
   WriteJpeg(dir, "Data/Intf/Spec/R8_cnp3T.xji", *Solid(1280, 1024, kBackground));
   WriteLens(dir);
+  WriteTruckData(dir);
 }
 
 // The words' pictures (one colour per word, by its place in the built-in
