@@ -10,8 +10,6 @@
 // periods more than 1 ms short of the target (catch-up would show here).
 #include <benchmark/benchmark.h>
 
-#include <time.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -19,48 +17,12 @@
 #include <random>
 #include <vector>
 
-#include "platform/Forms.h"
-#include "platform/HeadlessBackend.h"
+#include "bench/RealClock.h"
 #include "toolkit/Csynchloop.h"
 
 namespace {
 
-std::int64_t MonotonicNs() {
-  timespec ts;
-  clock_gettime(CLOCK_MONOTONIC, &ts);
-  return std::int64_t(ts.tv_sec) * 1000000000 + ts.tv_nsec;
-}
-
-std::int64_t CpuNs() {
-  timespec ts;
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-  return std::int64_t(ts.tv_sec) * 1000000000 + ts.tv_nsec;
-}
-
-void SleepNs(std::int64_t ns) {
-  timespec ts{time_t(ns / 1000000000), long(ns % 1000000000)};
-  while (nanosleep(&ts, &ts) != 0) {
-  }
-}
-
-// The headless back end with the machine's own clock and sleep in place of the virtual ones.
-class RealClockBackend : public HeadlessBackend {
- public:
-  std::int64_t PerformanceCounter() override { return MonotonicNs(); }
-  std::int64_t PerformanceFrequency() override { return 1000000000; }
-  void Sleep(unsigned ms) override {
-    ++sleeps;
-    SleepNs(std::int64_t(ms) * 1000000);
-  }
-  long sleeps = 0;
-};
-
-RealClockBackend& InstallRealClock() {
-  if (auto* b = dynamic_cast<RealClockBackend*>(&CurrentBackend())) return *b;
-  InstallBackend(std::make_unique<RealClockBackend>());
-  Application->ResetForTests();
-  return static_cast<RealClockBackend&>(CurrentBackend());
-}
+using namespace benchclock;
 
 constexpr int kFrames = 1000;
 

@@ -27,6 +27,16 @@ std::unique_ptr<TBitmap> CopyOf(const TBitmap* b) {
   return c;
 }
 
+// A playfield-sized bitmap in the window's own pixel format, so that a
+// flush is a plain copy.
+std::unique_ptr<TBitmap> SceneBitmap(TPixelFormat format, int w, int h) {
+  auto b = std::make_unique<TBitmap>();
+  b->SetPixelFormat(format == pf24bit ? pf24bit : pf32bit);
+  b->SetHandleType(bmDIB);
+  b->SetSize(w, h);
+  return b;
+}
+
 constexpr TColor kBlinkTint = 0x0000BE, kHintTint = 0xF8BB77;
 const char* const kBannerCaption = "Wybierz obrazki z g\xB3osk\xB9:";
 }  // namespace
@@ -52,8 +62,8 @@ TFormCiezarowka::TFormCiezarowka(TComponent* Owner) : CGameForm(Owner) {
     pbGame->OnMouseDown = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
       pbGameMouseDown(s, b, sh, x, y);
     };
-    cleanScene.reset(CreateBitmap24(area.width, area.height));
-    frameBuffer.reset(CreateBitmap24(area.width, area.height));
+    cleanScene = SceneBitmap(Surface()->PixelFormat(), area.width, area.height);
+    frameBuffer = SceneBitmap(Surface()->PixelFormat(), area.width, area.height);
     LoadGraphics();
     background = LoadJpegBitmap(SpecPicture(Display.ArtPrefix[2], "_cieT.xji"));
 
@@ -112,6 +122,9 @@ void TFormCiezarowka::LoadGraphics() {
   boxPicture.Mask->Canvas()->Brush.Color = clWhite;
   boxPicture.Mask->Canvas()->FillRect(faceRect);
   workPicture.Create(boxPicture.Colour->Width(), boxPicture.Colour->Height(), 255);
+  // Sprites in the scene's own format are blended without a conversion per row.
+  for (CTransBitmap* p : {&planePicture, &cloudPicture, &truckPicture, &parachutePicture, &boxPicture, &workPicture})
+    p->Colour->SetPixelFormat(frameBuffer->PixelFormat());
   plane = std::make_unique<CgraCie_GOSamolot>(&planePicture, &cloudPicture);
   truck = std::make_unique<CgraCie_GOCiezarowka>(&truckPicture);
   parcels.SetDropArea(layout.dropLeft, layout.dropRight, layout.dropMargin);
