@@ -16,7 +16,6 @@
 #include "shell/Fmkoniecgry.h"
 #include "shell/Fmmain.h"
 #include "tests/games/GameTestSupport.h"
-#include "toolkit/Cbitmapy.h"
 #include "toolkit/_ccheckbutw.h"
 #include "toolkit/_cprzycisk.h"
 
@@ -82,7 +81,12 @@ class Truck : public gametest::ProgramTest {
     if (FormKoniecGry->Visible() || broken) return;
     Application->Present();
     TBitmap* fb = W()->FrameBuffer();
-    if (!fresh) fresh.reset(CreateBitmap24(fb->Width(), fb->Height()));
+    if (!fresh) {
+      fresh = std::make_unique<TBitmap>();
+      fresh->SetPixelFormat(fb->PixelFormat());
+      fresh->SetSize(fb->Width(), fb->Height());
+    }
+    const int step = fb->PixelFormat() == pf24bit ? 3 : 4;
     W()->DrawScene(fresh.get());
     const int left = Display.GameArea.left, top = Display.GameArea.top;
     auto onButton = [&](int x, int y) {
@@ -94,11 +98,12 @@ class Truck : public gametest::ProgramTest {
       const std::uint8_t* buffered = fb->ScanLine(y);
       const std::uint8_t* redrawn = fresh->ScanLine(y);
       for (int x = 0; x < fb->Width(); ++x) {
-        if (std::memcmp(shown + 4 * x, buffered + 3 * x, 3) == 0 && std::memcmp(redrawn + 3 * x, buffered + 3 * x, 3) == 0)
+        if (std::memcmp(shown + 4 * x, buffered + step * x, 3) == 0 &&
+            std::memcmp(redrawn + step * x, buffered + step * x, 3) == 0)
           continue;
         if (onButton(x, y)) continue;
         ADD_FAILURE() << "frame " << frames << " at " << x << "," << y << ": "
-                      << (std::memcmp(shown + 4 * x, buffered + 3 * x, 3) ? "the screen is not the frame buffer"
+                      << (std::memcmp(shown + 4 * x, buffered + step * x, 3) ? "the screen is not the frame buffer"
                                                                          : "the frame buffer is not the scene redrawn");
         broken = true;
         return;
