@@ -41,6 +41,26 @@ int CLianyZadanie::FirstUncutCorrect() const {
   return -1;
 }
 
+TPoint CLianyZadanie::TakeCollectPoint(int width) {
+  const TPoint p{collectX, collectY};
+  collectX -= width;
+  return p;
+}
+
+void CLianyZadanie::Land(int i, TPoint p) {
+  CListek& leaf = *leaves[std::size_t(i)];
+  leaf.x = p.x;
+  leaf.y = p.y;
+  leaf.cut = 1;
+  if (remaining > 0) --remaining;
+}
+
+int UncutCorrectLeaves(const LianyTasks& tasks) {
+  int n = 0;
+  for (const auto& t : tasks) n += t->remaining;
+  return n;
+}
+
 LianyLevel LianyLevelOf(int level) {
   switch (level) {
     case 1: return {5, 6, 3};

@@ -42,9 +42,17 @@ class CLianyZadanie {
   bool Finished() const { return remaining == 0; }
   // The first correct leaf not cut yet, in leaf order; -1 when none.
   int FirstUncutCorrect() const;
+  // Where a cut leaf of the given width lands: the collecting point, which
+  // then moves one such width to the left, so the row grows leftwards.
+  TPoint TakeCollectPoint(int width);
+  // Leaf i has been cut and lies at p; one correct leaf fewer to find.
+  void Land(int i, TPoint p);
 };
 
 using LianyTasks = std::vector<std::unique_ptr<CLianyZadanie>>;
+
+// The correct leaves not cut yet, over every task.
+int UncutCorrectLeaves(const LianyTasks& tasks);
 
 // Per level: tasks a game, leaves a task, correct leaves a task. Any level
 // other than 1-3 plays 4 tasks of 6 leaves with 3 correct.
