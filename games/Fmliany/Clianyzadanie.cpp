@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <numeric>
 
-#include "games/Cgameform.h"
 #include "platform/Random.h"
 #include "shell/_custgry.h"
 #include "shell/_gloskifn.h"
