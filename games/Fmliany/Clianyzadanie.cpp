@@ -15,9 +15,8 @@ constexpr PhonemeMask kVoiceless = 0x1333555;
 
 // A copy of the shape with the word's picture composed into its colour
 // through the picture window; the alpha stays the shape's.
-void ComposeLeaf(CTransBitmap& leaf, const CTransBitmap* shape, TBitmap* word, TBitmap* window, TPoint at) {
-  if (!shape) return;
-  leaf.Assign(*shape);
+void ComposeLeaf(CTransBitmap& leaf, const CTransBitmap& shape, TBitmap* word, TBitmap* window, TPoint at) {
+  leaf.Assign(shape);
   const TRect clip = Rect(0, 0, word->Width(), word->Height());
   Composite(leaf.Colour, at.x, at.y, word, window, &clip, leaf.Colour, at.x, at.y, 255);
 }
@@ -62,10 +61,14 @@ int UncutCorrectLeaves(const LianyTasks& tasks) {
 
 LianyLevel LianyLevelOf(int level) {
   switch (level) {
-    case 1: return {5, 6, 3};
-    case 2: return {7, 8, 4};
-    case 3: return {9, 10, 5};
-    default: return {4, 6, 3};
+    case 1:
+      return {5, 6, 3};
+    case 2:
+      return {7, 8, 4};
+    case 3:
+      return {9, 10, 5};
+    default:
+      return {4, 6, 3};
   }
 }
 
@@ -116,8 +119,6 @@ LianyTasks GenerateLianyTasks(CSlowa& dictionary, const CUstGry& settings, const
   std::vector<int> anchorOrder(10);
   std::iota(anchorOrder.begin(), anchorOrder.end(), 0);
   const int leafWidth = art.leaf[0] && art.leaf[0]->Colour ? art.leaf[0]->Colour->Width() : 0;
-  const int titleW = art.titleMask ? art.titleMask->Width() : 0;
-  const int titleH = art.titleMask ? art.titleMask->Height() : 0;
 
   for (int t = 0; t < taskCount; ++t) {
     auto task = std::make_unique<CLianyZadanie>();
@@ -138,7 +139,8 @@ LianyTasks GenerateLianyTasks(CSlowa& dictionary, const CUstGry& settings, const
       dictionary.DrawWords(correct, K, pool);
       task->titleWord = correct[std::size_t(Rand15() % K)];
     }
-    task->titlePicture.reset(LoadWordPicture(task->titleWord->key, titleW, titleH, true, true));
+    task->titlePicture.reset(
+        LoadWordPicture(task->titleWord->key, art.titleMask->Width(), art.titleMask->Height(), true, true));
 
     LianyWrongWordPool(dictionary, task->phoneme, positions, W, pool);
     dictionary.DrawWords(wrong, W, pool);
@@ -160,10 +162,9 @@ LianyTasks GenerateLianyTasks(CSlowa& dictionary, const CUstGry& settings, const
       leaf.y = art.anchors[a].y;
       leaf.cut = 0;
       TBitmap* window = art.pictureMask[s];
-      std::unique_ptr<TBitmap> picture(LoadWordPicture(leaf.word->key, window ? window->Width() : 0,
-                                                       window ? window->Height() : 0, true, true));
-      ComposeLeaf(leaf.picture, art.leaf[s], picture.get(), window, art.pictureOffset[s]);
-      ComposeLeaf(leaf.highlightPicture, art.leafLit[s], picture.get(), window, art.pictureOffset[s]);
+      std::unique_ptr<TBitmap> picture(LoadWordPicture(leaf.word->key, window->Width(), window->Height(), true, true));
+      ComposeLeaf(leaf.picture, *art.leaf[s], picture.get(), window, art.pictureOffset[s]);
+      ComposeLeaf(leaf.highlightPicture, *art.leafLit[s], picture.get(), window, art.pictureOffset[s]);
     }
     tasks.push_back(std::move(task));
   }

@@ -22,10 +22,10 @@ class CLianyZadanie {
     CSlowa::CPaczkaEx* word = nullptr;  // not owned
     std::uint8_t correct = 0;           // 1: its word holds the task's sound, to be cut
     std::uint8_t cut = 0;
-    CTransBitmap picture;               // the leaf shape with the word's picture in it
-    CTransBitmap highlightPicture;      // the lit shape with the same picture
-    std::uint8_t leftShape = 0;         // 1 on anchors 0-5, 0 on 6-9
-    int x = 0, y = 0;                   // window pixels, top-left of the pictures
+    CTransBitmap picture;           // the leaf shape with the word's picture in it
+    CTransBitmap highlightPicture;  // the lit shape with the same picture
+    std::uint8_t leftShape = 0;     // 1 on anchors 0-5, 0 on 6-9
+    int x = 0, y = 0;               // window pixels, top-left of the pictures
 
     // The leaf's rectangle: its top-left and the picture's size.
     TRect Bounds() const;
@@ -75,7 +75,7 @@ bool LianyUsablePhonemes(const CSlowa& dictionary, const CUstGry& settings, std:
 void LianyWrongWordPool(const CSlowa& dictionary, std::int32_t phoneme, PhonemeMask positions, int wrong,
                         std::vector<CSlowa::CPaczkaEx*>& pool);
 
-// What leaves are made of: the window's shapes and masks (not owned) and its
+// What leaves are made of: the window's shapes and masks (not owned, none null) and its
 // places in window pixels. Index 0 is the left shape (anchors 0-5), 1 the
 // right shape (anchors 6-9).
 struct SLianyArt {

@@ -120,8 +120,8 @@ void TFormLiany::LoadGraphics() {
   foreground.CreateColourForMask();
   const TRect patch = WholeOf(foreground.Mask);
   foreground.Colour->Canvas()->CopyMode = cmSrcCopy;
-  foreground.Colour->Canvas()->CopyRect(
-      patch, background->Canvas(), Bounds(foregroundPos.x, foregroundPos.y, patch.Width(), patch.Height()));
+  foreground.Colour->Canvas()->CopyRect(patch, background->Canvas(),
+                                        Bounds(foregroundPos.x, foregroundPos.y, patch.Width(), patch.Height()));
 }
 
 // ---- the game's rules ----
@@ -156,9 +156,7 @@ void TFormLiany::GenerateTasks(int taskCount) {
 
 // ---- drawing ----
 
-TRect TFormLiany::TitleRect() const {
-  return Bounds(titlePos.x, titlePos.y, titleMask->Width(), titleMask->Height());
-}
+TRect TFormLiany::TitleRect() const { return Bounds(titlePos.x, titlePos.y, titleMask->Width(), titleMask->Height()); }
 
 void TFormLiany::RedrawBoard() {
   CopyArea(backBuffer, background, boardRect);
@@ -327,8 +325,8 @@ void TFormLiany::CutLeaf(int i, int x, int y) {
   flight = std::make_unique<CMovingObj>();
   flyingLeaf = i;
   RedrawBoard();  // the back buffer without the leaf; the screen still shows it
-  flight->Setup(leaf.Bounds(), x, y, [this](TBitmap* b, int px, int py) { DrawFlyingLeaf(b, px, py); }, backBuffer,
-                Canvas());
+  flight->Setup(
+      leaf.Bounds(), x, y, [this](TBitmap* b, int px, int py) { DrawFlyingLeaf(b, px, py); }, backBuffer, Canvas());
   const TPoint target = t.TakeCollectPoint(leaf.Bounds().Width());
   flight->FlyTo(target.x, target.y, 80, 1900);
   flight.reset();
@@ -402,8 +400,10 @@ void TFormLiany::FormShow(TObject* Sender) {
 
 void TFormLiany::FormKeyPress(TObject* Sender, char& Key) {
   CGameForm::FormKeyPress(Sender, Key);  // keep-alive, and Esc stops
-  if (Key == ' ') A_Nastepny->Execute();
-  else if (Key == 8) A_Poprzedni->Execute();
+  if (Key == ' ')
+    A_Nastepny->Execute();
+  else if (Key == 8)
+    A_Poprzedni->Execute();
 }
 
 void TFormLiany::FormClose(TObject*, TCloseAction&) { ClearTasks(); }
@@ -413,8 +413,10 @@ void TFormLiany::FormMouseDown(TObject*, TMouseButton Button, TShiftState, int X
   CLianyZadanie* t = Current();
   if (!t) return;
   if (TitleRect().Contains(X, Y)) {
-    if (Button == mbRight) Magnify(t->titleWord, X, Y);
-    else SayTitle();
+    if (Button == mbRight)
+      Magnify(t->titleWord, X, Y);
+    else
+      SayTitle();
   } else if (Button == mbRight) {
     const int i = LeafAt(X, Y, true);
     if (i < 0) return;
