@@ -30,9 +30,9 @@ std::string SpecPicture(const std::string& prefix, const std::string& name) {
 
 TRect WholeOf(const TBitmap* b) { return Rect(0, 0, b ? b->Width() : 0, b ? b->Height() : 0); }
 
-void CopyArea(TBitmap* to, const TBitmap* from, const TRect& r) {
+void CopyArea(TBitmap* to, TBitmap* from, const TRect& r) {
   to->Canvas()->CopyMode = cmSrcCopy;
-  to->Canvas()->CopyRect(r, const_cast<TBitmap*>(from)->Canvas(), r);
+  to->Canvas()->CopyRect(r, from->Canvas(), r);
 }
 }  // namespace
 

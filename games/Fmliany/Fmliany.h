@@ -37,8 +37,6 @@ class TFormLiany : public CGameForm {
   TRect TitleRect() const;
   const std::vector<TPoint>& Anchors() const { return anchors; }
   TPoint CollectBase() const { return collectBase; }
-  TPoint ForegroundPos() const { return foregroundPos; }
-  TBitmap* ForegroundMask() const { return foreground.Mask; }
   CZoom44* Zoom() const { return zoom.get(); }
   TTimer* Timer() const { return timerOpoznG; }
   CPrzyciskW* StopButton() const { return stopButton; }

@@ -149,6 +149,10 @@ TEST_F(VinesTasks, WrongWordsComeFromThePartnerThenAnyPositionThenTheOtherVoicin
     ASSERT_TRUE(Generate(SZ, kInitial, 3, seed));
     for (const auto& t : tasks)
       for (CSlowa::CPaczkaEx* w : Wrong(*t)) EXPECT_TRUE(HasPrimary(w, ZZ | kInitial)) << w->key;
+    // Ć everywhere: DŹ has just enough words, five.
+    ASSERT_TRUE(Generate(0x400, kAllPositions, 1, seed));
+    for (const auto& t : tasks)
+      for (CSlowa::CPaczkaEx* w : Wrong(*t)) EXPECT_TRUE(HasPrimary(w, DZI | kAllPositions)) << w->key;
     // K at the end: no word ends in G, so G words from anywhere.
     ASSERT_TRUE(Generate(K, kFinal, 1, seed));
     for (const auto& t : tasks)

@@ -75,9 +75,15 @@ TEST_F(Vines, LevelOneGameFromTab2ThroughCutsHelpMagnifierNavigationToPlayAgainA
   Step([&] {
     ASSERT_EQ(W()->Tasks().size(), 5u);
     EXPECT_EQ(W()->LetterAlpha(), 255);
-    EXPECT_EQ(Shown(Middle(W()->StopButton()->BoundsRect())), kButton);
+    for (CPrzyciskW* b : {W()->StopButton(), W()->HelpButton(), W()->NextButton()})
+      EXPECT_EQ(Shown(Middle(b->BoundsRect())), kButton);
     EXPECT_NE(Shown(Middle(W()->PreviousButton()->BoundsRect())), kButton);  // faded
     for (int i = 0; i < 6; ++i) EXPECT_TRUE(Near(Shown(Centre(i)), ColourOf(Leaf(i).word->key))) << i;
+    // The sound's letters stand in the middle of the title.
+    const TPoint c = Middle(W()->TitleRect());
+    bool letter = false;
+    for (int dx = -8; dx <= 8; ++dx) letter = letter || Shown({c.x + dx, c.y}) == clBlack;
+    EXPECT_TRUE(letter);
     w = Leaf(0).Bounds().Width();
     firstLanding = W()->CollectBase().x + w / 2;
     hb().Key(VK_BACK, 8);  // nothing before the first task
@@ -233,6 +239,19 @@ TEST_F(Vines, LevelOneGameFromTab2ThroughCutsHelpMagnifierNavigationToPlayAgainA
 
 TEST_F(Vines, TheSoundTimerOutlivesTheStopButOnlyStopsItselfOnceTheGameHasClosed) {
   Open(0x10000, kFinal, 7);  // K at the end; any other level plays 4 tasks
+  // A click on the board and a help press keep the session counting.
+  Step([&] {
+    hb().AdvanceTime(100000);
+    Click({W()->Width() - 5, 5});
+  });
+  Step([&] {
+    hb().AdvanceTime(100000);
+    Click(Middle(W()->HelpButton()->BoundsRect()));
+  });
+  Step([&] {
+    hb().AdvanceTime(100000);
+    EXPECT_TRUE(StatRec->Active());
+  });
   for (int t = 0; t < 4; ++t) Step([&] { hb().Key(' ', ' '); });
   Step([&] {
     EXPECT_EQ(W()->CurrentTask(), 3);  // Space on the last task stays there
