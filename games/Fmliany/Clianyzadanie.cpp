@@ -28,11 +28,6 @@ TRect CLianyZadanie::CListek::Bounds() const {
   return ::Bounds(x, y, w, h);
 }
 
-bool CLianyZadanie::CListek::Contains(int px, int py) const {
-  const TRect r = Bounds();
-  return px >= r.left && px < r.right && py >= r.top && py < r.bottom;
-}
-
 int CLianyZadanie::FirstUncutCorrect() const {
   for (std::size_t i = 0; i < leaves.size(); ++i)
     if (leaves[i]->correct && !leaves[i]->cut) return int(i);

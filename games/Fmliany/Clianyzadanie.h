@@ -29,7 +29,6 @@ class CLianyZadanie {
 
     // The leaf's rectangle: its top-left and the picture's size.
     TRect Bounds() const;
-    bool Contains(int px, int py) const;
   };
 
   std::vector<std::unique_ptr<CListek>> leaves;  // the correct ones first

@@ -231,7 +231,7 @@ int TFormLiany::LeafAt(int x, int y, bool includeCut) const {
   if (!t) return -1;
   for (std::size_t i = 0; i < t->leaves.size(); ++i) {
     const CLianyZadanie::CListek& leaf = *t->leaves[i];
-    if ((includeCut || !leaf.cut) && leaf.Contains(x, y)) return int(i);
+    if ((includeCut || !leaf.cut) && leaf.Bounds().Contains(x, y)) return int(i);
   }
   return -1;
 }

@@ -132,7 +132,9 @@ TEST_F(VinesTasks, ASoundNeedsTwoWordsBeyondTheCorrectOnesAndTasksFollowTheWordC
   EXPECT_FALSE(Generate(DZI, kInitial, 1, 1));
 
   // Every sound everywhere at level 1: DŻ, GI and FI have too few words. K,
-  // with the most words, gets one of the five tasks; four other sounds one each.
+  // with the most words, gets one of the five tasks; four other sounds one
+  // each, the tasks in random order of their sounds.
+  bool shuffled = false;
   for (std::uint64_t seed = 1; seed <= 6; ++seed) {
     ASSERT_TRUE(Generate(kAllSounds, kAllPositions, 1, seed));
     EXPECT_EQ(usable.size(), 23u);
@@ -140,7 +142,9 @@ TEST_F(VinesTasks, ASoundNeedsTwoWordsBeyondTheCorrectOnesAndTasksFollowTheWordC
     for (const auto& t : tasks) sounds.insert(t->phoneme);
     EXPECT_EQ(sounds.size(), 5u);
     EXPECT_TRUE(sounds.count(K));
+    for (std::size_t t = 1; t < tasks.size(); ++t) shuffled = shuffled || tasks[t]->phoneme < tasks[t - 1]->phoneme;
   }
+  EXPECT_TRUE(shuffled);
 }
 
 TEST_F(VinesTasks, WrongWordsComeFromThePartnerThenAnyPositionThenTheOtherVoicing) {
