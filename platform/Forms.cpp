@@ -526,8 +526,13 @@ int TApplication::ShowCursor(bool show) {
 }
 
 void TApplication::UpdateHover() {
+  // A window behind a modal one is not under the pointer: its control loses
+  // the hover when the modal window opens and has it back at the first turn
+  // of the loop after it has closed, once whatever the closing set off has
+  // redrawn the window.
   TControl* now = nullptr;
-  if (TForm* f = FormAt(cursorPos_)) now = f->ControlAtPos(TPoint{cursorPos_.x - f->Left(), cursorPos_.y - f->Top()});
+  if (TForm* f = FormAt(cursorPos_); f && f->Enabled())
+    now = f->ControlAtPos(TPoint{cursorPos_.x - f->Left(), cursorPos_.y - f->Top()});
   if (now == hover_) return;
   TControl* old = hover_;
   hover_ = now;
@@ -571,6 +576,7 @@ void TApplication::PushModal(TForm* form) {
   form->SetEnabled(true);
   modal_.push_back(form);
   ++form->modalLevel_;
+  UpdateHover();
 }
 
 void TApplication::PopModal(TForm* form) {
