@@ -576,7 +576,6 @@ void TApplication::PushModal(TForm* form) {
   form->SetEnabled(true);
   modal_.push_back(form);
   ++form->modalLevel_;
-  UpdateHover();
 }
 
 void TApplication::PopModal(TForm* form) {
