@@ -54,8 +54,13 @@ void TForm::DoCreate() {
 void TForm::SetBounds(int left, int top, int width, int height) {
   TRect old = BoundsRect();
   TWinControl::SetBounds(left, top, width, height);
-  if (surface_.Width() != width_ || surface_.Height() != height_) surface_.SetSize(width_, height_);
+  if (visible_) SizeSurface(true);
   if (visible_ && !(old == BoundsRect())) Application->FormMoved(this, old);
+}
+
+void TForm::SizeSurface(bool shown) {
+  const int w = shown ? width_ : 0, h = shown ? height_ : 0;
+  if (surface_.Width() != w || surface_.Height() != h) surface_.SetSize(w, h);
 }
 
 void TForm::SurfaceChanged(const TRect& r) {
@@ -64,6 +69,8 @@ void TForm::SurfaceChanged(const TRect& r) {
 
 void TForm::VisibleChanging() {
   if (!visible_) {
+    // The surface is there for what OnShow draws; it starts black.
+    SizeSurface(true);
     if (OnShow) OnShow(this);
   } else {
     if (OnHide) OnHide(this);
@@ -111,8 +118,13 @@ void TForm::WMClose() { Close(); }
 void TForm::WndProc(TMessage& m) {
   switch (m.Msg) {
     case CM_VISIBLECHANGED:
-      if (visible_) Application->FormShown(this);
-      else Application->FormHidden(this);
+      if (visible_) {
+        Application->FormShown(this);
+      } else {
+        Application->FormHidden(this);
+        // What a hidden form drew is not kept: it repaints whole when shown.
+        SizeSurface(false);
+      }
       return;
     case WM_PAINT: PaintNow(); return;
     case WM_CLOSE: WMClose(); return;

@@ -1,7 +1,9 @@
 // Forms, the screen and the application with its message loop.
 //
-// Every form keeps a surface of its own that its canvas draws on; the
-// visible forms are composed into the screen in z-order. Drawing reaches the
+// Every visible form keeps a surface of its own that its canvas draws on;
+// the visible forms are composed into the screen in z-order. A hidden form
+// holds no surface (drawing on it draws nothing) and is painted whole when
+// it is shown. Drawing reaches the
 // screen after every dispatched message and before every Sleep, synchronous
 // sound or wait; input arriving meanwhile is queued, never dispatched.
 #pragma once
@@ -85,6 +87,8 @@ class TForm : public TWinControl {
   friend class TApplication;
   void PaintNow();
   void SurfaceChanged(const TRect& r);
+  // The form's size when shown, empty otherwise.
+  void SizeSurface(bool shown);
 
   TBitmap surface_;
   std::unique_ptr<TCanvas> canvas_;

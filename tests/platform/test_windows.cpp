@@ -52,6 +52,11 @@ TEST_F(WindowsTest, VisibleFormsAreComposedInZOrder) {
   front->Hide();
   Application->ProcessMessages();
   EXPECT_EQ(hb().ScreenPixel(150, 150), clBlue);
+  // A hidden form holds no surface; shown again, it is painted whole.
+  EXPECT_EQ(std::int64_t(front->Surface()->Width()) * front->Surface()->Height(), 0);
+  front->Show();
+  Application->ProcessMessages();
+  EXPECT_EQ(hb().ScreenPixel(150, 150), clRed);
 }
 
 TEST_F(WindowsTest, SurfacesOfOtherFormatsAreComposedInTheirColours) {
@@ -60,12 +65,12 @@ TEST_F(WindowsTest, SurfacesOfOtherFormatsAreComposedInTheirColours) {
   b.SetBounds(50, 0, 40, 20);
   a.Surface()->SetPixelFormat(pf24bit);
   b.Surface()->SetPixelFormat(pf8bit);  // grey
+  a.Show();
+  b.Show();
   a.Canvas()->Brush.Color = RGB(200, 10, 30);
   a.Canvas()->FillRect(a.ClientRect());
   b.Canvas()->Brush.Color = RGB(90, 90, 90);
   b.Canvas()->FillRect(b.ClientRect());
-  a.Show();
-  b.Show();
   Application->ProcessMessages();
   for (int x : {0, 1, 2, 39}) {
     EXPECT_EQ(hb().ScreenPixel(x, 19), RGB(200, 10, 30)) << x;
