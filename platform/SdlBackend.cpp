@@ -154,6 +154,25 @@ void SdlBackend::Present(const TBitmap& screen, const std::vector<TRect>& dirty)
   if (!rects.empty()) SDL_UpdateWindowSurfaceRects(window_, rects.data(), int(rects.size()));
 }
 
+std::uint8_t* SdlBackend::LendFrame(int& pitch) {
+  EnsureWindow();
+  SDL_Surface* surface = window_ ? SDL_GetWindowSurface(window_) : nullptr;
+  // The screen's bytes are SDL's XRGB8888 on little-endian machines.
+  if (!surface || SDL_MUSTLOCK(surface) || surface->format->format != SDL_PIXELFORMAT_XRGB8888 ||
+      SDL_BYTEORDER != SDL_LIL_ENDIAN)
+    return nullptr;
+  const TPoint size = ScreenSize();
+  if (surface->w != size.x || surface->h != size.y) return nullptr;
+  pitch = surface->pitch;
+  return static_cast<std::uint8_t*>(surface->pixels);
+}
+
+void SdlBackend::PresentLent(const std::vector<TRect>& dirty) {
+  std::vector<SDL_Rect> rects;
+  for (const TRect& r : dirty) rects.push_back(SDL_Rect{r.left, r.top, r.Width(), r.Height()});
+  if (window_ && !rects.empty()) SDL_UpdateWindowSurfaceRects(window_, rects.data(), int(rects.size()));
+}
+
 long SdlBackend::WindowPixel(int x, int y) {
   if (!window_) return -1;
   SDL_Surface* s = SDL_GetWindowSurface(window_);
@@ -333,6 +352,7 @@ void SdlBackend::StopMusic() {
     Mix_FreeMusic(music_);
     music_ = nullptr;
   }
+  musicData_ = std::vector<std::uint8_t>();
 }
 
 bool SdlBackend::OpenCapture() {
