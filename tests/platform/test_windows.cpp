@@ -53,9 +53,20 @@ TEST_F(WindowsTest, VisibleFormsAreComposedInZOrder) {
   Application->ProcessMessages();
   EXPECT_EQ(hb().ScreenPixel(150, 150), clBlue);
   // A hidden form holds no surface; shown again, it is painted whole.
-  EXPECT_EQ(std::int64_t(front->Surface()->Width()) * front->Surface()->Height(), 0);
+  EXPECT_TRUE(front->Surface()->Empty());
   front->Show();
   Application->ProcessMessages();
+  EXPECT_EQ(hb().ScreenPixel(150, 150), clRed);
+  // So does a form that a full-screen form hides, until it shows again.
+  auto cover = MakeForm(0, 0, 1024, 768, RGB(0, 128, 0));
+  cover->Show();
+  Application->ProcessMessages();
+  EXPECT_TRUE(back->Surface()->Empty());
+  EXPECT_TRUE(front->Surface()->Empty());
+  EXPECT_EQ(hb().ScreenPixel(150, 150), RGB(0, 128, 0));
+  cover->Hide();
+  Application->ProcessMessages();
+  EXPECT_EQ(hb().ScreenPixel(5, 5), clBlue);
   EXPECT_EQ(hb().ScreenPixel(150, 150), clRed);
 }
 
