@@ -492,21 +492,39 @@ TW_AVX2 inline bool AllBytes255(__m256i v) {
   return _mm256_movemask_epi8(_mm256_cmpeq_epi8(v, _mm256_set1_epi8(-1))) == -1;
 }
 
+// Runs a row's whole blocks of 32 pixels through block(d, b, c, m), then its
+// tail through copies padded to a block (mask 0 beyond the row), so a row of
+// any width is blended by the vector loop. S bytes a pixel.
+template <int S, class Block>
+TW_AVX2 inline void BlendRowInBlocks(std::uint8_t* d, const std::uint8_t* b, const std::uint8_t* c,
+                                     const std::uint8_t* m, int n, Block block) {
+  int i = 0;
+  for (; i + 32 <= n; i += 32, d += 32 * S, b += 32 * S, c += 32 * S, m += 32) block(d, b, c, m);
+  if (i == n) return;
+  const std::size_t t = std::size_t(n - i);
+  alignas(32) std::uint8_t td[32 * S] = {}, tb[32 * S] = {}, tc[32 * S] = {}, tm[32] = {};
+  std::memcpy(td, d, t * S);  // a 4-byte pixel keeps its fourth byte
+  std::memcpy(tb, b, t * S);
+  std::memcpy(tc, c, t * S);
+  std::memcpy(tm, m, t);
+  block(td, tb, tc, tm);
+  std::memcpy(d, td, t * S);
+}
+
 template <bool Full>
 TW_AVX2 void BlendRowAvx2_24(std::uint8_t* d, const std::uint8_t* b, const std::uint8_t* c, const std::uint8_t* m,
                              int n, int opacity) {
   const __m256i op1 = _mm256_set1_epi16(std::int16_t(opacity + 1));
   const __m256i k0 = LoadControl(kSpread24[0]), k1 = LoadControl(kSpread24[1]), k2 = LoadControl(kSpread24[2]);
-  int i = 0;
-  for (; i + 32 <= n; i += 32, d += 96, b += 96, c += 96, m += 32) {
+  auto block = [&](std::uint8_t* d, const std::uint8_t* b, const std::uint8_t* c, const std::uint8_t* m) TW_AVX2 {
     const __m256i w = Weights<Full>(m, op1);
     if (_mm256_testz_si256(w, w)) {  // all weights 1: the background
       if (d != b) Copy96(d, b);
-      continue;
+      return;
     }
     if (Full && AllBytes255(w)) {  // all weights 256: the colour
       Copy96(d, c);
-      continue;
+      return;
     }
     const __m256i w0 = _mm256_shuffle_epi8(_mm256_permute2x128_si256(w, w, 0x00), k0);
     const __m256i w1 = _mm256_shuffle_epi8(w, k1);
@@ -517,8 +535,8 @@ TW_AVX2 void BlendRowAvx2_24(std::uint8_t* d, const std::uint8_t* b, const std::
     Store(d, r0);
     Store(d + 32, r1);
     Store(d + 64, r2);
-  }
-  BlendRowScalar<3, Full>(d, b, c, m, n - i, opacity);
+  };
+  BlendRowInBlocks<3>(d, b, c, m, n, block);
 }
 
 template <bool Full>
@@ -527,17 +545,16 @@ TW_AVX2 void BlendRowAvx2_32(std::uint8_t* d, const std::uint8_t* b, const std::
   const __m256i op1 = _mm256_set1_epi16(std::int16_t(opacity + 1));
   const __m256i k0 = LoadControl(kSpread32[0]), k1 = LoadControl(kSpread32[1]);
   const __m256i fourth = _mm256_set1_epi32(std::int32_t(0xFF000000u));  // bytes kept from the destination
-  int i = 0;
-  for (; i + 32 <= n; i += 32, d += 128, b += 128, c += 128, m += 32) {
+  auto block = [&](std::uint8_t* d, const std::uint8_t* b, const std::uint8_t* c, const std::uint8_t* m) TW_AVX2 {
     const __m256i w = Weights<Full>(m, op1);
     if (_mm256_testz_si256(w, w)) {
       if (d != b)
         for (int k = 0; k < 128; k += 32) Store(d + k, _mm256_blendv_epi8(Load(b + k), Load(d + k), fourth));
-      continue;
+      return;
     }
     if (Full && AllBytes255(w)) {
       for (int k = 0; k < 128; k += 32) Store(d + k, _mm256_blendv_epi8(Load(c + k), Load(d + k), fourth));
-      continue;
+      return;
     }
     const __m256i lo = _mm256_permute2x128_si256(w, w, 0x00);
     const __m256i hi = _mm256_permute2x128_si256(w, w, 0x11);
@@ -547,8 +564,8 @@ TW_AVX2 void BlendRowAvx2_32(std::uint8_t* d, const std::uint8_t* b, const std::
       const __m256i r = BlendVec(Load(b + 32 * k), Load(c + 32 * k), ws[k]);
       Store(d + 32 * k, _mm256_blendv_epi8(r, Load(d + 32 * k), fourth));
     }
-  }
-  BlendRowScalar<4, Full>(d, b, c, m, n - i, opacity);
+  };
+  BlendRowInBlocks<4>(d, b, c, m, n, block);
 }
 
 #undef TW_AVX2
