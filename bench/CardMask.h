@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "platform/Jpeg.h"
+#include "toolkit/Ctransbitmap.h"
 #include "shell/Startup.h"
 
 inline const TBitmap* CardMask() {
@@ -15,8 +16,15 @@ inline const TBitmap* CardMask() {
     try {
       TJPEGImage jpeg;
       jpeg.LoadFromFile(file.string());
+      // One channel of the picture, as an 8-bit mask.
+      const TBitmap& picture = jpeg.Bitmap();
+      const int step = picture.PixelFormat() == pf8bit ? 1 : 3;
       auto m = std::make_unique<TBitmap>();
-      m->Assign(&jpeg);
+      m->SetPixelFormat(pf8bit);
+      SetGreyPalette(m.get());
+      m->SetSize(picture.Width(), picture.Height());
+      for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x) m->ScanLine(y)[x] = picture.ScanLine(y)[x * step];
       return m;
     } catch (const std::exception&) {
       return nullptr;
