@@ -12,26 +12,10 @@
 #include <memory>
 #include <random>
 
-#include "bench/CardMask.h"
+#include "bench/BenchPictures.h"
 #include "toolkit/Ctransbitmap.h"
 
 namespace {
-
-std::unique_ptr<TBitmap> Make(TPixelFormat pf, int w, int h) {
-  std::unique_ptr<TBitmap> b(new TBitmap);
-  b->SetPixelFormat(pf);
-  b->SetHandleType(bmDIB);
-  if (pf == pf8bit) SetGreyPalette(b.get());
-  b->SetSize(w, h);
-  return b;
-}
-
-void FillRandom(TBitmap* b, std::mt19937& rng) {
-  for (int y = 0; y < b->Height(); ++y) {
-    std::uint8_t* row = b->ScanLine(y);
-    for (int x = 0; x < b->RowBytes(); ++x) row[x] = std::uint8_t(rng());
-  }
-}
 
 // A picture-like mask: a few overlapping ellipses, opaque inside, transparent
 // outside, with a 3-pixel soft edge (about 71% zeros, 28% 255, 1% between).
@@ -82,7 +66,7 @@ void BM_Composite(benchmark::State& state) {
   const TPixelFormat pf = state.range(2) == 24 ? pf24bit : pf32bit;
   const int opacity = int(state.range(3));
   std::mt19937 rng(42);
-  auto dst = Make(pf, w, h), colour = Make(pf, w, h), mask = Make(pf8bit, w, h);
+  auto dst = MakeBitmap(pf, w, h), colour = MakeBitmap(pf, w, h), mask = MakeBitmap(pf8bit, w, h);
   FillRandom(dst.get(), rng);
   FillRandom(colour.get(), rng);
   if (!FillMask(mask.get(), state.range(4), rng)) {
@@ -106,7 +90,7 @@ void BM_CompositeOverCleanBackground(benchmark::State& state) {
   const int w = int(state.range(0)), h = int(state.range(1));
   const TPixelFormat pf = state.range(2) == 24 ? pf24bit : pf32bit;
   std::mt19937 rng(7);
-  auto dst = Make(pf, w, h), bg = Make(pf, w, h), colour = Make(pf, w, h), mask = Make(pf8bit, w, h);
+  auto dst = MakeBitmap(pf, w, h), bg = MakeBitmap(pf, w, h), colour = MakeBitmap(pf, w, h), mask = MakeBitmap(pf8bit, w, h);
   FillRandom(dst.get(), rng);
   FillRandom(bg.get(), rng);
   FillRandom(colour.get(), rng);
@@ -127,7 +111,7 @@ void BM_CompositeOverCleanBackground(benchmark::State& state) {
 void BM_CopyBytes(benchmark::State& state) {
   const int w = int(state.range(0)), h = int(state.range(1));
   const TPixelFormat pf = state.range(2) == 24 ? pf24bit : pf32bit;
-  auto src = Make(pf, w, h), dst = Make(pf, w, h);
+  auto src = MakeBitmap(pf, w, h), dst = MakeBitmap(pf, w, h);
   const std::size_t bytes = std::size_t(src->RowBytes()) * h;
   const std::uint8_t* s = src->ScanLine(0);
   std::uint8_t* d = dst->ScanLine(0);

@@ -16,29 +16,13 @@
 #include <random>
 #include <string>
 
-#include "bench/CardMask.h"
+#include "bench/BenchPictures.h"
 #include "toolkit/Ctransbitmap.h"
 #include "toolkit/Stretchbitmap.h"
 
 namespace {
 
 constexpr int kHeight = 120;
-
-std::unique_ptr<TBitmap> Make(TPixelFormat pf, int w, int h) {
-  std::unique_ptr<TBitmap> b(new TBitmap);
-  b->SetPixelFormat(pf);
-  b->SetHandleType(bmDIB);
-  if (pf == pf8bit) SetGreyPalette(b.get());
-  b->SetSize(w, h);
-  return b;
-}
-
-void FillRandom(TBitmap* b, std::mt19937& rng) {
-  for (int y = 0; y < b->Height(); ++y) {
-    std::uint8_t* row = b->ScanLine(y);
-    for (int x = 0; x < b->RowBytes(); ++x) row[x] = std::uint8_t(rng());
-  }
-}
 
 struct Sprite {
   std::unique_ptr<TBitmap> frame, colour, mask;
@@ -50,9 +34,9 @@ Sprite MakeSprite(const benchmark::State& state) {
   const TPixelFormat pf = state.range(2) == 24 ? pf24bit : pf32bit;
   std::mt19937 rng(w);
   Sprite s;
-  s.frame = Make(pf, 1280, 960);
-  s.colour = Make(pf, w, kHeight);
-  s.mask = Make(pf8bit, w, kHeight);
+  s.frame = MakeBitmap(pf, 1280, 960);
+  s.colour = MakeBitmap(pf, w, kHeight);
+  s.mask = MakeBitmap(pf8bit, w, kHeight);
   FillRandom(s.frame.get(), rng);
   FillRandom(s.colour.get(), rng);
   if (state.range(3) == 1) {
