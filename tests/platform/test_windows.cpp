@@ -52,6 +52,22 @@ TEST_F(WindowsTest, VisibleFormsAreComposedInZOrder) {
   front->Hide();
   Application->ProcessMessages();
   EXPECT_EQ(hb().ScreenPixel(150, 150), clBlue);
+  // A hidden form holds no surface; shown again, it is painted whole.
+  EXPECT_TRUE(front->Surface()->Empty());
+  front->Show();
+  Application->ProcessMessages();
+  EXPECT_EQ(hb().ScreenPixel(150, 150), clRed);
+  // So does a form that a full-screen form hides, until it shows again.
+  auto cover = MakeForm(0, 0, 1024, 768, RGB(0, 128, 0));
+  cover->Show();
+  Application->ProcessMessages();
+  EXPECT_TRUE(back->Surface()->Empty());
+  EXPECT_TRUE(front->Surface()->Empty());
+  EXPECT_EQ(hb().ScreenPixel(150, 150), RGB(0, 128, 0));
+  cover->Hide();
+  Application->ProcessMessages();
+  EXPECT_EQ(hb().ScreenPixel(5, 5), clBlue);
+  EXPECT_EQ(hb().ScreenPixel(150, 150), clRed);
 }
 
 TEST_F(WindowsTest, SurfacesOfOtherFormatsAreComposedInTheirColours) {
@@ -60,12 +76,12 @@ TEST_F(WindowsTest, SurfacesOfOtherFormatsAreComposedInTheirColours) {
   b.SetBounds(50, 0, 40, 20);
   a.Surface()->SetPixelFormat(pf24bit);
   b.Surface()->SetPixelFormat(pf8bit);  // grey
+  a.Show();
+  b.Show();
   a.Canvas()->Brush.Color = RGB(200, 10, 30);
   a.Canvas()->FillRect(a.ClientRect());
   b.Canvas()->Brush.Color = RGB(90, 90, 90);
   b.Canvas()->FillRect(b.ClientRect());
-  a.Show();
-  b.Show();
   Application->ProcessMessages();
   for (int x : {0, 1, 2, 39}) {
     EXPECT_EQ(hb().ScreenPixel(x, 19), RGB(200, 10, 30)) << x;
