@@ -48,9 +48,9 @@ TEST_F(DatagenBackgrounds, EveryBackgroundCoversTheGameAreasOfItsPrefix) {
 }
 
 TEST_F(DatagenBackgrounds, APendingBackgroundMayStopAtTheArtUntilItCoversTheGameArea) {
-  Picture("R8_liaT.xji", 1280, 960);
+  Picture("R8_kwiT.xji", 1280, 960);
   EXPECT_EQ(Check(), std::vector<std::string>{});
-  Picture("R8_liaT.xji", 1280, 1024);
+  Picture("R8_kwiT.xji", 1280, 1024);
   auto problems = Check();
   ASSERT_EQ(problems.size(), 1u);
   EXPECT_NE(problems[0].find("take it off the pending list"), std::string::npos) << problems[0];

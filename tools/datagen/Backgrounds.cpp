@@ -33,7 +33,7 @@ const std::vector<Prefix>& Prefixes() {
 // Backgrounds their games' own work is making as tall as a 1280x1024 game
 // area; until it is in, they may stop at the art's 960 rows. One that covers
 // the game area already is a problem too: its name is to come off the list.
-const std::vector<std::string> kPending = {"R8_pod4T.xji", "R8_liaT.xji", "R8_kwiT.xji"};
+const std::vector<std::string> kPending = {"R8_pod4T.xji", "R8_kwiT.xji"};
 
 // The screens a file name's prefix serves when it names a background; none otherwise.
 std::vector<TPoint> ScreensOf(const std::string& file) {
