@@ -163,6 +163,7 @@ TEST_F(Vines, LevelOneGameFromTab2ThroughCutsHelpMagnifierNavigationToPlayAgainA
   });
   Step([&] {
     EXPECT_EQ(W()->CurrentTask(), 1);
+    EXPECT_TRUE(Near(Shown(Centre(0)), ColourOf(Leaf(0).word->key)));
     EXPECT_EQ(W()->LetterAlpha(), 255);
     EXPECT_TRUE(W()->HelpButton()->Visible());
     Move(Centre(0));
@@ -199,6 +200,7 @@ TEST_F(Vines, LevelOneGameFromTab2ThroughCutsHelpMagnifierNavigationToPlayAgainA
     Click({W()->Width() - 5, W()->Height() / 2}, 3);  // nothing there
     Click({W()->TitleRect().left + 5, W()->TitleRect().top + 5});
     clicked = hb().NowMs();
+    presents = hb().PresentCount();
   });
   Step([&] {
     // The title: the letter fades in, the sound, the letter fades out, then
@@ -208,6 +210,7 @@ TEST_F(Vines, LevelOneGameFromTab2ThroughCutsHelpMagnifierNavigationToPlayAgainA
     EXPECT_TRUE(Is(s[0], "Smdgl\\") && s[0].sync);
     EXPECT_EQ(s[0].startMs - clicked, 520);
     EXPECT_EQ(s[1].startMs - s[0].startMs, lianytest::kPhonemeSoundMs + 520);
+    EXPECT_GE(hb().PresentCount() - presents, 2 * 26);
     EXPECT_TRUE(s[1].name == WordSoundPath(Task().titleWord) && !s[1].sync);
     EXPECT_EQ(W()->LetterAlpha(), 0);
     hb().Key(VK_ESCAPE, 27);
