@@ -74,15 +74,32 @@ void Pointer(cairo_t* cr, double x, double y, double from, double length = 22);
 // A soft yellow glow round a part that a picture is about.
 void Glow(cairo_t* cr, double cx, double cy, double rx, double ry);
 
+// A round brass knob.
+void Knob(cairo_t* cr, double x, double y, double r = 2.2);
+// A spoked wheel centred at (x, y).
+void Wheel(cairo_t* cr, double x, double y, double r, unsigned rim, unsigned hub, int spokes = 8);
+// A leaf: a pointed oval from (x, y) along the angle, with its middle vein.
+void LeafAt(cairo_t* cr, double x, double y, double angle, double length, double width, unsigned rgb = Leaf,
+            unsigned vein = 0);
+// A lobed leaf (oak, currant) round (x, y).
+void LobedLeaf(cairo_t* cr, double x, double y, double angle, double size, int lobes, unsigned rgb = Leaf);
+
 // Saves the state and moves/rotates/scales the box (undone by Pop).
 void Push(cairo_t* cr, double dx, double dy, double angle = 0, double scale = 1);
 void Pop(cairo_t* cr);
 
 // The drawings of each group, by name.
 using Named = std::vector<std::pair<std::string, Drawing>>;
-Named HomeDrawings();
-Named GardenDrawings();
-Named ThingDrawings();
+Named FurnitureDrawings();
+Named HouseDrawings();
+Named OutdoorsDrawings();
+Named KitchenDrawings();
+Named WashingDrawings();
+Named ToolsDrawings();
+Named ToysDrawings();
+Named FoodDrawings();
+Named PlantsDrawings();
+Named ClothesDrawings();
 Named BodyDrawings();
 Named CreatureDrawings();
 

@@ -7,6 +7,38 @@ namespace datagen::words::draw {
 
 namespace {
 
+void Mole(cairo_t* cr);
+void Lynx(cairo_t* cr);
+void Ostrich(cairo_t* cr);
+void Stork(cairo_t* cr);
+void Heron(cairo_t* cr);
+void Gull(cairo_t* cr);
+void Tit(cairo_t* cr);
+void Wasp(cairo_t* cr);
+void Sting(cairo_t* cr);
+void Catfish(cairo_t* cr);
+void Swallow(cairo_t* cr);
+
+}  // namespace
+
+Named CreatureDrawings() {
+  return {
+      {"mole", Mole},
+      {"lynx", Lynx},
+      {"ostrich", Ostrich},
+      {"stork", Stork},
+      {"heron", Heron},
+      {"gull", Gull},
+      {"tit", Tit},
+      {"wasp", Wasp},
+      {"sting", Sting},
+      {"catfish", Catfish},
+      {"swallow", Swallow},
+  };
+}
+
+namespace {
+
 constexpr unsigned Eye = 0x2d2a32;
 
 void EyeAt(cairo_t* cr, double x, double y, double r) {
@@ -344,7 +376,6 @@ void Catfish(cairo_t* cr) {
   }
 }
 
-
 void Swallow(cairo_t* cr) {
   const unsigned back = 0x2a3a7a;
   // Flying, seen from below and the side: long pointed wings, a forked tail.
@@ -374,12 +405,6 @@ void Swallow(cairo_t* cr) {
   Fill(cr, 0x2d2a32, 0.6);
   EyeAt(cr, 20, 46, 1.5);
 }
-
 }  // namespace
-
-Named CreatureDrawings() {
-  return {{"mole", Mole},   {"lynx", Lynx}, {"ostrich", Ostrich}, {"stork", Stork},   {"heron", Heron},
-          {"gull", Gull},   {"tit", Tit},   {"wasp", Wasp},       {"sting", Sting}, {"catfish", Catfish}, {"swallow", Swallow}};
-}
 
 }  // namespace datagen::words::draw

@@ -1,0 +1,354 @@
+// Word drawings: clothes and shoes.
+#include <cmath>
+
+#include "tools/datagen/WordPicturesDraw.h"
+
+namespace datagen::words::draw {
+
+namespace {
+
+void Tracksuit(cairo_t* cr);
+void Belt(cairo_t* cr);
+void BlackBelt(cairo_t* cr);
+void Pyjamas(cairo_t* cr);
+void Tights(cairo_t* cr);
+void Skirt(cairo_t* cr);
+void Patch(cairo_t* cr);
+void Tailcoat(cairo_t* cr);
+void Wellingtons(cairo_t* cr);
+void Slippers(cairo_t* cr);
+void HairClip(cairo_t* cr);
+
+}  // namespace
+
+Named ClothesDrawings() {
+  return {
+      {"tracksuit", Tracksuit},
+      {"belt", Belt},
+      {"black-belt", BlackBelt},
+      {"pyjamas", Pyjamas},
+      {"tights", Tights},
+      {"skirt", Skirt},
+      {"patch", Patch},
+      {"tailcoat", Tailcoat},
+      {"wellingtons", Wellingtons},
+      {"slippers", Slippers},
+      {"hair-clip", HairClip},
+  };
+}
+
+namespace {
+
+void RubberBoot(cairo_t* cr, double x, double y, unsigned rgb) {
+  Push(cr, x, y);
+  cairo_new_sub_path(cr);
+  cairo_move_to(cr, -14, -40);
+  cairo_line_to(cr, 8, -40);
+  cairo_line_to(cr, 9, -8);
+  cairo_curve_to(cr, 22, -6, 30, -2, 30, 4);
+  cairo_line_to(cr, -14, 4);
+  cairo_close_path(cr);
+  Fill(cr, rgb);
+  Box(cr, -15, -44, 24, 8, 3);
+  Fill(cr, Shade(rgb, -0.12));
+  Box(cr, -15, 2, 46, 5, 2);
+  Fill(cr, 0x4a4a55);
+  Gleam(cr, -9, -22, 1.6, 12, 0, 0.6);
+  Pop(cr);
+}
+
+void Wellingtons(cairo_t* cr) {
+  GroundShadow(cr, 52, 92, 44, 3);
+  RubberBoot(cr, 34, 80, Shade(Yellow, -0.1));
+  RubberBoot(cr, 60, 86, Yellow);
+}
+
+void Slipper(cairo_t* cr, double x, double y, double s) {
+  const unsigned pink = 0xff9cc8;
+  Push(cr, x, y, 0, s);
+  Blob(cr, {-30, 4, -26, -8, 0, -10, 26, -8, 32, 2, 26, 10, 0, 10, -26, 10});
+  Fill(cr, Shade(pink, -0.2), 1 / s);
+  cairo_new_sub_path(cr);
+  cairo_move_to(cr, -4, 2);
+  cairo_curve_to(cr, -4, -16, 30, -16, 30, 2);
+  cairo_close_path(cr);
+  Fill(cr, pink, 1 / s);
+  for (int i = 0; i < 7; ++i) {
+    Circle(cr, -2 + 5 * i, -8 + std::pow(i - 3, 2) * 0.5 - 2, 3.4);
+    Flat(cr, 0xffffff);
+  }
+  Circle(cr, 14, -16, 6);
+  Fill(cr, 0xffffff, 0.8 / s);
+  Pop(cr);
+}
+
+void Slippers(cairo_t* cr) {
+  GroundShadow(cr, 50, 84, 44, 3);
+  Slipper(cr, 42, 50, 1.2);
+  Slipper(cr, 56, 72, 1.2);
+}
+
+void Tailcoat(cairo_t* cr) {
+  const unsigned black = 0x2f3040;
+  Curve(cr, {50, 10, 50, 4, 55, 2, 56, 6});
+  Rod(cr, Steel, 1.8, 0.6);
+  // Tails behind, then the sleeves and the front with a white shirt and a bow tie.
+  for (double k : {-1.0, 1.0}) {
+    Poly(cr, {50 + 2 * k, 50, 50 + 16 * k, 50, 50 + 17 * k, 80, 50 + 12 * k, 96, 50 + 6 * k, 80});
+    Fill(cr, Shade(black, 0.12));
+  }
+  for (double k : {-1.0, 1.0}) {
+    Poly(cr, {50 + 16 * k, 16, 50 + 30 * k, 22, 50 + 36 * k, 70, 50 + 28 * k, 72, 50 + 22 * k, 36});
+    Fill(cr, black);
+  }
+  Poly(cr, {34, 14, 66, 14, 67, 52, 33, 52});
+  Fill(cr, black);
+  Poly(cr, {42, 14, 58, 14, 56, 46, 50, 52, 44, 46});
+  Fill(cr, 0xffffff);
+  for (double k : {-1.0, 1.0}) {
+    Poly(cr, {50 + 8 * k, 14, 50 + 14 * k, 14, 50 + 8 * k, 40, 50 + 1 * k, 48});
+    Fill(cr, Shade(black, 0.25));
+    Poly(cr, {50, 20, 50 + 7 * k, 16, 50 + 7 * k, 24});
+    Fill(cr, 0x2d2a32);
+  }
+  Circle(cr, 50, 20, 2);
+  Fill(cr, 0x2d2a32);
+  for (double y : {30.0, 38.0}) {
+    Circle(cr, 50, y, 1.2);
+    Flat(cr, 0x2d2a32);
+  }
+}
+
+void Tracksuit(cairo_t* cr) {
+  const unsigned blue = 0x3f6fd0;
+  // The trousers, then the jacket over them.
+  for (double k : {-1.0, 1.0}) {
+    Poly(cr, {70, 40, 70 + 12 * k, 40, 70 + 13 * k, 94, 70 + 3 * k, 94});
+    Fill(cr, blue);
+    Open(cr, {70 + 10 * k, 42, 70 + 11 * k, 92});
+    Stroke(cr, 0xffffff, 1.6);
+  }
+  Box(cr, 57, 36, 26, 7, 2);
+  Fill(cr, Shade(blue, -0.15));
+  for (double k : {-1.0, 1.0}) {
+    Poly(cr, {34 + 14 * k, 14, 34 + 24 * k, 26, 34 + 30 * k, 60, 34 + 22 * k, 62, 34 + 16 * k, 34});
+    Fill(cr, blue);
+    Open(cr, {34 + 20 * k, 22, 34 + 27 * k, 60});
+    Stroke(cr, 0xffffff, 1.6);
+  }
+  Box(cr, 18, 12, 32, 56, 5);
+  Fill(cr, blue);
+  Open(cr, {34, 16, 34, 66});
+  Stroke(cr, 0xd0d8e8, 1.4);
+  Poly(cr, {24, 10, 34, 18, 44, 10, 40, 8, 34, 12, 28, 8});
+  Fill(cr, Shade(blue, 0.2));
+  Box(cr, 18, 62, 32, 6, 3);
+  Fill(cr, Shade(blue, -0.15));
+  Box(cr, 32.5, 20, 3, 5, 1);
+  Fill(cr, Yellow, 0.5);
+}
+
+void BeltOf(cairo_t* cr, unsigned leather, unsigned buckle) {
+  // A loop of belt seen from the front and above, its buckle in front.
+  cairo_new_sub_path(cr);
+  Ellipse(cr, 50, 44, 42, 18);
+  Ellipse(cr, 50, 44, 42, 18);
+  cairo_new_path(cr);
+  cairo_save(cr);
+  cairo_translate(cr, 50, 44);
+  cairo_scale(cr, 42, 18);
+  cairo_arc(cr, 0, 0, 1, M_PI, 2 * M_PI);
+  cairo_restore(cr);
+  Rod(cr, Shade(leather, -0.15), 8);
+  cairo_save(cr);
+  cairo_translate(cr, 50, 44);
+  cairo_scale(cr, 42, 18);
+  cairo_arc(cr, 0, 0, 1, 0, M_PI);
+  cairo_restore(cr);
+  Rod(cr, leather, 8);
+  // The free end hanging down, with its holes.
+  Curve(cr, {58, 62, 66, 70, 70, 82, 68, 94});
+  Rod(cr, leather, 8);
+  for (int i = 0; i < 3; ++i) {
+    Circle(cr, 67 + 1.2 * i, 76 + 5.5 * i, 1);
+    Flat(cr, 0x3a2a22);
+  }
+  Box(cr, 40, 54, 20, 16, 3);
+  Rod(cr, buckle, 3, 0.8);
+  Open(cr, {50, 56, 50, 68});
+  Rod(cr, buckle, 1.6, 0.6);
+}
+
+void Belt(cairo_t* cr) { BeltOf(cr, 0x9a5a34, 0xf2c14e); }
+
+void BlackBelt(cairo_t* cr) { BeltOf(cr, 0x3a3840, 0xd8dee3); }
+
+void Pyjamas(cairo_t* cr) {
+  const unsigned cloth = 0x9fd0ff;
+  auto stars = [&](double x0, double y0, double x1, double y1) {
+    for (double y = y0; y < y1; y += 11)
+      for (double x = x0 + (int((y - y0) / 11) % 2) * 5.5; x < x1; x += 11) {
+        cairo_new_sub_path(cr);
+        for (int k = 0; k < 10; ++k) {
+          double r = k % 2 ? 1.2 : 2.8, a = -M_PI / 2 + k * M_PI / 5;
+          cairo_line_to(cr, x + r * std::cos(a), y + r * std::sin(a));
+        }
+        cairo_close_path(cr);
+        Flat(cr, Yellow);
+      }
+  };
+  for (double k : {-1.0, 1.0}) {
+    Poly(cr, {70, 40, 70 + 12 * k, 40, 70 + 13 * k, 94, 70 + 3 * k, 94});
+    Fill(cr, cloth);
+    Poly(cr, {70, 40, 70 + 12 * k, 40, 70 + 13 * k, 94, 70 + 3 * k, 94});
+    ClipPath(cr);
+    stars(56, 46, 86, 96);
+    Unclip(cr);
+  }
+  Box(cr, 57, 36, 26, 6, 2);
+  Fill(cr, Shade(cloth, -0.1));
+  for (double k : {-1.0, 1.0}) {
+    Poly(cr, {34 + 14 * k, 14, 34 + 24 * k, 26, 34 + 30 * k, 60, 34 + 22 * k, 62, 34 + 16 * k, 34});
+    Fill(cr, cloth);
+  }
+  Box(cr, 18, 12, 32, 58, 5);
+  Fill(cr, cloth);
+  Box(cr, 18, 12, 32, 58, 5);
+  ClipPath(cr);
+  stars(22, 22, 48, 70);
+  Unclip(cr);
+  for (double k : {-1.0, 1.0}) {
+    Poly(cr, {34, 20, 34 + 10 * k, 10, 34 + 14 * k, 12, 34 + 10 * k, 22});
+    Fill(cr, 0xffffff);
+  }
+  for (int i = 0; i < 4; ++i) {
+    Circle(cr, 34, 28 + 11 * i, 1.8);
+    Fill(cr, 0xffffff, 0.6);
+  }
+  Open(cr, {34, 22, 34, 70});
+  Stroke(cr, Shade(cloth, -0.2), 0.8);
+}
+
+void Tights(cairo_t* cr) {
+  const unsigned pink = 0xff8fc0;
+  cairo_new_sub_path(cr);
+  cairo_move_to(cr, 28, 10);
+  cairo_line_to(cr, 72, 10);
+  cairo_curve_to(cr, 74, 40, 70, 60, 68, 80);
+  cairo_curve_to(cr, 70, 86, 82, 88, 82, 94);
+  cairo_line_to(cr, 58, 94);
+  cairo_curve_to(cr, 56, 80, 56, 60, 51, 40);
+  cairo_line_to(cr, 49, 40);
+  cairo_curve_to(cr, 44, 60, 44, 80, 42, 94);
+  cairo_line_to(cr, 18, 94);
+  cairo_curve_to(cr, 18, 88, 30, 86, 32, 80);
+  cairo_curve_to(cr, 30, 60, 26, 40, 28, 10);
+  cairo_close_path(cr);
+  cairo_path_t* shape = cairo_copy_path(cr);
+  Fill(cr, pink);
+  cairo_append_path(cr, shape);
+  cairo_path_destroy(shape);
+  ClipPath(cr);
+  for (double y = 16; y < 96; y += 9)
+    for (double x = 20 + (int(y) % 2) * 4.5; x < 84; x += 9) {
+      Circle(cr, x, y, 1.8);
+      Flat(cr, 0xffffff, 0.9);
+    }
+  Unclip(cr);
+  Box(cr, 27, 8, 46, 7, 3);
+  Fill(cr, Shade(pink, -0.12));
+}
+
+void Skirt(cairo_t* cr) {
+  const unsigned red = 0xff6f7a;
+  cairo_new_sub_path(cr);
+  cairo_move_to(cr, 32, 20);
+  cairo_line_to(cr, 68, 20);
+  cairo_curve_to(cr, 78, 40, 88, 60, 94, 80);
+  for (int i = 0; i < 6; ++i) {
+    double x = 94 - 14.7 * i;
+    cairo_curve_to(cr, x - 4, 86, x - 10, 86, x - 14.7, 80);
+  }
+  cairo_curve_to(cr, 12, 60, 22, 40, 32, 20);
+  cairo_close_path(cr);
+  cairo_path_t* shape = cairo_copy_path(cr);
+  Fill(cr, red);
+  cairo_append_path(cr, shape);
+  cairo_path_destroy(shape);
+  ClipPath(cr);
+  for (double y = 30; y < 90; y += 10)
+    for (double x = 10 + (int(y / 10) % 2) * 6; x < 96; x += 12) {
+      Circle(cr, x, y, 2.2);
+      Flat(cr, 0xffffff, 0.9);
+    }
+  for (int i = 1; i < 6; ++i) {
+    double xb = 6 + 14.7 * i, xt = 32 + 6 * i;
+    Open(cr, {xt, 24, xb, 82});
+    Stroke(cr, Shade(red, -0.25), 0.9);
+  }
+  Unclip(cr);
+  Box(cr, 30, 14, 40, 8, 3);
+  Fill(cr, Shade(red, -0.2));
+  Box(cr, 46, 15, 8, 6, 1.5);
+  Fill(cr, Yellow, 0.7);
+}
+
+void HairClip(cairo_t* cr) {
+  Push(cr, 50, 56, -0.35);
+  cairo_new_sub_path(cr);
+  cairo_move_to(cr, -44, 0);
+  cairo_curve_to(cr, -40, -10, 30, -12, 44, 0);
+  cairo_curve_to(cr, 30, 10, -40, 10, -44, 0);
+  cairo_close_path(cr);
+  Fill(cr, Steel);
+  Ellipse(cr, 6, 0, 26, 3);
+  Flat(cr, DarkSteel, 0.6);
+  Pop(cr);
+  // A bow on it.
+  const unsigned pink = 0xff6fae;
+  for (double k : {-1.0, 1.0}) {
+    Blob(cr, {50, 50, 50 + 20 * k, 32, 50 + 30 * k, 42, 50 + 26 * k, 62, 50 + 14 * k, 60});
+    Fill(cr, pink);
+    Blob(cr, {50, 52, 50 + 10 * k, 70, 50 + 16 * k, 80, 50 + 6 * k, 80});
+    Fill(cr, Shade(pink, -0.1));
+  }
+  Circle(cr, 50, 50, 7);
+  Fill(cr, Shade(pink, 0.15));
+  for (double k : {-1.0, 1.0}) {
+    Circle(cr, 50 + 20 * k, 46, 2);
+    Flat(cr, 0xffffff, 0.8);
+  }
+}
+
+void Patch(cairo_t* cr) {
+  const unsigned denim = 0x5b86c8;
+  // A leg of jeans with a checked patch sewn on the knee, and the needle.
+  Poly(cr, {18, 4, 76, 4, 82, 96, 24, 96});
+  Fill(cr, denim);
+  Open(cr, {70, 6, 75, 94});
+  Stroke(cr, 0xf2c14e, 1, 0.9);
+  Box(cr, 30, 34, 36, 34, 3);
+  Fill(cr, Red);
+  Box(cr, 30, 34, 36, 34, 3);
+  ClipPath(cr);
+  for (double x = 30; x < 66; x += 9) {
+    Box(cr, x, 30, 4.5, 40);
+    Flat(cr, Yellow, 0.55);
+  }
+  for (double y = 34; y < 68; y += 9) {
+    Box(cr, 26, y, 44, 4.5);
+    Flat(cr, Yellow, 0.55);
+  }
+  Unclip(cr);
+  cairo_set_dash(cr, (const double[]){3, 2.5}, 2, 0);
+  Box(cr, 33, 37, 30, 28, 2);
+  Stroke(cr, 0xffffff, 1.2);
+  cairo_set_dash(cr, nullptr, 0, 0);
+  Curve(cr, {63, 52, 74, 60, 80, 50, 86, 40});
+  Stroke(cr, 0xffffff, 1.2);
+  Open(cr, {80, 52, 96, 28});
+  Rod(cr, Steel, 1.8, 0.7);
+}
+}  // namespace
+
+}  // namespace datagen::words::draw

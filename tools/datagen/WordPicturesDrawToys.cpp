@@ -1,0 +1,474 @@
+// Word drawings: toys, music and the school desk.
+#include <cmath>
+
+#include "tools/datagen/WordPicturesDraw.h"
+
+namespace datagen::words::draw {
+
+namespace {
+
+void Glockenspiel(cairo_t* cr);
+void Compass(cairo_t* cr);
+void Eraser(cairo_t* cr);
+void ButtonOne(cairo_t* cr);
+void Glue(cairo_t* cr);
+void Block(cairo_t* cr);
+void Blocks(cairo_t* cr);
+void FeltPens(cairo_t* cr);
+void PencilCase(cairo_t* cr);
+void RagDoll(cairo_t* cr);
+void Junk(cairo_t* cr);
+void Pipe(cairo_t* cr);
+void MatchOne(cairo_t* cr);
+void Matches(cairo_t* cr);
+void Blackboard(cairo_t* cr);
+void Stamp(cairo_t* cr);
+
+}  // namespace
+
+Named ToysDrawings() {
+  return {
+      {"glockenspiel", Glockenspiel},
+      {"compass", Compass},
+      {"eraser", Eraser},
+      {"button", ButtonOne},
+      {"glue", Glue},
+      {"block", Block},
+      {"blocks", Blocks},
+      {"felt-pens", FeltPens},
+      {"pencil-case", PencilCase},
+      {"rag-doll", RagDoll},
+      {"junk", Junk},
+      {"pipe", Pipe},
+      {"match", MatchOne},
+      {"matches", Matches},
+      {"blackboard", Blackboard},
+      {"stamp", Stamp},
+  };
+}
+
+namespace {
+
+void Blackboard(cairo_t* cr) {
+  for (double x : {18.0, 82.0}) {
+    Open(cr, {x, 40, x + (x < 50 ? -8 : 8), 96});
+    Rod(cr, Wood, 3.5);
+  }
+  Box(cr, 8, 6, 84, 62, 3);
+  Fill(cr, Wood);
+  Box(cr, 13, 11, 74, 52, 1.5);
+  Fill(cr, 0x2f6b4f);
+  // Chalk drawings: a sun, a house and a little wave.
+  cairo_set_source_rgba(cr, 1, 1, 1, 0.85);
+  cairo_set_line_width(cr, 1.4);
+  cairo_arc(cr, 28, 25, 6, 0, 2 * M_PI);
+  cairo_stroke(cr);
+  for (int k = 0; k < 8; ++k) {
+    double a = k * M_PI / 4;
+    cairo_move_to(cr, 28 + 8 * std::cos(a), 25 + 8 * std::sin(a));
+    cairo_line_to(cr, 28 + 11 * std::cos(a), 25 + 11 * std::sin(a));
+  }
+  cairo_stroke(cr);
+  cairo_move_to(cr, 56, 52);
+  cairo_line_to(cr, 56, 36);
+  cairo_line_to(cr, 66, 26);
+  cairo_line_to(cr, 76, 36);
+  cairo_line_to(cr, 76, 52);
+  cairo_close_path(cr);
+  cairo_move_to(cr, 63, 52);
+  cairo_line_to(cr, 63, 44);
+  cairo_line_to(cr, 69, 44);
+  cairo_line_to(cr, 69, 52);
+  cairo_stroke(cr);
+  Curve(cr, {20, 50, 26, 45, 32, 52, 38, 45, 44, 51});
+  cairo_set_source_rgba(cr, 1, 1, 1, 0.85);
+  cairo_stroke(cr);
+  Box(cr, 10, 66, 80, 5, 1.5);
+  Fill(cr, DarkWood);
+  Box(cr, 60, 62.5, 10, 3.5, 1.5);
+  Fill(cr, 0xffffff, 0.6);
+  Box(cr, 74, 62.5, 8, 3.5, 1.5);
+  Fill(cr, Yellow, 0.6);
+}
+
+void Glockenspiel(cairo_t* cr) {
+  Poly(cr, {8, 30, 92, 42, 92, 48, 8, 40});
+  Fill(cr, 0xd9574a);
+  Poly(cr, {8, 72, 92, 62, 92, 68, 8, 82});
+  Fill(cr, 0xd9574a);
+  const unsigned colours[] = {0xff5e57, 0xff9f43, 0xffd23f, 0x7ccd5a, 0x2ec4b6, 0x5b9bf0, 0xb28dff, 0xff7eb6};
+  for (int i = 0; i < 8; ++i) {
+    double x = 12 + 10 * i, top = 28 + 1.6 * i, bottom = 84 - 2.4 * i;
+    Box(cr, x, top, 8, bottom - top, 2);
+    Fill(cr, colours[i]);
+    Circle(cr, x + 4, top + 7, 1);
+    Flat(cr, Steel);
+    Circle(cr, x + 4, bottom - 7, 1);
+    Flat(cr, Steel);
+  }
+  for (auto [x1, y1, x2, y2] : {std::tuple{20.0, 96.0, 52.0, 66.0}, {84.0, 96.0, 62.0, 62.0}}) {
+    Open(cr, {x1, y1, x2, y2});
+    Rod(cr, LightWood, 2.6);
+    Circle(cr, x2, y2, 4.5);
+    Fill(cr, 0xf4f1ea);
+  }
+}
+
+void Compass(cairo_t* cr) {
+  Curve(cr, {16, 90, 34, 98, 60, 98, 84, 90});
+  Stroke(cr, 0x5b6ab0, 1.4, 0.8);
+  Open(cr, {50, 8, 50, 16});
+  Rod(cr, Steel, 4.5);
+  Open(cr, {49, 20, 24, 86});
+  Rod(cr, Steel, 4);
+  Poly(cr, {22.5, 84, 26, 85.5, 22, 95});
+  Fill(cr, DarkSteel, 0.7);
+  Open(cr, {51, 20, 70, 70});
+  Rod(cr, Steel, 4);
+  Poly(cr, {66, 66, 74, 63, 80, 80, 76, 82});
+  Fill(cr, Yellow);
+  Poly(cr, {76, 82, 80, 80, 81, 87});
+  Fill(cr, 0xf2d0a0, 0.7);
+  Circle(cr, 50, 20, 6);
+  Fill(cr, Red);
+  Circle(cr, 50, 20, 2);
+  Fill(cr, Steel, 0.6);
+}
+
+void Pipe(cairo_t* cr) {
+  for (auto [x, y, r] : {std::tuple{74.0, 22.0, 5.0}, {80.0, 13.0, 6.5}, {72.0, 6.0, 4.0}}) {
+    Circle(cr, x, y, r);
+    Flat(cr, 0xffffff, 0.8);
+  }
+  cairo_new_sub_path(cr);
+  cairo_move_to(cr, 8, 52);
+  cairo_curve_to(cr, 30, 58, 50, 70, 66, 66);
+  cairo_line_to(cr, 66, 74);
+  cairo_curve_to(cr, 50, 80, 30, 66, 6, 58);
+  cairo_close_path(cr);
+  Fill(cr, 0x7a4a2a);
+  Box(cr, 2, 50, 12, 8, 3);
+  Fill(cr, 0x2d2a32);
+  cairo_new_sub_path(cr);
+  cairo_move_to(cr, 60, 32);
+  cairo_line_to(cr, 88, 32);
+  cairo_curve_to(cr, 88, 60, 84, 80, 74, 80);
+  cairo_curve_to(cr, 62, 80, 60, 60, 60, 32);
+  cairo_close_path(cr);
+  Fill(cr, 0x9a5a34);
+  Ellipse(cr, 74, 32, 14, 4);
+  Fill(cr, 0x3a2a22);
+  Gleam(cr, 66, 52, 2, 9, 0, 0.45);
+}
+
+void Junk(cairo_t* cr) {
+  Wheel(cr, 24, 50, 20, 0x4a4a55, Steel, 10);
+  // An upturned chair in a box, a boot, a bucket and a lampshade.
+  Box(cr, 58, 22, 4, 34, 1.5);
+  Fill(cr, Wood, 0.8);
+  Box(cr, 78, 18, 4, 38, 1.5);
+  Fill(cr, Wood, 0.8);
+  Box(cr, 56, 44, 28, 5, 1.5);
+  Fill(cr, LightWood, 0.8);
+  Poly(cr, {36, 52, 90, 52, 86, 92, 40, 92});
+  Fill(cr, 0xd4a373);
+  Poly(cr, {36, 52, 26, 44, 34, 42, 44, 52});
+  Fill(cr, 0xe2b98a, 0.8);
+  Poly(cr, {90, 52, 98, 42, 92, 40, 82, 52});
+  Fill(cr, 0xe2b98a, 0.8);
+  Box(cr, 52, 64, 22, 8, 1);
+  Flat(cr, 0xc08f5f);
+  Poly(cr, {6, 80, 20, 80, 20, 70, 28, 70, 30, 96, 6, 96});
+  Fill(cr, 0x6e4a30);
+  Poly(cr, {82, 96, 96, 96, 98, 76, 80, 76});
+  Fill(cr, 0x6fa8dc);
+  Ellipse(cr, 89, 76, 9, 2.5);
+  Fill(cr, 0x4f88bc, 0.8);
+  Poly(cr, {44, 26, 56, 26, 62, 40, 38, 40});
+  Fill(cr, 0xf2c14e);
+}
+
+void Eraser(cairo_t* cr) {
+  GroundShadow(cr, 50, 74, 42, 4);
+  Poly(cr, {14, 44, 54, 44, 54, 70, 14, 70});
+  Fill(cr, 0xff6f7a);
+  Poly(cr, {54, 44, 86, 44, 86, 70, 54, 70});
+  Fill(cr, 0x5b9bf0);
+  Poly(cr, {14, 44, 24, 32, 64, 32, 54, 44});
+  Fill(cr, Shade(0xff6f7a, 0.3));
+  Poly(cr, {54, 44, 64, 32, 96, 32, 86, 44});
+  Fill(cr, Shade(0x5b9bf0, 0.3));
+  Poly(cr, {86, 44, 96, 32, 96, 58, 86, 70});
+  Fill(cr, Shade(0x5b9bf0, -0.15));
+  for (auto [x, y] : {std::pair{8.0, 80.0}, {16.0, 84.0}, {26.0, 81.0}, {12.0, 88.0}}) {
+    Blob(cr, {x - 2, y, x, y - 1.5, x + 2.5, y, x, y + 1.5});
+    Fill(cr, 0xff9aa2, 0.5);
+  }
+}
+
+void Button(cairo_t* cr, double x, double y, double r, unsigned rgb) {
+  Circle(cr, x, y, r);
+  Fill(cr, rgb);
+  Circle(cr, x, y, r * 0.78);
+  Fill(cr, Shade(rgb, -0.08), 0.7);
+  for (int k = 0; k < 4; ++k) {
+    double a = M_PI / 4 + k * M_PI / 2;
+    Circle(cr, x + r * 0.26 * std::cos(a), y + r * 0.26 * std::sin(a), r * 0.1);
+    Fill(cr, Shade(rgb, -0.45), 0.6);
+  }
+  Gleam(cr, x - r * 0.45, y - r * 0.45, r * 0.2, r * 0.12, -0.8, 0.6);
+}
+
+void ButtonOne(cairo_t* cr) { Button(cr, 50, 50, 42, Red); }
+
+void Glue(cairo_t* cr) {
+  GroundShadow(cr, 50, 94, 26, 3);
+  cairo_new_sub_path(cr);
+  cairo_move_to(cr, 32, 40);
+  cairo_curve_to(cr, 32, 32, 68, 32, 68, 40);
+  cairo_line_to(cr, 70, 86);
+  cairo_curve_to(cr, 70, 96, 30, 96, 30, 86);
+  cairo_close_path(cr);
+  Fill(cr, 0xf4f6f8);
+  Box(cr, 36, 54, 28, 24, 3);
+  Fill(cr, Sky, 0.8);
+  Blob(cr, {42, 70, 46, 60, 52, 62, 58, 58, 58, 70});
+  Fill(cr, Yellow, 0.6);
+  Poly(cr, {38, 34, 62, 34, 56, 22, 44, 22});
+  Fill(cr, Orange);
+  Poly(cr, {46, 22, 54, 22, 51, 8, 49, 8});
+  Fill(cr, Orange);
+  cairo_new_sub_path(cr);
+  cairo_move_to(cr, 50, 8);
+  cairo_curve_to(cr, 56, 2, 62, 6, 60, 12);
+  cairo_curve_to(cr, 59, 16, 60, 20, 62, 22);
+  cairo_curve_to(cr, 58, 26, 54, 24, 55, 18);
+  cairo_curve_to(cr, 56, 14, 54, 10, 50, 8);
+  cairo_close_path(cr);
+  Fill(cr, 0xffffff, 0.8);
+  Gleam(cr, 36, 70, 1.6, 10, 0, 0.7);
+}
+
+// A painted cube seen from the front and above, its faces in three colours.
+void Cube(cairo_t* cr, double x, double y, double s, unsigned front, unsigned top, unsigned side, int mark) {
+  const double d = s * 0.35;
+  Poly(cr, {x, y, x + s, y, x + s, y + s, x, y + s});
+  Fill(cr, front);
+  Poly(cr, {x, y, x + d, y - d, x + s + d, y - d, x + s, y});
+  Fill(cr, top);
+  Poly(cr, {x + s, y, x + s + d, y - d, x + s + d, y + s - d, x + s, y + s});
+  Fill(cr, side);
+  const double cx = x + s / 2, cy = y + s / 2, r = s * 0.3;
+  if (mark == 0) {
+    cairo_new_sub_path(cr);
+    for (int k = 0; k < 10; ++k) {
+      double rr = k % 2 ? r * 0.45 : r, a = -M_PI / 2 + k * M_PI / 5;
+      cairo_line_to(cr, cx + rr * std::cos(a), cy + rr * std::sin(a));
+    }
+    cairo_close_path(cr);
+  } else if (mark == 1) {
+    Circle(cr, cx, cy, r * 0.9);
+  } else {
+    cairo_new_sub_path(cr);
+    cairo_move_to(cr, cx, cy + r * 0.8);
+    cairo_curve_to(cr, cx - r * 1.5, cy - r * 0.2, cx - r * 0.6, cy - r * 1.2, cx, cy - r * 0.4);
+    cairo_curve_to(cr, cx + r * 0.6, cy - r * 1.2, cx + r * 1.5, cy - r * 0.2, cx, cy + r * 0.8);
+    cairo_close_path(cr);
+  }
+  Fill(cr, 0xfffaf0, 0.7);
+}
+
+void Block(cairo_t* cr) { Cube(cr, 10, 34, 62, Red, Yellow, Blue, 0); }
+
+void Blocks(cairo_t* cr) {
+  Cube(cr, 6, 60, 32, Red, Yellow, Shade(Blue, -0.1), 0);
+  Cube(cr, 40, 60, 32, Blue, Shade(Yellow, 0.1), Shade(Red, -0.1), 1);
+  Cube(cr, 24, 28, 32, Grass, Orange, Shade(Purple, -0.1), 2);
+  Poly(cr, {24, 17, 56, 17, 40, -4});
+  cairo_new_path(cr);
+  const double d = 32 * 0.35;
+  Poly(cr, {24 + d, 28 - d, 56 + d, 28 - d, 40 + d, 6 - d});
+  Fill(cr, Shade(Purple, -0.15));
+  Poly(cr, {24 + d, 28 - d, 40 + d, 6 - d, 40, 6, 24, 28});
+  Fill(cr, Shade(Purple, 0.1));
+  Poly(cr, {56 + d, 28 - d, 40 + d, 6 - d, 40, 6, 56, 28});
+  Fill(cr, Shade(Purple, -0.1));
+  Poly(cr, {24, 28, 56, 28, 40, 6});
+  Fill(cr, Purple);
+}
+
+void Stamp(cairo_t* cr) {
+  GroundShadow(cr, 36, 88, 28, 3);
+  Circle(cr, 76, 78, 16);
+  Stroke(cr, Red, 2.4, 0.85);
+  cairo_new_sub_path(cr);
+  for (int k = 0; k < 10; ++k) {
+    double r = k % 2 ? 4.5 : 10, a = -M_PI / 2 + k * M_PI / 5;
+    cairo_line_to(cr, 76 + r * std::cos(a), 78 + r * std::sin(a));
+  }
+  cairo_close_path(cr);
+  Flat(cr, Red, 0.85);
+  Cylinder(cr, 36, 72, 26, 6, 12, Wood, Red);
+  Cylinder(cr, 36, 64, 24, 5.5, 8, LightWood, Wood);
+  Poly(cr, {31, 62, 41, 62, 40, 34, 32, 34});
+  Fill(cr, Wood);
+  Circle(cr, 36, 24, 13);
+  Fill(cr, DarkWood);
+  Gleam(cr, 31, 19, 4, 2.5, -0.6, 0.5);
+}
+
+void Match(cairo_t* cr, double x, double y, double angle, bool lit) {
+  Push(cr, x, y, angle);
+  Box(cr, -2.6, 0, 5.2, 60, 1.5);
+  Fill(cr, 0xf2d3a0);
+  Ellipse(cr, 0, -2, 4.6, 7);
+  Fill(cr, 0xd9332e);
+  if (lit) {
+    cairo_new_sub_path(cr);
+    cairo_move_to(cr, 0, -30);
+    cairo_curve_to(cr, 12, -16, 10, -4, 0, -2);
+    cairo_curve_to(cr, -10, -4, -12, -16, 0, -30);
+    cairo_close_path(cr);
+    Fill(cr, Orange, 0.7);
+    cairo_new_sub_path(cr);
+    cairo_move_to(cr, 0, -20);
+    cairo_curve_to(cr, 6, -12, 5, -5, 0, -4);
+    cairo_curve_to(cr, -5, -5, -6, -12, 0, -20);
+    cairo_close_path(cr);
+    Flat(cr, Yellow);
+  }
+  Pop(cr);
+}
+
+void MatchOne(cairo_t* cr) { Match(cr, 46, 38, 0.35, true); }
+
+void Matches(cairo_t* cr) {
+  GroundShadow(cr, 50, 88, 46, 3);
+  Poly(cr, {14, 56, 70, 56, 70, 86, 14, 86});
+  Fill(cr, Shade(Sky, -0.05));
+  for (int i = 0; i < 6; ++i) {
+    double x = 22 + 8 * i;
+    Box(cr, x - 2.2, 34, 4.4, 26, 1);
+    Fill(cr, 0xf2d3a0, 0.6);
+    Ellipse(cr, x, 33, 3.6, 5);
+    Fill(cr, 0xd9332e, 0.7);
+  }
+  Poly(cr, {14, 56, 70, 56, 62, 50, 6, 50});
+  Flat(cr, 0, 0);
+  Box(cr, 34, 62, 60, 26, 2);
+  Fill(cr, Yellow);
+  Box(cr, 34, 62, 60, 4, 1);
+  Fill(cr, 0x6e4a30, 0.7);
+  Circle(cr, 64, 77, 6);
+  Fill(cr, Red, 0.7);
+  Match(cr, 20, 90, -1.3, false);
+}
+
+void RagDoll(cairo_t* cr) {
+  const unsigned skin = 0xffd9b8, hair = 0xff8a3a, dress = 0xb28dff;
+  for (double k : {-1.0, 1.0}) {
+    Open(cr, {50 + 7 * k, 70, 50 + 9 * k, 92});
+    Rod(cr, 0xffffff, 6);
+    for (double s = 0; s < 3; s += 1) {
+      Open(cr, {50 + 7.3 * k - 3, 76 + 5 * s, 50 + 7.6 * k + 3, 76 + 5 * s});
+      Stroke(cr, Red, 1.6);
+    }
+    Ellipse(cr, 50 + 10 * k, 94, 5.5, 3);
+    Fill(cr, Red);
+    Open(cr, {50 + 12 * k, 44, 50 + 22 * k, 58, 50 + 24 * k, 66});
+    Rod(cr, skin, 5);
+    // Yarn plaits with bows.
+    Curve(cr, {50 + 15 * k, 18, 50 + 22 * k, 28, 50 + 22 * k, 40});
+    Rod(cr, hair, 5, 0.8);
+    Blob(cr, {50 + 22 * k, 40, 50 + 28 * k, 36, 50 + 28 * k, 44, 50 + 16 * k, 36, 50 + 16 * k, 44});
+    Fill(cr, Teal, 0.7);
+  }
+  cairo_new_sub_path(cr);
+  cairo_move_to(cr, 40, 40);
+  cairo_line_to(cr, 60, 40);
+  cairo_line_to(cr, 70, 74);
+  cairo_line_to(cr, 30, 74);
+  cairo_close_path(cr);
+  Fill(cr, dress);
+  for (auto [x, y] : {std::pair{44.0, 56.0}, {56.0, 52.0}, {50.0, 66.0}, {38.0, 68.0}, {62.0, 68.0}}) {
+    Circle(cr, x, y, 1.8);
+    Flat(cr, 0xffffff);
+  }
+  Box(cr, 38, 38, 24, 6, 3);
+  Fill(cr, 0xffffff, 0.7);
+  Circle(cr, 50, 22, 15);
+  Fill(cr, skin);
+  Blob(cr, {35, 20, 38, 9, 50, 5, 62, 9, 65, 20, 58, 12, 50, 14, 42, 12});
+  Fill(cr, hair);
+  for (double k : {-1.0, 1.0}) {
+    Circle(cr, 50 + 6 * k, 22, 2.4);
+    Flat(cr, 0x2d2a32);
+    Circle(cr, 50 + 10 * k, 27, 2.6);
+    Flat(cr, 0xff9aa2, 0.8);
+  }
+  // A stitched smile.
+  Curve(cr, {45, 28, 50, 31, 55, 28});
+  Stroke(cr, Red, 1.2);
+  for (double x : {46.5, 50.0, 53.5}) {
+    Open(cr, {x, 28.5, x, 31});
+    Stroke(cr, Red, 0.6);
+  }
+}
+
+void FeltPen(cairo_t* cr, double x, double y, double angle, unsigned rgb) {
+  Push(cr, x, y, angle);
+  Poly(cr, {-3, -40, 3, -40, 1.2, -46, -1.2, -46});
+  Fill(cr, rgb, 0.8);
+  Box(cr, -5.5, -40, 11, 42, 3);
+  Fill(cr, 0xf4f6f8);
+  Box(cr, -5.5, -16, 11, 8, 1);
+  Flat(cr, rgb, 0.8);
+  Box(cr, -6.5, 2, 13, 22, 4);
+  Fill(cr, rgb);
+  Box(cr, 4, 4, 3, 16, 1.5);
+  Fill(cr, Shade(rgb, -0.2), 0.7);
+  Pop(cr);
+}
+
+void FeltPens(cairo_t* cr) {
+  Curve(cr, {8, 92, 20, 84, 30, 94, 40, 86});
+  Stroke(cr, Red, 2.2);
+  Curve(cr, {60, 90, 70, 84, 80, 92, 92, 84});
+  Stroke(cr, Blue, 2.2);
+  FeltPen(cr, 30, 50, -0.4, Red);
+  FeltPen(cr, 50, 46, 0, Grass);
+  FeltPen(cr, 70, 50, 0.4, Blue);
+}
+
+void PencilCase(cairo_t* cr) {
+  const unsigned cloth = 0x5b9bf0;
+  GroundShadow(cr, 50, 88, 44, 3);
+  // Pencils sticking out of the open top.
+  for (auto [x, a, c] : {std::tuple{30.0, -0.35, Red}, {42.0, -0.1, Yellow}, {56.0, 0.15, Grass}, {68.0, 0.4, Orange}}) {
+    Push(cr, x, 46, a);
+    Box(cr, -3, -34, 6, 34, 1);
+    Fill(cr, c, 0.8);
+    Poly(cr, {-3, -34, 3, -34, 0, -42});
+    Fill(cr, 0xf2d3a0, 0.7);
+    Poly(cr, {-1, -39, 1, -39, 0, -42});
+    Flat(cr, 0x2d2a32);
+    Pop(cr);
+  }
+  Box(cr, 8, 42, 84, 44, 18);
+  Fill(cr, cloth);
+  Curve(cr, {12, 48, 50, 40, 88, 48});
+  Stroke(cr, 0x2d2a32, 2.6, 0.7);
+  cairo_set_dash(cr, (const double[]){1.2, 1.4}, 2, 0);
+  Curve(cr, {12, 48, 50, 40, 88, 48});
+  Stroke(cr, Steel, 2);
+  cairo_set_dash(cr, nullptr, 0, 0);
+  Box(cr, 84, 44, 5, 10, 2);
+  Fill(cr, Steel, 0.7);
+  Circle(cr, 86.5, 58, 2.5);
+  Edge(cr, 1.2);
+  Box(cr, 30, 58, 40, 18, 4);
+  Fill(cr, Yellow, 0.7);
+}
+}  // namespace
+
+}  // namespace datagen::words::draw
