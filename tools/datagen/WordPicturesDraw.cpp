@@ -101,6 +101,15 @@ void Poly(cairo_t* cr, std::initializer_list<double> xy) {
   cairo_close_path(cr);
 }
 
+void Star(cairo_t* cr, double cx, double cy, double outer, double inner, int points) {
+  cairo_new_sub_path(cr);
+  for (int k = 0; k < 2 * points; ++k) {
+    const double r = k % 2 ? inner : outer, a = -M_PI / 2 + k * M_PI / points;
+    cairo_line_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
+  }
+  cairo_close_path(cr);
+}
+
 namespace {
 
 // Catmull-Rom through p (pairs), as Bezier segments; closed or open.

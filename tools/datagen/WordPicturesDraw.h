@@ -34,6 +34,8 @@ void Circle(cairo_t* cr, double cx, double cy, double r);
 void Box(cairo_t* cr, double x, double y, double w, double h, double r = 0);
 void Poly(cairo_t* cr, std::initializer_list<double> xy);  // closed
 void Open(cairo_t* cr, std::initializer_list<double> xy);  // not closed
+// A star of the given points, tip up, between the outer and inner radius.
+void Star(cairo_t* cr, double cx, double cy, double outer, double inner, int points = 5);
 // A closed smooth shape through the points (a Catmull-Rom loop).
 void Blob(cairo_t* cr, std::initializer_list<double> xy);
 void Blob(cairo_t* cr, const std::vector<double>& xy);

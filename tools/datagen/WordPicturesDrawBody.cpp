@@ -181,6 +181,7 @@ void Forehead(cairo_t* cr) {
   Stroke(cr, Eye, 1.8);
   Pointer(cr, 66, 30, -0.6, 24);
 }
+
 }  // namespace
 
 }  // namespace datagen::words::draw

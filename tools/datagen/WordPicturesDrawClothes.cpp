@@ -188,12 +188,7 @@ void Pyjamas(cairo_t* cr) {
   auto stars = [&](double x0, double y0, double x1, double y1) {
     for (double y = y0; y < y1; y += 11)
       for (double x = x0 + (int((y - y0) / 11) % 2) * 5.5; x < x1; x += 11) {
-        cairo_new_sub_path(cr);
-        for (int k = 0; k < 10; ++k) {
-          double r = k % 2 ? 1.2 : 2.8, a = -M_PI / 2 + k * M_PI / 5;
-          cairo_line_to(cr, x + r * std::cos(a), y + r * std::sin(a));
-        }
-        cairo_close_path(cr);
+        Star(cr, x, y, 2.8, 1.2);
         Flat(cr, Yellow);
       }
   };
@@ -349,6 +344,7 @@ void Patch(cairo_t* cr) {
   Open(cr, {80, 52, 96, 28});
   Rod(cr, Steel, 1.8, 0.7);
 }
+
 }  // namespace
 
 }  // namespace datagen::words::draw

@@ -405,6 +405,7 @@ void Swallow(cairo_t* cr) {
   Fill(cr, 0x2d2a32, 0.6);
   EyeAt(cr, 20, 46, 1.5);
 }
+
 }  // namespace
 
 }  // namespace datagen::words::draw

@@ -321,6 +321,7 @@ void Lettuce(cairo_t* cr) {
     Stroke(cr, 0xe8f8d0, 1.2, 0.8);
   }
 }
+
 }  // namespace
 
 }  // namespace datagen::words::draw

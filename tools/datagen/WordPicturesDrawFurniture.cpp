@@ -574,6 +574,7 @@ void Deckchair(cairo_t* cr) {
   Open(cr, {84, 80, 94, 92});
   Rod(cr, Wood, 3.5);
 }
+
 }  // namespace
 
 }  // namespace datagen::words::draw

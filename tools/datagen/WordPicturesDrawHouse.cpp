@@ -644,6 +644,7 @@ void Kennel(cairo_t* cr) {
   Box(cr, 74, 82, 14, 3, 1.5);
   Fill(cr, White, 0.6);
 }
+
 }  // namespace
 
 }  // namespace datagen::words::draw

@@ -67,14 +67,7 @@ void Fridge(cairo_t* cr) {
   cairo_close_path(cr);
   Pop(cr);
   Fill(cr, Red, 0.8);
-  Push(cr, 48, 18);
-  cairo_new_sub_path(cr);
-  for (int k = 0; k < 10; ++k) {
-    double r = k % 2 ? 2.4 : 5.5, a = -M_PI / 2 + k * M_PI / 5;
-    cairo_line_to(cr, r * std::cos(a), r * std::sin(a));
-  }
-  cairo_close_path(cr);
-  Pop(cr);
+  Star(cr, 48, 18, 5.5, 2.4);
   Fill(cr, Yellow, 0.8);
 }
 
@@ -530,6 +523,7 @@ void CookingPot(cairo_t* cr) {
   Fill(cr, 0x2d2a32);
   Gleam(cr, 24, 64, 2, 12, 0, 0.5);
 }
+
 }  // namespace
 
 }  // namespace datagen::words::draw

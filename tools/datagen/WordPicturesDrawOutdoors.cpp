@@ -394,6 +394,7 @@ void Sand(cairo_t* cr) {
   Box(cr, 22, 58, 14, 4, 1);
   Flat(cr, Yellow, 0.8);
 }
+
 }  // namespace
 
 }  // namespace datagen::words::draw

@@ -328,6 +328,7 @@ void MilkCap(cairo_t* cr) {
   }
   Gleam(cr, 30, 28, 6, 2, -0.4, 0.35);
 }
+
 }  // namespace
 
 }  // namespace datagen::words::draw

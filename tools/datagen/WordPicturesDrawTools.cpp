@@ -516,6 +516,7 @@ void Crossbow(cairo_t* cr) {
   Rod(cr, DarkSteel, 1.6, 0.6);
   Pop(cr);
 }
+
 }  // namespace
 
 }  // namespace datagen::words::draw

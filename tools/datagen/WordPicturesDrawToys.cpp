@@ -260,12 +260,7 @@ void Cube(cairo_t* cr, double x, double y, double s, unsigned front, unsigned to
   Fill(cr, side);
   const double cx = x + s / 2, cy = y + s / 2, r = s * 0.3;
   if (mark == 0) {
-    cairo_new_sub_path(cr);
-    for (int k = 0; k < 10; ++k) {
-      double rr = k % 2 ? r * 0.45 : r, a = -M_PI / 2 + k * M_PI / 5;
-      cairo_line_to(cr, cx + rr * std::cos(a), cy + rr * std::sin(a));
-    }
-    cairo_close_path(cr);
+    Star(cr, cx, cy, r, r * 0.45);
   } else if (mark == 1) {
     Circle(cr, cx, cy, r * 0.9);
   } else {
@@ -301,12 +296,7 @@ void Stamp(cairo_t* cr) {
   GroundShadow(cr, 36, 88, 28, 3);
   Circle(cr, 76, 78, 16);
   Stroke(cr, Red, 2.4, 0.85);
-  cairo_new_sub_path(cr);
-  for (int k = 0; k < 10; ++k) {
-    double r = k % 2 ? 4.5 : 10, a = -M_PI / 2 + k * M_PI / 5;
-    cairo_line_to(cr, 76 + r * std::cos(a), 78 + r * std::sin(a));
-  }
-  cairo_close_path(cr);
+  Star(cr, 76, 78, 10, 4.5);
   Flat(cr, Red, 0.85);
   Cylinder(cr, 36, 72, 26, 6, 12, Wood, Red);
   Cylinder(cr, 36, 64, 24, 5.5, 8, LightWood, Wood);
@@ -469,6 +459,7 @@ void PencilCase(cairo_t* cr) {
   Box(cr, 30, 58, 40, 18, 4);
   Fill(cr, Yellow, 0.7);
 }
+
 }  // namespace
 
 }  // namespace datagen::words::draw

@@ -379,6 +379,7 @@ void Comb(cairo_t* cr) {
   Gleam(cr, -10, -9, 28, 1.6, 0, 0.5);
   Pop(cr);
 }
+
 }  // namespace
 
 }  // namespace datagen::words::draw
