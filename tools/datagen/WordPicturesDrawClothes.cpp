@@ -1,5 +1,6 @@
 // Word drawings: clothes and shoes.
 #include <cmath>
+#include <tuple>
 
 #include "tools/datagen/WordPicturesDraw.h"
 
@@ -18,6 +19,12 @@ void Tailcoat(cairo_t* cr);
 void Wellingtons(cairo_t* cr);
 void Slippers(cairo_t* cr);
 void HairClip(cairo_t* cr);
+void Shirt(cairo_t* cr);
+void Jacket(cairo_t* cr);
+void SheepskinCoat(cairo_t* cr);
+void Gown(cairo_t* cr);
+void Headscarf(cairo_t* cr);
+void Apron(cairo_t* cr);
 
 }  // namespace
 
@@ -34,10 +41,28 @@ Named ClothesDrawings() {
       {"wellingtons", Wellingtons},
       {"slippers", Slippers},
       {"hair-clip", HairClip},
+      {"shirt", Shirt},
+      {"jacket", Jacket},
+      {"sheepskin-coat", SheepskinCoat},
+      {"gown", Gown},
+      {"headscarf", Headscarf},
+      {"apron", Apron},
   };
 }
 
 namespace {
+
+// A top seen from the front, centred on cx from the shoulders at top down:
+// the sleeves, then the body (32 units wide, length long), 62 units tall
+// from the shoulders to the cuffs.
+void Top(cairo_t* cr, double cx, double top, double length, unsigned rgb) {
+  for (double k : {-1.0, 1.0}) {
+    Poly(cr, {cx + 14 * k, top + 2, cx + 24 * k, top + 14, cx + 30 * k, top + 48, cx + 22 * k, top + 50, cx + 16 * k, top + 22});
+    Fill(cr, rgb);
+  }
+  Box(cr, cx - 16, top, 32, length, 5);
+  Fill(cr, rgb);
+}
 
 void RubberBoot(cairo_t* cr, double x, double y, unsigned rgb) {
   Push(cr, x, y);
@@ -130,14 +155,11 @@ void Tracksuit(cairo_t* cr) {
   }
   Box(cr, 57, 36, 26, 7, 2);
   Fill(cr, Shade(blue, -0.15));
+  Top(cr, 34, 12, 56, blue);
   for (double k : {-1.0, 1.0}) {
-    Poly(cr, {34 + 14 * k, 14, 34 + 24 * k, 26, 34 + 30 * k, 60, 34 + 22 * k, 62, 34 + 16 * k, 34});
-    Fill(cr, blue);
     Open(cr, {34 + 20 * k, 22, 34 + 27 * k, 60});
     Stroke(cr, 0xffffff, 1.6);
   }
-  Box(cr, 18, 12, 32, 56, 5);
-  Fill(cr, blue);
   Open(cr, {34, 16, 34, 66});
   Stroke(cr, 0xd0d8e8, 1.4);
   Poly(cr, {24, 10, 34, 18, 44, 10, 40, 8, 34, 12, 28, 8});
@@ -202,12 +224,7 @@ void Pyjamas(cairo_t* cr) {
   }
   Box(cr, 57, 36, 26, 6, 2);
   Fill(cr, Shade(cloth, -0.1));
-  for (double k : {-1.0, 1.0}) {
-    Poly(cr, {34 + 14 * k, 14, 34 + 24 * k, 26, 34 + 30 * k, 60, 34 + 22 * k, 62, 34 + 16 * k, 34});
-    Fill(cr, cloth);
-  }
-  Box(cr, 18, 12, 32, 58, 5);
-  Fill(cr, cloth);
+  Top(cr, 34, 12, 58, cloth);
   Box(cr, 18, 12, 32, 58, 5);
   ClipPath(cr);
   stars(22, 22, 48, 70);
@@ -288,30 +305,26 @@ void Skirt(cairo_t* cr) {
   Fill(cr, Yellow, 0.7);
 }
 
+// Two snap hair clips, each with a little flower on its wide end.
 void HairClip(cairo_t* cr) {
-  Push(cr, 50, 56, -0.35);
-  cairo_new_sub_path(cr);
-  cairo_move_to(cr, -44, 0);
-  cairo_curve_to(cr, -40, -10, 30, -12, 44, 0);
-  cairo_curve_to(cr, 30, 10, -40, 10, -44, 0);
-  cairo_close_path(cr);
-  Fill(cr, Steel);
-  Ellipse(cr, 6, 0, 26, 3);
-  Flat(cr, DarkSteel, 0.6);
-  Pop(cr);
-  // A bow on it.
-  const unsigned pink = 0xff6fae;
-  for (double k : {-1.0, 1.0}) {
-    Blob(cr, {50, 50, 50 + 20 * k, 32, 50 + 30 * k, 42, 50 + 26 * k, 62, 50 + 14 * k, 60});
-    Fill(cr, pink);
-    Blob(cr, {50, 52, 50 + 10 * k, 70, 50 + 16 * k, 80, 50 + 6 * k, 80});
-    Fill(cr, Shade(pink, -0.1));
-  }
-  Circle(cr, 50, 50, 7);
-  Fill(cr, Shade(pink, 0.15));
-  for (double k : {-1.0, 1.0}) {
-    Circle(cr, 50 + 20 * k, 46, 2);
-    Flat(cr, 0xffffff, 0.8);
+  const struct {
+    double x, y, angle;
+    unsigned rgb, flower;
+  } clips[] = {{48, 34, -0.35, 0xff6fae, Yellow}, {52, 68, 0.3, 0x5b9bf0, 0xffffff}};
+  for (const auto& c : clips) {
+    Push(cr, c.x, c.y, c.angle);
+    Blob(cr, {-42, 0, -30, -7, 10, -9, 38, -5, 42, 0, 38, 5, 10, 9, -30, 7});
+    Rod(cr, c.rgb, 5);
+    Open(cr, {-34, 0, 30, 0});
+    Rod(cr, Shade(c.rgb, -0.1), 2.4, 0.6);
+    for (int k = 0; k < 5; ++k) {
+      const double a = k * 2 * M_PI / 5;
+      Circle(cr, 30 + 5 * std::cos(a), 5 * std::sin(a), 3.6);
+      Fill(cr, c.flower, 0.7);
+    }
+    Circle(cr, 30, 0, 2.6);
+    Fill(cr, Orange, 0.7);
+    Pop(cr);
   }
 }
 
@@ -343,6 +356,178 @@ void Patch(cairo_t* cr) {
   Stroke(cr, 0xffffff, 1.2);
   Open(cr, {80, 52, 96, 28});
   Rod(cr, Steel, 1.8, 0.7);
+}
+
+void Shirt(cairo_t* cr) {
+  const unsigned cloth = 0xa9d6f5;
+  Push(cr, 50, 4, 0, 1.5);
+  Top(cr, 0, 0, 60, cloth);
+  for (double k : {-1.0, 1.0}) {  // cuffs
+    Push(cr, 26 * k, 48, -0.15 * k);
+    Box(cr, -4.5, -2, 9, 5, 1);
+    Pop(cr);
+    Fill(cr, Shade(cloth, 0.3));
+  }
+  Open(cr, {0, 4, 0, 60});
+  Stroke(cr, Shade(cloth, -0.25), 0.7);
+  for (int i = 0; i < 5; ++i) {
+    Circle(cr, 0, 12 + 10.5 * i, 1.3);
+    Fill(cr, 0xffffff, 0.5);
+  }
+  Box(cr, 5, 14, 8, 9, 1);
+  Fill(cr, Shade(cloth, 0.1), 0.5);
+  for (double k : {-1.0, 1.0}) {  // the collar
+    Poly(cr, {0, 4, 11 * k, -1, 12 * k, 2, 5 * k, 10});
+    Fill(cr, Shade(cloth, 0.4), 0.7);
+  }
+  Pop(cr);
+}
+
+// A short padded jacket with a hood and a zip.
+void Jacket(cairo_t* cr) {
+  const unsigned cloth = 0xe8504a;
+  Push(cr, 50, 10, 0, 1.45);
+  Blob(cr, {0, -6, 12, -4, 15, 4, 0, 8, -15, 4, -12, -4});
+  Fill(cr, Shade(cloth, -0.2));
+  Top(cr, 0, 0, 52, cloth);
+  for (double y : {12.0, 24.0, 36.0}) {
+    Curve(cr, {-16, y, 0, y + 1.5, 16, y});
+    Stroke(cr, Shade(cloth, -0.25), 0.8);
+    for (double k : {-1.0, 1.0}) {
+      Open(cr, {18 * k, y + 2, 26 * k, y + 1});
+      Stroke(cr, Shade(cloth, -0.25), 0.8);
+    }
+  }
+  Box(cr, -16, 46, 32, 6, 2.5);
+  Fill(cr, Shade(cloth, -0.15), 0.7);
+  Open(cr, {0, 2, 0, 52});
+  Stroke(cr, 0x5a5a66, 1.6);
+  Box(cr, -1.5, 6, 3, 6, 1);
+  Fill(cr, Steel, 0.5);
+  for (double k : {-1.0, 1.0}) {
+    Open(cr, {7 * k, 34, 12 * k, 40});
+    Stroke(cr, Shade(cloth, -0.35), 1.2);
+  }
+  Pop(cr);
+}
+
+// A brown sheepskin coat, its woolly edges turned out.
+void SheepskinCoat(cairo_t* cr) {
+  const unsigned leather = 0xa0673e, wool = 0xf6ead2;
+  auto fleece = [&](std::initializer_list<double> xy) {  // a woolly band along the line
+    Curve(cr, xy);
+    Rod(cr, wool, 5, 0.7);
+  };
+  Push(cr, 50, 6, 0, 1.3);
+  Top(cr, 0, 0, 70, leather);
+  fleece({-16, 68, 16, 68});
+  for (double k : {-1.0, 1.0}) {
+    fleece({0, 4, 2 * k, 30, 2 * k, 68});
+    Push(cr, 26 * k, 48.5, -0.15 * k);
+    Box(cr, -5, -3, 10, 6, 3);
+    Pop(cr);
+    Fill(cr, wool, 0.7);
+    Blob(cr, {0, 2, 12 * k, -2, 16 * k, 6, 8 * k, 14});
+    Fill(cr, wool, 0.7);
+  }
+  for (int i = 0; i < 3; ++i) {  // toggles
+    Box(cr, -6, 24 + 14 * i, 12, 3, 1.5);
+    Fill(cr, 0x6a3e1e, 0.6);
+  }
+  Pop(cr);
+  // A few curls on the wool.
+  for (auto [x, y] : {std::pair{44.0, 20.0}, {56.0, 24.0}, {30.0, 94.0}, {70.0, 94.0}, {50.0, 95.0}}) {
+    Circle(cr, x, y, 1.2);
+    Flat(cr, Shade(wool, -0.15));
+  }
+}
+
+// A long ball gown with puffed sleeves.
+void Gown(cairo_t* cr) {
+  const unsigned silk = 0xe58ac8, lace = 0xfbe3f1;
+  Blob(cr, {42, 40, 58, 40, 66, 58, 80, 78, 90, 100, 50, 104, 10, 100, 20, 78, 34, 58});
+  Fill(cr, silk);
+  for (double k : {-1.0, 1.0}) {  // folds
+    Curve(cr, {50 + 6 * k, 46, 50 + 14 * k, 70, 50 + 24 * k, 100});
+    Stroke(cr, Shade(silk, -0.2), 1);
+  }
+  Curve(cr, {14, 98, 30, 94, 50, 98, 70, 94, 86, 98});
+  Stroke(cr, lace, 3);
+  for (double k : {-1.0, 1.0}) {
+    Circle(cr, 50 + 13 * k, 10, 7);
+    Fill(cr, Shade(silk, 0.2));
+  }
+  Poly(cr, {38, 6, 62, 6, 58, 40, 42, 40});
+  Fill(cr, silk);
+  Curve(cr, {38, 7, 50, 13, 62, 7});
+  Stroke(cr, lace, 2.4);
+  Box(cr, 38, 36, 24, 6, 3);
+  Fill(cr, 0xb35a9a);
+  for (double k : {-1.0, 1.0}) {
+    Blob(cr, {50, 39, 50 + 8 * k, 34, 50 + 9 * k, 44});
+    Fill(cr, 0xb35a9a);
+  }
+  Gleam(cr, 32, 74, 3, 14, 0.35, 0.35);
+}
+
+// A big square shawl folded into a triangle: red, with flowers and a fringe.
+void Headscarf(cairo_t* cr) {
+  const unsigned cloth = 0xd8323a;
+  for (int i = 0; i <= 20; ++i) {  // the fringe along the two short edges
+    const double t = i / 20.0;
+    for (double k : {-1.0, 1.0}) {
+      const double x = 50 + k * (44 - 44 * t), y = 24 + 64 * t;
+      Open(cr, {x, y, x + 4 * k, y + 7});
+      Stroke(cr, 0xf2c14e, 1.2);
+    }
+  }
+  Poly(cr, {4, 24, 96, 24, 50, 88});
+  Fill(cr, cloth);
+  Poly(cr, {4, 24, 96, 24, 50, 88});
+  ClipPath(cr);
+  for (auto [x, y, r] : {std::tuple{24.0, 32.0, 7.0}, {50.0, 40.0, 9.0}, {76.0, 32.0, 7.0}, {38.0, 56.0, 6.0}, {62.0, 56.0, 6.0},
+                         {50.0, 74.0, 5.0}}) {
+    for (double k : {-1.0, 1.0}) {
+      LeafAt(cr, x + r * 0.6 * k, y + r * 0.4, k < 0 ? 2.6 : 0.5, r * 1.3, r * 0.45, Grass);
+    }
+    for (int p = 0; p < 6; ++p) {
+      const double a = p * M_PI / 3;
+      Circle(cr, x + r * 0.55 * std::cos(a), y + r * 0.55 * std::sin(a), r * 0.45);
+      Fill(cr, p % 2 ? 0xffffff : 0xffe0e8, 0.5);
+    }
+    Circle(cr, x, y, r * 0.35);
+    Fill(cr, Yellow, 0.5);
+  }
+  Unclip(cr);
+  Open(cr, {8, 27, 92, 27});
+  Stroke(cr, 0xf2c14e, 1.2);
+}
+
+// A kitchen apron: the bib with its neck loop, ties at the waist, a pocket.
+void Apron(cairo_t* cr) {
+  const unsigned cloth = 0x6cc3a8, trim = 0xffffff;
+  Curve(cr, {36, 12, 38, -2, 50, -8, 62, -2, 64, 12});
+  Rod(cr, cloth, 3);
+  for (double k : {-1.0, 1.0}) {
+    Curve(cr, {50 + 26 * k, 42, 50 + 40 * k, 44, 50 + 46 * k, 54});
+    Rod(cr, cloth, 3);
+    Curve(cr, {50 + 30 * k, 42, 50 + 38 * k, 48, 50 + 36 * k, 62});
+    Rod(cr, cloth, 3);
+  }
+  Blob(cr, {36, 10, 64, 10, 64, 38, 76, 44, 80, 96, 50, 100, 20, 96, 24, 44, 36, 38});
+  Fill(cr, cloth);
+  Blob(cr, {36, 10, 64, 10, 64, 38, 76, 44, 80, 96, 50, 100, 20, 96, 24, 44, 36, 38});
+  ClipPath(cr);
+  for (double y = 16; y < 100; y += 9)
+    for (double x = 22 + (int(y / 9) % 2) * 4.5; x < 80; x += 9) {
+      Circle(cr, x, y, 1.4);
+      Flat(cr, trim, 0.8);
+    }
+  Unclip(cr);
+  Box(cr, 36, 58, 28, 20, 4);
+  Fill(cr, Shade(cloth, -0.15));
+  Circle(cr, 50, 68, 4);
+  Fill(cr, Red, 0.6);
 }
 
 }  // namespace
