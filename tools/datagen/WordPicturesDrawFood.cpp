@@ -1,5 +1,6 @@
 // Word drawings: food, vegetables and fruit.
 #include <cmath>
+#include <vector>
 
 #include "tools/datagen/WordPicturesDraw.h"
 
@@ -18,6 +19,13 @@ void Celeriac(cairo_t* cr);
 void Cauliflower(cairo_t* cr);
 void Lettuce(cairo_t* cr);
 void GooseberryOne(cairo_t* cr);
+void Sausage(cairo_t* cr);
+void Cabbage(cairo_t* cr);
+void Parsley(cairo_t* cr);
+void WildStrawberries(cairo_t* cr);
+void Grains(cairo_t* cr);
+void Rye(cairo_t* cr);
+void Dumplings(cairo_t* cr);
 
 }  // namespace
 
@@ -34,6 +42,13 @@ Named FoodDrawings() {
       {"cauliflower", Cauliflower},
       {"lettuce", Lettuce},
       {"gooseberry", GooseberryOne},
+      {"sausage", Sausage},
+      {"cabbage", Cabbage},
+      {"parsley", Parsley},
+      {"wild-strawberries", WildStrawberries},
+      {"grains", Grains},
+      {"rye", Rye},
+      {"dumplings", Dumplings},
   };
 }
 
@@ -320,6 +335,212 @@ void Lettuce(cairo_t* cr) {
     Curve(cr, {50, 88, 50 + k * 10, 70, 50 + k * 18, 54});
     Stroke(cr, 0xe8f8d0, 1.2, 0.8);
   }
+}
+
+// A ring of smoked sausage tied with string, a few slices cut off it.
+void Sausage(cairo_t* cr) {
+  const unsigned skin = 0xa8453a, meat = 0xe8847a;
+  Box(cr, 4, 70, 92, 20, 4);
+  Fill(cr, LightWood);
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, 42, 46, 30, M_PI * 0.15, M_PI * 1.95);
+  Rod(cr, skin, 16);
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, 42, 46, 30, M_PI * 0.9, M_PI * 1.4);
+  Stroke(cr, Shade(skin, 0.35), 2.4, 0.6);
+  for (double a : {0.15, 1.95}) {  // the tied ends
+    const double x = 42 + 30 * std::cos(a * M_PI), y = 46 + 30 * std::sin(a * M_PI);
+    Circle(cr, x, y, 3);
+    Fill(cr, 0xf2e6c8);
+  }
+  Curve(cr, {70, 56, 76, 52, 78, 46});
+  Stroke(cr, 0xf2e6c8, 1.2);
+  // Slices on the board.
+  for (auto [x, y] : {std::pair{72.0, 80.0}, {84.0, 76.0}, {60.0, 84.0}}) {
+    Ellipse(cr, x, y, 7, 5);
+    Fill(cr, skin);
+    Ellipse(cr, x, y, 5.5, 3.8);
+    Flat(cr, meat);
+    for (auto [dx, dy] : {std::pair{-2.0, -1.0}, {1.5, 1.0}, {2.0, -1.5}}) {
+      Circle(cr, x + dx, y + dy, 0.8);
+      Flat(cr, 0xfff0e8);
+    }
+  }
+}
+
+// A round head of white cabbage, its outer leaves opening.
+void Cabbage(cairo_t* cr) {
+  const unsigned outer = 0x8fcf6a, inner = 0xd4efb0;
+  GroundShadow(cr, 50, 92, 38, 3);
+  for (double k : {-1.0, 1.0}) {
+    Blob(cr, {50, 88, 50 + 30 * k, 86, 50 + 48 * k, 60, 50 + 40 * k, 32, 50 + 26 * k, 40, 50 + 22 * k, 70});
+    Fill(cr, outer);
+    Curve(cr, {50 + 12 * k, 84, 50 + 32 * k, 68, 50 + 40 * k, 40});
+    Stroke(cr, 0xeaf8d8, 1.6, 0.9);
+  }
+  Circle(cr, 50, 54, 30);
+  Fill(cr, inner);
+  Curve(cr, {26, 40, 40, 30, 58, 28, 74, 40});
+  Stroke(cr, Shade(inner, -0.12), 1.2);
+  Curve(cr, {24, 60, 34, 48, 50, 44, 66, 48, 76, 60});
+  Stroke(cr, Shade(inner, -0.12), 1.2);
+  for (double k : {-1.0, 0.0, 1.0}) {
+    Curve(cr, {50, 84, 50 + 8 * k, 64, 50 + 14 * k, 40});
+    Stroke(cr, 0xf4fbe8, 1.4, 0.9);
+  }
+  Gleam(cr, 38, 40, 7, 4, -0.5, 0.4);
+}
+
+// A parsley root: white and tapering, frilly leaves on top.
+void Parsley(cairo_t* cr) {
+  for (double a : {-2.3, -1.9, -1.5, -1.1}) {
+    const double x = 50 + 34 * std::cos(a), y = 36 + 30 * std::sin(a);
+    Open(cr, {50, 38, x, y});
+    Stroke(cr, 0x4f9a3d, 1.6);
+    for (int k = 0; k < 3; ++k) {
+      const double t = 0.55 + 0.2 * k;
+      LobedLeaf(cr, 50 + (x - 50) * t, 38 + (y - 38) * t, a + M_PI / 2, 9 - 1.5 * k, 3, 0x4fae3d);
+    }
+    LobedLeaf(cr, x, y, a + M_PI / 2, 10, 3, 0x4fae3d);
+  }
+  cairo_new_sub_path(cr);
+  cairo_move_to(cr, 40, 38);
+  cairo_curve_to(cr, 46, 34, 56, 34, 60, 38);
+  cairo_curve_to(cr, 60, 60, 54, 80, 51, 98);
+  cairo_curve_to(cr, 48, 80, 40, 60, 40, 38);
+  cairo_close_path(cr);
+  Fill(cr, 0xf6efdc);
+  for (double y : {50.0, 62.0, 74.0}) {
+    Curve(cr, {44 + (y - 50) * 0.15, y, 50, y + 1.5, 56 - (y - 50) * 0.15, y});
+    Stroke(cr, Shade(0xf6efdc, -0.2), 0.9);
+  }
+}
+
+// Wild strawberries: small long berries hanging from thin stems, a
+// three-part leaf and a white flower.
+void WildStrawberries(cairo_t* cr) {
+  const unsigned red = 0xe02a3a, stem = 0x6a9a3a;
+  for (double a : {-0.45, 0.0, 0.45}) {
+    LeafAt(cr, 30, 92, -M_PI / 2 + a * 1.7, 30, 11, 0x4fae3d);
+  }
+  // Thin stems arching over, small berries hanging from them.
+  struct Berry {
+    double x, y, angle;
+  };
+  const Berry berries[] = {{50, 40, 0.2}, {60, 50, -0.1}, {70, 40, 0.15}, {78, 56, -0.2}, {44, 58, 0.3}, {66, 66, 0.0}};
+  Curve(cr, {30, 92, 42, 40, 62, 20, 84, 26});
+  Stroke(cr, stem, 1.4);
+  Curve(cr, {34, 92, 50, 52, 70, 40, 86, 46});
+  Stroke(cr, stem, 1.2);
+  for (const Berry& b : berries) {
+    Open(cr, {b.x, b.y - 7, b.x - 2 * b.angle * 10, b.y - 16});
+    Stroke(cr, stem, 1);
+    Push(cr, b.x, b.y, b.angle);
+    cairo_new_sub_path(cr);
+    cairo_move_to(cr, 0, -6);
+    cairo_curve_to(cr, 6, -6, 5, 4, 0, 9);
+    cairo_curve_to(cr, -5, 4, -6, -6, 0, -6);
+    cairo_close_path(cr);
+    Fill(cr, red, 0.7);
+    for (auto [dx, dy] : {std::pair{-2.0, -2.0}, {2.0, -1.5}, {0.0, 1.5}, {-1.5, 4.0}, {1.5, 4.0}}) {
+      Circle(cr, dx, dy, 0.5);
+      Flat(cr, 0xffe070);
+    }
+    for (double k : {-1.0, 1.0}) {
+      LeafAt(cr, 0, -6, -M_PI / 2 + k * 1.2, 4, 1.6, 0x4fae3d);
+    }
+    Pop(cr);
+  }
+  for (int p = 0; p < 5; ++p) {
+    const double a = p * 2 * M_PI / 5;
+    Circle(cr, 86 + 4.5 * std::cos(a), 22 + 4.5 * std::sin(a), 3.6);
+    Fill(cr, 0xffffff, 0.6);
+  }
+  Circle(cr, 86, 22, 2.6);
+  Fill(cr, Yellow, 0.6);
+}
+
+// A heap of golden grains of wheat.
+void Grains(cairo_t* cr) {
+  const unsigned grain = 0xe0a84a;
+  struct At {
+    double x, y, angle;
+  };
+  std::vector<At> heap;
+  for (int row = 0; row < 6; ++row)
+    for (int i = 0; i <= row; ++i) {
+      const double x = 50 + (i - row / 2.0) * 14 + ((row * 7 + i * 3) % 5 - 2), y = 20 + row * 12;
+      heap.push_back({x, y, ((row * 5 + i * 11) % 9 - 4) * 0.35});
+    }
+  for (const At& g : heap) {
+    Push(cr, g.x, g.y, g.angle);
+    Ellipse(cr, 0, 0, 7, 4.6);
+    Fill(cr, grain, 0.8);
+    Open(cr, {-5, 0.5, 5, 0.5});
+    Stroke(cr, Shade(grain, -0.3), 0.8);
+    Gleam(cr, -1, -2, 3, 1, 0, 0.5);
+    Pop(cr);
+  }
+}
+
+// Ears of rye: slender, with long whiskers, on tall stalks, and a cornflower.
+void Rye(cairo_t* cr) {
+  const unsigned ear = 0xc8b060, stalk = 0xb8a050;
+  const struct {
+    double x, angle;
+  } ears[] = {{38, -0.25}, {50, 0.0}, {62, 0.22}};
+  for (const auto& e : ears) {
+    Push(cr, e.x, 98, e.angle);
+    Open(cr, {0, 0, 0, -54});
+    Rod(cr, stalk, 1.6, 0.6);
+    for (int k = 0; k < 9; ++k) {
+      const double y = -56 - 4.2 * k;
+      for (double side : {-1.0, 1.0}) {
+        Push(cr, 1.6 * side, y, 0.35 * side);
+        Ellipse(cr, 0, 0, 2.2, 3.6);
+        Pop(cr);
+        Fill(cr, ear, 0.5);
+        Open(cr, {2.4 * side, y - 2, 7 * side, y - 18});
+        Stroke(cr, Shade(ear, -0.2), 0.5);
+      }
+    }
+    Pop(cr);
+  }
+  LeafAt(cr, 44, 82, -2.2, 22, 4, 0x9ab86a);
+  LeafAt(cr, 56, 76, -0.9, 20, 4, 0x9ab86a);
+  // A cornflower among the ears.
+  Open(cr, {78, 98, 80, 62});
+  Stroke(cr, 0x6a9a5a, 1.4);
+  for (int p = 0; p < 8; ++p) {
+    const double a = p * M_PI / 4;
+    LeafAt(cr, 80, 60, a, 9, 3.2, 0x4a7ae8);
+  }
+  Circle(cr, 80, 60, 2.6);
+  Fill(cr, 0x2a3a9a, 0.5);
+}
+
+// A plate of round potato dumplings, each with its dimple, and a little sauce.
+void Dumplings(cairo_t* cr) {
+  Ellipse(cr, 50, 66, 48, 22);
+  Fill(cr, 0xffffff);
+  Ellipse(cr, 50, 64, 36, 15);
+  Fill(cr, 0xf2f4f6, 0.6);
+  for (auto [x, y] : {std::pair{32.0, 58.0}, {50.0, 54.0}, {68.0, 58.0}, {40.0, 70.0}, {60.0, 70.0}}) {
+    Ellipse(cr, x, y, 11, 8);
+    Fill(cr, 0xfbf6e6);
+    Ellipse(cr, x, y - 1, 3.2, 2.2);
+    Fill(cr, 0xc87a3a, 0.6);
+    Gleam(cr, x - 4, y - 4, 3, 1.5, -0.3, 0.6);
+  }
+  // A fork resting on the plate.
+  Push(cr, 80, 34, 0.7);
+  Box(cr, -2, 0, 4, 30, 2);
+  Fill(cr, Steel, 0.8);
+  for (double x : {-5.0, -1.5, 2.0}) {
+    Box(cr, x, -14, 2.6, 15, 1);
+    Fill(cr, Steel, 0.6);
+  }
+  Pop(cr);
 }
 
 }  // namespace

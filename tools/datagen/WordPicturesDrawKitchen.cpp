@@ -1,5 +1,6 @@
 // Word drawings: the kitchen and its vessels.
 #include <cmath>
+#include <functional>
 
 #include "tools/datagen/WordPicturesDraw.h"
 
@@ -22,6 +23,12 @@ void Jug(cairo_t* cr);
 void Mug(cairo_t* cr);
 void CookingPot(cairo_t* cr);
 void Mixer(cairo_t* cr);
+void Kettle(cairo_t* cr);
+void BigPot(cairo_t* cr);
+void EmptyBowl(cairo_t* cr);
+void Porridge(cairo_t* cr);
+void Tumbler(cairo_t* cr);
+void Fork(cairo_t* cr);
 
 }  // namespace
 
@@ -42,6 +49,12 @@ Named KitchenDrawings() {
       {"mug", Mug},
       {"cooking-pot", CookingPot},
       {"mixer", Mixer},
+      {"kettle", Kettle},
+      {"big-pot", BigPot},
+      {"bowl", EmptyBowl},
+      {"porridge", Porridge},
+      {"tumbler", Tumbler},
+      {"fork", Fork},
   };
 }
 
@@ -522,6 +535,163 @@ void CookingPot(cairo_t* cr) {
   Box(cr, 47, 26, 6, 5, 1);
   Fill(cr, 0x2d2a32);
   Gleam(cr, 24, 64, 2, 12, 0, 0.5);
+}
+
+// Steam rising in wisps from (x, y).
+void Steam(cairo_t* cr, double x, double y, int wisps = 2) {
+  for (int k = 0; k < wisps; ++k) {
+    const double dx = x + 9 * (k - (wisps - 1) / 2.0);
+    Curve(cr, {dx, y, dx - 3, y - 6, dx + 1, y - 12, dx - 2, y - 18});
+    Stroke(cr, 0xffffff, 2, 0.9);
+  }
+}
+
+// A stove-top kettle with a whistle on its spout.
+void Kettle(cairo_t* cr) {
+  const unsigned enamel = 0xe8504a;
+  GroundShadow(cr, 48, 92, 38, 3);
+  // The handle arching over the top.
+  Curve(cr, {28, 42, 30, 16, 50, 12, 70, 16, 72, 42});
+  Rod(cr, 0x3a3438, 5);
+  // The spout, then the body over its root.
+  Poly(cr, {70, 66, 90, 36, 96, 40, 80, 76});
+  Fill(cr, enamel);
+  Box(cr, 88, 30, 9, 8, 2);
+  Fill(cr, 0x3a3438);
+  Blob(cr, {36, 38, 64, 38, 80, 60, 86, 84, 50, 92, 14, 84, 20, 60});
+  Fill(cr, enamel);
+  Ellipse(cr, 50, 86, 36, 5);
+  Fill(cr, Shade(enamel, -0.2), 0.8);
+  Ellipse(cr, 50, 38, 15, 4.5);
+  Fill(cr, Shade(enamel, 0.15));
+  Circle(cr, 50, 33, 4);
+  Fill(cr, 0x3a3438);
+  for (auto [x, y] : {std::pair{36.0, 56.0}, {50.0, 62.0}, {64.0, 56.0}, {30.0, 72.0}, {44.0, 76.0}, {58.0, 76.0}, {70.0, 72.0}}) {
+    Circle(cr, x, y, 2.4);
+    Flat(cr, 0xffffff, 0.85);
+  }
+  Gleam(cr, 28, 64, 3, 10, 0.3, 0.4);
+  Steam(cr, 95, 26, 2);
+}
+
+// A big enamel pot with a ladle under its lid, steaming.
+void BigPot(cairo_t* cr) {
+  const unsigned enamel = 0x2f4f8f;
+  GroundShadow(cr, 50, 96, 46, 3);
+  for (double k : {-1.0, 1.0}) {
+    Box(cr, 50 + 46 * k - 5, 40, 10, 8, 3);
+    Fill(cr, 0x3a3438);
+  }
+  Cylinder(cr, 50, 28, 42, 9, 64, Shade(enamel, -0.3), enamel);
+  for (auto [x, y] : {std::pair{20.0, 52.0}, {34.0, 70.0}, {52.0, 50.0}, {66.0, 78.0}, {78.0, 58.0}, {24.0, 84.0}, {46.0, 86.0},
+                      {60.0, 64.0}, {82.0, 80.0}}) {
+    Circle(cr, x, y, 1.3);
+    Flat(cr, 0xffffff, 0.8);
+  }
+  Box(cr, 8, 34, 84, 4, 2);
+  Flat(cr, 0xffffff, 0.35);
+  // The ladle leaning out, then the lid a little ajar over it.
+  Open(cr, {66, 28, 88, 2});
+  Rod(cr, Steel, 4);
+  Push(cr, 50, 24, -0.08);
+  Ellipse(cr, 0, 0, 44, 9);
+  Fill(cr, Shade(enamel, 0.15));
+  Ellipse(cr, 0, -4, 8, 3.5);
+  Fill(cr, 0x3a3438);
+  Pop(cr);
+  Gleam(cr, 18, 60, 3, 16, 0, 0.3);
+  Steam(cr, 30, 12, 2);
+}
+
+// A bowl seen a little from above: the inside first, then what is in it
+// (contents, drawn inside the rim), then the outside over the lower half.
+void Bowl(cairo_t* cr, unsigned rgb, const std::function<void()>& contents) {
+  GroundShadow(cr, 50, 92, 30, 3);
+  Ellipse(cr, 50, 44, 44, 13);
+  Fill(cr, Shade(rgb, 0.45));
+  Ellipse(cr, 50, 45, 40, 11);
+  ClipPath(cr);
+  Flat(cr, Shade(rgb, 0.25));
+  contents();
+  Unclip(cr);
+  cairo_new_sub_path(cr);
+  cairo_move_to(cr, 6, 44);
+  cairo_curve_to(cr, 8, 72, 28, 88, 50, 88);
+  cairo_curve_to(cr, 72, 88, 92, 72, 94, 44);
+  cairo_curve_to(cr, 80, 56, 20, 56, 6, 44);
+  cairo_close_path(cr);
+  Fill(cr, rgb);
+  Box(cr, 38, 86, 24, 5, 2);
+  Fill(cr, Shade(rgb, -0.15));
+  Gleam(cr, 24, 66, 3, 9, 0.6, 0.4);
+}
+
+void EmptyBowl(cairo_t* cr) {
+  Bowl(cr, 0xffb347, [cr] {
+    Gleam(cr, 66, 40, 12, 3, 0.1, 0.5);
+  });
+  for (double x : {30.0, 50.0, 70.0}) {
+    Circle(cr, x, 70, 3);
+    Flat(cr, 0xffffff, 0.8);
+  }
+}
+
+// A bowl of hot semolina with a spoon in it and raspberries on top.
+void Porridge(cairo_t* cr) {
+  const unsigned semolina = 0xfff3d6;
+  Bowl(cr, 0x7db8f0, [cr] {
+    Ellipse(cr, 50, 48, 42, 12);
+    Flat(cr, semolina);
+    Curve(cr, {22, 48, 36, 44, 52, 48, 66, 44, 78, 48});
+    Stroke(cr, Shade(semolina, -0.12), 1);
+    for (auto [x, y] : {std::pair{40.0, 46.0}, {47.0, 50.0}, {54.0, 45.0}}) {
+      Circle(cr, x, y, 3.6);
+      Fill(cr, 0xe0245e, 0.6);
+    }
+  });
+  Open(cr, {64, 46, 86, 12});
+  Rod(cr, Steel, 4);
+  Steam(cr, 34, 30, 2);
+}
+
+// An empty drinking glass, a little water at the bottom.
+void Tumbler(cairo_t* cr) {
+  GroundShadow(cr, 50, 95, 28, 3);
+  Poly(cr, {22, 8, 78, 8, 72, 92, 28, 92});
+  Flat(cr, 0xeaf6ff, 0.55);
+  Poly(cr, {26.5, 70, 73.5, 70, 72, 92, 28, 92});
+  Flat(cr, 0x8fd3ff, 0.6);
+  Ellipse(cr, 50, 70, 23.5, 3);
+  Flat(cr, 0xbfe6ff, 0.9);
+  Box(cr, 28, 86, 44, 6, 2);
+  Flat(cr, 0xd8eef8, 0.8);
+  Poly(cr, {22, 8, 78, 8, 72, 92, 28, 92});
+  Edge(cr);
+  Ellipse(cr, 50, 8, 28, 4);
+  Fill(cr, 0xf4fbff, 0.8);
+  Gleam(cr, 32, 40, 2.5, 24, 0.07, 0.8);
+  Gleam(cr, 66, 44, 1.4, 18, -0.07, 0.6);
+}
+
+void Fork(cairo_t* cr) {
+  Push(cr, 50, 50, 0.6);
+  Box(cr, -5, 4, 10, 48, 5);
+  Fill(cr, Steel);
+  Gleam(cr, -1.5, 28, 1.2, 18, 0, 0.6);
+  cairo_new_sub_path(cr);
+  cairo_move_to(cr, -3, 6);
+  cairo_curve_to(cr, -12, -4, -12, -12, -12, -18);
+  cairo_line_to(cr, 12, -18);
+  cairo_curve_to(cr, 12, -12, 12, -4, 3, 6);
+  cairo_close_path(cr);
+  Fill(cr, Steel);
+  for (double x : {-12.0, -5.0, 2.0, 9.0}) {
+    Box(cr, x, -52, 3, 36, 1.5);
+    Fill(cr, Steel, 0.8);
+  }
+  Box(cr, -12.5, -20, 24.5, 4, 1);
+  Flat(cr, Steel);
+  Pop(cr);
 }
 
 }  // namespace

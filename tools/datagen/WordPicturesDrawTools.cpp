@@ -23,10 +23,11 @@ void Sack(cairo_t* cr);
 void OpenSack(cairo_t* cr);
 void Weights(cairo_t* cr);
 void Stretcher(cairo_t* cr);
-void Cannon(cairo_t* cr);
 void Crossbow(cairo_t* cr);
 void WalkingStick(cairo_t* cr);
 void Saddle(cairo_t* cr);
+void Sabre(cairo_t* cr);
+void CannonBarrel(cairo_t* cr);
 
 }  // namespace
 
@@ -48,10 +49,11 @@ Named ToolsDrawings() {
       {"open-sack", OpenSack},
       {"weights", Weights},
       {"stretcher", Stretcher},
-      {"cannon", Cannon},
       {"crossbow", Crossbow},
       {"walking-stick", WalkingStick},
       {"saddle", Saddle},
+      {"sabre", Sabre},
+      {"cannon-barrel", CannonBarrel},
   };
 }
 
@@ -515,6 +517,43 @@ void Crossbow(cairo_t* cr) {
   Open(cr, {2, 26, 6, 32});
   Rod(cr, DarkSteel, 1.6, 0.6);
   Pop(cr);
+}
+
+// A curved sabre with a brass hilt and a guard over the hand.
+void Sabre(cairo_t* cr) {
+  Push(cr, 52, 54, -0.75, 0.9);
+  // The blade curves along its back from the guard to the tip.
+  cairo_new_sub_path(cr);
+  cairo_move_to(cr, -24, -6);
+  cairo_curve_to(cr, 0, -8, 40, -14, 64, -30);
+  cairo_curve_to(cr, 50, -4, 10, 8, -24, 6);
+  cairo_close_path(cr);
+  Fill(cr, 0xe4eaef);
+  Curve(cr, {-22, -2, 10, -4, 52, -20});
+  Stroke(cr, 0xb8c4cc, 1);
+  // The hilt: a grip, a cross-guard and the bow round the hand.
+  Box(cr, -48, -4, 22, 8, 4);
+  Fill(cr, 0x5a3420);
+  for (double x : {-44.0, -38.0, -32.0}) {
+    Open(cr, {x, -3.5, x + 2, 3.5});
+    Stroke(cr, 0xe8c060, 1);
+  }
+  cairo_new_sub_path(cr);
+  cairo_move_to(cr, -26, 5);
+  cairo_curve_to(cr, -32, 18, -46, 18, -50, 4);
+  Rod(cr, 0xe0b040, 2.6);
+  Box(cr, -27, -9, 4, 18, 2);
+  Fill(cr, 0xe0b040);
+  Circle(cr, -50, 0, 3.5);
+  Fill(cr, 0xe0b040);
+  Pop(cr);
+}
+
+// The cannon with its barrel marked.
+void CannonBarrel(cairo_t* cr) {
+  Cannon(cr);
+  Glow(cr, 58, 40, 30, 11);
+  Pointer(cr, 60, 30, -1.2, 24);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Word drawings: toys, music and the school desk.
 #include <cmath>
+#include <tuple>
 
 #include "tools/datagen/WordPicturesDraw.h"
 
@@ -23,6 +24,11 @@ void MatchOne(cairo_t* cr);
 void Matches(cairo_t* cr);
 void Blackboard(cairo_t* cr);
 void Stamp(cairo_t* cr);
+void SpinningTop(cairo_t* cr);
+void Chess(cairo_t* cr);
+void GrandPiano(cairo_t* cr);
+void ChildsBike(cairo_t* cr);
+void Glider(cairo_t* cr);
 
 }  // namespace
 
@@ -44,6 +50,11 @@ Named ToysDrawings() {
       {"matches", Matches},
       {"blackboard", Blackboard},
       {"stamp", Stamp},
+      {"spinning-top", SpinningTop},
+      {"chess", Chess},
+      {"grand-piano", GrandPiano},
+      {"childs-bike", ChildsBike},
+      {"glider", Glider},
   };
 }
 
@@ -458,6 +469,247 @@ void PencilCase(cairo_t* cr) {
   Edge(cr, 1.2);
   Box(cr, 30, 58, 40, 18, 4);
   Fill(cr, Yellow, 0.7);
+}
+
+// A humming top: a striped tin spinning on its point, the plunger on top.
+void SpinningTop(cairo_t* cr) {
+  GroundShadow(cr, 50, 96, 12, 2);
+  for (double k : {-1.0, 1.0}) {  // it spins
+    Curve(cr, {50 + 42 * k, 40, 50 + 48 * k, 56, 50 + 42 * k, 72});
+    Stroke(cr, 0x8a8aa0, 1.6, 0.6);
+    Curve(cr, {50 + 48 * k, 46, 50 + 52 * k, 56, 50 + 48 * k, 66});
+    Stroke(cr, 0x8a8aa0, 1.2, 0.5);
+  }
+  Open(cr, {50, 30, 50, 6});
+  Rod(cr, Steel, 3.4);
+  Circle(cr, 50, 6, 5.5);
+  Fill(cr, Red);
+  auto body = [cr] {
+    cairo_new_sub_path(cr);
+    cairo_move_to(cr, 12, 58);
+    cairo_curve_to(cr, 12, 40, 32, 28, 50, 28);
+    cairo_curve_to(cr, 68, 28, 88, 40, 88, 58);
+    cairo_curve_to(cr, 88, 68, 60, 84, 50, 96);
+    cairo_curve_to(cr, 40, 84, 12, 68, 12, 58);
+    cairo_close_path(cr);
+  };
+  body();
+  Fill(cr, Red, 0);
+  body();
+  ClipPath(cr);
+  const unsigned bands[] = {Yellow, Blue, 0xffffff, Yellow};
+  for (int i = 0; i < 4; ++i) {
+    Ellipse(cr, 50, 38 + 14 * i, 48, 6 + i);
+    Stroke(cr, bands[i], 5);
+  }
+  Ellipse(cr, 50, 58, 40, 5);
+  Stroke(cr, 0xffffff, 1.2, 0.7);
+  Gleam(cr, 30, 42, 10, 3, -0.4, 0.5);
+  Unclip(cr);
+  Ellipse(cr, 50, 29, 6, 2);
+  Fill(cr, Steel);
+}
+
+enum class Piece { Pawn, Rook, King };
+
+// A chess piece standing with its base centred on (x, y).
+void ChessPiece(cairo_t* cr, double x, double y, double s, Piece piece, unsigned rgb) {
+  Push(cr, x, y, 0, s);
+  Ellipse(cr, 0, -2, 11, 4);
+  Fill(cr, rgb);
+  Box(cr, -10, -6, 20, 4, 2);
+  Fill(cr, rgb);
+  switch (piece) {
+    case Piece::Pawn:
+      Poly(cr, {-7, -6, 7, -6, 3, -22, -3, -22});
+      Fill(cr, rgb);
+      Ellipse(cr, 0, -22, 6, 2);
+      Fill(cr, rgb);
+      Circle(cr, 0, -29, 6.5);
+      Fill(cr, rgb);
+      break;
+    case Piece::Rook:
+      Poly(cr, {-8, -6, 8, -6, 6, -30, -6, -30});
+      Fill(cr, rgb);
+      Poly(cr, {-9, -30, 9, -30, 9, -40, 5, -40, 5, -36, 2, -36, 2, -40, -2, -40, -2, -36, -5, -36, -5, -40, -9, -40});
+      Fill(cr, rgb);
+      break;
+    case Piece::King:
+      Poly(cr, {-8, -6, 8, -6, 4, -34, -4, -34});
+      Fill(cr, rgb);
+      Ellipse(cr, 0, -34, 7, 2.5);
+      Fill(cr, rgb);
+      Blob(cr, {-7, -36, 0, -46, 7, -36});
+      Fill(cr, rgb);
+      Box(cr, -1.5, -56, 3, 12, 1);
+      Fill(cr, rgb);
+      Box(cr, -5, -52, 10, 3, 1);
+      Fill(cr, rgb);
+      break;
+  }
+  Gleam(cr, -3, -18, 1.2, 5, 0, 0.4);
+  Pop(cr);
+}
+
+// A chessboard seen a little from above, a few pieces on it.
+void Chess(cairo_t* cr) {
+  const double x0 = 20, x1 = 80, bx0 = 2, bx1 = 98, y0 = 50, y1 = 90;
+  auto at = [&](double u, double v, double& x, double& y) {  // u, v in 0..8 across and down the board
+    const double left = x0 + (bx0 - x0) * v / 8, right = x1 + (bx1 - x1) * v / 8;
+    x = left + (right - left) * u / 8;
+    y = y0 + (y1 - y0) * v / 8;
+  };
+  Poly(cr, {bx0, y1, bx1, y1, bx1, y1 + 6, bx0, y1 + 6});
+  Fill(cr, DarkWood);
+  Poly(cr, {x0, y0, x1, y0, bx1, y1, bx0, y1});
+  Fill(cr, 0xf4e4c4);
+  for (int v = 0; v < 8; ++v)
+    for (int u = 0; u < 8; ++u) {
+      if ((u + v) % 2 == 0) continue;
+      double ax, ay, bx, by, cx, cy, dx, dy;
+      at(u, v, ax, ay);
+      at(u + 1, v, bx, by);
+      at(u + 1, v + 1, cx, cy);
+      at(u, v + 1, dx, dy);
+      Poly(cr, {ax, ay, bx, by, cx, cy, dx, dy});
+      Flat(cr, 0x8a5a36);
+    }
+  Poly(cr, {x0, y0, x1, y0, bx1, y1, bx0, y1});
+  Edge(cr);
+  double x, y;
+  at(2.5, 2.5, x, y);
+  ChessPiece(cr, x, y, 0.85, Piece::King, 0x3a3438);
+  at(5.5, 3.5, x, y);
+  ChessPiece(cr, x, y, 0.9, Piece::Rook, 0x3a3438);
+  at(1.5, 6.5, x, y);
+  ChessPiece(cr, x, y, 1.0, Piece::Pawn, 0xfaf6ee);
+  at(4.5, 6.5, x, y);
+  ChessPiece(cr, x, y, 1.0, Piece::King, 0xfaf6ee);
+}
+
+// A black grand piano with its lid propped open.
+void GrandPiano(cairo_t* cr) {
+  const unsigned black = 0x2d2a32;
+  GroundShadow(cr, 52, 94, 44, 3);
+  // The lid and its prop.
+  Open(cr, {56, 46, 64, 18});
+  Rod(cr, 0x5a5a66, 2);
+  Poly(cr, {30, 44, 94, 44, 70, 4});
+  Fill(cr, Shade(black, 0.15));
+  Gleam(cr, 62, 26, 2, 14, 0.55, 0.35);
+  // The legs and the pedals.
+  for (double x : {18.0, 86.0}) {
+    Box(cr, x - 3.5, 56, 7, 36, 2);
+    Fill(cr, black);
+    Circle(cr, x, 92, 2.5);
+    Fill(cr, 0xe0b040);
+  }
+  Open(cr, {36, 58, 36, 82});
+  Rod(cr, black, 3);
+  Box(cr, 31, 82, 10, 3, 1);
+  Fill(cr, 0xe0b040);
+  // The case with its curved tail, the keyboard in front.
+  cairo_new_sub_path(cr);
+  cairo_move_to(cr, 10, 42);
+  cairo_line_to(cr, 76, 42);
+  cairo_curve_to(cr, 90, 40, 98, 46, 96, 52);
+  cairo_line_to(cr, 96, 58);
+  cairo_line_to(cr, 10, 58);
+  cairo_close_path(cr);
+  Fill(cr, black);
+  Gleam(cr, 50, 49, 30, 1.5, 0, 0.3);
+  Poly(cr, {2, 50, 32, 50, 32, 58, 2, 58});
+  Fill(cr, 0xffffff);
+  for (double x = 5.5; x < 32; x += 3.8) {
+    Open(cr, {x, 50, x, 58});
+    Stroke(cr, 0xb8b8c0, 0.6);
+  }
+  for (double x : {5.0, 9.0, 16.5, 20.5, 24.5}) {
+    Box(cr, x, 50, 2, 4.5, 0.5);
+    Flat(cr, black);
+  }
+  Box(cr, 0, 46, 34, 4, 1.5);
+  Fill(cr, black);
+}
+
+// A child's bicycle with stabilisers and a basket.
+void ChildsBike(cairo_t* cr) {
+  const unsigned frame = 0xe858a8;
+  GroundShadow(cr, 50, 94, 46, 3);
+  // A stabiliser wheel behind the back wheel.
+  Open(cr, {24, 70, 10, 86});
+  Rod(cr, Steel, 2);
+  Wheel(cr, 10, 86, 7, 0x3a3438, Steel, 6);
+  Wheel(cr, 24, 70, 20, 0x3a3438, Yellow, 10);
+  Wheel(cr, 78, 70, 20, 0x3a3438, Yellow, 10);
+  Open(cr, {24, 70, 38, 38, 48, 72, 24, 70});
+  Rod(cr, frame, 4);
+  Open(cr, {48, 72, 70, 42, 78, 70});
+  Rod(cr, frame, 4);
+  Open(cr, {38, 38, 40, 32});
+  Rod(cr, Steel, 3);
+  Blob(cr, {30, 30, 44, 28, 48, 32, 34, 34});
+  Fill(cr, 0x3a3438);
+  // Handlebars with streamers.
+  Open(cr, {70, 42, 66, 24, 58, 22});
+  Rod(cr, Steel, 3);
+  Box(cr, 53, 19, 8, 5, 2.5);
+  Fill(cr, Yellow);
+  for (int k = 0; k < 3; ++k) {
+    Curve(cr, {54, 22, 46 - 2.0 * k, 26 + 3.0 * k, 40 - 3.0 * k, 24 + 5.0 * k});
+    Stroke(cr, k == 1 ? Blue : Yellow, 1.4);
+  }
+  // The basket with a flower.
+  Poly(cr, {72, 26, 94, 26, 90, 42, 76, 42});
+  Fill(cr, LightWood);
+  for (double x : {78.0, 84.0, 90.0}) {
+    Open(cr, {x, 27, x - 1, 41});
+    Stroke(cr, DarkWood, 0.8);
+  }
+  for (int p = 0; p < 5; ++p) {
+    const double a = p * 2 * M_PI / 5;
+    Circle(cr, 83 + 3.5 * std::cos(a), 22 + 3.5 * std::sin(a), 2.6);
+    Fill(cr, 0xffffff, 0.6);
+  }
+  Circle(cr, 83, 22, 2);
+  Fill(cr, Orange, 0.6);
+  Circle(cr, 48, 72, 5);
+  Fill(cr, Steel);
+}
+
+// A glider: a slim white plane with very long wings, soaring among clouds.
+void Glider(cairo_t* cr) {
+  for (auto [x, y, s] : {std::tuple{18.0, 78.0, 1.0}, {84.0, 20.0, 0.8}}) {
+    Push(cr, x, y, 0, s);
+    Blob(cr, {-16, 4, -12, -4, -2, -8, 8, -6, 16, 0, 14, 6, -10, 7});
+    Fill(cr, 0xffffff, 0);
+    Pop(cr);
+  }
+  // Seen from above: the long narrow wings across, the slim body along.
+  Push(cr, 50, 50, -0.5);
+  for (double k : {-1.0, 1.0}) {
+    Poly(cr, {-8, 0, 4, 0, 2, 52 * k, -5, 52 * k});
+    Fill(cr, 0xf8f8f8);
+    Poly(cr, {-5.3, 46 * k, 2.3, 46 * k, 2, 52 * k, -5, 52 * k});
+    Fill(cr, Red);
+  }
+  cairo_new_sub_path(cr);
+  cairo_move_to(cr, -34, 0);
+  cairo_curve_to(cr, -34, -5, -28, -5, -20, -4.5);
+  cairo_line_to(cr, 38, -1.5);
+  cairo_line_to(cr, 38, 1.5);
+  cairo_line_to(cr, -20, 4.5);
+  cairo_curve_to(cr, -28, 5, -34, 5, -34, 0);
+  cairo_close_path(cr);
+  Fill(cr, 0xf8f8f8);
+  Poly(cr, {32, -12, 38, -12, 38, 12, 32, 12});
+  Fill(cr, 0xf8f8f8);
+  Poly(cr, {34, -1, 44, -1, 44, 1, 34, 1});
+  Fill(cr, Red);
+  Ellipse(cr, -22, 0, 8, 3.2);
+  Fill(cr, 0x8fd3ff);
+  Gleam(cr, -24, -1, 4, 1.2, 0, 0.7);
+  Pop(cr);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Word drawings: washing, grooming and the medicine shelf.
 #include <cmath>
+#include <tuple>
 
 #include "tools/datagen/WordPicturesDraw.h"
 
@@ -19,6 +20,13 @@ void Comb(cairo_t* cr);
 void Dummy(cairo_t* cr);
 void GlassesCase(cairo_t* cr);
 void CodLiverOil(cairo_t* cr);
+void Tap(cairo_t* cr);
+void CreamJar(cairo_t* cr);
+void Shampoo(cairo_t* cr);
+void Perfume(cairo_t* cr);
+void Deodorant(cairo_t* cr);
+void RazorBlade(cairo_t* cr);
+void Tablets(cairo_t* cr);
 
 }  // namespace
 
@@ -36,6 +44,13 @@ Named WashingDrawings() {
       {"dummy", Dummy},
       {"glasses-case", GlassesCase},
       {"cod-liver-oil", CodLiverOil},
+      {"tap", Tap},
+      {"cream-jar", CreamJar},
+      {"shampoo", Shampoo},
+      {"perfume", Perfume},
+      {"deodorant", Deodorant},
+      {"razor-blade", RazorBlade},
+      {"tablets", Tablets},
   };
 }
 
@@ -378,6 +393,208 @@ void Comb(cairo_t* cr) {
   Fill(cr, 0xff7eb6);
   Gleam(cr, -10, -9, 28, 1.6, 0, 0.5);
   Pop(cr);
+}
+
+// Soap bubbles: rings with a gleam.
+void Bubbles(cairo_t* cr, std::initializer_list<std::tuple<double, double, double>> bubbles) {
+  for (auto [x, y, r] : bubbles) {
+    Circle(cr, x, y, r);
+    Flat(cr, 0xffffff, 0.35);
+    Circle(cr, x, y, r);
+    Stroke(cr, 0x6fa8d8, 0.8, 0.8);
+    Gleam(cr, x - r * 0.35, y - r * 0.35, r * 0.3, r * 0.2, -0.6, 0.9);
+  }
+}
+
+// A chrome tap with cross handles, water running from it.
+void Tap(cairo_t* cr) {
+  Box(cr, 4, 86, 92, 10, 3);
+  Fill(cr, 0xe8eef2);
+  // The water, then the tap in front of it.
+  Open(cr, {80, 44, 80, 86});
+  Stroke(cr, 0x6fc3ff, 6, 0.8);
+  Open(cr, {79, 48, 79, 84});
+  Stroke(cr, 0xffffff, 1.4, 0.7);
+  Ellipse(cr, 80, 87, 10, 2.5);
+  Flat(cr, 0x6fc3ff, 0.7);
+  for (double k : {-1.0, 1.0}) {
+    Circle(cr, 80 + 10 * k, 80, 1.6);
+    Flat(cr, 0x6fc3ff, 0.8);
+  }
+  Box(cr, 22, 40, 16, 46, 4);
+  Fill(cr, Steel);
+  Cylinder(cr, 30, 84, 14, 3.5, 4, Steel, DarkSteel);
+  cairo_new_sub_path(cr);
+  cairo_move_to(cr, 30, 40);
+  cairo_curve_to(cr, 30, 20, 80, 18, 80, 42);
+  Rod(cr, Steel, 8);
+  Box(cr, 74, 40, 12, 5, 2);
+  Fill(cr, DarkSteel);
+  // The cross handles, hot and cold.
+  for (auto [x, dot] : {std::pair{14.0, 0x5b9bf0u}, {46.0, 0xff5e57u}}) {
+    Open(cr, {x - 8, 58, x + 8, 58});
+    Rod(cr, Steel, 4);
+    Open(cr, {x, 50, x, 66});
+    Rod(cr, Steel, 4);
+    Circle(cr, x, 58, 4);
+    Fill(cr, dot);
+  }
+  Gleam(cr, 26, 62, 1.5, 14, 0, 0.7);
+}
+
+// A round jar of face cream, its lid off.
+void CreamJar(cairo_t* cr) {
+  const unsigned pot = 0xf5b8d0;
+  GroundShadow(cr, 46, 92, 44, 3);
+  // The lid leaning at the back.
+  Push(cr, 76, 46, 0.35);
+  Ellipse(cr, 0, 0, 16, 34);
+  Fill(cr, Shade(pot, -0.1));
+  Ellipse(cr, -3, 0, 12, 28);
+  Fill(cr, Shade(pot, 0.2), 0.6);
+  Pop(cr);
+  Cylinder(cr, 42, 54, 38, 11, 34, 0xffffff, pot);
+  Ellipse(cr, 42, 54, 33, 8.5);
+  Fill(cr, 0xfffdf8, 0.6);
+  // A swirl of cream on top.
+  Blob(cr, {26, 52, 34, 42, 46, 40, 58, 44, 60, 52, 48, 56, 34, 56});
+  Fill(cr, 0xfffdf8, 0.8);
+  Curve(cr, {34, 50, 42, 44, 52, 46, 48, 50});
+  Stroke(cr, Shade(0xfffdf8, -0.15), 1);
+  Gleam(cr, 12, 72, 2, 9, 0, 0.5);
+  Box(cr, 24, 70, 36, 10, 5);
+  Fill(cr, 0xffffff, 0.6);
+  Circle(cr, 42, 75, 3);
+  Flat(cr, Pink);
+}
+
+// A squeezy bottle of shampoo with a flip cap, foaming.
+void Shampoo(cairo_t* cr) {
+  const unsigned plastic = 0x5fc8b0;
+  GroundShadow(cr, 50, 95, 30, 3);
+  Box(cr, 40, 2, 20, 14, 4);
+  Fill(cr, 0xf2f2f2);
+  Box(cr, 42, 0, 16, 4, 2);
+  Fill(cr, 0xd8d8d8);
+  Blob(cr, {36, 14, 64, 14, 76, 28, 78, 88, 70, 94, 30, 94, 22, 88, 24, 28});
+  Fill(cr, plastic);
+  Box(cr, 32, 42, 36, 32, 5);
+  Fill(cr, 0xffffff, 0.7);
+  cairo_move_to(cr, 50, 48);
+  cairo_curve_to(cr, 44, 56, 42, 62, 50, 66);
+  cairo_curve_to(cr, 58, 62, 56, 56, 50, 48);
+  cairo_close_path(cr);
+  Fill(cr, 0xffd23f, 0.6);
+  Gleam(cr, 30, 30, 2, 12, 0.2, 0.5);
+  Bubbles(cr, {{14, 84, 7}, {8, 70, 4.5}, {86, 80, 8}, {92, 64, 5}, {80, 12, 6}, {20, 20, 4}, {88, 36, 3.5}});
+}
+
+// A cut-glass bottle of perfume with its puffer.
+void Perfume(cairo_t* cr) {
+  const unsigned scent = 0xff9acb;
+  GroundShadow(cr, 46, 95, 34, 3);
+  // The puffer on its tube.
+  Curve(cr, {52, 26, 66, 18, 80, 22, 86, 34});
+  Stroke(cr, 0xc8a040, 1.6);
+  Ellipse(cr, 88, 44, 8, 11);
+  Fill(cr, 0xd85a9a);
+  Box(cr, 40, 14, 14, 16, 2);
+  Fill(cr, 0xe8c060);
+  Box(cr, 38, 10, 18, 6, 2);
+  Fill(cr, 0xf2d070);
+  Poly(cr, {18, 40, 30, 28, 64, 28, 76, 40, 76, 84, 66, 94, 28, 94, 18, 84});
+  Flat(cr, 0xffffff, 0.55);
+  Poly(cr, {20, 52, 74, 52, 74, 84, 65, 92, 29, 92, 20, 84});
+  Flat(cr, scent, 0.85);
+  Poly(cr, {18, 40, 30, 28, 64, 28, 76, 40, 76, 84, 66, 94, 28, 94, 18, 84});
+  Edge(cr);
+  Poly(cr, {30, 40, 64, 40, 64, 82, 30, 82});
+  Stroke(cr, 0xffffff, 1.2, 0.7);
+  Gleam(cr, 26, 62, 2, 14, 0, 0.7);
+  for (auto [x, y, r] : {std::tuple{12.0, 20.0, 5.0}, {84.0, 70.0, 4.0}, {8.0, 60.0, 3.5}}) {
+    Star(cr, x, y, r, r * 0.3, 4);
+    Flat(cr, 0xffffff, 0.95);
+  }
+}
+
+// A spray can of deodorant, puffing a cloud.
+void Deodorant(cairo_t* cr) {
+  const unsigned can = 0x4a7fd8;
+  GroundShadow(cr, 34, 96, 24, 3);
+  // The spray.
+  for (auto [x, y, r] : {std::tuple{56.0, 16.0, 5.0}, {66.0, 12.0, 7.0}, {78.0, 14.0, 9.0}, {90.0, 20.0, 8.0}, {74.0, 26.0, 7.0},
+                         {86.0, 32.0, 6.0}}) {
+    Circle(cr, x, y, r);
+    Flat(cr, 0xffffff, 0.65);
+  }
+  for (auto [x, y] : {std::pair{60.0, 22.0}, {70.0, 4.0}, {96.0, 10.0}, {94.0, 34.0}, {64.0, 32.0}}) {
+    Circle(cr, x, y, 1.3);
+    Flat(cr, 0xffffff, 0.9);
+  }
+  Cylinder(cr, 34, 30, 18, 5, 64, Shade(can, 0.2), can);
+  cairo_new_sub_path(cr);
+  cairo_move_to(cr, 16, 30);
+  cairo_curve_to(cr, 16, 10, 52, 10, 52, 30);
+  cairo_close_path(cr);
+  Fill(cr, 0xf2f2f2);
+  Box(cr, 40, 14, 10, 7, 2);
+  Fill(cr, 0xd8d8d8);
+  Curve(cr, {16, 60, 26, 54, 36, 62, 46, 56, 52, 58});
+  Stroke(cr, 0xffffff, 2.4, 0.9);
+  Curve(cr, {16, 68, 26, 62, 36, 70, 46, 64, 52, 66});
+  Stroke(cr, 0xffffff, 1.4, 0.7);
+  Gleam(cr, 22, 58, 2, 18, 0, 0.45);
+}
+
+// A razor blade: a thin steel plate with the cut-out down its middle.
+void RazorBlade(cairo_t* cr) {
+  Push(cr, 50, 50, -0.3);
+  Box(cr, -44, -22, 88, 44, 3);
+  Fill(cr, 0xdfe6ec);
+  for (double k : {-1.0, 1.0}) {
+    Poly(cr, {-44, 18 * k, -38, 14 * k, 38, 14 * k, 44, 18 * k});
+    Flat(cr, 0xf6f9fb);
+  }
+  // The cut-out: a slot with round ends and a hole in the middle.
+  Box(cr, -30, -3, 60, 6, 3);
+  Flat(cr, 0x5a6670, 0.8);
+  Circle(cr, 0, 0, 7);
+  Flat(cr, 0x5a6670, 0.8);
+  for (double k : {-1.0, 1.0}) {
+    Poly(cr, {44 * k, -6, 37 * k, 0, 44 * k, 6});
+    Flat(cr, 0x5a6670, 0.8);
+  }
+  Box(cr, -44, -22, 88, 44, 3);
+  Edge(cr);
+  Gleam(cr, -20, -10, 18, 2, 0, 0.8);
+  Pop(cr);
+}
+
+// White tablets: a strip in its foil and a few loose ones.
+void Tablets(cairo_t* cr) {
+  Push(cr, 40, 40, -0.25);
+  Box(cr, -36, -26, 72, 52, 4);
+  Fill(cr, 0xc8d0d8);
+  for (int row = 0; row < 2; ++row)
+    for (int col = 0; col < 4; ++col) {
+      const double x = -25 + 16.7 * col, y = -12 + 24 * row;
+      Circle(cr, x, y, 7);
+      if (row == 1 && col == 3) {
+        Flat(cr, Shade(0xc8d0d8, -0.15));
+        continue;
+      }
+      Fill(cr, 0xf8f8f6, 0.8);
+      Gleam(cr, x - 2, y - 3, 3, 1.5, -0.4, 0.9);
+    }
+  Pop(cr);
+  for (auto [x, y, a] : {std::tuple{72.0, 78.0, 0.3}, {88.0, 64.0, -0.5}, {60.0, 94.0, 1.0}}) {
+    Push(cr, x, y, a);
+    Ellipse(cr, 0, 0, 8, 8);
+    Fill(cr, 0xf8f8f6);
+    Open(cr, {-6, 0, 6, 0});
+    Stroke(cr, 0xb8c0c8, 1);
+    Pop(cr);
+  }
 }
 
 }  // namespace
