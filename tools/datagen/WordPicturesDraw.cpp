@@ -14,8 +14,9 @@ const std::map<std::string, Drawing>& Register() {
   static const std::map<std::string, Drawing> all = [] {
     std::map<std::string, Drawing> m;
     for (const auto& group : {draw::FurnitureDrawings(), draw::HouseDrawings(), draw::OutdoorsDrawings(), draw::KitchenDrawings(),
-                              draw::WashingDrawings(), draw::ToolsDrawings(), draw::ToysDrawings(), draw::FoodDrawings(),
-                              draw::PlantsDrawings(), draw::ClothesDrawings(), draw::BodyDrawings(), draw::CreatureDrawings()})
+                              draw::WashingDrawings(), draw::ToolsDrawings(), draw::ToysDrawings(), draw::SchoolDrawings(),
+                              draw::FoodDrawings(), draw::PlantsDrawings(), draw::ClothesDrawings(), draw::BodyDrawings(),
+                              draw::CreatureDrawings()})
       for (const auto& [name, d] : group) m.emplace(name, d);
     return m;
   }();

@@ -99,6 +99,7 @@ Named KitchenDrawings();
 Named WashingDrawings();
 Named ToolsDrawings();
 Named ToysDrawings();
+Named SchoolDrawings();
 Named FoodDrawings();
 Named PlantsDrawings();
 Named ClothesDrawings();

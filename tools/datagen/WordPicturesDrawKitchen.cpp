@@ -18,7 +18,6 @@ void Sieve(cairo_t* cr);
 void Dishcloth(cairo_t* cr);
 void Cooker(cairo_t* cr);
 void Kitchen(cairo_t* cr);
-void CashRegister(cairo_t* cr);
 void Jug(cairo_t* cr);
 void Mug(cairo_t* cr);
 void CookingPot(cairo_t* cr);
@@ -44,7 +43,6 @@ Named KitchenDrawings() {
       {"dishcloth", Dishcloth},
       {"cooker", Cooker},
       {"kitchen", Kitchen},
-      {"cash-register", CashRegister},
       {"jug", Jug},
       {"mug", Mug},
       {"cooking-pot", CookingPot},
@@ -385,44 +383,6 @@ void Kitchen(cairo_t* cr) {
   Fill(cr, Shade(Red, 0.2), 0.7);
   Curve(cr, {72, 42, 70, 38, 73, 34});
   Stroke(cr, 0xffffff, 1.4, 0.9);
-}
-
-void CashRegister(cairo_t* cr) {
-  GroundShadow(cr, 50, 92, 46, 3);
-  Box(cr, 54, 14, 28, 18, 3);
-  Fill(cr, 0x4a4a55);
-  Box(cr, 58, 18, 20, 10, 1.5);
-  Fill(cr, 0x7de0a0);
-  Open(cr, {68, 32, 68, 40});
-  Rod(cr, 0x4a4a55, 3);
-  Poly(cr, {12, 40, 88, 40, 94, 72, 6, 72});
-  Fill(cr, 0xff8a80);
-  for (int r = 0; r < 3; ++r)
-    for (int c = 0; c < 4; ++c) {
-      double t = (c + 0.5) / 4, y = 45 + 8 * r;
-      double x = 14 + 60 * t + (r - 1) * (c - 1.5) * 1.0 - 0;
-      Box(cr, x - 3, y, 7, 5, 1.5);
-      Fill(cr, c == 3 ? Yellow : 0xfff6f0, 0.6);
-    }
-  Poly(cr, {78, 46, 86, 46, 88, 66, 80, 66});
-  Fill(cr, Teal, 0.7);
-  // The open drawer with money.
-  Box(cr, 4, 72, 92, 18, 2);
-  Fill(cr, Shade(0xff8a80, -0.15));
-  Box(cr, 10, 74, 80, 8, 1);
-  Fill(cr, 0x5a4a4a, 0.7);
-  for (int i = 0; i < 3; ++i) {
-    Box(cr, 14 + 10 * i, 74.5, 8, 6, 1);
-    Fill(cr, 0x8fd08a, 0.6);
-  }
-  for (int i = 0; i < 3; ++i) {
-    Ellipse(cr, 56 + 9 * i, 78, 3.5, 2);
-    Fill(cr, 0xf2c14e, 0.6);
-  }
-  Box(cr, 40, 84, 20, 3, 1.5);
-  Fill(cr, Steel, 0.6);
-  Poly(cr, {20, 40, 30, 40, 30, 22, 20, 24});
-  Fill(cr, 0xffffff, 0.7);
 }
 
 void Mixer(cairo_t* cr) {
