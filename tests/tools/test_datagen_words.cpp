@@ -139,6 +139,38 @@ TEST(DatagenWordsTable, ReadsDrawingsAloneAndBesideEmoji) {
   }
 }
 
+// No two words get one picture, though a count, a layout or a tint tells
+// them apart; an emoji with writing on it is refused wherever it stands.
+TEST(DatagenWordsTable, WordsAreDrawnApartAndWithoutWriting) {
+  const std::string frog = "\xF0\x9F\x90\xB8", calendar = "\xF0\x9F\x93\x85", atm = "\xF0\x9F\x8F\xA7";
+  const std::string flag = "\xF0\x9F\x87\xB5\xF0\x9F\x87\xB1";
+  const std::vector<std::vector<std::string>> rows = {
+      {"z^aba", "\xC5\xBC" "aba", frog, "1F438", "1", "-", "-", "-", "frog"},
+      {"z^abka", "\xC5\xBC" "abka", frog, "1F438", "1", "-", "-", "120", "little frog"},  // the same, a hue apart
+      {"z^aby", "\xC5\xBC" "aby", frog, "1F438", "2", "-", "-", "-", "frogs"},
+      {"z^abki", "\xC5\xBC" "abki", frog, "1F438", "2", "-", "red", "-", "red frogs"},
+      {"sto^l^", "st\xC3\xB3\xC5\x82", "-", "draw:table", "1", "-", "-", "-", "table"},
+      {"stol^y", "sto\xC5\x82y", "-", "draw:table", "1", "-", "-", "-", "tables"},
+      {"kalendarz", "kalendarz", calendar, "1F4C5", "1", "-", "-", "-", "calendar"},
+      {"bank", "bank", frog + " " + atm + " " + frog, "1F438 1F3E7 1F438", "1", "pyramid", "-", "-", "bank"},
+      {"polska", "polska", flag, "1F1F5-1F1F1", "1", "-", "-", "-", "flag"},
+  };
+  std::string text;
+  for (const auto& row : rows) text += Line(row);
+  std::vector<std::string> problems;
+  const std::vector<Entry> table = ParseTable(text, problems);
+  ASSERT_TRUE(problems.empty()) << problems.front();
+  ASSERT_EQ(table.size(), rows.size());
+  problems = CompositionProblems(table);
+  EXPECT_EQ(problems.size(), 5u);
+  EXPECT_TRUE(Mentions(problems, "z^abka is drawn exactly as z^aba is"));
+  EXPECT_TRUE(Mentions(problems, "stol^y is drawn exactly as sto^l^ is"));
+  EXPECT_TRUE(Mentions(problems, "kalendarz has writing on it"));
+  EXPECT_TRUE(Mentions(problems, "bank has writing on it"));
+  EXPECT_TRUE(Mentions(problems, "polska has writing on it"));
+  EXPECT_FALSE(CarriesWriting(U"8\uFE0F\u20E3")) << "the digits of number words are allowed";
+}
+
 TEST(DatagenWordsEmoji, SequencesBecomeOneGlyph) {
   const unsigned man = EmojiGlyph(U"\U0001F468");
   EXPECT_NE(man, 0u);

@@ -286,7 +286,9 @@ std::vector<std::string> Check(const Tree& tree) {
   const std::vector<std::string> keys = DictionaryKeys();
   const std::set<std::string> wanted(keys.begin(), keys.end());
 
-  // The table: a line for every word and for nothing else, every emoji drawable.
+  // The table: a line for every word and for nothing else, every emoji
+  // drawable, no two words drawn alike, no writing.
+  for (const std::string& p : CompositionProblems(table)) out.push_back("words.tsv: " + p);
   std::map<std::string, const Entry*> byKey;
   for (const Entry& e : table) {
     byKey[e.key] = &e;

@@ -21,6 +21,7 @@ void Braid(cairo_t* cr);
 void Shadow(cairo_t* cr);
 void Dentures(cairo_t* cr);
 void Boxer(cairo_t* cr);
+void Sheriff(cairo_t* cr);
 
 }  // namespace
 
@@ -40,6 +41,7 @@ Named BodyDrawings() {
       {"shadow", Shadow},
       {"dentures", Dentures},
       {"boxer", Boxer},
+      {"sheriff", Sheriff},
   };
 }
 
@@ -433,6 +435,32 @@ void Forehead(cairo_t* cr) {
   Curve(cr, {40, 72, 50, 78, 60, 72});
   Stroke(cr, Eye, 1.8);
   Pointer(cr, 66, 30, -0.6, 24);
+}
+
+// A sheriff: a child in a wide hat and a waistcoat with the star on it.
+void Sheriff(cairo_t* cr) {
+  const unsigned felt = 0x9a6434, vest = 0x6a4a3a, gold = 0xf2c14e;
+  Child(cr, Pose::Front);
+  for (double k : {-1.0, 1.0}) {
+    Poly(cr, {50 + 13 * k, 43, 50 + 4 * k, 43, 50 + 3 * k, 70, 50 + 12 * k, 70});
+    Fill(cr, vest);
+  }
+  Star(cr, 57, 55, 9, 4.4, 6);
+  Fill(cr, gold);
+  for (int k = 0; k < 6; ++k) {
+    const double a = -M_PI / 2 + k * M_PI / 3;
+    Circle(cr, 57 + 9 * std::cos(a), 55 + 9 * std::sin(a), 1.5);
+    Fill(cr, gold, 0.5);
+  }
+  Poly(cr, {46, 36, 54, 36, 50, 42});
+  Fill(cr, Red, 0.7);
+  // The hat: a wide curled brim, a dented crown, a band.
+  Curve(cr, {24, 12, 34, 16, 50, 17, 66, 16, 76, 12});
+  Rod(cr, felt, 4);
+  Blob(cr, {38, 14, 38, 2, 44, -4, 50, 0, 56, -4, 62, 2, 62, 14});
+  Fill(cr, felt);
+  Box(cr, 38, 9, 24, 4, 1);
+  Fill(cr, Shade(felt, -0.35));
 }
 
 }  // namespace

@@ -28,6 +28,8 @@ void Mat(cairo_t* cr);
 void Blanket(cairo_t* cr);
 void Pillow(cairo_t* cr);
 void Potty(cairo_t* cr);
+void ChairSeat(cairo_t* cr);
+void Duvet(cairo_t* cr);
 
 }  // namespace
 
@@ -54,6 +56,8 @@ Named FurnitureDrawings() {
       {"blanket", Blanket},
       {"pillow", Pillow},
       {"potty", Potty},
+      {"chair-seat", ChairSeat},
+      {"duvet", Duvet},
   };
 }
 
@@ -573,6 +577,64 @@ void Deckchair(cairo_t* cr) {
   Rod(cr, LightWood, 3.5);
   Open(cr, {84, 80, 94, 92});
   Rod(cr, Wood, 3.5);
+}
+
+// A wooden chair with a cushion, the seat marked.
+void ChairSeat(cairo_t* cr) {
+  GroundShadow(cr, 50, 94, 34, 3);
+  // Back legs and backrest, then the seat, then the front legs.
+  for (double x : {30.0, 70.0}) {
+    Box(cr, x - 2.5, 4, 5, 80, 2);
+    Fill(cr, DarkWood);
+  }
+  for (double y : {10.0, 22.0}) {
+    Box(cr, 30, y, 40, 6, 2);
+    Fill(cr, Wood);
+  }
+  Glow(cr, 50, 56, 40, 16);
+  Poly(cr, {30, 50, 70, 50, 82, 62, 18, 62});
+  Fill(cr, LightWood);
+  Blob(cr, {32, 48, 68, 48, 78, 56, 70, 62, 30, 62, 22, 56});
+  Fill(cr, Red);
+  Curve(cr, {32, 55, 50, 57, 68, 55});
+  Stroke(cr, Shade(Red, -0.25), 1);
+  Box(cr, 18, 62, 64, 5, 1.5);
+  Fill(cr, Wood);
+  for (double x : {21.0, 79.0}) {
+    Box(cr, x - 3, 66, 6, 28, 2);
+    Fill(cr, Wood);
+  }
+  Pointer(cr, 84, 54, -0.4, 16);
+}
+
+// A bed made up with a puffy quilted duvet, the duvet marked.
+void Duvet(cairo_t* cr) {
+  const unsigned cover = 0x8fc8f8, stitch = 0x5a98d8;
+  GroundShadow(cr, 50, 92, 46, 3);
+  Box(cr, 4, 30, 10, 62, 3);
+  Fill(cr, Wood);
+  Box(cr, 90, 52, 8, 40, 3);
+  Fill(cr, Wood);
+  Box(cr, 10, 60, 84, 22, 2);
+  Fill(cr, 0xf4f4f4);
+  Blob(cr, {14, 38, 26, 34, 34, 40, 30, 50, 16, 50});
+  Fill(cr, 0xffffff);
+  Glow(cr, 60, 58, 42, 22);
+  Blob(cr, {30, 44, 50, 40, 74, 42, 96, 46, 98, 62, 92, 80, 60, 82, 30, 80, 24, 62});
+  Fill(cr, cover);
+  Blob(cr, {30, 44, 50, 40, 74, 42, 96, 46, 98, 62, 92, 80, 60, 82, 30, 80, 24, 62});
+  ClipPath(cr);
+  for (double x = 20; x < 110; x += 14) {
+    Open(cr, {x, 40, x - 22, 84});
+    Stroke(cr, stitch, 0.8);
+    Open(cr, {x - 22, 40, x, 84});
+    Stroke(cr, stitch, 0.8);
+  }
+  Unclip(cr);
+  // Its edge folded back at the top.
+  Blob(cr, {28, 44, 50, 40, 74, 42, 96, 46, 94, 52, 72, 50, 50, 50, 30, 52});
+  Fill(cr, 0xffffff);
+  Pointer(cr, 70, 30, -1.6, 18);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Word drawings: the house, its rooms and its fences.
 #include <cmath>
+#include <utility>
 
 #include "tools/datagen/WordPicturesDraw.h"
 
@@ -24,6 +25,11 @@ void Cage(cairo_t* cr);
 void NetCurtain(cairo_t* cr);
 void Radiator(cairo_t* cr);
 void Kennel(cairo_t* cr);
+void Room(cairo_t* cr);
+void Lift(cairo_t* cr);
+void Henhouse(cairo_t* cr);
+void Shelter(cairo_t* cr);
+void Brick(cairo_t* cr);
 
 }  // namespace
 
@@ -46,6 +52,11 @@ Named HouseDrawings() {
       {"net-curtain", NetCurtain},
       {"radiator", Radiator},
       {"kennel", Kennel},
+      {"room", Room},
+      {"lift", Lift},
+      {"henhouse", Henhouse},
+      {"shelter", Shelter},
+      {"brick", Brick},
   };
 }
 
@@ -643,6 +654,198 @@ void Kennel(cairo_t* cr) {
   Fill(cr, Sky);
   Box(cr, 74, 82, 14, 3, 1.5);
   Fill(cr, White, 0.6);
+}
+
+// A child's room seen through its open front: a bed, a window, a rug.
+void Room(cairo_t* cr) {
+  const double l = 24, r = 76, t = 18, b = 62;
+  Poly(cr, {4, 4, 96, 4, r, t, l, t});
+  Fill(cr, 0xfaf6ee);
+  Poly(cr, {4, 4, l, t, l, b, 4, 96});
+  Fill(cr, 0xf8d9a0);
+  Poly(cr, {96, 4, r, t, r, b, 96, 96});
+  Fill(cr, 0xf8d9a0);
+  Poly(cr, {l, t, r, t, r, b, l, b});
+  Fill(cr, 0xfbe6bd);
+  Poly(cr, {l, b, r, b, 96, 96, 4, 96});
+  Fill(cr, LightWood);
+  for (double k : {0.25, 0.5, 0.75}) {
+    Open(cr, {l + (r - l) * k, b, 4 + 92 * k, 96});
+    Stroke(cr, Wood, 0.8);
+  }
+  // A window with curtains on the back wall.
+  Box(cr, 52, 24, 18, 20, 1);
+  Fill(cr, Sky);
+  Open(cr, {61, 24, 61, 44, 52, 34, 70, 34});
+  Stroke(cr, 0xffffff, 1.4);
+  for (double x : {49.0, 68.0}) {
+    Box(cr, x, 22, 5, 26, 2);
+    Fill(cr, Pink, 0.7);
+  }
+  // A picture on the left wall.
+  Poly(cr, {9, 24, 18, 26, 18, 40, 9, 40});
+  Fill(cr, Yellow, 0.7);
+  Poly(cr, {11, 28, 16, 29, 16, 37, 11, 37});
+  Flat(cr, Grass);
+  // The bed along the back wall, a rug on the floor, a lamp.
+  Box(cr, 26, 42, 6, 24, 1.5);
+  Fill(cr, Wood);
+  Poly(cr, {30, 56, 48, 56, 52, 74, 22, 74});
+  Fill(cr, 0x7db8f0);
+  Poly(cr, {22, 74, 52, 74, 52, 80, 22, 80});
+  Fill(cr, Shade(0x7db8f0, -0.15));
+  Ellipse(cr, 36, 57, 6, 3);
+  Fill(cr, 0xffffff);
+  Ellipse(cr, 64, 84, 16, 6);
+  Fill(cr, Red, 0.8);
+  Ellipse(cr, 64, 84, 10, 3.5);
+  Flat(cr, Yellow, 0.8);
+  Open(cr, {72, 62, 72, 46});
+  Stroke(cr, DarkSteel, 1.2);
+  Poly(cr, {67, 40, 77, 40, 79, 47, 65, 47});
+  Fill(cr, Yellow);
+}
+
+// A lift: its doors open on the lit car, the call buttons beside.
+void Lift(cairo_t* cr) {
+  Box(cr, 4, 6, 92, 90, 2);
+  Fill(cr, 0xe8e2d8);
+  Box(cr, 14, 20, 54, 76, 2);
+  Fill(cr, DarkSteel);
+  Box(cr, 18, 24, 46, 72, 1);
+  Fill(cr, 0xfff1c8);
+  Box(cr, 18, 84, 46, 12, 0);
+  Flat(cr, 0xd8c8a8);
+  Open(cr, {22, 58, 60, 58});
+  Rod(cr, Steel, 2);
+  Box(cr, 30, 28, 22, 3, 1.5);
+  Flat(cr, 0xffffff, 0.9);
+  // The doors slid half open.
+  for (double x : {18.0, 53.0}) {
+    Box(cr, x, 24, 11, 72, 0.5);
+    Fill(cr, Steel);
+    Gleam(cr, x + 3, 60, 1, 28, 0, 0.5);
+  }
+  // Above: which way it goes; beside: the buttons.
+  Box(cr, 30, 9, 22, 8, 2);
+  Fill(cr, 0x3a3438);
+  Poly(cr, {36, 15, 39, 11, 42, 15});
+  Flat(cr, 0x7df07d);
+  Poly(cr, {44, 11, 47, 15, 50, 11});
+  Flat(cr, 0x6a7a6a);
+  Box(cr, 74, 44, 12, 24, 2);
+  Fill(cr, Steel);
+  for (auto [y, up] : {std::pair{52.0, true}, {61.0, false}}) {
+    Circle(cr, 80, y, 4);
+    Fill(cr, 0xf4f4f4);
+    if (up) Poly(cr, {77.5, y + 1.5, 80, y - 2, 82.5, y + 1.5});
+    else Poly(cr, {77.5, y - 1.5, 80, y + 2, 82.5, y - 1.5});
+    Flat(cr, Orange);
+  }
+}
+
+// A hen, facing left, its feet at (x, y).
+void Hen(cairo_t* cr, double x, double y, double s) {
+  Push(cr, x, y, 0, s);
+  for (double dx : {-3.0, 3.0}) {
+    Open(cr, {dx, -10, dx, 0});
+    Stroke(cr, Orange, 1.6);
+  }
+  Blob(cr, {10, -28, 18, -36, 20, -24, 14, -14});
+  Fill(cr, 0xf4f0e8);
+  Blob(cr, {-12, -24, 0, -22, 14, -24, 16, -14, 6, -8, -8, -10});
+  Fill(cr, 0xfbf8f2);
+  Circle(cr, -12, -28, 7);
+  Fill(cr, 0xfbf8f2);
+  Blob(cr, {-16, -35, -14, -39, -11, -36, -8, -39, -7, -34});
+  Fill(cr, Red, 0.6);
+  Poly(cr, {-18, -29, -24, -27, -18, -25});
+  Fill(cr, Orange, 0.6);
+  Ellipse(cr, -16, -22, 2, 3);
+  Fill(cr, Red, 0.6);
+  Circle(cr, -13, -29, 1.2);
+  Flat(cr, 0x2d2a32);
+  Curve(cr, {-2, -18, 6, -16, 10, -20});
+  Stroke(cr, Shade(0xfbf8f2, -0.2), 1);
+  Pop(cr);
+}
+
+// A wooden henhouse on legs, its little ladder down to the grass, a hen on it.
+void Henhouse(cairo_t* cr) {
+  Box(cr, 2, 88, 96, 8, 4);
+  Fill(cr, Grass);
+  for (double x : {24.0, 76.0}) {
+    Box(cr, x - 2.5, 64, 5, 26, 1);
+    Fill(cr, DarkWood);
+  }
+  Box(cr, 16, 34, 68, 34, 1.5);
+  Fill(cr, Wood);
+  for (double y = 42; y < 68; y += 8) {
+    Open(cr, {16, y, 84, y});
+    Stroke(cr, DarkWood, 0.8);
+  }
+  Box(cr, 16, 34, 68, 34, 1.5);
+  Edge(cr);
+  Poly(cr, {8, 38, 50, 10, 92, 38});
+  Fill(cr, 0xb5543a);
+  Box(cr, 40, 46, 16, 18, 2);
+  Fill(cr, 0x3a2a22);
+  // The ladder with its slats.
+  Poly(cr, {40, 64, 56, 64, 30, 90, 14, 90});
+  Fill(cr, LightWood);
+  for (double t : {0.2, 0.45, 0.7, 0.92}) {
+    Open(cr, {40 - 26 * t, 64 + 26 * t, 56 - 26 * t, 64 + 26 * t});
+    Stroke(cr, DarkWood, 1.2);
+  }
+  Box(cr, 62, 44, 14, 10, 1);
+  Fill(cr, Sky);
+  Hen(cr, 30, 80, 0.9);
+}
+
+// A children's shelter of sticks leaning together, covered with leafy branches.
+void Shelter(cairo_t* cr) {
+  Box(cr, 0, 86, 100, 10, 4);
+  Fill(cr, Grass);
+  for (int k = 0; k < 9; ++k) {  // the sticks, crossed at the top
+    const double x = 10 + 10 * k;
+    Open(cr, {x, 90, 50 + (x - 50) * -0.2, 8});
+    Rod(cr, k % 2 ? DarkWood : Wood, 3);
+  }
+  Poly(cr, {50, 14, 88, 88, 12, 88});
+  Fill(cr, Wood);
+  for (int row = 0; row < 6; ++row)
+    for (int i = 0; i <= row + 1; ++i) {
+      const double y = 24 + 12 * row, half = 6 + 6.5 * row;
+      const double x = 50 - half + (2 * half) * i / (row + 1);
+      LeafAt(cr, x, y, (i % 2 ? 1.9 : 1.2) + row * 0.05, 13, 5, i % 3 ? Leaf : DarkGrass);
+    }
+  // The dark way in.
+  cairo_new_sub_path(cr);
+  cairo_move_to(cr, 38, 88);
+  cairo_curve_to(cr, 40, 66, 46, 56, 50, 56);
+  cairo_curve_to(cr, 54, 56, 60, 66, 62, 88);
+  cairo_close_path(cr);
+  Fill(cr, 0x3a2a22);
+  GrassTufts(cr, 90, 4, 30);
+  GrassTufts(cr, 90, 70, 96);
+}
+
+// One red brick, a little rough, seen from above and the side.
+void Brick(cairo_t* cr) {
+  const unsigned clay = 0xc8583a;
+  GroundShadow(cr, 50, 82, 46, 4);
+  Poly(cr, {6, 44, 66, 44, 94, 30, 34, 30});
+  Fill(cr, Shade(clay, 0.2));
+  Poly(cr, {66, 44, 94, 30, 94, 62, 66, 78});
+  Fill(cr, Shade(clay, -0.15));
+  Box(cr, 6, 44, 60, 34, 1);
+  Fill(cr, clay);
+  for (auto [x, y] : {std::pair{14.0, 52.0}, {26.0, 66.0}, {40.0, 56.0}, {52.0, 70.0}, {58.0, 50.0}, {20.0, 72.0}, {74.0, 52.0},
+                      {84.0, 60.0}, {78.0, 66.0}, {30.0, 36.0}, {56.0, 38.0}, {74.0, 34.0}}) {
+    Circle(cr, x, y, 1.2);
+    Flat(cr, Shade(clay, -0.3), 0.6);
+  }
+  Gleam(cr, 44, 37, 16, 2, -0.2, 0.3);
 }
 
 }  // namespace

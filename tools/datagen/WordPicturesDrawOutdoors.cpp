@@ -1,5 +1,6 @@
 // Word drawings: streets, water and the ground.
 #include <cmath>
+#include <vector>
 
 #include "tools/datagen/WordPicturesDraw.h"
 
@@ -19,6 +20,8 @@ void IceFloe(cairo_t* cr);
 void Sand(cairo_t* cr);
 void Icicles(cairo_t* cr);
 void Swing(cairo_t* cr);
+void Whirlpool(cairo_t* cr);
+void Zigzag(cairo_t* cr);
 
 }  // namespace
 
@@ -36,6 +39,8 @@ Named OutdoorsDrawings() {
       {"sand", Sand},
       {"icicles", Icicles},
       {"swing", Swing},
+      {"whirlpool", Whirlpool},
+      {"zigzag", Zigzag},
   };
 }
 
@@ -393,6 +398,41 @@ void Sand(cairo_t* cr) {
   Stroke(cr, Ink, 1.2, 0.8);
   Box(cr, 22, 58, 14, 4, 1);
   Flat(cr, Yellow, 0.8);
+}
+
+// Water swirling round into a hole, a leaf caught in it.
+void Whirlpool(cairo_t* cr) {
+  Ellipse(cr, 50, 50, 48, 40);
+  Fill(cr, 0x4aa8e0);
+  Ellipse(cr, 50, 50, 48, 40);
+  ClipPath(cr);
+  for (int k = 0; k < 3; ++k) {
+    std::vector<double> spiral;
+    for (double t = 0; t < 3 * M_PI; t += 0.25) {
+      const double r = 4 + 13 * t / M_PI, a = t + k * 2 * M_PI / 3;
+      spiral.push_back(50 + r * std::cos(a));
+      spiral.push_back(50 + r * 0.82 * std::sin(a));
+    }
+    cairo_new_sub_path(cr);
+    cairo_move_to(cr, spiral[0], spiral[1]);
+    for (std::size_t i = 2; i + 1 < spiral.size(); i += 2) cairo_line_to(cr, spiral[i], spiral[i + 1]);
+    Stroke(cr, 0xd8f0ff, 2.4, 0.9);
+  }
+  Ellipse(cr, 50, 50, 7, 5.5);
+  Flat(cr, 0x1a4a7a);
+  Unclip(cr);
+  LeafAt(cr, 74, 30, 2.4, 14, 5, Orange);
+}
+
+// A long bold zigzag, red with a yellow line along it.
+void Zigzag(cairo_t* cr) {
+  auto path = [cr] { Open(cr, {2, 62, 14, 38, 26, 62, 38, 38, 50, 62, 62, 38, 74, 62, 86, 38, 98, 62}); };
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
+  path();
+  Rod(cr, Red, 11);
+  path();
+  Stroke(cr, Yellow, 3);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
 }
 
 }  // namespace

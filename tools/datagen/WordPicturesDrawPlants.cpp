@@ -18,6 +18,9 @@ void MilkCap(cairo_t* cr);
 void Rowan(cairo_t* cr);
 void Redcurrants(cairo_t* cr);
 void Shaving(cairo_t* cr);
+void Fern(cairo_t* cr);
+void Dandelion(cairo_t* cr);
+void Oak(cairo_t* cr);
 
 }  // namespace
 
@@ -34,6 +37,9 @@ Named PlantsDrawings() {
       {"rowan", Rowan},
       {"redcurrants", Redcurrants},
       {"shaving", Shaving},
+      {"fern", Fern},
+      {"dandelion", Dandelion},
+      {"oak", Oak},
   };
 }
 
@@ -327,6 +333,97 @@ void MilkCap(cairo_t* cr) {
     Stroke(cr, 0xc85a24, 1.4, 0.7);
   }
   Gleam(cr, 30, 28, 6, 2, -0.4, 0.35);
+}
+
+// A fern: a tall frond of paired leaflets, a curled young one beside it.
+void Fern(cairo_t* cr) {
+  const unsigned green = 0x3f9a4a;
+  Push(cr, 56, 98, -0.12);
+  Curve(cr, {0, 0, -2, -40, 4, -70, 14, -92});
+  Stroke(cr, Shade(green, -0.2), 1.8);
+  for (int k = 0; k < 12; ++k) {
+    const double t = k / 12.0, y = -14 - 76 * t, x = 16 * t * t - 2 * t;
+    const double length = 30 * (1 - t) + 6, width = 4.5 * (1 - t) + 2;
+    for (double side : {-1.0, 1.0}) {
+      LeafAt(cr, x, y, (side < 0 ? M_PI : 0) - side * 0.35, length, width, k % 2 ? green : Shade(green, 0.1));
+      for (int n = 1; n < 4; ++n) {  // the notches of the leaflet
+        Open(cr, {x + side * length * n / 4.0 * 0.95, y - 0.35 * length * n / 4.0, x + side * length * n / 4.0 * 0.95,
+                  y - 0.35 * length * n / 4.0 + width * 0.7});
+        Stroke(cr, Shade(green, 0.35), 0.6);
+      }
+    }
+  }
+  Pop(cr);
+  // A young frond still curled.
+  Curve(cr, {22, 98, 20, 80, 24, 66});
+  Stroke(cr, Shade(green, -0.1), 2.4);
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, 30, 64, 6, M_PI, M_PI * 2.7);
+  Rod(cr, green, 3.2, 0.7);
+}
+
+// A dandelion in flower and one gone to seed, with a toothed leaf.
+void Dandelion(cairo_t* cr) {
+  // The toothed leaf.
+  Poly(cr, {30, 96, 22, 84, 28, 82, 16, 70, 24, 68, 14, 56, 26, 60, 28, 70, 34, 72, 36, 84, 40, 96});
+  Fill(cr, 0x5cb85c);
+  Curve(cr, {34, 98, 38, 60, 34, 40});
+  Stroke(cr, 0x7ab85a, 2.4);
+  Curve(cr, {44, 98, 62, 64, 72, 34});
+  Stroke(cr, 0x7ab85a, 2.4);
+  // The seed head: a white ball of seeds on fine stalks.
+  for (int k = 0; k < 28; ++k) {
+    const double a = k * 2 * M_PI / 28;
+    Open(cr, {72, 34, 72 + 22 * std::cos(a), 34 + 22 * std::sin(a)});
+    Stroke(cr, 0xffffff, 0.7, 0.9);
+    Circle(cr, 72 + 22 * std::cos(a), 34 + 22 * std::sin(a), 2);
+    Flat(cr, 0xffffff, 0.9);
+  }
+  Circle(cr, 72, 34, 23);
+  Stroke(cr, 0xd0d8e0, 0.8, 0.8);
+  Circle(cr, 72, 34, 3.5);
+  Fill(cr, 0xc8b070, 0.6);
+  for (auto [dx, dy] : {std::pair{30.0, -20.0}, {26.0, -8.0}}) {  // a seed flying off
+    Open(cr, {72 + dx, 34 + dy, 72 + dx + 2, 34 + dy + 6});
+    Stroke(cr, 0x8a7a5a, 0.8);
+    Circle(cr, 72 + dx, 34 + dy, 2.2);
+    Flat(cr, 0xffffff, 0.95);
+  }
+  // The yellow flower: rings of narrow petals.
+  for (int ring = 0; ring < 3; ++ring) {
+    const int n = 18 - 4 * ring;
+    const double r = 16 - 4.5 * ring;
+    for (int k = 0; k < n; ++k) {
+      const double a = k * 2 * M_PI / n + ring * 0.2;
+      LeafAt(cr, 34, 38, a, r, 2.4, ring == 2 ? 0xffb000 : ring == 1 ? 0xffc81a : Yellow, Shade(Yellow, -0.15));
+    }
+  }
+}
+
+// An oak: a broad crown of oak leaves on a thick trunk, acorns hanging in it.
+void Oak(cairo_t* cr) {
+  GroundShadow(cr, 50, 96, 30, 3);
+  Blob(cr, {38, 97, 43, 80, 44, 62, 56, 62, 57, 80, 62, 97});
+  Fill(cr, 0x8a5a36);
+  for (double k : {-1.0, 1.0}) {
+    Open(cr, {50, 70, 50 + 18 * k, 52});
+    Rod(cr, 0x8a5a36, 5);
+  }
+  Curve(cr, {48, 92, 48, 80, 50, 68});
+  Stroke(cr, 0x6a4226, 1);
+  const double clumps[][3] = {{24, 36, 18}, {50, 20, 20}, {76, 36, 18}, {34, 54, 16}, {66, 54, 16}, {50, 40, 18}, {14, 50, 11}, {84, 50, 11}};
+  for (const auto& c : clumps) {
+    Circle(cr, c[0], c[1], c[2]);
+    Fill(cr, DarkGrass);
+  }
+  for (const auto& c : clumps) {
+    for (int k = 0; k < 3; ++k) OakLeaf(cr, c[0] + (k - 1) * c[2] * 0.4, c[1] - c[2] * 0.2 + (k % 2) * 5, (k - 1) * 0.6, 0.45);
+  }
+  for (auto [x, y] : {std::pair{30.0, 60.0}, {66.0, 64.0}, {46.0, 40.0}, {78.0, 44.0}, {20.0, 44.0}}) {
+    Push(cr, x, y, 0, 0.42);
+    Acorn(cr, 0, 0, 0.2);
+    Pop(cr);
+  }
 }
 
 }  // namespace

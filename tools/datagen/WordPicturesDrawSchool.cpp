@@ -15,6 +15,8 @@ void PencilCase(cairo_t* cr);
 void Blackboard(cairo_t* cr);
 void Stamp(cairo_t* cr);
 void CashRegister(cairo_t* cr);
+void Globe(cairo_t* cr);
+void Money(cairo_t* cr);
 
 }  // namespace
 
@@ -28,6 +30,8 @@ Named SchoolDrawings() {
       {"blackboard", Blackboard},
       {"stamp", Stamp},
       {"cash-register", CashRegister},
+      {"globe", Globe},
+      {"money", Money},
   };
 }
 
@@ -248,6 +252,61 @@ void CashRegister(cairo_t* cr) {
   Fill(cr, Steel, 0.6);
   Poly(cr, {20, 40, 30, 40, 30, 22, 20, 24});
   Fill(cr, 0xffffff, 0.7);
+}
+
+// A school globe turning in its arc on a stand.
+void Globe(cairo_t* cr) {
+  GroundShadow(cr, 50, 95, 24, 3);
+  Cylinder(cr, 50, 86, 22, 5, 6, 0xe0b040, 0xc8962a);
+  Box(cr, 47, 74, 6, 14, 2);
+  Fill(cr, 0xc8962a);
+  Circle(cr, 50, 42, 34);
+  Fill(cr, 0x4a9ae0);
+  Circle(cr, 50, 42, 34);
+  ClipPath(cr);
+  Push(cr, 50, 42, 0.4);
+  Blob(cr, {-26, -22, -8, -26, -2, -12, -12, 0, -8, 14, -18, 18, -26, 4});
+  Fill(cr, Grass, 0.8);
+  Blob(cr, {6, -20, 24, -24, 32, -8, 22, 6, 26, 20, 12, 28, 6, 10, 12, -6});
+  Fill(cr, Grass, 0.8);
+  Blob(cr, {-10, 24, 4, 26, 2, 34, -12, 32});
+  Fill(cr, 0xf0e6c8, 0.8);
+  Ellipse(cr, 0, 0, 34, 10);
+  Stroke(cr, 0xffffff, 0.8, 0.5);
+  Pop(cr);
+  Gleam(cr, 36, 26, 9, 5, -0.6, 0.45);
+  Unclip(cr);
+  // The arc it turns in.
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, 50, 42, 39, M_PI * 0.55, M_PI * 1.55);
+  Rod(cr, 0xe0b040, 3);
+  Open(cr, {50 + 39 * std::cos(M_PI * 0.55), 42 + 39 * std::sin(M_PI * 0.55), 50, 76});
+  Rod(cr, 0xe0b040, 3);
+}
+
+// Money: a fan of banknotes and a pile of coins.
+void Money(cairo_t* cr) {
+  const unsigned note = 0x8fd0a0;
+  for (int k = 0; k < 3; ++k) {
+    Push(cr, 42, 46, -0.35 + 0.22 * k);
+    Box(cr, -36, -18, 72, 36, 3);
+    Fill(cr, Shade(note, -0.06 * (2 - k)));
+    Box(cr, -31, -13, 62, 26, 2);
+    Stroke(cr, Shade(note, -0.3), 1);
+    Circle(cr, 12, 0, 9);
+    Fill(cr, Shade(note, 0.35), 0.6);
+    Circle(cr, 12, 0, 5);
+    Flat(cr, Shade(note, -0.2));
+    for (double y : {-6.0, 0.0, 6.0}) {
+      Open(cr, {-24, y, -6, y});
+      Stroke(cr, Shade(note, -0.25), 1.4);
+    }
+    Pop(cr);
+  }
+  for (int k = 0; k < 4; ++k) Cylinder(cr, 74, 84 - 6 * k, 18, 5, 5, 0xf2c84a, 0xd8a830);
+  Ellipse(cr, 74, 66, 12, 3);
+  Stroke(cr, 0xb8861a, 1);
+  Cylinder(cr, 88, 90, 10, 3, 3, 0xf2c84a, 0xd8a830);
 }
 
 }  // namespace
