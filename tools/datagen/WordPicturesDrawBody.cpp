@@ -1,5 +1,7 @@
 // Word drawings: the parts of the body.
 #include <cmath>
+#include <tuple>
+#include <vector>
 
 #include "tools/datagen/WordPicturesDraw.h"
 
@@ -22,6 +24,13 @@ void Shadow(cairo_t* cr);
 void Dentures(cairo_t* cr);
 void Boxer(cairo_t* cr);
 void Sheriff(cairo_t* cr);
+void Miner(cairo_t* cr);
+void Postman(cairo_t* cr);
+void Tailor(cairo_t* cr);
+void Musician(cairo_t* cr);
+void Curls(cairo_t* cr);
+void Diver(cairo_t* cr);
+void Match(cairo_t* cr);
 
 }  // namespace
 
@@ -42,6 +51,13 @@ Named BodyDrawings() {
       {"dentures", Dentures},
       {"boxer", Boxer},
       {"sheriff", Sheriff},
+      {"miner", Miner},
+      {"postman", Postman},
+      {"tailor", Tailor},
+      {"musician", Musician},
+      {"curls", Curls},
+      {"diver", Diver},
+      {"football-match", Match},
   };
 }
 
@@ -51,8 +67,8 @@ constexpr unsigned Shirt = 0x2ec4b6, Trousers = 0x5b7fd0, Cheek = 0xff9aa2, Eye 
 
 enum class Pose { Front, Back, ArmsUp, Belly, Boxer };
 
-// A friendly child standing, about 90 units tall.
-void Child(cairo_t* cr, Pose pose) {
+// A friendly child standing, about 90 units tall, in a shirt of the colour given.
+void Child(cairo_t* cr, Pose pose, unsigned shirt = Shirt) {
   const bool back = pose == Pose::Back, boxer = pose == Pose::Boxer;
   for (double k : {-1.0, 1.0}) {
     Open(cr, {50 + 6 * k, 74, 50 + 7 * k, 90});
@@ -73,7 +89,7 @@ void Child(cairo_t* cr, Pose pose) {
       Circle(cr, 50 + 24 * k, 13, 4);
       Fill(cr, Skin);
       Open(cr, {50 + 12 * k, 48, 50 + 18 * k, 38});
-      Rod(cr, Shirt, 6);
+      Rod(cr, shirt, 6);
     } else if (pose == Pose::Belly) {
       Open(cr, {50 + 12 * k, 48, 50 + 20 * k, 58, 50 + 14 * k, 66});
       Rod(cr, Skin, 5);
@@ -83,7 +99,7 @@ void Child(cairo_t* cr, Pose pose) {
       Circle(cr, 50 + 20 * k, 72, 4);
       Fill(cr, Skin);
       Open(cr, {50 + 12 * k, 48, 50 + 16 * k, 56});
-      Rod(cr, Shirt, 6);
+      Rod(cr, shirt, 6);
     }
   }
   Box(cr, 46, 36, 8, 10, 2);
@@ -94,14 +110,14 @@ void Child(cairo_t* cr, Pose pose) {
     Circle(cr, 50, 68, 1.5);
     Flat(cr, Shade(Skin, -0.35));
     Box(cr, 37, 42, 26, 18, 8);
-    Fill(cr, Shirt);
+    Fill(cr, shirt);
     for (double k : {-1.0, 1.0}) {
       Circle(cr, 50 + 14 * k, 66, 4);
       Fill(cr, Skin);
     }
   } else {
     Box(cr, 37, 42, 26, 30, 8);
-    Fill(cr, Shirt);
+    Fill(cr, shirt);
     if (!back) {
       Circle(cr, 50, 55, 4);
       Flat(cr, Yellow);
@@ -461,6 +477,244 @@ void Sheriff(cairo_t* cr) {
   Fill(cr, felt);
   Box(cr, 38, 9, 24, 4, 1);
   Fill(cr, Shade(felt, -0.35));
+}
+
+// An envelope, its flap closed, centred on (x, y).
+void Envelope(cairo_t* cr, double x, double y, double w, double angle = 0) {
+  const double h = w * 0.64;
+  Push(cr, x, y, angle);
+  Box(cr, -w / 2, -h / 2, w, h, 1);
+  Fill(cr, 0xffffff, 0.8);
+  Open(cr, {-w / 2, -h / 2, 0, h * 0.1, w / 2, -h / 2});
+  Stroke(cr, 0xb8b0a8, 0.8);
+  Pop(cr);
+}
+
+// A miner: a dark uniform, a helmet with a lamp, a pick, lumps of coal.
+void Miner(cairo_t* cr) {
+  for (auto [x, r] : {std::pair{70.0, 5.0}, {80.0, 6.5}, {90.0, 4.5}}) {
+    Circle(cr, x, 93 - r * 0.6, r);
+    Fill(cr, 0x2d2a32);
+  }
+  // The pick over the shoulder, behind the child.
+  Open(cr, {30, 80, 70, 30});
+  Rod(cr, Wood, 3.6);
+  Curve(cr, {56, 22, 66, 24, 76, 36, 80, 48});
+  Rod(cr, DarkSteel, 4);
+  Child(cr, Pose::Front, 0x3a3a48);
+  Box(cr, 37, 60, 26, 4, 1);
+  Fill(cr, 0xe0b040, 0.6);
+  // The helmet and its lamp shining.
+  Poly(cr, {62, 10, 98, 2, 98, 20});
+  Flat(cr, 0xfff3a0, 0.6);
+  Blob(cr, {34, 16, 36, 4, 50, 0, 64, 4, 66, 16});
+  Fill(cr, 0xf4f4f0);
+  Box(cr, 32, 14, 36, 4, 2);
+  Fill(cr, 0xe8e8e0);
+  Circle(cr, 62, 9, 4.5);
+  Fill(cr, Yellow);
+}
+
+// A postman: a cap, a blue uniform, a bag of letters, a letter in his hand.
+void Postman(cairo_t* cr) {
+  const unsigned navy = 0x3f5fa8, bag = 0x9a5a34;
+  Child(cr, Pose::Front, navy);
+  Open(cr, {40, 44, 66, 64});
+  Rod(cr, bag, 3);
+  Envelope(cr, 66, 58, 14, -0.3);
+  Envelope(cr, 72, 60, 14, 0.2);
+  Box(cr, 58, 60, 24, 18, 4);
+  Fill(cr, bag);
+  Box(cr, 58, 60, 24, 7, 3);
+  Fill(cr, Shade(bag, -0.15));
+  Envelope(cr, 30, 70, 16, -0.2);
+  // The peaked cap.
+  Blob(cr, {36, 12, 38, 4, 50, 2, 62, 4, 64, 12});
+  Fill(cr, navy);
+  Box(cr, 36, 10, 28, 4, 1);
+  Fill(cr, Yellow);
+  Blob(cr, {40, 14, 50, 13, 62, 14, 58, 18, 44, 18});
+  Fill(cr, 0x2d2a32);
+}
+
+// A tailor: a tape measure round the neck, big scissors, a reel of thread.
+void Tailor(cairo_t* cr) {
+  Child(cr, Pose::Front, 0xf4f0e8);
+  for (double k : {-1.0, 1.0}) {
+    Curve(cr, {50 + 4 * k, 38, 50 + 9 * k, 46, 50 + 10 * k, 66});
+    Rod(cr, Yellow, 3.4, 0.6);
+    for (int t = 0; t < 6; ++t) {
+      const double y = 44 + 4 * t;
+      Open(cr, {50 + 9 * k - 1.2, y, 50 + 9 * k + 1.2, y});
+      Stroke(cr, 0x2d2a32, 0.6);
+    }
+  }
+  // The scissors in the right hand.
+  Push(cr, 72, 68, -0.6);
+  for (double k : {-1.0, 1.0}) {
+    Poly(cr, {0, 0, 24, -2 * k, 24, 0});
+    Fill(cr, Steel);
+    Circle(cr, -5, 4 * k, 3.6);
+    Stroke(cr, Red, 2.2);
+  }
+  Pop(cr);
+  // A reel of thread at the feet.
+  Box(cr, 18, 84, 14, 3, 1);
+  Fill(cr, LightWood);
+  Box(cr, 20, 74, 10, 10, 1);
+  Fill(cr, Purple);
+  Box(cr, 18, 71, 14, 3, 1);
+  Fill(cr, LightWood);
+}
+
+// A musician playing the guitar, notes rising.
+void Musician(cairo_t* cr) {
+  Child(cr, Pose::Front, 0xff9f43);
+  Push(cr, 50, 62, -0.5);
+  Box(cr, -3, -36, 6, 34, 1);
+  Fill(cr, DarkWood);
+  Box(cr, -4.5, -44, 9, 9, 2);
+  Fill(cr, DarkWood);
+  Blob(cr, {0, -6, 10, -4, 12, 6, 9, 12, 13, 20, 8, 28, 0, 30, -8, 28, -13, 20, -9, 12, -12, 6, -10, -4});
+  Fill(cr, 0xe0903a);
+  Circle(cr, 0, 8, 4);
+  Flat(cr, 0x3a2a22);
+  for (double x : {-1.5, 0.0, 1.5}) {
+    Open(cr, {x, -40, x, 22});
+    Stroke(cr, 0xf4f4f4, 0.4);
+  }
+  Box(cr, -5, 20, 10, 2.5, 1);
+  Fill(cr, DarkWood, 0.6);
+  Pop(cr);
+  for (double k : {-1.0, 1.0}) {  // the hands on it
+    Circle(cr, 50 + 12 * k, 54 + 6 * k, 4);
+    Fill(cr, Skin);
+  }
+  for (auto [x, y] : {std::pair{80.0, 20.0}, {90.0, 8.0}, {18.0, 14.0}}) {
+    Ellipse(cr, x, y, 3.2, 2.4);
+    Fill(cr, Purple, 0.6);
+    Open(cr, {x + 2.8, y, x + 2.8, y - 12, x + 7, y - 9});
+    Stroke(cr, Purple, 1.4);
+  }
+}
+
+// A girl's face framed by long springy curls, the curls marked.
+void Curls(cairo_t* cr) {
+  const unsigned hair = 0xc9772e;
+  // A corkscrew curl hanging from (x, y): a ribbon of hair winding down.
+  auto corkscrew = [&](double x, double y, double length) {
+    std::vector<double> path;
+    for (double t = 0; t <= length; t += 3) {
+      path.push_back(x + 4.5 * std::sin(t * 0.55));
+      path.push_back(y + t);
+    }
+    cairo_new_path(cr);
+    cairo_move_to(cr, path[0], path[1]);
+    for (std::size_t i = 2; i + 1 < path.size(); i += 2) cairo_line_to(cr, path[i], path[i + 1]);
+    Rod(cr, hair, 4.2, 0.8);
+  };
+  Glow(cr, 20, 62, 18, 36);
+  Glow(cr, 80, 62, 18, 36);
+  Blob(cr, {50, 6, 76, 12, 86, 36, 84, 70, 50, 64, 16, 70, 14, 36, 24, 12});
+  Fill(cr, Shade(hair, -0.1));
+  for (double k : {-1.0, 1.0})
+    for (int i = 0; i < 3; ++i) corkscrew(50 + k * (24 + 6 * i), 30 + 4 * i, 58 - 6 * i);
+  Ellipse(cr, 50, 50, 22, 26);
+  Fill(cr, Skin);
+  for (int i = 0; i < 6; ++i) {  // the fringe
+    const double x = 32 + 7.2 * i;
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, x, 26, 5, M_PI * 0.9, M_PI * 2.3);
+    Rod(cr, hair, 3.4, 0.7);
+  }
+  for (double k : {-1.0, 1.0}) {
+    Circle(cr, 50 + 9 * k, 50, 2.8);
+    Flat(cr, Eye);
+    Circle(cr, 50 + 9 * k - 0.8, 49, 0.9);
+    Flat(cr, 0xffffff);
+    Circle(cr, 50 + 15 * k, 59, 4);
+    Flat(cr, Cheek, 0.7);
+  }
+  Curve(cr, {43, 63, 50, 68, 57, 63});
+  Stroke(cr, Eye, 1.6);
+  Pointer(cr, 94, 96, 2.4, 20);
+}
+
+// A diver under the water: mask, air tank, flippers, bubbles, a fish.
+void Diver(cairo_t* cr) {
+  const unsigned suit = 0x2d3a4a;
+  Box(cr, 0, 0, 100, 100, 12);
+  Fill(cr, 0x4aa8e0, 0);
+  Box(cr, 0, 0, 100, 100, 12);
+  ClipPath(cr);
+  Box(cr, 0, 88, 100, 12);
+  Flat(cr, 0xf0d890);
+  // Swimming to the left: legs and flippers, body, tank, head.
+  for (double k : {-1.0, 1.0}) {
+    Open(cr, {62, 56, 80, 56 + 6 * k});
+    Rod(cr, suit, 7);
+    Push(cr, 84, 56 + 7 * k, 0.3 * k);
+    Poly(cr, {-2, -3, 14, -7, 14, 7, -2, 3});
+    Pop(cr);
+    Fill(cr, Yellow);
+  }
+  Ellipse(cr, 46, 54, 20, 9);
+  Fill(cr, suit);
+  Box(cr, 36, 40, 24, 8, 4);
+  Fill(cr, Yellow);
+  Open(cr, {40, 58, 30, 66});
+  Rod(cr, suit, 5);
+  Circle(cr, 24, 52, 9);
+  Fill(cr, Skin);
+  Box(cr, 14, 46, 12, 8, 3);
+  Fill(cr, 0x8fd3ff);
+  Open(cr, {20, 44, 30, 48});
+  Stroke(cr, 0x2d2a32, 1.4);
+  Curve(cr, {36, 42, 30, 40, 28, 46});
+  Rod(cr, 0x2d2a32, 1.2, 0.5);
+  for (auto [x, y, r] : {std::tuple{16.0, 36.0, 3.0}, {20.0, 26.0, 4.0}, {14.0, 14.0, 5.0}}) {
+    Circle(cr, x, y, r);
+    Flat(cr, 0xffffff, 0.4);
+    Circle(cr, x, y, r);
+    Stroke(cr, 0xffffff, 0.8, 0.9);
+  }
+  // A fish nearby.
+  Blob(cr, {64, 20, 74, 16, 82, 20, 74, 24});
+  Fill(cr, Orange);
+  Poly(cr, {80, 20, 88, 15, 88, 25});
+  Fill(cr, Orange);
+  Unclip(cr);
+}
+
+// A football match: two children after the ball, the goal behind them.
+void Match(cairo_t* cr) {
+  Box(cr, 0, 74, 100, 24, 4);
+  Fill(cr, Grass);
+  // The goal: posts, bar and net.
+  Box(cr, 20, 6, 60, 40, 0);
+  ClipPath(cr);
+  for (double x = 20; x <= 80; x += 6) {
+    Open(cr, {x, 6, x, 46});
+    Stroke(cr, 0xffffff, 0.6, 0.8);
+  }
+  for (double y = 6; y <= 46; y += 6) {
+    Open(cr, {20, y, 80, y});
+    Stroke(cr, 0xffffff, 0.6, 0.8);
+  }
+  Unclip(cr);
+  Open(cr, {20, 76, 20, 6, 80, 6, 80, 76});
+  Rod(cr, 0xffffff, 2.6);
+  Push(cr, 2, 30, 0, 0.62);
+  Child(cr, Pose::Front, Red);
+  Pop(cr);
+  Push(cr, 52, 30, 0, 0.62);
+  Child(cr, Pose::Front, Blue);
+  Pop(cr);
+  // The ball between them.
+  Circle(cr, 50, 84, 7);
+  Fill(cr, 0xffffff);
+  Star(cr, 50, 84, 3.2, 2.6);
+  Flat(cr, 0x2d2a32);
 }
 
 }  // namespace

@@ -25,6 +25,8 @@ void SheepskinCoat(cairo_t* cr);
 void Gown(cairo_t* cr);
 void Headscarf(cairo_t* cr);
 void Apron(cairo_t* cr);
+void Headdress(cairo_t* cr);
+void RibbonReel(cairo_t* cr);
 
 }  // namespace
 
@@ -47,6 +49,8 @@ Named ClothesDrawings() {
       {"gown", Gown},
       {"headscarf", Headscarf},
       {"apron", Apron},
+      {"headdress", Headdress},
+      {"ribbon-reel", RibbonReel},
   };
 }
 
@@ -528,6 +532,62 @@ void Apron(cairo_t* cr) {
   Fill(cr, Shade(cloth, -0.15));
   Circle(cr, 50, 68, 4);
   Fill(cr, Red, 0.6);
+}
+
+// A headdress of long feathers standing in a fan from a beaded band.
+void Headdress(cairo_t* cr) {
+  const unsigned tips[] = {Red, 0x2d2a32, Blue, 0x2d2a32, Red};
+  for (int k = 0; k < 11; ++k) {
+    const double a = -M_PI / 2 + (k - 5) * 0.22;
+    Push(cr, 50 + 30 * std::cos(a + M_PI / 2) * 0.25, 84, a);
+    cairo_new_sub_path(cr);
+    cairo_move_to(cr, 0, 0);
+    cairo_curve_to(cr, 10, -7, 52, -8, 66, 0);
+    cairo_curve_to(cr, 52, 8, 10, 7, 0, 0);
+    cairo_close_path(cr);
+    Fill(cr, 0xfaf6ee, 0.8);
+    Box(cr, 50, -5, 16, 10, 5);
+    Flat(cr, tips[k % 5], 0.9);
+    Open(cr, {2, 0, 64, 0});
+    Stroke(cr, 0xb8a890, 0.8);
+    Pop(cr);
+  }
+  Box(cr, 16, 80, 68, 12, 4);
+  Fill(cr, 0xc8703a);
+  for (int k = 0; k < 8; ++k) {
+    Box(cr, 20 + 8 * k, 83, 5, 6, 1);
+    Fill(cr, k % 2 ? Yellow : Teal, 0.5);
+  }
+}
+
+// A reel of ribbon, a length of it unwound in waves.
+void RibbonReel(cairo_t* cr) {
+  const unsigned ribbon = 0xff5e9a;
+  // The loose end: a flat band falling away in soft folds.
+  cairo_new_sub_path(cr);
+  cairo_move_to(cr, 40, 8);
+  cairo_curve_to(cr, 70, 6, 92, 20, 84, 44);
+  cairo_curve_to(cr, 78, 62, 96, 74, 92, 96);
+  cairo_line_to(cr, 80, 96);
+  cairo_curve_to(cr, 84, 76, 66, 62, 72, 44);
+  cairo_curve_to(cr, 78, 26, 64, 20, 40, 20);
+  cairo_close_path(cr);
+  Fill(cr, ribbon);
+  Curve(cr, {46, 14, 76, 16, 78, 44, 86, 80, 86, 94});
+  Stroke(cr, Shade(ribbon, 0.4), 1);
+  Circle(cr, 40, 44, 36);
+  Fill(cr, 0xf4e4c4);
+  Circle(cr, 40, 44, 30);
+  Fill(cr, ribbon);
+  for (double r = 16; r < 30; r += 3.5) {
+    Circle(cr, 40, 44, r);
+    Stroke(cr, Shade(ribbon, -0.18), 0.7);
+  }
+  Circle(cr, 40, 44, 13);
+  Fill(cr, 0xf4e4c4);
+  Circle(cr, 40, 44, 6);
+  Fill(cr, 0xfaf6ee);
+  Gleam(cr, 26, 32, 7, 3, -0.7, 0.45);
 }
 
 }  // namespace

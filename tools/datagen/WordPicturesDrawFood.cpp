@@ -26,6 +26,7 @@ void WildStrawberries(cairo_t* cr);
 void Grains(cairo_t* cr);
 void Rye(cairo_t* cr);
 void Dumplings(cairo_t* cr);
+void WaterBottle(cairo_t* cr);
 
 }  // namespace
 
@@ -49,6 +50,7 @@ Named FoodDrawings() {
       {"grains", Grains},
       {"rye", Rye},
       {"dumplings", Dumplings},
+      {"water-bottle", WaterBottle},
   };
 }
 
@@ -541,6 +543,31 @@ void Dumplings(cairo_t* cr) {
     Fill(cr, Steel, 0.6);
   }
   Pop(cr);
+}
+
+// A bottle of water: clear plastic, blue cap, a drop on the label.
+void WaterBottle(cairo_t* cr) {
+  GroundShadow(cr, 50, 96, 24, 3);
+  Box(cr, 40, 2, 20, 10, 2);
+  Fill(cr, Blue);
+  Blob(cr, {40, 12, 60, 12, 62, 20, 74, 34, 74, 92, 50, 96, 26, 92, 26, 34, 38, 20});
+  Flat(cr, 0xeaf6ff, 0.6);
+  Blob(cr, {26.5, 44, 50, 42, 73.5, 44, 73.5, 92, 50, 95.5, 26.5, 92});
+  Flat(cr, 0x6fc3ff, 0.75);
+  Blob(cr, {40, 12, 60, 12, 62, 20, 74, 34, 74, 92, 50, 96, 26, 92, 26, 34, 38, 20});
+  Edge(cr);
+  Box(cr, 26, 54, 48, 22, 0);
+  Fill(cr, 0xffffff, 0.8);
+  cairo_move_to(cr, 50, 57);
+  cairo_curve_to(cr, 44, 64, 43, 68, 50, 73);
+  cairo_curve_to(cr, 57, 68, 56, 64, 50, 57);
+  cairo_close_path(cr);
+  Fill(cr, Blue, 0.6);
+  for (double y : {38.0, 84.0}) {
+    Curve(cr, {27, y, 50, y + 3, 73, y});
+    Stroke(cr, 0xffffff, 1, 0.7);
+  }
+  Gleam(cr, 32, 40, 2, 12, 0, 0.7);
 }
 
 }  // namespace

@@ -21,6 +21,7 @@ void Shaving(cairo_t* cr);
 void Fern(cairo_t* cr);
 void Dandelion(cairo_t* cr);
 void Oak(cairo_t* cr);
+void Bark(cairo_t* cr);
 
 }  // namespace
 
@@ -40,6 +41,7 @@ Named PlantsDrawings() {
       {"fern", Fern},
       {"dandelion", Dandelion},
       {"oak", Oak},
+      {"bark", Bark},
   };
 }
 
@@ -424,6 +426,33 @@ void Oak(cairo_t* cr) {
     Acorn(cr, 0, 0, 0.2);
     Pop(cr);
   }
+}
+
+// A tree trunk close to, its furrowed bark marked, a piece of bark peeled off.
+void Bark(cairo_t* cr) {
+  const unsigned bark = 0x8a6a4a;
+  Box(cr, 18, 0, 52, 100, 4);
+  Fill(cr, bark);
+  Box(cr, 18, 0, 52, 100, 4);
+  ClipPath(cr);
+  for (int k = 0; k < 7; ++k) {
+    const double x = 22 + 7.5 * k;
+    Curve(cr, {x, 0, x + 3, 20, x - 2, 42, x + 2, 64, x - 1, 86, x + 2, 100});
+    Stroke(cr, Shade(bark, -0.35), 1.6);
+  }
+  for (auto [x, y] : {std::pair{30.0, 30.0}, {48.0, 60.0}, {38.0, 80.0}, {58.0, 20.0}}) {
+    Ellipse(cr, x, y, 3, 7);
+    Flat(cr, Shade(bark, -0.25));
+  }
+  Unclip(cr);
+  // The peeled piece, curling, its pale inside showing.
+  Push(cr, 78, 62, 0.3);
+  Blob(cr, {-8, -18, 6, -20, 12, 0, 8, 20, -6, 22, -2, 0});
+  Fill(cr, bark);
+  Blob(cr, {-4, -14, 4, -15, 8, 0, 4, 15, -3, 16, 0, 0});
+  Fill(cr, 0xe8c89a, 0.6);
+  Pop(cr);
+  Pointer(cr, 40, 50, 3.6, 22);
 }
 
 }  // namespace

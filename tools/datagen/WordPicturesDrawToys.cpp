@@ -22,6 +22,7 @@ void Chess(cairo_t* cr);
 void GrandPiano(cairo_t* cr);
 void ChildsBike(cairo_t* cr);
 void Glider(cairo_t* cr);
+void CinemaScreen(cairo_t* cr);
 
 }  // namespace
 
@@ -41,6 +42,7 @@ Named ToysDrawings() {
       {"grand-piano", GrandPiano},
       {"childs-bike", ChildsBike},
       {"glider", Glider},
+      {"cinema-screen", CinemaScreen},
   };
 }
 
@@ -517,6 +519,34 @@ void Glider(cairo_t* cr) {
   Fill(cr, 0x8fd3ff);
   Gleam(cr, -24, -1, 4, 1.2, 0, 0.7);
   Pop(cr);
+}
+
+// The big screen of a cinema, a picture on it, heads of the audience before
+// it; the screen marked.
+void CinemaScreen(cairo_t* cr) {
+  for (double k : {-1.0, 1.0}) {  // curtains
+    Blob(cr, {50 + 50 * k, 2, 50 + 38 * k, 2, 50 + 42 * k, 40, 50 + 36 * k, 78, 50 + 50 * k, 78});
+    Fill(cr, 0xc8303a);
+  }
+  Glow(cr, 50, 36, 44, 30);
+  Box(cr, 12, 8, 76, 52, 2);
+  Fill(cr, 0xffffff);
+  Box(cr, 16, 12, 68, 44, 1);
+  Fill(cr, Sky, 0);
+  Poly(cr, {16, 56, 40, 26, 58, 46, 68, 36, 84, 56});
+  Fill(cr, Grass, 0);
+  Circle(cr, 72, 22, 6);
+  Fill(cr, Yellow, 0);
+  Box(cr, 16, 12, 68, 44, 1);
+  Edge(cr);
+  for (int k = 0; k < 5; ++k) {  // the audience
+    const double x = 14 + 18 * k;
+    Box(cr, x - 8, 86, 16, 14, 5);
+    Fill(cr, 0x4a3a5a);
+    Circle(cr, x, 80, 7);
+    Fill(cr, 0x2d2a3a);
+  }
+  Pointer(cr, 92, 44, -0.2, 18);
 }
 
 }  // namespace
