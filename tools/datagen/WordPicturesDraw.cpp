@@ -111,6 +111,15 @@ void Star(cairo_t* cr, double cx, double cy, double outer, double inner, int poi
   cairo_close_path(cr);
 }
 
+void Heart(cairo_t* cr, double cx, double cy, double size) {
+  const double s = size / 2;
+  cairo_new_sub_path(cr);
+  cairo_move_to(cr, cx, cy + 0.5 * s);
+  cairo_curve_to(cr, cx - s, cy - 0.1 * s, cx - 0.5 * s, cy - 0.9 * s, cx, cy - 0.3 * s);
+  cairo_curve_to(cr, cx + 0.5 * s, cy - 0.9 * s, cx + s, cy - 0.1 * s, cx, cy + 0.5 * s);
+  cairo_close_path(cr);
+}
+
 namespace {
 
 // Catmull-Rom through p (pairs), as Bezier segments; closed or open.
@@ -218,6 +227,20 @@ void Edge(cairo_t* cr, double width) {
   Rgb(cr, Ink, 0.8);
   cairo_set_line_width(cr, width);
   cairo_stroke(cr);
+}
+
+void Blossom(cairo_t* cr, double x, double y, double r, unsigned petals, unsigned centre, double outline) {
+  auto paint = [&](unsigned rgb) {
+    if (outline > 0) Fill(cr, rgb, outline);
+    else Flat(cr, rgb);
+  };
+  for (int k = 0; k < 5; ++k) {
+    const double a = k * 2 * M_PI / 5;
+    Circle(cr, x + r * std::cos(a), y + r * std::sin(a), 0.78 * r);
+    paint(petals);
+  }
+  Circle(cr, x, y, 0.57 * r);
+  paint(centre);
 }
 
 void Gleam(cairo_t* cr, double cx, double cy, double rx, double ry, double angle, double alpha) {

@@ -36,6 +36,8 @@ void Poly(cairo_t* cr, std::initializer_list<double> xy);  // closed
 void Open(cairo_t* cr, std::initializer_list<double> xy);  // not closed
 // A star of the given points, tip up, between the outer and inner radius.
 void Star(cairo_t* cr, double cx, double cy, double outer, double inner, int points = 5);
+// A heart, its point down, about size wide, centred on (cx, cy).
+void Heart(cairo_t* cr, double cx, double cy, double size);
 // A closed smooth shape through the points (a Catmull-Rom loop).
 void Blob(cairo_t* cr, std::initializer_list<double> xy);
 void Blob(cairo_t* cr, const std::vector<double>& xy);
@@ -61,6 +63,10 @@ void Stroke(cairo_t* cr, unsigned rgb, double width, double alpha = 1);
 void Rod(cairo_t* cr, unsigned rgb, double width, double outline = Line);
 // The outline alone.
 void Edge(cairo_t* cr, double width = Line);
+
+// A little flower of five round petals at r from (x, y) round a centre;
+// outline 0 paints them flat.
+void Blossom(cairo_t* cr, double x, double y, double r, unsigned petals, unsigned centre, double outline = 0.6);
 
 // A soft white gleam (an ellipse).
 void Gleam(cairo_t* cr, double cx, double cy, double rx, double ry, double angle = 0, double alpha = 0.45);

@@ -170,7 +170,7 @@ void OpenHand(cairo_t* cr, bool spread) {
   auto fingerPath = [&](const Finger& f) {
     Open(cr, {f.x, f.y, f.x + f.length * std::sin(f.angle), f.y - f.length * std::cos(f.angle)});
   };
-  auto thumbPath = [&] { Open(cr, {30, 72, 20, 62, spread ? 12 : 16, 50}); };
+  auto thumbPath = [&] { Open(cr, {30, 72, 20, 62, spread ? 12.0 : 16.0, 50}); };
   auto palmPath = [&] { Blob(cr, {30, 44, 50, 38, 70, 44, 72, 62, 66, 82, 50, 90, 34, 82, 28, 62}); };
   // Outlines first, then the fillings over them, so that fingers and palm
   // make one shape.

@@ -321,13 +321,7 @@ void HairClip(cairo_t* cr) {
     Rod(cr, c.rgb, 5);
     Open(cr, {-34, 0, 30, 0});
     Rod(cr, Shade(c.rgb, -0.1), 2.4, 0.6);
-    for (int k = 0; k < 5; ++k) {
-      const double a = k * 2 * M_PI / 5;
-      Circle(cr, 30 + 5 * std::cos(a), 5 * std::sin(a), 3.6);
-      Fill(cr, c.flower, 0.7);
-    }
-    Circle(cr, 30, 0, 2.6);
-    Fill(cr, Orange, 0.7);
+    Blossom(cr, 30, 0, 4.8, c.flower, Orange, 0.7);
     Pop(cr);
   }
 }

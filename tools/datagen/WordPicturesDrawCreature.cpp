@@ -451,7 +451,7 @@ void Crane(cairo_t* cr) {
   // The drooping bustle of tail feathers, then the body.
   Blob(cr, {58, 44, 84, 50, 94, 66, 84, 72, 70, 64});
   Fill(cr, Shade(grey, -0.35));
-  for (int k = 0; k < 3; ++k) {
+  for (double k : {0.0, 1.0, 2.0}) {
     Curve(cr, {66 + 6 * k, 52, 80 + 4 * k, 60, 84 + 3 * k, 70});
     Stroke(cr, Shade(grey, -0.55), 0.9);
   }
@@ -650,10 +650,7 @@ void KittenPaw(cairo_t* cr) {
   Pop(cr);
   // A little heart beside it.
   Push(cr, 88, 14, 0.2);
-  cairo_move_to(cr, 0, 6);
-  cairo_curve_to(cr, -10, -1, -5, -9, 0, -3);
-  cairo_curve_to(cr, 5, -9, 10, -1, 0, 6);
-  cairo_close_path(cr);
+  Heart(cr, 0, 0, 20);
   Pop(cr);
   Fill(cr, Pink, 0.8);
 }

@@ -453,13 +453,7 @@ void WildStrawberries(cairo_t* cr) {
     }
     Pop(cr);
   }
-  for (int p = 0; p < 5; ++p) {
-    const double a = p * 2 * M_PI / 5;
-    Circle(cr, 86 + 4.5 * std::cos(a), 22 + 4.5 * std::sin(a), 3.6);
-    Fill(cr, 0xffffff, 0.6);
-  }
-  Circle(cr, 86, 22, 2.6);
-  Fill(cr, Yellow, 0.6);
+  Blossom(cr, 86, 22, 4.6, 0xffffff, Yellow);
 }
 
 // A heap of golden grains of wheat.

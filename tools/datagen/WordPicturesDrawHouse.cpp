@@ -138,12 +138,7 @@ void GardenFence(cairo_t* cr) {
   for (auto [x, c] : {std::pair{20.0, Pink}, {52.0, Yellow}, {80.0, Purple}}) {
     Open(cr, {x, 52, x, 38});
     Rod(cr, Grass, 1.4, 0.6);
-    for (int k = 0; k < 5; ++k) {
-      Circle(cr, x + 3.5 * std::cos(k * 1.2566), 36 + 3.5 * std::sin(k * 1.2566), 2.8);
-      Fill(cr, c, 0.6);
-    }
-    Circle(cr, x, 36, 2);
-    Fill(cr, Orange, 0.5);
+    Blossom(cr, x, 36, 3.5, c, Orange);
   }
 }
 

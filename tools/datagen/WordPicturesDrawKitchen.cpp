@@ -71,12 +71,7 @@ void Fridge(cairo_t* cr) {
   Fill(cr, Steel, 0.8);
   Gleam(cr, 30, 40, 1.6, 22, 0, 0.8);
   // Magnets: a heart and a star.
-  Push(cr, 40, 52);
-  cairo_move_to(cr, 0, 5);
-  cairo_curve_to(cr, -9, -1, -4, -8, 0, -3);
-  cairo_curve_to(cr, 4, -8, 9, -1, 0, 5);
-  cairo_close_path(cr);
-  Pop(cr);
+  Heart(cr, 40, 52, 19);
   Fill(cr, Red, 0.8);
   Star(cr, 48, 18, 5.5, 2.4);
   Fill(cr, Yellow, 0.8);
@@ -466,12 +461,7 @@ void Mug(cairo_t* cr) {
   Edge(cr);
   Ellipse(cr, 44, 27, 24, 5);
   Fill(cr, 0x8a5a36, 0.6);
-  Push(cr, 44, 58);
-  cairo_move_to(cr, 0, 9);
-  cairo_curve_to(cr, -16, -2, -7, -14, 0, -5);
-  cairo_curve_to(cr, 7, -14, 16, -2, 0, 9);
-  cairo_close_path(cr);
-  Pop(cr);
+  Heart(cr, 44, 58, 32);
   Fill(cr, 0xffffff, 0.7);
   for (double k = 0; k < 2; k += 1) {
     Curve(cr, {38 + 10 * k, 18, 35 + 10 * k, 12, 39 + 10 * k, 6, 36 + 10 * k, 0});

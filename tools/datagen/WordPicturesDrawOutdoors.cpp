@@ -64,12 +64,7 @@ void Footpath(cairo_t* cr) {
   }
   for (auto [x, y, c] : {std::tuple{20.0, 56.0, Pink}, {76.0, 50.0, Yellow}, {26.0, 34.0, Purple}, {80.0, 68.0, Red},
                          {24.0, 76.0, Yellow}}) {
-    for (int k = 0; k < 5; ++k) {
-      Circle(cr, x + 2.6 * std::cos(k * 1.2566), y + 2.6 * std::sin(k * 1.2566), 2.2);
-      Flat(cr, c);
-    }
-    Circle(cr, x, y, 1.4);
-    Flat(cr, Orange);
+    Blossom(cr, x, y, 2.7, c, Orange, 0);
   }
 }
 

@@ -475,13 +475,7 @@ void ChildsBike(cairo_t* cr) {
     Open(cr, {x, 27, x - 1, 41});
     Stroke(cr, DarkWood, 0.8);
   }
-  for (int p = 0; p < 5; ++p) {
-    const double a = p * 2 * M_PI / 5;
-    Circle(cr, 83 + 3.5 * std::cos(a), 22 + 3.5 * std::sin(a), 2.6);
-    Fill(cr, 0xffffff, 0.6);
-  }
-  Circle(cr, 83, 22, 2);
-  Fill(cr, Orange, 0.6);
+  Blossom(cr, 83, 22, 3.4, 0xffffff, Orange);
   Circle(cr, 48, 72, 5);
   Fill(cr, Steel);
 }
