@@ -30,6 +30,7 @@ void Lift(cairo_t* cr);
 void Henhouse(cairo_t* cr);
 void Shelter(cairo_t* cr);
 void Brick(cairo_t* cr);
+void Hotel(cairo_t* cr);
 
 }  // namespace
 
@@ -57,6 +58,7 @@ Named HouseDrawings() {
       {"henhouse", Henhouse},
       {"shelter", Shelter},
       {"brick", Brick},
+      {"hotel-building", Hotel},
   };
 }
 
@@ -841,6 +843,49 @@ void Brick(cairo_t* cr) {
     Flat(cr, Shade(clay, -0.3), 0.6);
   }
   Gleam(cr, 44, 37, 16, 2, -0.2, 0.3);
+}
+
+// A hotel: many windows, an awning over the door, a sign with a bed and
+// stars, a suitcase waiting.
+void Hotel(cairo_t* cr) {
+  GroundShadow(cr, 50, 96, 46, 3);
+  Box(cr, 14, 8, 62, 88, 2);
+  Fill(cr, 0xf2e2c8);
+  for (int row = 0; row < 5; ++row)
+    for (int col = 0; col < 4; ++col) {
+      Box(cr, 19 + 14 * col, 14 + 12 * row, 10, 8, 1);
+      Fill(cr, (row + col) % 3 ? Sky : Yellow, 0.6);
+    }
+  Box(cr, 36, 76, 18, 20, 1);
+  Fill(cr, 0x8fd3ff);
+  Open(cr, {45, 76, 45, 96});
+  Stroke(cr, Steel, 1.2);
+  Poly(cr, {30, 70, 60, 70, 64, 78, 26, 78});
+  Fill(cr, Red);
+  // The sign standing out from the wall: a bed, three stars.
+  Box(cr, 78, 12, 20, 40, 3);
+  Fill(cr, 0x3f5fa8);
+  Box(cr, 80, 15, 2.5, 13, 1);
+  Flat(cr, 0xffffff);
+  Box(cr, 80, 22, 16, 3.5, 1);
+  Flat(cr, 0xffffff);
+  Box(cr, 94, 22, 2, 6, 1);
+  Flat(cr, 0xffffff);
+  Ellipse(cr, 85.5, 20, 2.6, 1.6);
+  Flat(cr, 0xffffff);
+  Blob(cr, {88, 22, 90, 18.5, 95, 19, 96, 22});
+  Flat(cr, 0xffffff);
+  for (int k = 0; k < 3; ++k) {
+    Star(cr, 88, 32 + 7 * k, 3, 1.3);
+    Flat(cr, Yellow);
+  }
+  Open(cr, {76, 16, 78, 16});
+  Stroke(cr, DarkSteel, 2);
+  // The suitcase by the door.
+  Box(cr, 62, 80, 14, 14, 2);
+  Fill(cr, Orange);
+  Curve(cr, {65, 80, 65, 76, 73, 76, 73, 80});
+  Stroke(cr, 0x5a3a2a, 1.4);
 }
 
 }  // namespace
