@@ -296,6 +296,32 @@ TEST(DatagenWordsPicture, AnEmojiTheFontLacksIsAnError) {
   EXPECT_THROW(RenderPicture(entries[0]), std::runtime_error);
 }
 
+// One picture for the drawing loop: a word by its key, a drawing by its name,
+// an emoji by its code points; several side by side; a name that is none of
+// these writes nothing.
+TEST(DatagenWordsPicture, RendersChosenPicturesToAFile) {
+  testsupport::TempDir dir;
+  const std::string one = dir.File("one.png"), three = dir.File("three.png"), none = dir.File("none.png");
+  EXPECT_TRUE(RenderToPng({"z^aba"}, one));
+  EXPECT_TRUE(RenderToPng({"z^aba", DrawingNames().front(), "1F438"}, three));
+  EXPECT_FALSE(RenderToPng({"z^aba", "no such thing"}, none));
+  EXPECT_FALSE(std::filesystem::exists(none));
+  auto size = [](const std::string& file, int& w, int& h) {
+    cairo_surface_t* s = cairo_image_surface_create_from_png(file.c_str());
+    w = cairo_image_surface_get_width(s);
+    h = cairo_image_surface_get_height(s);
+    cairo_surface_destroy(s);
+  };
+  int w = 0, h = 0;
+  size(one, w, h);
+  EXPECT_EQ(w, PictureSize);
+  EXPECT_EQ(h, PictureSize);
+  size(three, w, h);
+  EXPECT_GT(w, 3 * PictureSize);
+  EXPECT_GT(h, PictureSize);
+  EXPECT_LT(h, 2 * PictureSize);
+}
+
 // The whole module: what it makes passes its check, and the check notices
 // a missing, a broken and a stray file.
 TEST(DatagenWordsModule, CheckFindsWhatIsWrong) {
