@@ -168,6 +168,8 @@ TEST(DatagenWordsTable, WordsAreDrawnApartAndWithoutWriting) {
   EXPECT_TRUE(Mentions(problems, "kalendarz has writing on it"));
   EXPECT_TRUE(Mentions(problems, "bank has writing on it"));
   EXPECT_TRUE(Mentions(problems, "polska has writing on it"));
+  EXPECT_TRUE(CarriesWriting(U"\U0001F524")) << "the letters to type";
+  EXPECT_TRUE(CarriesWriting(U"\U0001F3F4\U000E0067\U000E0062\U000E0065\U000E006E\U000E0067\U000E007F")) << "a tagged flag";
   EXPECT_FALSE(CarriesWriting(U"8\uFE0F\u20E3")) << "the digits of number words are allowed";
 }
 
