@@ -111,6 +111,22 @@ void Star(cairo_t* cr, double cx, double cy, double outer, double inner, int poi
   cairo_close_path(cr);
 }
 
+void BrickWall(cairo_t* cr, double x, double y, double w, double h, double course, double brick, double r) {
+  const unsigned mortar = 0xb86a4c;
+  Box(cr, x, y, w, h, r);
+  FillAndClip(cr, 0xd98a6a, 0);
+  for (int row = 0; y + course * row < y + h; ++row) {
+    const double top = y + course * row;
+    Open(cr, {x, top, x + w, top});
+    Stroke(cr, mortar, 0.8);
+    for (double joint = x + (row % 2 ? 0 : brick / 2); joint < x + w; joint += brick) {
+      Open(cr, {joint, top, joint, top + course});
+      Stroke(cr, mortar, 0.8);
+    }
+  }
+  Unclip(cr);
+}
+
 void Heart(cairo_t* cr, double cx, double cy, double size) {
   const double s = size / 2;
   cairo_new_sub_path(cr);
@@ -177,6 +193,14 @@ void ClipPath(cairo_t* cr) {
   clipped.push_back(cairo_copy_path(cr));
   cairo_save(cr);
   cairo_clip(cr);
+}
+
+void FillAndClip(cairo_t* cr, unsigned rgb, double outline) {
+  cairo_path_t* path = cairo_copy_path(cr);
+  Fill(cr, rgb, outline);
+  cairo_append_path(cr, path);
+  cairo_path_destroy(path);
+  ClipPath(cr);
 }
 
 void Unclip(cairo_t* cr) {

@@ -36,6 +36,9 @@ void Poly(cairo_t* cr, std::initializer_list<double> xy);  // closed
 void Open(cairo_t* cr, std::initializer_list<double> xy);  // not closed
 // A star of the given points, tip up, between the outer and inner radius.
 void Star(cairo_t* cr, double cx, double cy, double outer, double inner, int points = 5);
+// A wall of red bricks filling the box: courses of the given height, each
+// brick brick units long, every other course shifted by half a brick.
+void BrickWall(cairo_t* cr, double x, double y, double w, double h, double course, double brick, double r = 1);
 // A heart, its point down, about size wide, centred on (cx, cy).
 void Heart(cairo_t* cr, double cx, double cy, double size);
 // A closed smooth shape through the points (a Catmull-Rom loop).
@@ -47,9 +50,11 @@ void Curve(cairo_t* cr, std::initializer_list<double> xy);
 // An upright cylinder (a disc when low): its side, then its top ellipse,
 // centred at (cx, top), ry the ellipse's half-height.
 void Cylinder(cairo_t* cr, double cx, double top, double rx, double ry, double height, unsigned topRgb, unsigned sideRgb);
-// Clips to the current path (keeping it) until Unclip; then the outline is
-// drawn again over what was painted inside.
+// Clips to the current path (which it uses up) until Unclip, which draws the
+// outline again over what was painted inside.
 void ClipPath(cairo_t* cr);
+// Fills the current path as Fill does, then clips to it as ClipPath does.
+void FillAndClip(cairo_t* cr, unsigned rgb, double outline = Line);
 void Unclip(cairo_t* cr);
 
 // Painting the current path (each clears it).

@@ -644,9 +644,7 @@ void Curls(cairo_t* cr) {
 void Diver(cairo_t* cr) {
   const unsigned suit = 0x2d3a4a;
   Box(cr, 0, 0, 100, 100, 12);
-  Fill(cr, 0x4aa8e0, 0);
-  Box(cr, 0, 0, 100, 100, 12);
-  ClipPath(cr);
+  FillAndClip(cr, 0x4aa8e0, 0);
   Box(cr, 0, 88, 100, 12);
   Flat(cr, 0xf0d890);
   // Swimming to the left: legs and flippers, body, tank, head.

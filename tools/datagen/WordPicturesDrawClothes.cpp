@@ -220,9 +220,7 @@ void Pyjamas(cairo_t* cr) {
   };
   for (double k : {-1.0, 1.0}) {
     Poly(cr, {70, 40, 70 + 12 * k, 40, 70 + 13 * k, 94, 70 + 3 * k, 94});
-    Fill(cr, cloth);
-    Poly(cr, {70, 40, 70 + 12 * k, 40, 70 + 13 * k, 94, 70 + 3 * k, 94});
-    ClipPath(cr);
+    FillAndClip(cr, cloth);
     stars(56, 46, 86, 96);
     Unclip(cr);
   }
@@ -260,11 +258,7 @@ void Tights(cairo_t* cr) {
   cairo_curve_to(cr, 18, 88, 30, 86, 32, 80);
   cairo_curve_to(cr, 30, 60, 26, 40, 28, 10);
   cairo_close_path(cr);
-  cairo_path_t* shape = cairo_copy_path(cr);
-  Fill(cr, pink);
-  cairo_append_path(cr, shape);
-  cairo_path_destroy(shape);
-  ClipPath(cr);
+  FillAndClip(cr, pink);
   for (double y = 16; y < 96; y += 9)
     for (double x = 20 + (int(y) % 2) * 4.5; x < 84; x += 9) {
       Circle(cr, x, y, 1.8);
@@ -287,11 +281,7 @@ void Skirt(cairo_t* cr) {
   }
   cairo_curve_to(cr, 12, 60, 22, 40, 32, 20);
   cairo_close_path(cr);
-  cairo_path_t* shape = cairo_copy_path(cr);
-  Fill(cr, red);
-  cairo_append_path(cr, shape);
-  cairo_path_destroy(shape);
-  ClipPath(cr);
+  FillAndClip(cr, red);
   for (double y = 30; y < 90; y += 10)
     for (double x = 10 + (int(y / 10) % 2) * 6; x < 96; x += 12) {
       Circle(cr, x, y, 2.2);
@@ -334,9 +324,7 @@ void Patch(cairo_t* cr) {
   Open(cr, {70, 6, 75, 94});
   Stroke(cr, 0xf2c14e, 1, 0.9);
   Box(cr, 30, 34, 36, 34, 3);
-  Fill(cr, Red);
-  Box(cr, 30, 34, 36, 34, 3);
-  ClipPath(cr);
+  FillAndClip(cr, Red);
   for (double x = 30; x < 66; x += 9) {
     Box(cr, x, 30, 4.5, 40);
     Flat(cr, Yellow, 0.55);
@@ -480,9 +468,7 @@ void Headscarf(cairo_t* cr) {
     }
   }
   Poly(cr, {4, 24, 96, 24, 50, 88});
-  Fill(cr, cloth);
-  Poly(cr, {4, 24, 96, 24, 50, 88});
-  ClipPath(cr);
+  FillAndClip(cr, cloth);
   for (auto [x, y, r] : {std::tuple{24.0, 32.0, 7.0}, {50.0, 40.0, 9.0}, {76.0, 32.0, 7.0}, {38.0, 56.0, 6.0}, {62.0, 56.0, 6.0},
                          {50.0, 74.0, 5.0}}) {
     for (double k : {-1.0, 1.0}) {
@@ -513,9 +499,7 @@ void Apron(cairo_t* cr) {
     Rod(cr, cloth, 3);
   }
   Blob(cr, {36, 10, 64, 10, 64, 38, 76, 44, 80, 96, 50, 100, 20, 96, 24, 44, 36, 38});
-  Fill(cr, cloth);
-  Blob(cr, {36, 10, 64, 10, 64, 38, 76, 44, 80, 96, 50, 100, 20, 96, 24, 44, 36, 38});
-  ClipPath(cr);
+  FillAndClip(cr, cloth);
   for (double y = 16; y < 100; y += 9)
     for (double x = 22 + (int(y / 9) % 2) * 4.5; x < 80; x += 9) {
       Circle(cr, x, y, 1.4);

@@ -326,13 +326,7 @@ void Wasp(cairo_t* cr) {
   cairo_curve_to(cr, 6, -13, 30, -14, 36, 0);
   cairo_curve_to(cr, 30, 14, 6, 13, 0, 0);
   cairo_close_path(cr);
-  Fill(cr, yellow);
-  cairo_new_sub_path(cr);
-  cairo_move_to(cr, 0, 0);
-  cairo_curve_to(cr, 6, -13, 30, -14, 36, 0);
-  cairo_curve_to(cr, 30, 14, 6, 13, 0, 0);
-  cairo_close_path(cr);
-  ClipPath(cr);
+  FillAndClip(cr, yellow);
   for (double x : {8.0, 18.0, 28.0}) {
     Box(cr, x, -16, 5, 32);
     Flat(cr, black);
@@ -485,8 +479,7 @@ void Calf(cairo_t* cr) {
   Leg(cr, 76, 60, 95, 6.5, coat, hoof, 1.5);
   Leg(cr, 46, 60, 95, 6.5, coat, hoof, -1.5);
   Blob(cr, {36, 44, 58, 40, 80, 42, 86, 52, 80, 64, 58, 66, 38, 62, 32, 52});
-  ClipPath(cr);
-  Fill(cr, coat, 0);
+  FillAndClip(cr, coat, 0);
   Blob(cr, {56, 38, 70, 40, 72, 52, 62, 56, 54, 48});
   Flat(cr, patch);
   Blob(cr, {74, 56, 84, 52, 88, 64, 76, 66});
@@ -500,8 +493,7 @@ void Calf(cairo_t* cr) {
     Fill(cr, k < 0 ? coat : patch);
   }
   Blob(cr, {26, 14, 36, 18, 38, 32, 34, 44, 26, 48, 18, 44, 14, 32, 16, 18});
-  ClipPath(cr);
-  Fill(cr, coat, 0);
+  FillAndClip(cr, coat, 0);
   Blob(cr, {26, 12, 40, 14, 40, 30, 30, 28, 28, 20});
   Flat(cr, patch);
   Unclip(cr);
@@ -597,8 +589,7 @@ void Hare(cairo_t* cr) {
   for (double k : {0.0, 1.0}) {
     Push(cr, 44 + 8 * k, 24, -0.35 + 0.35 * k);
     Blob(cr, {0, 0, -5, -18, -3, -36, 0, -40, 3, -36, 5, -18});
-    ClipPath(cr);
-    Fill(cr, k ? coat : Shade(coat, -0.1), 0);
+    FillAndClip(cr, k ? coat : Shade(coat, -0.1), 0);
     Ellipse(cr, 0, -38, 6, 6);
     Flat(cr, Eye);
     Ellipse(cr, 0, -18, 1.8, 12);

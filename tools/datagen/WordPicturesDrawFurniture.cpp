@@ -280,9 +280,7 @@ void Blanket(cairo_t* cr) {
   GroundShadow(cr, 50, 84, 44, 3);
   auto layer = [&](double y, double h) {
     Box(cr, 8, y, 84, h, h / 2);
-    Fill(cr, base);
-    Box(cr, 8, y, 84, h, h / 2);
-    ClipPath(cr);
+    FillAndClip(cr, base);
     for (double x = 8; x < 94; x += 14) {
       Box(cr, x, y - 2, 5, h + 4);
       Flat(cr, 0xffffff, 0.35);
@@ -363,9 +361,7 @@ void Potty(cairo_t* cr) {
 void Pillow(cairo_t* cr) {
   GroundShadow(cr, 50, 82, 42, 4);
   Blob(cr, {6, 22, 30, 28, 50, 27, 70, 28, 94, 20, 88, 50, 94, 80, 70, 74, 50, 75, 30, 74, 6, 82, 12, 50});
-  Fill(cr, 0xfdf6ff);
-  Blob(cr, {6, 22, 30, 28, 50, 27, 70, 28, 94, 20, 88, 50, 94, 80, 70, 74, 50, 75, 30, 74, 6, 82, 12, 50});
-  ClipPath(cr);
+  FillAndClip(cr, 0xfdf6ff);
   for (int r = 0; r < 6; ++r)
     for (int c = 0; c < 8; ++c) {
       Circle(cr, 12 + 11 * c + (r % 2) * 5.5, 26 + 10 * r, 1.8);
@@ -557,15 +553,7 @@ void Deckchair(cairo_t* cr) {
   cairo_line_to(cr, 86, 82);
   cairo_curve_to(cr, 60, 76, 46, 46, 36, 14);
   cairo_close_path(cr);
-  Fill(cr, 0xffffff);
-  cairo_new_sub_path(cr);
-  cairo_move_to(cr, 36, 14);
-  cairo_line_to(cr, 48, 14);
-  cairo_curve_to(cr, 60, 40, 68, 66, 92, 74);
-  cairo_line_to(cr, 86, 82);
-  cairo_curve_to(cr, 60, 76, 46, 46, 36, 14);
-  cairo_close_path(cr);
-  ClipPath(cr);
+  FillAndClip(cr, 0xffffff);
   for (int i = 0; i < 12; i += 2) {
     Push(cr, 42 + 4.5 * i, 14 + 6 * i, -0.6);
     Box(cr, -20, 0, 40, 6);
@@ -621,9 +609,7 @@ void Duvet(cairo_t* cr) {
   Fill(cr, 0xffffff);
   Glow(cr, 60, 58, 42, 22);
   Blob(cr, {30, 44, 50, 40, 74, 42, 96, 46, 98, 62, 92, 80, 60, 82, 30, 80, 24, 62});
-  Fill(cr, cover);
-  Blob(cr, {30, 44, 50, 40, 74, 42, 96, 46, 98, 62, 92, 80, 60, 82, 30, 80, 24, 62});
-  ClipPath(cr);
+  FillAndClip(cr, cover);
   for (double x = 20; x < 110; x += 14) {
     Open(cr, {x, 40, x - 22, 84});
     Stroke(cr, stitch, 0.8);

@@ -118,20 +118,7 @@ void Fence(cairo_t* cr) {
 }
 
 void GardenFence(cairo_t* cr) {
-  Box(cr, 3, 56, 94, 30, 2);
-  Fill(cr, 0xd98a6a);
-  Box(cr, 3, 56, 94, 30, 2);
-  ClipPath(cr);
-  for (int r = 0; r < 4; ++r) {
-    double y = 57 + 7.5 * r;
-    Open(cr, {0, y, 100, y});
-    Stroke(cr, 0xb86a4c, 0.8);
-    for (double x = (r % 2 ? 0 : 8); x < 100; x += 16) {
-      Open(cr, {x, y, x, y + 7.5});
-      Stroke(cr, 0xb86a4c, 0.8);
-    }
-  }
-  Unclip(cr);
+  BrickWall(cr, 3, 56, 94, 30, 7.5, 16, 2);
   Box(cr, 4, 30, 92, 5, 1.5);
   Fill(cr, 0xdfe8ee);
   for (int i = 0; i < 8; ++i) Picket(cr, 5 + 11.7 * i, 16, 58, 8, White, true);
@@ -147,18 +134,7 @@ void GardenFence(cairo_t* cr) {
 void Gate(cairo_t* cr) {
   GroundShadow(cr, 50, 93, 48, 3);
   for (double x : {3.0, 81.0}) {
-    Box(cr, x, 20, 16, 72, 1.5);
-    Fill(cr, 0xd98a6a);
-    for (int r = 0; r < 9; ++r) {
-      double y = 24 + 8 * r;
-      Open(cr, {x, y, x + 16, y});
-      Stroke(cr, 0xb86a4c, 0.8);
-      double bx = x + (r % 2 ? 5 : 11);
-      Open(cr, {bx, y - 8, bx, y});
-      Stroke(cr, 0xb86a4c, 0.8);
-    }
-    Box(cr, x, 20, 16, 72, 1.5);
-    Edge(cr);
+    BrickWall(cr, x, 20, 16, 72, 8, 12, 1.5);
     Poly(cr, {x - 3, 20, x + 19, 20, x + 15, 13, x + 1, 13});
     Fill(cr, 0x9d8b79);
   }
@@ -427,9 +403,7 @@ void Classroom(cairo_t* cr) {
 void Prison(cairo_t* cr) {
   const unsigned stone = 0xb5b0aa;
   Box(cr, 6, 6, 88, 86, 3);
-  Fill(cr, stone);
-  Box(cr, 6, 6, 88, 86, 3);
-  ClipPath(cr);
+  FillAndClip(cr, stone);
   for (int r = 0; r < 9; ++r) {
     double y = 6 + 10 * r;
     Open(cr, {0, y, 100, y});
@@ -544,9 +518,7 @@ void Cage(cairo_t* cr) {
 // A house whose roof is shown with rows of tiles.
 void TiledRoof(cairo_t* cr, double left, double right, double eave, double ridge, double apexX) {
   Poly(cr, {left, eave, apexX, ridge, right, eave});
-  Fill(cr, 0xd9574a);
-  Poly(cr, {left, eave, apexX, ridge, right, eave});
-  ClipPath(cr);
+  FillAndClip(cr, 0xd9574a);
   for (double y = eave - 6; y > ridge; y -= 7)
     for (double x = left - 6 + (int((eave - y) / 7) % 2) * 4; x < right + 6; x += 8) {
       cairo_new_sub_path(cr);
@@ -578,20 +550,7 @@ void Chimney(cairo_t* cr) {
   }
   Poly(cr, {38, 30, 60, 22, 60, 96, 38, 96});
   cairo_new_path(cr);
-  Box(cr, 38, 22, 24, 70, 1);
-  Fill(cr, 0xd98a6a);
-  Box(cr, 38, 22, 24, 70, 1);
-  ClipPath(cr);
-  for (int r = 0; r < 10; ++r) {
-    double y = 22 + 7 * r;
-    Open(cr, {30, y, 70, y});
-    Stroke(cr, 0xb86a4c, 0.8);
-    for (double x = (r % 2 ? 38 : 44); x < 62; x += 12) {
-      Open(cr, {x, y, x, y + 7});
-      Stroke(cr, 0xb86a4c, 0.8);
-    }
-  }
-  Unclip(cr);
+  BrickWall(cr, 38, 22, 24, 70, 7, 12);
   Box(cr, 34, 16, 32, 7, 1.5);
   Fill(cr, 0x9a5a44);
   TiledRoof(cr, 2, 98, 96, 58, 2);

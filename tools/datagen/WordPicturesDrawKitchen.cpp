@@ -234,12 +234,7 @@ void Sieve(cairo_t* cr) {
   cairo_move_to(cr, 10, 40);
   cairo_curve_to(cr, 12, 72, 76, 72, 78, 40);
   cairo_close_path(cr);
-  Fill(cr, Steel);
-  cairo_new_sub_path(cr);
-  cairo_move_to(cr, 10, 40);
-  cairo_curve_to(cr, 12, 72, 76, 72, 78, 40);
-  cairo_close_path(cr);
-  ClipPath(cr);
+  FillAndClip(cr, Steel);
   for (double x = 6; x < 84; x += 3.5) {
     Open(cr, {x, 36, x + 2, 80});
     Stroke(cr, DarkSteel, 0.6);
@@ -279,10 +274,7 @@ void Dishcloth(cairo_t* cr) {
   cairo_curve_to(cr, 24, 92, 20, 88, 18, 86);
   cairo_curve_to(cr, 20, 64, 22, 40, 22, 18);
   cairo_close_path(cr);
-  cairo_path_t* cloth = cairo_copy_path(cr);
-  Fill(cr, 0xffffff);
-  cairo_append_path(cr, cloth);
-  ClipPath(cr);
+  FillAndClip(cr, 0xffffff);
   for (double x = 14; x < 90; x += 10) {
     Box(cr, x, 10, 5, 90);
     Flat(cr, Red, 0.45);
@@ -292,7 +284,6 @@ void Dishcloth(cairo_t* cr) {
     Flat(cr, Red, 0.45);
   }
   Unclip(cr);
-  cairo_path_destroy(cloth);
   Curve(cr, {40, 22, 42, 50, 38, 86});
   Stroke(cr, Ink, 0.8, 0.3);
   Curve(cr, {60, 22, 58, 56, 62, 86});
@@ -424,17 +415,7 @@ void Jug(cairo_t* cr) {
   cairo_curve_to(cr, 18, 80, 16, 50, 34, 34);
   cairo_curve_to(cr, 32, 28, 26, 22, 18, 14);
   cairo_close_path(cr);
-  Fill(cr, pot);
-  cairo_new_sub_path(cr);
-  cairo_move_to(cr, 28, 14);
-  cairo_line_to(cr, 64, 14);
-  cairo_curve_to(cr, 64, 24, 60, 28, 62, 34);
-  cairo_curve_to(cr, 80, 50, 78, 80, 66, 90);
-  cairo_line_to(cr, 30, 90);
-  cairo_curve_to(cr, 18, 80, 16, 50, 34, 34);
-  cairo_curve_to(cr, 32, 28, 26, 22, 18, 14);
-  cairo_close_path(cr);
-  ClipPath(cr);
+  FillAndClip(cr, pot);
   Box(cr, 0, 14, 100, 5);
   Flat(cr, blue);
   Box(cr, 0, 84, 100, 6);
@@ -560,8 +541,7 @@ void Bowl(cairo_t* cr, unsigned rgb, const std::function<void()>& contents) {
   Ellipse(cr, 50, 44, 44, 13);
   Fill(cr, Shade(rgb, 0.45));
   Ellipse(cr, 50, 45, 40, 11);
-  ClipPath(cr);
-  Flat(cr, Shade(rgb, 0.25));
+  FillAndClip(cr, Shade(rgb, 0.25), 0);
   contents();
   Unclip(cr);
   cairo_new_sub_path(cr);

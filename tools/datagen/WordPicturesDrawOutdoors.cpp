@@ -398,9 +398,7 @@ void Sand(cairo_t* cr) {
 // Water swirling round into a hole, a leaf caught in it.
 void Whirlpool(cairo_t* cr) {
   Ellipse(cr, 50, 50, 48, 40);
-  Fill(cr, 0x4aa8e0);
-  Ellipse(cr, 50, 50, 48, 40);
-  ClipPath(cr);
+  FillAndClip(cr, 0x4aa8e0);
   for (int k = 0; k < 3; ++k) {
     std::vector<double> spiral;
     for (double t = 0; t < 3 * M_PI; t += 0.25) {

@@ -108,9 +108,7 @@ void Acorn(cairo_t* cr, double x, double y, double angle) {
   Open(cr, {0, -8, 1, -15});
   Rod(cr, 0x7a5a32, 2, 0.6);
   Blob(cr, {-13, 2, -12, -6, 0, -10, 12, -6, 13, 2, 0, 4});
-  Fill(cr, 0x8a6a3a);
-  Blob(cr, {-13, 2, -12, -6, 0, -10, 12, -6, 13, 2, 0, 4});
-  ClipPath(cr);
+  FillAndClip(cr, 0x8a6a3a);
   for (double k = -16; k <= 16; k += 4) {
     Open(cr, {k, -12, k + 8, 6});
     Stroke(cr, 0x6e5230, 0.6);
@@ -432,9 +430,7 @@ void Oak(cairo_t* cr) {
 void Bark(cairo_t* cr) {
   const unsigned bark = 0x8a6a4a;
   Box(cr, 18, 0, 52, 100, 4);
-  Fill(cr, bark);
-  Box(cr, 18, 0, 52, 100, 4);
-  ClipPath(cr);
+  FillAndClip(cr, bark);
   for (int k = 0; k < 7; ++k) {
     const double x = 22 + 7.5 * k;
     Curve(cr, {x, 0, x + 3, 20, x - 2, 42, x + 2, 64, x - 1, 86, x + 2, 100});

@@ -261,9 +261,7 @@ void Globe(cairo_t* cr) {
   Box(cr, 47, 74, 6, 14, 2);
   Fill(cr, 0xc8962a);
   Circle(cr, 50, 42, 34);
-  Fill(cr, 0x4a9ae0);
-  Circle(cr, 50, 42, 34);
-  ClipPath(cr);
+  FillAndClip(cr, 0x4a9ae0);
   Push(cr, 50, 42, 0.4);
   Blob(cr, {-26, -22, -8, -26, -2, -12, -12, 0, -8, 14, -18, 18, -26, 4});
   Fill(cr, Grass, 0.8);

@@ -303,9 +303,7 @@ void SpinningTop(cairo_t* cr) {
     cairo_close_path(cr);
   };
   body();
-  Fill(cr, Red, 0);
-  body();
-  ClipPath(cr);
+  FillAndClip(cr, Red, 0);
   const unsigned bands[] = {Yellow, Blue, 0xffffff, Yellow};
   for (int i = 0; i < 4; ++i) {
     Ellipse(cr, 50, 38 + 14 * i, 48, 6 + i);

@@ -72,9 +72,7 @@ void WashingMachine(cairo_t* cr) {
   Circle(cr, 50, 58, 25);
   Fill(cr, Steel);
   Circle(cr, 50, 58, 19);
-  Fill(cr, 0x5ea8e8);
-  Circle(cr, 50, 58, 19);
-  ClipPath(cr);
+  FillAndClip(cr, 0x5ea8e8);
   Blob(cr, {32, 60, 44, 54, 56, 62, 70, 56, 72, 80, 30, 80});
   Flat(cr, 0x3d86cc);
   Blob(cr, {40, 48, 52, 44, 56, 52, 46, 56});
@@ -203,13 +201,7 @@ void Washtub(cairo_t* cr) {
   cairo_curve_to(cr, 8, 70, 20, 86, 50, 88);
   cairo_curve_to(cr, 80, 86, 92, 70, 94, 42);
   cairo_close_path(cr);
-  Fill(cr, Wood);
-  cairo_new_sub_path(cr);
-  cairo_move_to(cr, 6, 42);
-  cairo_curve_to(cr, 8, 70, 20, 86, 50, 88);
-  cairo_curve_to(cr, 80, 86, 92, 70, 94, 42);
-  cairo_close_path(cr);
-  ClipPath(cr);
+  FillAndClip(cr, Wood);
   for (int i = 1; i < 9; ++i) {
     double x = 6 + 88 * i / 9.0;
     Curve(cr, {x, 44, x + (x - 50) * 0.05, 66, 50 + (x - 50) * 0.8, 88});
