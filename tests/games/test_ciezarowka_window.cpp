@@ -46,6 +46,8 @@ class Truck : public gametest::ProgramTest {
       SettingsCiezarowka.Level = level;
       W()->OnFrameShown = [this, play] {
         ++frames;
+        if (frames > 1 && !FormKoniecGry->Visible()) periods.push_back(hb().NowMs() - lastFrameMs);
+        lastFrameMs = hb().NowMs();
         CheckFrame();
         if (frames > 6000) {
           ADD_FAILURE() << "the game does not end";
@@ -116,7 +118,16 @@ class Truck : public gametest::ProgramTest {
     std::size_t queued;
   };
   std::vector<Session> endOfGame;
+  // The mean time between frames, in virtual milliseconds.
+  double MeanPeriod() const {
+    double sum = 0;
+    for (std::int64_t p : periods) sum += double(p);
+    return periods.empty() ? 0 : sum / double(periods.size());
+  }
+
   int frames = 0;
+  std::int64_t lastFrameMs = 0;
+  std::vector<std::int64_t> periods;
   bool broken = false;
   std::unique_ptr<TBitmap> fresh;
 };
@@ -224,6 +235,8 @@ TEST_F(Truck, GameFromTheMainWindowToTheTruckLeavingThenStopDuringTheEntrance) {
         break;
       case 6:  // the new game: Esc during the entrance
         EXPECT_FALSE(W()->IntroDone());
+        EXPECT_EQ(Parcels().wrongParcels.size(), 10u);
+        EXPECT_EQ(Parcels().wrongQueue.size(), 10u);
         EXPECT_EQ(StatRec->Good() + StatRec->Bad(), 0);
         if (plane.x > 100) {
           hb().Key(VK_ESCAPE, 27);
@@ -259,6 +272,7 @@ TEST_F(Truck, GameFromTheMainWindowToTheTruckLeavingThenStopDuringTheEntrance) {
 
   EXPECT_TRUE(sparedMissed);
   EXPECT_EQ(good, 8);
+  EXPECT_NEAR(MeanPeriod(), 40, 1);
   ASSERT_EQ(endOfGame.size(), 2u);
   EXPECT_EQ(endOfGame[0].help, 1);
   EXPECT_EQ(endOfGame[0].good, 8);
@@ -289,6 +303,7 @@ TEST_F(Truck, StopDuringPlayOnATallScreen) {
         for (int x = 0; x < 1280; x += 97) {
           EXPECT_EQ(W()->FrameBuffer()->PixelColor(x, 1000), clBlack) << x;
           EXPECT_EQ(hb().ScreenPixel(x, 1023), clBlack) << x;
+          EXPECT_TRUE(gametest::Near(hb().ScreenPixel(x, 500), gametest::kBackground)) << x;
         }
         phase = 1;
         break;
@@ -320,6 +335,7 @@ TEST_F(Truck, StopDuringPlayOnATallScreen) {
   CloseAtTheEnd();
   EXPECT_EQ(Run(), 0);
   EXPECT_EQ(phase, 4);
+  EXPECT_NEAR(MeanPeriod(), 28, 1);
   ASSERT_EQ(endOfGame.size(), 1u);
   EXPECT_GT(endOfGame[0].queued, 0u);
   EXPECT_EQ(std::size_t(endOfGame[0].bad), endOfGame[0].queued);
