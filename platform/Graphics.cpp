@@ -378,6 +378,24 @@ void TCanvas::Blit(TBitmap* dst, const TRect& dstRect, const TBitmap* src, const
   if (dw != sw || dh != sh) {
     // Stretch by nearest pixel; destination pixels whose source lies outside stay.
     TRect clip = IntersectRects(dstRect, limit);
+    const TPixelFormat spf = src->PixelFormat(), dpf = dst->PixelFormat();
+    // A plain copy between equal layouts moves the pixels' bytes as they are.
+    int same = 0;
+    if (Direct(spf) && Direct(dpf) && BytesPerPixel(spf) == BytesPerPixel(dpf)) same = BytesPerPixel(spf);
+    else if (spf == pf8bit && dpf == pf8bit && pixel::SameColours(src->Palette(), dst->Palette())) same = 1;
+    if (same && mode == cmSrcCopy && src != dst) {
+      for (int y = clip.top; y < clip.bottom; ++y) {
+        int sy = srcRect.top + int((std::int64_t(y - dstRect.top) * sh) / dh);
+        if (sy < 0 || sy >= src->Height()) continue;
+        const std::uint8_t* srow = src->ScanLine(sy);
+        std::uint8_t* drow = dst->ScanLine(y);
+        for (int x = clip.left; x < clip.right; ++x) {
+          int sx = srcRect.left + int((std::int64_t(x - dstRect.left) * sw) / dw);
+          if (sx >= 0 && sx < src->Width()) std::memcpy(drow + std::size_t(x) * same, srow + std::size_t(sx) * same, std::size_t(same));
+        }
+      }
+      return;
+    }
     for (int y = clip.top; y < clip.bottom; ++y) {
       int sy = srcRect.top + int((std::int64_t(y - dstRect.top) * sh) / dh);
       if (sy < 0 || sy >= src->Height()) continue;
