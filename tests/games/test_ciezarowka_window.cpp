@@ -46,7 +46,7 @@ class Truck : public gametest::ProgramTest {
       SettingsCiezarowka.Level = level;
       W()->OnFrameShown = [this, play] {
         ++frames;
-        if (frames > 1 && !FormKoniecGry->Visible()) periods.push_back(hb().NowMs() - lastFrameMs);
+        if (frames > 1 && !FormKoniecGry->Visible()) periodSum += hb().NowMs() - lastFrameMs, ++periods;
         lastFrameMs = hb().NowMs();
         CheckFrame();
         if (frames > 6000) {
@@ -119,15 +119,10 @@ class Truck : public gametest::ProgramTest {
   };
   std::vector<Session> endOfGame;
   // The mean time between frames, in virtual milliseconds.
-  double MeanPeriod() const {
-    double sum = 0;
-    for (std::int64_t p : periods) sum += double(p);
-    return periods.empty() ? 0 : sum / double(periods.size());
-  }
+  double MeanPeriod() const { return periods ? double(periodSum) / periods : 0; }
 
-  int frames = 0;
-  std::int64_t lastFrameMs = 0;
-  std::vector<std::int64_t> periods;
+  int frames = 0, periods = 0;
+  std::int64_t lastFrameMs = 0, periodSum = 0;
   bool broken = false;
   std::unique_ptr<TBitmap> fresh;
 };
@@ -237,6 +232,7 @@ TEST_F(Truck, GameFromTheMainWindowToTheTruckLeavingThenStopDuringTheEntrance) {
         EXPECT_FALSE(W()->IntroDone());
         EXPECT_EQ(Parcels().wrongParcels.size(), 10u);
         EXPECT_EQ(Parcels().wrongQueue.size(), 10u);
+        EXPECT_FALSE(truck.departing);
         EXPECT_EQ(StatRec->Good() + StatRec->Bad(), 0);
         if (plane.x > 100) {
           hb().Key(VK_ESCAPE, 27);
