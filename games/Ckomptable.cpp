@@ -81,6 +81,7 @@ void CKompTable::MouseDown(TMouseButton button, TShiftState, int x, int y) {
   b->Draw(Canvas(), b->x, b->y);
   grabDX = x - b->x;
   grabDY = y - b->y;
+  liftedAt = TPoint{b->x, b->y};
   dragged = std::move(b);
   draggedFrom = from;
 }
@@ -117,7 +118,9 @@ bool CKompTable::PutBack(std::unique_ptr<CTableBlock>& block) {
     pool->AddFront(std::move(block));
     return true;
   }
-  // Lifted from the row: back into its slot, where it still stands.
+  // Lifted from the row: back into its slot.
+  block->x = liftedAt.x;
+  block->y = liftedAt.y;
   return box && box->TryDrop(block, nullptr, nullptr, nullptr, false);
 }
 

@@ -94,4 +94,5 @@ class CKompTable : public TPaintBox {
   int grabDX = 0, grabDY = 0;
   std::unique_ptr<CTableBlock> dragged;
   CTable* draggedFrom = nullptr;  // the table the held block was lifted from
+  TPoint liftedAt{};              // and the place it was lifted from
 };
