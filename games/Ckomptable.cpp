@@ -56,7 +56,6 @@ void CKompTable::PrepareDragBackground() { dragBackground->SetSize(Width(), Heig
 
 void CKompTable::EndDrag() {
   dragged.reset();
-  draggedFrom = nullptr;
   dragBackground->SetHeight(0);
 }
 
@@ -83,7 +82,6 @@ void CKompTable::MouseDown(TMouseButton button, TShiftState, int x, int y) {
   grabDY = y - b->y;
   liftedAt = TPoint{b->x, b->y};
   dragged = std::move(b);
-  draggedFrom = from;
 }
 
 void CKompTable::MouseMove(TShiftState, int x, int y) {
@@ -104,35 +102,28 @@ void CKompTable::MouseUp(TMouseButton, TShiftState, int, int) {
   const bool inSlot = box && box->TryDrop(dragged, Canvas(), &state, DragCanvas());
   const bool inPool = !inSlot && pool;
   if (inPool) pool->AddFront(std::move(dragged));
-  else if (!inSlot) PutBack(dragged);
+  else if (!inSlot) PutBack(dragged);  // no pool: back into its slot
   EndDrag();
   Refresh();
   if (inSlot && OnSlotDrop) OnSlotDrop(box, state == CTableBox::kCorrect);
   else if (inPool && OnPoolDrop) OnPoolDrop(pool);
 }
 
-bool CKompTable::PutBack(std::unique_ptr<CTableBlock>& block) {
-  if (pool && (draggedFrom == pool || !box)) {
+void CKompTable::PutBack(std::unique_ptr<CTableBlock>& block) {
+  if (pool) {
     block->x = block->homeX;
     block->y = block->homeY;
     pool->AddFront(std::move(block));
-    return true;
+  } else if (box) {
+    block->x = liftedAt.x;
+    block->y = liftedAt.y;
+    box->TryDrop(block, nullptr, nullptr, nullptr, false);
   }
-  // Lifted from the row: back into its slot.
-  block->x = liftedAt.x;
-  block->y = liftedAt.y;
-  return box && box->TryDrop(block, nullptr, nullptr, nullptr, false);
 }
 
 void CKompTable::CancelDrag() {
   if (!dragged) return;
-  if (pool) {
-    dragged->x = dragged->homeX;
-    dragged->y = dragged->homeY;
-    pool->AddFront(std::move(dragged));
-  } else {
-    PutBack(dragged);
-  }
+  PutBack(dragged);
   EndDrag();
   Refresh();
 }

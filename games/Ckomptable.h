@@ -53,9 +53,9 @@ class CKompTable : public TPaintBox {
   // The default cursor at once.
   void ClearCursor();
   // Ends a drag that did not end with a release (a stop, a new task, a
-  // release that never came): the held block goes back to the table it was
-  // lifted from, into the pool at its home or into its slot with its
-  // verdict, and the board is shown again.
+  // release that never came): the held block goes back into the pool at its
+  // home (without a pool, into the slot it came from, judged again), and the
+  // board is shown again.
   void CancelDrag();
 
   const CTableBlock* Dragged() const { return dragged.get(); }
@@ -79,8 +79,9 @@ class CKompTable : public TPaintBox {
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
 
  private:
-  // Puts the held block into a table; false when there is none to take it.
-  bool PutBack(std::unique_ptr<CTableBlock>& block);
+  // Puts a held block back where it was lifted from: into the pool at its
+  // home, or (without a pool) into its slot; nothing takes it without tables.
+  void PutBack(std::unique_ptr<CTableBlock>& block);
   TCanvas* DragCanvas() { return dragBackground->Canvas(); }
   void PrepareDragBackground();
   void EndDrag();
@@ -93,6 +94,5 @@ class CKompTable : public TPaintBox {
   CTableBox* box = nullptr;
   int grabDX = 0, grabDY = 0;
   std::unique_ptr<CTableBlock> dragged;
-  CTable* draggedFrom = nullptr;  // the table the held block was lifted from
-  TPoint liftedAt{};              // and the place it was lifted from
+  TPoint liftedAt{};  // where the held block was lifted from
 };

@@ -209,6 +209,13 @@ TEST_F(GameTest, WithoutAPoolARefusedBlockGoesBackIntoItsSlot) {
   EXPECT_EQ(row.Count(), 1);
   EXPECT_EQ(row.Slots().front().state, CTableBox::kWrong);
   EXPECT_EQ(row.Blocks().front()->x, model.x);
+  // So does a block whose drag is called off.
+  send(WM_LBUTTONDOWN, MK_LBUTTON, model.x + 5, model.y + 5);
+  send(WM_MOUSEMOVE, MK_LBUTTON, 380, 190);
+  board.CancelDrag();
+  EXPECT_EQ(board.Dragged(), nullptr);
+  EXPECT_EQ(row.Count(), 1);
+  EXPECT_EQ(row.Blocks().front()->y, model.y);
 }
 
 // The piece a task adds at levels 2 and 3 is the partner of the practised
