@@ -31,7 +31,6 @@ void CKompTable::SetPool(CTable* p) {
 }
 
 void CKompTable::SetBox(CTableBox* b) {
-  CancelDrag();
   if (b) b->SetColours(colours);
   box = b;
 }

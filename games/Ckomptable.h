@@ -29,7 +29,7 @@ class CKompTable : public TPaintBox {
   // control stands the offset further on the window.
   void SetBoardBounds(int originX, int originY, int width, int height, int offsetX, int offsetY);
   // The current task's tables (not owned; either may be null). A block being
-  // dragged first goes back to the pool it came from.
+  // dragged first goes back to the pool it came from: attach the pool first.
   void SetPool(CTable* pool);
   void SetBox(CTableBox* box);
 

@@ -152,7 +152,7 @@ std::unique_ptr<CTableBlock> TFormPodpisz4::MakeBlock(const std::string& piece) 
 
 void TFormPodpisz4::GenerateTasks() {
   ClearTasks();
-  if (!Dictionary || taskCount < 1) return;
+  if (!Dictionary) return;
   std::vector<CSlowa::SPaczka*> drawn;
   Dictionary->DrawRecords(drawn, taskCount, candidates);
   tasks.resize(drawn.size());

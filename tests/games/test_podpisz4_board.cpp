@@ -19,6 +19,7 @@
 #include "shell/_gloskifn.h"
 #include "tests/games/GameTestSupport.h"
 #include "toolkit/Cdisplay.h"
+#include "toolkit/_cblad.h"
 #include "toolkit/_cprzycisk.h"
 
 namespace {
@@ -80,6 +81,19 @@ TEST(LabelItBoard, PoolAndSlotRowFollowTheWorkedLayouts) {
     ++k;
   }
 
+  // Cells of 150 are cut to 120 too; a cell of exactly w0 + 2 leaves no
+  // room to draw in.
+  {
+    ScriptedRand r({0, 0, 0, 0, 0, 0, 0, 0});
+    pool.RandomLayout(Rect(0, 0, 600, 200), false);
+    EXPECT_EQ(pool.Blocks().front()->x, 60);
+  }
+  {
+    ScriptedRand r({0, 0, 0, 0});
+    pool.RandomLayout(Rect(0, 0, 248, 200), false);
+    EXPECT_EQ(pool.Blocks().front()->x, 1);
+  }
+
   // Five slots 60 wide, gap 4, across 1024: total 356, first at 338, pitch 72.
   CTableBox row;
   for (int i = 0; i < 5; ++i) row.AddSlot(Block("a"));
@@ -91,6 +105,9 @@ TEST(LabelItBoard, PoolAndSlotRowFollowTheWorkedLayouts) {
     EXPECT_EQ(s.model->homeX, s.model->x);
     ++k;
   }
+  // Exactly as wide as the span still fits.
+  row.LayoutSlots(10, 366, false, 4, 40);
+  EXPECT_EQ(row.Slots().front().model->x, 14);
   // Too wide for the span: spread from the left edge to the right one.
   row.LayoutSlots(0, 300, false, 4, 40);
   k = 0;
@@ -167,24 +184,37 @@ TEST(LabelItBoard, TheSlotRowJudgesByTextAndFixesRightBlocks) {
   EXPECT_FALSE(row.AllFilled());
 }
 
-TEST(LabelItBoard, APoolBlockUnderAFixedOneCannotBeTaken) {
+TEST(LabelItBoard, APoolBlockUnderAFixedOneCannotBeTakenAndShufflingSwapsBlocks) {
   CTable pool;
   pool.Add(Block("b", 60, 72, 20, 0));
   pool.AddFront(Block("a", 60, 72, 0, 0));  // on top
   pool.Blocks().front()->fixed = 1;
   EXPECT_EQ(pool.TakeAt(30, 10), nullptr);
   EXPECT_EQ(pool.BlockAt(30, 10)->text, "a");
+  EXPECT_EQ(pool.BlockAt(0, 0)->text, "a");
+  EXPECT_EQ(pool.BlockAt(79, 71)->text, "b");
   pool.SetActive(false);  // inactive blocks are neither found nor taken
   EXPECT_EQ(pool.BlockAt(70, 10), nullptr);
   pool.SetActive(true);
   pool.ClearFixed();
   EXPECT_EQ(pool.TakeAt(30, 10)->text, "a");
   EXPECT_EQ(pool.TakeAt(30, 10)->text, "b");
+  // Each place but the last swaps with the place drawn for it.
+  for (const char* t : {"a", "b", "c", "d"}) pool.Add(Block(t));
+  RandomScript script;
+  script.randomRange = [](int from, int to) { return from == 1 ? 1 : to - 1; };
+  ScopedRandomScript scoped(script);
+  pool.Shuffle();
+  std::string order;
+  for (const auto& b : pool.Blocks()) order += b->text;
+  EXPECT_EQ(order, "dbac");
 }
+
+class LabelItBoardAlone : public GameTest {};
 
 // The board always has both tables while a task is shown; without a pool a
 // block that no slot takes goes back into the slot it came from.
-TEST_F(GameTest, WithoutAPoolARefusedBlockGoesBackIntoItsSlot) {
+TEST_F(LabelItBoardAlone, WithoutAPoolARefusedBlockGoesBackIntoItsSlot) {
   TForm window(nullptr);
   window.SetBounds(0, 0, 400, 300);
   TBitmap buffer;
@@ -204,6 +234,8 @@ TEST_F(GameTest, WithoutAPoolARefusedBlockGoesBackIntoItsSlot) {
   send(WM_LBUTTONDOWN, MK_LBUTTON, model.x + 5, model.y + 5);
   ASSERT_NE(board.Dragged(), nullptr);
   send(WM_MOUSEMOVE, MK_LBUTTON, 380, 190);
+  EXPECT_EQ(board.Dragged()->x, 400 - 60);  // it stops at the board's edge
+  EXPECT_EQ(board.Dragged()->y, 200 - 72);
   send(WM_LBUTTONUP, 0, 380, 190);
   EXPECT_EQ(board.Dragged(), nullptr);
   EXPECT_EQ(row.Count(), 1);
@@ -296,6 +328,17 @@ TEST_P(LabelItLayout, BoardBandsPictureAndButtonsStandWhereTheyShould) {
   // The picture stands above the board and left of the buttons.
   EXPECT_LE(window.PictureRect().bottom, board.Top());
   EXPECT_LT(window.PictureRect().right, window.HelpButton()->Left());
+}
+
+TEST_F(LabelItBoardAlone, AMissingPictureMakesTheWindowFailWithCodeOne) {
+  testsupport::TempDir empty;
+  testsupport::ScopedCwd in(empty.Path());
+  try {
+    TFormPodpisz4 window(nullptr);
+    ADD_FAILURE() << "built without its pictures";
+  } catch (const CBlad& e) {
+    EXPECT_EQ(e.Code, 1);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(

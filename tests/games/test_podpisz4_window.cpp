@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -83,7 +84,9 @@ class LabelIt : public gametest::ProgramTest {
   }
   int Slots() { return int(Cur().row->Slots().size()); }
   TColor Shown(TPoint p) { return hb().ScreenPixel(p.x, p.y); }
-  static constexpr TColor kTile = 0xF0F0F0;  // every letter tile of the test library
+  static constexpr TColor kTile = 0xF0F0F0;       // every letter tile of the test library
+  static constexpr TColor kEmptySlot = 0xD0DEE8;
+  static constexpr TColor kButton = 0x806040;     // the normal look of the test buttons
   std::vector<HeadlessBackend::SoundEntry> Played() {
     auto s = hb().Sounds();
     hb().ClearSounds();
@@ -98,23 +101,27 @@ class LabelIt : public gametest::ProgramTest {
   std::vector<Counts> endOfGame;
 };
 
-TEST_F(LabelIt, LevelThreeRightAndWrongDragsStopDuringADragPlayAgainAndClose) {
+TEST_F(LabelIt, LevelThreeDragsRestartStopDuringADragPlayAgainAndClose) {
   Open(3);
   const CTableBlock* partner = nullptr;
   const CTableBlock* stray = nullptr;
   TPoint release{}, home{};
+  std::vector<TPoint> homes;
   Step([&] {
     ASSERT_NE(W(), nullptr);
     EXPECT_TRUE(W()->Modal());
     EXPECT_EQ(W()->Tasks().size(), 15u);
     const TRect band = Rect(12, 133, 1012, 243);
+    int inWordOrder = 0;
     for (const Task& t : W()->Tasks()) {
-      // The slots spell the word; the pool holds its pieces and three more:
-      // "rz" in red (the partner of SZ) and two random letters.
+      // The slots spell the word, 4 pixels apart; the pool holds its pieces
+      // in random order and three more: "rz" in red (the partner of SZ) and
+      // two random letters.
       std::vector<std::string> spelled, loose;
       for (const auto& s : t.row->Slots()) {
-        spelled.push_back(s.model->text);
+        EXPECT_EQ(s.model->x, t.row->Slots().front().model->x + int(spelled.size()) * (s.model->width + 12));
         EXPECT_EQ(s.model->y, 40);
+        spelled.push_back(s.model->text);
       }
       const CSlowa::SPaczka* r = nullptr;
       for (const CSlowa::SPaczka& p : Dictionary->records)
@@ -131,15 +138,23 @@ TEST_F(LabelIt, LevelThreeRightAndWrongDragsStopDuringADragPlayAgainAndClose) {
       }
       EXPECT_EQ(loose.size(), spelled.size() + 3);
       EXPECT_GE(std::count(loose.begin(), loose.end(), "rz"), 1) << t.word;
+      inWordOrder += std::equal(spelled.begin(), spelled.end(), loose.begin());
     }
-    // On the screen: the word's picture, the blocks, the empty slots in their frames.
+    EXPECT_LT(inWordOrder, 15);
+    // On the screen: the word's picture fitted in white, the buttons, the
+    // blocks, the empty slots in their frames.
+    EXPECT_EQ(W()->BackBuffer()->PixelFormat(), pf24bit);
     EXPECT_TRUE(Near(Shown(PictureCentre()), ColourOf(Cur().word)));
-    for (const auto& b : Cur().pool->Blocks()) EXPECT_EQ(Shown(Centre(*b)), kTile);
-    const CTableBlock& first = *Cur().row->Slots().front().model;
-    EXPECT_EQ(Shown(Centre(first)), 0xD0DEE8);
-    EXPECT_EQ(Shown(On(first.x - 2, first.y + 5)), 0x406680);
+    EXPECT_TRUE(Near(Shown(TPoint{W()->PictureRect().left + 5, PictureCentre().y}), clWhite));
+    EXPECT_EQ(Shown(At(W()->StopButton())), kButton);
+    EXPECT_NE(Shown(At(W()->PreviousButton())), kButton);
+    EXPECT_FALSE(Near(Shown(At(W()->PreviousButton())), gametest::kBackground));  // faded
     EXPECT_FALSE(W()->PreviousButton()->Visible());
     EXPECT_TRUE(W()->NextButton()->Visible() && W()->HelpButton()->Visible());
+    for (const auto& b : Cur().pool->Blocks()) EXPECT_EQ(Shown(Centre(*b)), kTile);
+    const CTableBlock& first = *Cur().row->Slots().front().model;
+    EXPECT_EQ(Shown(Centre(first)), kEmptySlot);
+    EXPECT_EQ(Shown(On(first.x - 2, first.y + 5)), 0x406680);
     for (const auto& b : Cur().pool->Blocks())
       if (b->text == "rz") partner = b.get();
     Played();
@@ -151,8 +166,11 @@ TEST_F(LabelIt, LevelThreeRightAndWrongDragsStopDuringADragPlayAgainAndClose) {
     ASSERT_EQ(s.size(), 1u);
     EXPECT_TRUE(IsBlame(s[0]) && !s[0].sync);
     EXPECT_EQ(Cur().row->Slots().front().state, CTableBox::kWrong);
+    // The red frame: four pixels wide, all round the slot.
     const CTableBlock& m = *Cur().row->Slots().front().model;
-    EXPECT_EQ(Shown(On(m.x - 2, m.y + 5)), 0x0000FF);  // the red frame, all round
+    EXPECT_EQ(Shown(On(m.x - 1, m.y + 5)), 0x0000FF);
+    EXPECT_EQ(Shown(On(m.x - 4, m.y + 5)), 0x0000FF);
+    EXPECT_NE(Shown(On(m.x - 5, m.y + 5)), 0x0000FF);
     EXPECT_EQ(Shown(On(m.x + m.width + 1, m.y + m.height + 1)), 0x0000FF);
     // A block dropped on the occupied slot stays in the pool where it was let go.
     for (const auto& b : Cur().pool->Blocks())
@@ -168,24 +186,46 @@ TEST_F(LabelIt, LevelThreeRightAndWrongDragsStopDuringADragPlayAgainAndClose) {
     EXPECT_EQ(Centre(*stray).y, release.y);
     EXPECT_EQ(StatRec->Bad(), 1);
     EXPECT_TRUE(Played().empty());
-    Fill(1, Slots() - 1);  // the row full, one block wrong
+    Fill(2, Slots() - 1);
   });
   Step([&] {
-    // The wrong block has flown home; the right ones stay fixed.
+    Fill(1, 1);  // the row full with a right block, one wrong in it
+  });
+  Step([&] {
+    // The wrong block has flown home; the right ones stay.
+    EXPECT_EQ(Cur().pool->Blocks().front().get(), partner);
     EXPECT_EQ(partner->x, partner->homeX);
     EXPECT_EQ(partner->y, partner->homeY);
     EXPECT_EQ(Cur().row->Slots().front().placed, nullptr);
-    EXPECT_EQ(Cur().row->Count(), Slots() - 1);
+    const CTableBlock& m = *Cur().row->Slots().front().model;
+    EXPECT_EQ(Shown(On(m.x - 4, m.y + 5)), 0x406680);  // neutral again
+    EXPECT_EQ(Shown(SlotCentre(1)), kTile);
     EXPECT_EQ(std::count(hb().Sleeps().begin(), hb().Sleeps().end(), 30u), 10);
     auto s = Played();
     ASSERT_FALSE(s.empty());
     EXPECT_TRUE(IsBlame(s.back()) && !s.back().sync);
     EXPECT_EQ(StatRec->Good(), 0);
     EXPECT_EQ(StatRec->Bad(), 1);
+    hb().MouseMove(Centre(*partner).x, Centre(*partner).y);
+  });
+  Step([&] {
+    EXPECT_EQ(Board().Cursor, 1);  // the hand over a block that can be picked up
+    Drag(Centre(*partner), SlotCentre(0));  // the last slot filled wrong
+  });
+  Step([&] {
+    EXPECT_EQ(StatRec->Bad(), 2);
+    EXPECT_EQ(Board().Cursor, crDefault);
+    EXPECT_EQ(Cur().pool->Blocks().front().get(), partner);
+    EXPECT_EQ(partner->x, partner->homeX);
+    std::set<const CTableBlock*> chosen;
+    const CTableBlock* right = PoolBlock(Cur().row->Slots().front().model->text, chosen);
+    hb().MouseMove(Centre(*right).x, Centre(*right).y);
+    Played();
     Fill(0, 0);
   });
   Step([&] {
     EXPECT_EQ(StatRec->Good(), 1);
+    EXPECT_EQ(Board().Cursor, crDefault);
     auto s = Played();
     ASSERT_EQ(s.size(), 2u);
     EXPECT_TRUE(IsPraise(s[0]) && s[0].sync);
@@ -193,24 +233,49 @@ TEST_F(LabelIt, LevelThreeRightAndWrongDragsStopDuringADragPlayAgainAndClose) {
     EXPECT_FALSE(s[1].sync);
     EXPECT_EQ(Cur().solved, 1);
     EXPECT_FALSE(W()->HelpButton()->Visible());
-    for (const auto& b : Cur().pool->Blocks()) EXPECT_EQ(b->active, 0);  // the leftovers are gone
+    for (const auto& b : Cur().pool->Blocks()) {  // the leftovers are gone
+      EXPECT_EQ(b->active, 0);
+      if (b.get() != stray) {
+        EXPECT_TRUE(Near(Shown(Centre(*b)), gametest::kBackground));
+      }
+    }
     hb().MouseDown(SlotCentre(0).x, SlotCentre(0).y);  // a fixed block is not picked
   });
   Step([&] {
     EXPECT_EQ(Board().Dragged(), nullptr);
     hb().MouseUp(SlotCentre(0).x, SlotCentre(0).y);
+    for (const auto& b : Cur().pool->Blocks()) homes.push_back(TPoint{b->homeX, b->homeY});
+    // A double click beside the picture does nothing.
+    hb().DoubleClick(W()->PictureRect().left - 20, PictureCentre().y);
+  });
+  Step([&] {
+    EXPECT_EQ(Cur().row->Count(), Slots());
+    EXPECT_EQ(W()->LastMouseDown().x, W()->PictureRect().left - 20);
+    hb().DoubleClick(PictureCentre().x, PictureCentre().y);  // on the picture: start again
+  });
+  Step([&] {
+    EXPECT_EQ(Cur().row->Count(), 0);
+    EXPECT_EQ(Cur().pool->Count(), Slots() + 3);
+    EXPECT_TRUE(W()->HelpButton()->Visible());
+    EXPECT_EQ(Cur().solved, 1);
+    EXPECT_EQ(StatRec->Good(), 1);
+    int moved = 0;
+    for (const auto& b : Cur().pool->Blocks()) {
+      EXPECT_TRUE(b->active && !b->fixed && b->x == b->homeX && b->y == b->homeY);
+      EXPECT_EQ(Shown(Centre(*b)), kTile);
+      moved += std::find(homes.begin(), homes.end(), TPoint{b->homeX, b->homeY}) == homes.end();
+    }
+    EXPECT_GT(moved, 0);
+    EXPECT_EQ(Shown(SlotCentre(0)), kEmptySlot);
     ClickOn(W()->NextButton());
   });
   Step([&] {
     EXPECT_EQ(W()->CurrentTask(), 1);
     EXPECT_EQ(Board().Pool(), Cur().pool.get());
+    EXPECT_TRUE(Near(Shown(PictureCentre()), ColourOf(Cur().word)));
     EXPECT_TRUE(W()->PreviousButton()->Visible() && W()->HelpButton()->Visible());
-    partner = Cur().pool->Blocks().back().get();
-    hb().MouseMove(Centre(*partner).x, Centre(*partner).y);
-  });
-  Step([&] {
-    EXPECT_EQ(Board().Cursor, 1);  // the hand over a block that can be picked up
     // Esc while a block is held: it goes home before the stop counts.
+    partner = Cur().pool->Blocks().back().get();
     home = Centre(*partner);
     hb().MouseDown(home.x, home.y);
     hb().MouseMove(500, 700);
@@ -228,7 +293,7 @@ TEST_F(LabelIt, LevelThreeRightAndWrongDragsStopDuringADragPlayAgainAndClose) {
     EXPECT_EQ(partner->x, partner->homeX);
     ASSERT_EQ(endOfGame.size(), 1u);
     EXPECT_EQ(endOfGame[0].good, 1);
-    EXPECT_EQ(endOfGame[0].bad, 15);  // one wrong drop and fourteen unsolved tasks
+    EXPECT_EQ(endOfGame[0].bad, 16);  // two wrong drops and fourteen unsolved tasks
     auto rec = Sessions();
     ASSERT_EQ(rec.size(), 1u);
     EXPECT_EQ(rec[0].gameId, 1);
@@ -272,7 +337,7 @@ TEST_F(LabelIt, LevelThreeRightAndWrongDragsStopDuringADragPlayAgainAndClose) {
   EXPECT_EQ(rec[1].bad, 15);
 }
 
-TEST_F(LabelIt, LevelOneHelpRestartAndEveryWordSpelled) {
+TEST_F(LabelIt, LevelOneHelpNextPreviousAndEveryWordSpelled) {
   Open(1);
   std::int64_t helpAt = 0;
   Step([&] {
@@ -287,38 +352,26 @@ TEST_F(LabelIt, LevelOneHelpRestartAndEveryWordSpelled) {
   Step([&] {
     EXPECT_EQ(StatRec->Help(), 1);
     EXPECT_EQ(W()->CurrentTask(), 0);
-    EXPECT_GE(hb().NowMs() - helpAt, 500 + gametest::kWordSoundMs + 1500);
+    const auto& sleeps = hb().Sleeps();
+    ASSERT_GE(sleeps.size(), 2u);
+    EXPECT_EQ(sleeps[sleeps.size() - 2], 500u);
+    EXPECT_EQ(sleeps.back(), 1500u);
+    EXPECT_EQ(hb().NowMs() - helpAt, 500 + gametest::kWordSoundMs + 1500);
     auto s = Played();
     ASSERT_EQ(s.size(), 1u);
     EXPECT_TRUE(s[0].sync);
+    // The solution has gone again: empty slots, the blocks at home.
     EXPECT_EQ(Cur().row->Count(), 0);
+    EXPECT_EQ(Shown(SlotCentre(0)), kEmptySlot);
+    for (const auto& b : Cur().pool->Blocks()) EXPECT_EQ(Shown(Centre(*b)), kTile);
     Fill(0, Slots() - 1);
   });
   Step([&] {
     EXPECT_EQ(StatRec->Good(), 1);
-    EXPECT_EQ(Cur().solved, 1);
-    // A double click outside the picture does nothing; on it the task starts again.
-    hb().DoubleClick(W()->PictureRect().left - 20, PictureCentre().y);
+    ClickOn(W()->HelpButton());  // hidden now: nothing happens
   });
   Step([&] {
-    EXPECT_EQ(Cur().row->Count(), Slots());
-    EXPECT_EQ(W()->LastMouseDown().x, W()->PictureRect().left - 20);
-    hb().DoubleClick(PictureCentre().x, PictureCentre().y);
-  });
-  Step([&] {
-    EXPECT_EQ(Cur().row->Count(), 0);
-    EXPECT_EQ(Cur().pool->Count(), Slots());
-    EXPECT_TRUE(W()->HelpButton()->Visible());
-    for (const auto& b : Cur().pool->Blocks()) EXPECT_TRUE(b->active && !b->fixed && b->x == b->homeX);
-    EXPECT_EQ(Cur().solved, 1);
-    ClickOn(W()->HelpButton());
-  });
-  Step([&] {
-    EXPECT_EQ(StatRec->Help(), 1);  // the task is solved: help does not count
-    Fill(0, Slots() - 1);
-  });
-  Step([&] {
-    EXPECT_EQ(StatRec->Good(), 1);  // nor does spelling it again
+    EXPECT_EQ(StatRec->Help(), 1);
     ClickOn(W()->NextButton());
   });
   Step([&] {
@@ -356,15 +409,22 @@ TEST_F(LabelIt, LevelOneHelpRestartAndEveryWordSpelled) {
   EXPECT_EQ(rec[0].help, 1);
 }
 
-TEST_F(LabelIt, DraggingAloneKeepsTheSessionAlive) {
+// Every kind of input keeps the statistics session alive, dragging too: a
+// drag, help, next, previous and a click on the picture, 70 s apart.
+TEST_F(LabelIt, EveryInputKeepsTheSessionAliveDraggingToo) {
   Open(1);
-  // Three drags within the pool, 70 s apart, and no other input.
-  for (int k = 1; k <= 3; ++k)
-    Step([&, k] {
+  auto later = [this](std::function<void()> input) {
+    Step([this, input] {
       hb().AdvanceTime(70000);
-      const CTableBlock& b = *Cur().pool->Blocks().front();
-      Drag(Centre(b), On(300 * k - 200, 200));
+      input();
     });
+  };
+  later([this] { Drag(Centre(*Cur().pool->Blocks().front()), On(100, 200)); });
+  later([this] { ClickOn(W()->HelpButton()); });
+  later([this] { ClickOn(W()->NextButton()); });
+  later([this] { ClickOn(W()->PreviousButton()); });
+  later([this] { hb().Click(PictureCentre().x, PictureCentre().y); });
+  later([this] { Drag(On(100, 200), On(400, 200)); });
   Step([&] {
     EXPECT_TRUE(StatRec->Active());
     hb().Key(VK_ESCAPE, 27);
