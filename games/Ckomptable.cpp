@@ -160,7 +160,6 @@ void CKompTable::ReturnWrongToPool(bool notify) {
 }
 
 void CKompTable::ResetBoard() {
-  CancelDrag();
   if (!pool || !box) return;
   box->ClearFixed();
   box->MoveAllTo(*pool);
@@ -168,7 +167,6 @@ void CKompTable::ResetBoard() {
 }
 
 void CKompTable::ShowSolution() {
-  CancelDrag();
   if (!box) return;
   const TRect area = Bounds(originX, originY, Width(), Height());
   TCanvas* buffer = backBuffer->Canvas();

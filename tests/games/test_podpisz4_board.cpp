@@ -81,8 +81,8 @@ TEST(LabelItBoard, PoolAndSlotRowFollowTheWorkedLayouts) {
     ++k;
   }
 
-  // Cells of 150 are cut to 120 too; a cell of exactly w0 + 2 leaves no
-  // room to draw in.
+  // Cells of 150 are cut to 120 too; a cell of w0 + 2 leaves no room to
+  // draw in, one of w0 + 3 a single place.
   {
     ScriptedRand r({0, 0, 0, 0, 0, 0, 0, 0});
     pool.RandomLayout(Rect(0, 0, 600, 200), false);
@@ -92,6 +92,11 @@ TEST(LabelItBoard, PoolAndSlotRowFollowTheWorkedLayouts) {
     ScriptedRand r({0, 0, 0, 0});
     pool.RandomLayout(Rect(0, 0, 248, 200), false);
     EXPECT_EQ(pool.Blocks().front()->x, 1);
+  }
+  {
+    ScriptedRand r({7, 0, 7, 0, 7, 0, 7, 0});
+    pool.RandomLayout(Rect(0, 0, 252, 200), false);
+    EXPECT_EQ(pool.Blocks().front()->x, 0);  // one pixel of room: 7 mod 1
   }
 
   // Five slots 60 wide, gap 4, across 1024: total 356, first at 338, pitch 72.

@@ -107,6 +107,7 @@ TEST_F(LabelIt, LevelThreeDragsRestartStopDuringADragPlayAgainAndClose) {
   const CTableBlock* stray = nullptr;
   TPoint release{}, home{};
   std::vector<TPoint> homes;
+  std::vector<const CTableBlock*> unshuffled;
   Step([&] {
     ASSERT_NE(W(), nullptr);
     EXPECT_TRUE(W()->Modal());
@@ -146,7 +147,8 @@ TEST_F(LabelIt, LevelThreeDragsRestartStopDuringADragPlayAgainAndClose) {
     EXPECT_EQ(W()->BackBuffer()->PixelFormat(), pf24bit);
     EXPECT_TRUE(Near(Shown(PictureCentre()), ColourOf(Cur().word)));
     EXPECT_TRUE(Near(Shown(TPoint{W()->PictureRect().left + 5, PictureCentre().y}), clWhite));
-    EXPECT_EQ(Shown(At(W()->StopButton())), kButton);
+    EXPECT_TRUE(Near(Shown(TPoint{5, 5}), gametest::kBackground));
+    for (CPrzyciskW* b : {W()->StopButton(), W()->HelpButton(), W()->NextButton()}) EXPECT_EQ(Shown(At(b)), kButton);
     EXPECT_NE(Shown(At(W()->PreviousButton())), kButton);
     EXPECT_FALSE(Near(Shown(At(W()->PreviousButton())), gametest::kBackground));  // faded
     EXPECT_FALSE(W()->PreviousButton()->Visible());
@@ -244,7 +246,12 @@ TEST_F(LabelIt, LevelThreeDragsRestartStopDuringADragPlayAgainAndClose) {
   Step([&] {
     EXPECT_EQ(Board().Dragged(), nullptr);
     hb().MouseUp(SlotCentre(0).x, SlotCentre(0).y);
-    for (const auto& b : Cur().pool->Blocks()) homes.push_back(TPoint{b->homeX, b->homeY});
+    // Without a shuffle the restarted pool would be the pool, then the row.
+    for (const TableBlocksList* list : {&Cur().pool->Blocks(), &Cur().row->Blocks()})
+      for (const auto& b : *list) {
+        homes.push_back(TPoint{b->homeX, b->homeY});
+        unshuffled.push_back(b.get());
+      }
     // A double click beside the picture does nothing.
     hb().DoubleClick(W()->PictureRect().left - 20, PictureCentre().y);
   });
@@ -260,12 +267,15 @@ TEST_F(LabelIt, LevelThreeDragsRestartStopDuringADragPlayAgainAndClose) {
     EXPECT_EQ(Cur().solved, 1);
     EXPECT_EQ(StatRec->Good(), 1);
     int moved = 0;
+    std::vector<const CTableBlock*> order;
     for (const auto& b : Cur().pool->Blocks()) {
       EXPECT_TRUE(b->active && !b->fixed && b->x == b->homeX && b->y == b->homeY);
       EXPECT_EQ(Shown(Centre(*b)), kTile);
       moved += std::find(homes.begin(), homes.end(), TPoint{b->homeX, b->homeY}) == homes.end();
+      order.push_back(b.get());
     }
-    EXPECT_GT(moved, 0);
+    EXPECT_GT(moved, 0);  // scattered anew
+    EXPECT_NE(order, unshuffled);
     EXPECT_EQ(Shown(SlotCentre(0)), kEmptySlot);
     ClickOn(W()->NextButton());
   });
@@ -291,6 +301,7 @@ TEST_F(LabelIt, LevelThreeDragsRestartStopDuringADragPlayAgainAndClose) {
     EXPECT_EQ(Board().Dragged(), nullptr);
     EXPECT_EQ(Cur().pool->Blocks().front().get(), partner);
     EXPECT_EQ(partner->x, partner->homeX);
+    EXPECT_EQ(Shown(home), kTile);
     ASSERT_EQ(endOfGame.size(), 1u);
     EXPECT_EQ(endOfGame[0].good, 1);
     EXPECT_EQ(endOfGame[0].bad, 16);  // two wrong drops and fourteen unsolved tasks
@@ -409,24 +420,30 @@ TEST_F(LabelIt, LevelOneHelpNextPreviousAndEveryWordSpelled) {
   EXPECT_EQ(rec[0].help, 1);
 }
 
-// Every kind of input keeps the statistics session alive, dragging too: a
-// drag, help, next, previous and a click on the picture, 70 s apart.
+// Every kind of input keeps the statistics session alive, dragging too: each
+// of a drag, help, next, previous and a click on the picture is followed by
+// 100 s without input, more than half of the idle time.
 TEST_F(LabelIt, EveryInputKeepsTheSessionAliveDraggingToo) {
   Open(1);
-  auto later = [this](std::function<void()> input) {
-    Step([this, input] {
-      hb().AdvanceTime(70000);
-      input();
-    });
+  const std::vector<std::pair<const char*, std::function<void()>>> inputs = {
+      {"start", [] {}},
+      {"drag", [this] { Drag(Centre(*Cur().pool->Blocks().front()), On(100, 200)); }},
+      {"help", [this] { ClickOn(W()->HelpButton()); }},
+      {"next", [this] { ClickOn(W()->NextButton()); }},
+      {"previous", [this] { ClickOn(W()->PreviousButton()); }},
+      {"picture", [this] { hb().Click(PictureCentre().x, PictureCentre().y); }},
   };
-  later([this] { Drag(Centre(*Cur().pool->Blocks().front()), On(100, 200)); });
-  later([this] { ClickOn(W()->HelpButton()); });
-  later([this] { ClickOn(W()->NextButton()); });
-  later([this] { ClickOn(W()->PreviousButton()); });
-  later([this] { hb().Click(PictureCentre().x, PictureCentre().y); });
-  later([this] { Drag(On(100, 200), On(400, 200)); });
+  for (std::size_t i = 0; i < inputs.size(); ++i) {
+    Step([&, i] {
+      if (i > 0) {
+        EXPECT_TRUE(StatRec->Active()) << "after " << inputs[i - 1].first;
+      }
+      inputs[i].second();
+    });
+    Step([&] { hb().AdvanceTime(100000); });
+  }
   Step([&] {
-    EXPECT_TRUE(StatRec->Active());
+    EXPECT_TRUE(StatRec->Active()) << "after picture";
     hb().Key(VK_ESCAPE, 27);
   });
   Step([&] { hb().Key(VK_ESCAPE, 27); });
