@@ -116,6 +116,9 @@ void TForm::WndProc(TMessage& m) {
       return;
     case WM_PAINT: PaintNow(); return;
     case WM_CLOSE: WMClose(); return;
+    case WM_CANCELMODE:
+      if (OnCancelMode) OnCancelMode(this);
+      return;
     case WM_ERASEBKGND: m.Result = 1; return;  // never cleared before paint
     default: break;
   }
@@ -350,6 +353,15 @@ void TApplication::PumpInput() {
       case InputEvent::KeyUp: Enqueue(TMsg{nullptr, WM_KEYUP, WPARAM(ev.key), LPARAM(ev.shift)}); break;
       case InputEvent::CloseRequest: Enqueue(TMsg{nullptr, WM_CLOSE, 0, 0}); break;
       case InputEvent::Activated: ScreenDirty(Rect(0, 0, screen_.Width(), screen_.Height())); break;
+      case InputEvent::FocusLost: {
+        // The held buttons come up elsewhere: the window that had the
+        // pointer (else the active one) is told, in queue order.
+        buttonsDown_ = 0;
+        HWND target = captureWindow_ ? captureWindow_ : ActiveForm();
+        ReleaseCapture();
+        if (target) Enqueue(TMsg{target, WM_CANCELMODE, 0, 0});
+        break;
+      }
     }
   }
 }
