@@ -1,6 +1,5 @@
 #include "games/Fmkwiatki/Ckwiatkizadanie.h"
 
-#include "games/Cgameform.h"
 #include "platform/Random.h"
 #include "shell/_custgry.h"
 #include "toolkit/Cbitmapy.h"
