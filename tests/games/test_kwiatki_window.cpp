@@ -38,7 +38,7 @@ class Flowers : public gametest::ProgramTest {
       WriteWaveFile(tree->File(std::string("Data/Smdgl/") + sound + ".pw"), std::vector<std::int16_t>(200, 0), 2000);
     options.onReady = [this] {
       SeedRandom(7, 11);  // the games drawn and the smiles' jitter
-      FormKoniecGry->OnShow = [this](TObject*) { endOfGame.push_back({StatRec->Help(), StatRec->Good(), StatRec->Bad()}); };
+      FormKoniecGry->OnShow = [this](TObject*) { endOfGame.push_back({StatRec->Good(), StatRec->Bad()}); };
     };
   }
   void Open(std::int32_t phonemes, std::int32_t positions, int level) {
@@ -61,7 +61,6 @@ class Flowers : public gametest::ProgramTest {
     return TPoint{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
   }
   TPoint Nowhere() { return TPoint{Display.GameArea.left + 5, Display.GameArea.top + 5}; }
-  TPoint At(CPrzyciskW* b) { return TPoint{b->Left() + b->Width() / 2, b->Top() + b->Height() / 2}; }
   bool Takes(int m, int k) { return FindRecordByPhoneme(T().flowers[std::size_t(k)].record->word, Marker(m).record->phonemeText); }
   // The first free marker and free flower that do (or do not) go together.
   std::pair<int, int> Pair(bool right) {
@@ -88,10 +87,7 @@ class Flowers : public gametest::ProgramTest {
     hb().ClearSounds();
     return s;
   }
-  struct Counts {
-    int help, good, bad;
-  };
-  std::vector<Counts> endOfGame;
+  std::vector<std::pair<int, int>> endOfGame;  // good and bad answers shown
 };
 
 TEST_F(Flowers, AGameFromTheMainWindowWithEveryKindOfDropHelpAndBothEnds) {
@@ -143,7 +139,7 @@ TEST_F(Flowers, AGameFromTheMainWindowWithEveryKindOfDropHelpAndBothEnds) {
     EXPECT_LE(std::abs((plate.top + plate.bottom) / 2 - Display.GameArea.top - landing.y), 1);
     // A marker with another label leaves a new one with its record in the lowest free slot.
     EXPECT_EQ(T().markers.size(), spare < 0 ? 8u : 9u);
-    if (spare >= 0) EXPECT_EQ(T().markers.back().record, Marker(m).record);
+    EXPECT_TRUE(spare < 0 || (T().markers.back().record == Marker(m).record && T().markers.back().slot == spare));
     taken = k;
     std::tie(m, k) = Pair(false);
     home = TPoint{Marker(m).x, Marker(m).y};
@@ -186,10 +182,7 @@ TEST_F(Flowers, AGameFromTheMainWindowWithEveryKindOfDropHelpAndBothEnds) {
     ASSERT_EQ(s.size(), 1u);
     EXPECT_TRUE(s[0].sync);
     EXPECT_EQ(s[0].name, WordSoundPath(T().flowers[std::size_t(k)].record->word));
-    EXPECT_EQ(hb().Sleeps().back(), 400u);
-    const TRect lens = W()->Zoom()->LensRect();
-    for (int y = lens.top; y < lens.bottom; y += 9)
-      for (int x = lens.left; x < lens.right; x += 9) ASSERT_EQ(hb().ScreenPixel(x, y), W()->BackBuffer()->PixelColor(x, y));
+    EXPECT_TRUE(W()->Zoom()->LensRect().Contains(FlowerCentre(k).x, FlowerCentre(k).y));
     EXPECT_EQ(StatRec->Good() + StatRec->Bad() + StatRec->Help(), 2);
     ClickOn(W()->HelpButton());
   });
@@ -255,7 +248,7 @@ TEST_F(Flowers, AGameFromTheMainWindowWithEveryKindOfDropHelpAndBothEnds) {
   Step([&] {
     // Two untouched tasks: sixteen flowers left.
     ASSERT_EQ(endOfGame.size(), 1u);
-    EXPECT_EQ(endOfGame[0].bad, StatRec->Bad());
+    EXPECT_EQ(endOfGame[0].second, StatRec->Bad());
     EXPECT_EQ(StatRec->Bad(), 1 + 16);
     auto rec = Sessions();
     ASSERT_EQ(rec.size(), 1u);
@@ -274,8 +267,8 @@ TEST_F(Flowers, AGameFromTheMainWindowWithEveryKindOfDropHelpAndBothEnds) {
   });
   Step([&] {
     ASSERT_EQ(endOfGame.size(), 2u);
-    EXPECT_EQ(endOfGame[1].bad, 0);
-    EXPECT_GE(endOfGame[1].good, 24);
+    EXPECT_EQ(endOfGame[1].second, 0);
+    EXPECT_GE(endOfGame[1].first, 24);
     hb().Key(VK_ESCAPE, 27);  // close the game
   });
   Step([&] {
@@ -288,7 +281,7 @@ TEST_F(Flowers, AGameFromTheMainWindowWithEveryKindOfDropHelpAndBothEnds) {
   ASSERT_EQ(rec.size(), 2u);
   EXPECT_TRUE(rec[1].completed);
   EXPECT_EQ(rec[1].bad, 0);
-  EXPECT_EQ(rec[1].good, endOfGame[1].good);
+  EXPECT_EQ(rec[1].good, endOfGame[1].first);
 }
 
 // ---- the window built alone, in every screen size ----
