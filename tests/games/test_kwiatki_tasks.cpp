@@ -121,30 +121,31 @@ TEST_F(FlowersTasks, TwoSoundsShareEveryTaskAndExcludedWordsStayOut) {
   }
 }
 
-// Words: a K word that names S among its exclusions, and an S word that
-// names K unless told otherwise.
-std::vector<WordTableRow> Rows(bool sokExcludesK) {
+// Words: a K word and an S word; the K word names S among its exclusions
+// from one exclusion on, the S word names K too with two.
+std::vector<WordTableRow> Rows(int exclusions) {
   std::vector<WordTableRow> rows = {{1, "kot", "_k,o,t,", std::uint32_t(K | kInitial)},
-                                    {1, "sok", "_s,o,k,", std::uint32_t(S | kInitial)},
-                                    {0, "kot", "k,o,_s,", std::uint32_t(S | kFinal)}};
-  if (sokExcludesK) rows.push_back({0, "sok", "s,o,_k,", std::uint32_t(K | kFinal)});
+                                    {1, "sok", "_s,o,k,", std::uint32_t(S | kInitial)}};
+  if (exclusions > 0) rows.push_back({0, "kot", "k,o,_s,", std::uint32_t(S | kFinal)});
+  if (exclusions > 1) rows.push_back({0, "sok", "s,o,_k,", std::uint32_t(K | kFinal)});
   return rows;
 }
 
 TEST_F(FlowersTasks, ASoundWithOnlyExcludedWordsTakesAnotherSoundThenItsOwnWordsAnyway) {
-  CSlowa oneClean(Rows(false));
-  Dictionary = &oneClean;
-  ASSERT_TRUE(Choose(K | S, kInitial));
-  game.BuildTasks(2);
-  for (const Task::CKwiBig& f : game.Task(0).flowers) EXPECT_EQ(f.record->key, "sok");
-
-  CSlowa bothExcluded(Rows(true));
-  Dictionary = &bothExcluded;
-  ASSERT_TRUE(Choose(K | S, kInitial));
-  game.BuildTasks(2);
-  int kot = 0;
-  for (const Task::CKwiBig& f : game.Task(1).flowers) kot += f.record->key == "kot" ? 1 : 0;
-  EXPECT_EQ(kot, 4);
+  // Kot flowers in a task of K and S over no, one and two exclusions.
+  const int kots[3] = {4, 0, 4};
+  for (int exclusions = 0; exclusions < 3; ++exclusions) {
+    CSlowa words(Rows(exclusions));
+    Dictionary = &words;
+    ASSERT_TRUE(Choose(K | S, kInitial));
+    game.BuildTasks(2);
+    for (int t = 0; t < 2; ++t)
+      EXPECT_EQ(std::count_if(game.Task(t).flowers.begin(), game.Task(t).flowers.end(),
+                              [](const Task::CKwiBig& f) { return f.record->key == "kot"; }),
+                kots[exclusions])
+          << exclusions << " exclusions, task " << t;
+    game.ClearTasks();
+  }
 }
 
 // A greedy child drops any free marker on any free flower that takes it; the
