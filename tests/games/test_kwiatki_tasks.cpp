@@ -65,6 +65,7 @@ TEST_F(FlowersTasks, EveryLevelBuildsTasksOfEightFlowersAndTheirMarkersInTheHome
   EXPECT_FALSE(Choose(S | Z, kFinal));  // no word ends in Z: one sound only
   const std::int32_t sets[][2] = {{SZ | ZZ, kAll}, {SZ | CZ | S | K | T, kInitial}, {S | Z, kMedial | kFinal}};
   const std::map<int, int> counts = {{1, 3}, {2, 5}, {3, 7}, {0, 2}, {9, 2}};
+  int inFlowerOrder = 0, total = 0;
   for (const auto& [level, count] : counts) {
     for (const auto& set : sets) {
       SCOPED_TRACE(testing::Message() << "level " << level << " sounds " << std::hex << set[0]);
@@ -78,6 +79,8 @@ TEST_F(FlowersTasks, EveryLevelBuildsTasksOfEightFlowersAndTheirMarkersInTheHome
         ASSERT_EQ(task.markers.size(), 8u);
         EXPECT_EQ(task.remaining, 8);
         EXPECT_EQ(Records(task.flowers), Records(task.markers));
+        inFlowerOrder += task.markers[0].record == task.flowers[0].record && task.markers[7].record == task.flowers[7].record;
+        ++total;
         for (int k = 0; k < 8; ++k) {
           const Task::CKwiBig& f = task.flowers[std::size_t(k)];
           const TRect& r = game.Board().flowers[k];
@@ -96,6 +99,7 @@ TEST_F(FlowersTasks, EveryLevelBuildsTasksOfEightFlowersAndTheirMarkersInTheHome
       }
     }
   }
+  EXPECT_LT(inFlowerOrder, total / 4) << "the markers are shuffled";
 }
 
 // With two sounds each pass over the list takes both, so every task has

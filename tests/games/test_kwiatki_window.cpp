@@ -112,15 +112,17 @@ TEST_F(Flowers, AGameFromTheMainWindowWithEveryKindOfDropHelpAndBothEnds) {
     }
     for (CPrzyciskW* b : {W()->NextButton(), W()->HelpButton()})
       EXPECT_EQ(hb().ScreenPixel(b->Left() + b->Width() / 2, b->Top() + b->Height() / 2), 0x806040);  // the buttons' look
-    hb().MouseMove(Label(3).x, Label(3).y);
+    // Free markers show no plate until hovered.
+    EXPECT_TRUE(Near(hb().ScreenPixel(W()->PlateRect(1).left + 2, W()->PlateRect(1).top + 2), gametest::kBackground));
+    hb().MouseMove(Label(0).x, Label(0).y);
   });
   Step([&] {
     // The hovered marker gets its plate and the hand.
-    EXPECT_EQ(W()->HoveredMarker(), 3);
+    EXPECT_EQ(W()->HoveredMarker(), 0);
     EXPECT_EQ(hb().Cursor(), Screen->Cursors(1));
-    const TRect plate = W()->PlateRect(3);
+    const TRect plate = W()->PlateRect(0);
     EXPECT_TRUE(Near(hb().ScreenPixel(plate.left + 2, plate.top + 2), gametest::kFlowerPlate));
-    EXPECT_TRUE(Inked(3));
+    EXPECT_TRUE(Inked(0));
     hb().MouseMove(Nowhere().x, Nowhere().y);
   });
   Step([&] {
@@ -173,9 +175,17 @@ TEST_F(Flowers, AGameFromTheMainWindowWithEveryKindOfDropHelpAndBothEnds) {
   });
   Step([&] {
     EXPECT_EQ(StatRec->Good() + StatRec->Bad(), 2);
-    // Right clicks: a placed marker says its sound, a flower shows the magnifier.
+    // A placed marker stays where it is, even pulled onto a flower that would take it.
     for (int i = 0; i < int(T().markers.size()); ++i)
       if (Marker(i).placed) m = i;
+    for (k = 0; k < 8 && (T().flowers[std::size_t(k)].occupied || !Takes(m, k));) ++k;
+    ASSERT_LT(k, 8);
+    Drag(m, FlowerCentre(k));
+  });
+  Step([&] {
+    EXPECT_EQ(StatRec->Good() + StatRec->Bad(), 2);
+    EXPECT_EQ(T().remaining, 7);
+    // Right clicks: a placed marker says its sound, a flower shows the magnifier.
     Played();
     hb().Click(Label(m).x, Label(m).y, 3);
   });
@@ -193,6 +203,10 @@ TEST_F(Flowers, AGameFromTheMainWindowWithEveryKindOfDropHelpAndBothEnds) {
     EXPECT_TRUE(s[0].sync);
     EXPECT_EQ(s[0].name, WordSoundPath(T().flowers[std::size_t(k)].record->word));
     EXPECT_TRUE(W()->Zoom()->LensRect().Contains(FlowerCentre(k).x, FlowerCentre(k).y));
+    // The lens has gone again, and the pointer is back.
+    const TPoint frame{W()->Zoom()->LensRect().left + 5, W()->Zoom()->LensRect().top + 5};
+    EXPECT_EQ(hb().ScreenPixel(frame.x, frame.y), W()->BackBuffer()->PixelColor(frame.x, frame.y));
+    EXPECT_TRUE(hb().CursorVisible());
     EXPECT_EQ(StatRec->Good() + StatRec->Bad() + StatRec->Help(), 2);
     ClickOn(W()->HelpButton());
   });
@@ -232,6 +246,7 @@ TEST_F(Flowers, AGameFromTheMainWindowWithEveryKindOfDropHelpAndBothEnds) {
     const TPoint ink{FlowerCentre(k).x + Marker(m).x + 1 - Label(m).x, FlowerCentre(k).y + Marker(m).y + 1 - Label(m).y};
     EXPECT_TRUE(Near(hb().ScreenPixel(ink.x, ink.y), clBlack));
     EXPECT_EQ(hb().Cursor(), Screen->Cursors(1));
+    EXPECT_FALSE(Inked(m));  // gone from its home
     // Space before the release: the marker goes home first, the release finds no drag.
     hb().Key(VK_SPACE, 32);
     hb().MouseUp(FlowerCentre(k).x, FlowerCentre(k).y);
@@ -242,18 +257,28 @@ TEST_F(Flowers, AGameFromTheMainWindowWithEveryKindOfDropHelpAndBothEnds) {
     EXPECT_EQ(StatRec->Good() + StatRec->Bad(), 2);
     EXPECT_EQ(hb().Cursor(), nullptr);
     EXPECT_EQ(W()->HoveredMarker(), -1);
+    hb().MouseMove(Label(0).x, Label(0).y);
+  });
+  Step([&] {
+    EXPECT_EQ(hb().Cursor(), Screen->Cursors(1));
     hb().Key(VK_BACK, 8);
   });
+  Step([&] {
+    EXPECT_EQ(hb().Cursor(), nullptr);  // the hovered marker forgotten with its task
+    hb().MouseMove(Nowhere().x, Nowhere().y);
+  });
   // A press, and nothing but presses, keeps the session alive: help, the board, the arrows.
-  for (int i = 0; i < 4; ++i)
+  for (int i = 0; i < 4; ++i) {
+    Step([&] { hb().AdvanceTime(100000); });
     Step([&, i] {
-      EXPECT_TRUE(StatRec->Active());
-      hb().AdvanceTime(100000);
+      EXPECT_TRUE(StatRec->Active()) << i;
       if (i == 0) ClickOn(W()->HelpButton());
       if (i == 1) hb().Click(Nowhere().x, Nowhere().y);
       if (i == 2) ClickOn(W()->NextButton());
       if (i == 3) ClickOn(W()->PreviousButton());
     });
+  }
+  Step([&] { hb().AdvanceTime(100000); });
   Step([&] {
     EXPECT_TRUE(StatRec->Active());
     EXPECT_EQ(W()->Game().currentTask, 0);
@@ -277,13 +302,15 @@ TEST_F(Flowers, AGameFromTheMainWindowWithEveryKindOfDropHelpAndBothEnds) {
     EXPECT_EQ(Played().size(), 1u);
     EXPECT_FALSE(W()->Dragging());
     hb().MouseUp(Label(0).x, Label(0).y);
-    hb().Key(VK_ESCAPE, 27);
+    hb().Key(VK_SPACE, 32);
   });
+  SolveStep();
+  Step([&] { hb().Key(VK_ESCAPE, 27); });
   Step([&] {
-    // Two untouched tasks: sixteen flowers left.
+    // Seven flowers left in the task begun, eight in the one untouched.
     ASSERT_EQ(endOfGame.size(), 1u);
     EXPECT_EQ(endOfGame[0].second, StatRec->Bad());
-    EXPECT_EQ(StatRec->Bad(), 1 + 16);
+    EXPECT_EQ(StatRec->Bad(), 1 + 7 + 8);
     auto rec = Sessions();
     ASSERT_EQ(rec.size(), 1u);
     EXPECT_FALSE(rec[0].completed);
