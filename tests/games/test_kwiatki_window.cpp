@@ -77,6 +77,7 @@ class Flowers : public gametest::ProgramTest {
   }
   // Holds marker m by its label and lets go at p: the plate's centre lands there.
   void Drag(int m, TPoint p) {
+    hb().MouseMove(Label(m).x, Label(m).y);
     hb().MouseDown(Label(m).x, Label(m).y);
     hb().MouseMove(p.x, p.y);
     hb().MouseUp(p.x, p.y);
@@ -167,10 +168,13 @@ TEST_F(Flowers, AGameFromTheMainWindowWithEveryKindOfDropHelpAndBothEnds) {
     EXPECT_EQ(Marker(m).x, home.x);
     EXPECT_EQ(Marker(m).y, home.y);
     // Between the flowers, and on a taken flower: home again, no sound, nothing counted.
-    Drag(m, Nowhere());
+    int other = 0;
+    while (other == m || Marker(other).placed) ++other;
+    Drag(other, Nowhere());
   });
   Step([&] {
     EXPECT_TRUE(Played().empty());
+    EXPECT_EQ(hb().Cursor(), nullptr);
     Drag(Pair(true).first, FlowerCentre(taken));
   });
   Step([&] {
@@ -254,6 +258,7 @@ TEST_F(Flowers, AGameFromTheMainWindowWithEveryKindOfDropHelpAndBothEnds) {
   Step([&] {
     // The next task forgets the hovered marker and its hand.
     EXPECT_EQ(W()->Game().currentTask, 1);
+    EXPECT_TRUE(Near(hb().ScreenPixel(FlowerCentre(0).x, FlowerCentre(0).y), ColourOf(T().flowers[0].record->key)));
     EXPECT_EQ(StatRec->Good() + StatRec->Bad(), 2);
     EXPECT_EQ(hb().Cursor(), nullptr);
     EXPECT_EQ(W()->HoveredMarker(), -1);
