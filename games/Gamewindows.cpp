@@ -2,6 +2,7 @@
 
 #include "games/Fmconiepasuje3/Fmconiepasuje3.h"
 #include "games/Fmkwiatki/Fmkwiatki.h"
+#include "games/Fmliany/Fmliany.h"
 #include "platform/Forms.h"
 #include "shell/Fmmain.h"
 
@@ -10,4 +11,6 @@ void CreateGameWindows() {
   SetGameWindow(4, FormCoNiePasuje3);
   Application->CreateForm(FormKwiatki);
   SetGameWindow(3, FormKwiatki);
+  Application->CreateForm(FormLiany);
+  SetGameWindow(2, FormLiany);
 }

@@ -25,6 +25,7 @@
 #include "shell/_cstatrec.h"
 #include "shell/_custgry.h"
 #include "shell/_gloskifn.h"
+#include "tests/games/LianyTestData.h"
 #include "tests/shell/ShellProgram.h"
 #include "tests/support/Headless.h"
 #include "tests/support/TempDir.h"
@@ -138,6 +139,7 @@ inline void WriteGameData(const testsupport::TempDir& dir) {
   WriteJpeg(dir, "Data/Intf/Spec/R8_cnp3T.xji", *Solid(1280, 1024, kBackground));
   WriteLens(dir);
   WriteFlowersData(dir);
+  lianytest::WriteLianyData(dir);
 }
 
 // The words' pictures (one colour per word, by its place in the built-in

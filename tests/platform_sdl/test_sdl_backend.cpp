@@ -102,6 +102,47 @@ TEST_F(SdlBackendTest, FormsReachTheWindowAndClicksReachTheForms) {
   Application->ProcessMessages();
 }
 
+// A control that notes the pointer entering and leaving it.
+class HoverProbe : public TImage {
+ public:
+  using TImage::TImage;
+  std::vector<UINT> seen;
+  void WndProc(TMessage& m) override {
+    if (m.Msg == CM_MOUSEENTER || m.Msg == CM_MOUSELEAVE) seen.push_back(m.Msg);
+    TImage::WndProc(m);
+  }
+};
+
+TEST_F(SdlBackendTest, AModalWindowTakesTheHoverAndGivesItBackAfterClosing) {
+  TForm form(nullptr), dialog(nullptr);
+  form.SetBounds(0, 0, 400, 300);
+  dialog.SetBounds(250, 150, 100, 100);
+  auto* probe = new HoverProbe(&form);
+  probe->SetParent(&form);
+  probe->SetBounds(100, 100, 50, 50);
+  form.Show();
+  Application->ProcessMessages();  // the window is up before input is pushed to it
+  SDL_Event e{};
+  e.type = SDL_MOUSEMOTION;
+  e.motion.x = 120;
+  e.motion.y = 120;
+  SDL_PushEvent(&e);
+  Application->ProcessMessages();
+  ASSERT_EQ(probe->seen, std::vector<UINT>{CM_MOUSEENTER});
+  // The loop's waits end on a timer: the dialog closes itself, then the
+  // timer keeps the turns after it short.
+  TTimer timer(&form);
+  timer.SetInterval(5);
+  timer.OnTimer = [&](TObject*) { dialog.Close(); };
+  dialog.ShowModal();
+  EXPECT_EQ(probe->seen, (std::vector<UINT>{CM_MOUSEENTER, CM_MOUSELEAVE}));
+  for (int turn = 0; turn < 10 && probe->seen.size() < 3; ++turn) Application->HandleMessage();
+  EXPECT_EQ(probe->seen, (std::vector<UINT>{CM_MOUSEENTER, CM_MOUSELEAVE, CM_MOUSEENTER}));
+  timer.SetEnabled(false);
+  form.Hide();
+  Application->ProcessMessages();
+}
+
 TEST_F(SdlBackendTest, SoundsPlayAndTheMicrophoneRecords) {
   std::vector<std::int16_t> tone(2205, 1000);
   ASSERT_TRUE(WriteWaveFile(folder + "/beep.wav", tone, 22050));
