@@ -47,17 +47,10 @@ TFormKwiatki::TFormKwiatki(TComponent* Owner) : CGameForm(Owner), game(SettingsK
     LoadImages();
     Display.LoadBackground(background, "Data\\Intf\\Spec\\" + Display.ArtPrefix[2] + "_kwiT.xji");
     boardRect = Rect(0, 0, Width(), Height());
-    TCanvas* window = Canvas();
-    TCanvas* buffer = backBuffer->Canvas();
-    TCanvas* clean = background->Canvas();
-    auto button = [&](const char* name, TPoint at, TAction* action) {
-      const TPoint p = OnScreen(at);
-      return new CPrzyciskW(this, name, window, buffer, clean, p.x, p.y, action);
-    };
-    nextButton = button("nast", layout.next, A_Nastepny);
-    previousButton = button("pop", layout.previous, A_Poprzedni);
-    helpButton = button("pomoc", layout.help, A_Pomoc);
-    stopButton = button("stop", layout.stop, A_Stop);
+    nextButton = NewButton("nast", layout.next, A_Nastepny);
+    previousButton = NewButton("pop", layout.previous, A_Poprzedni);
+    helpButton = NewButton("pomoc", layout.help, A_Pomoc);
+    stopButton = NewButton("stop", layout.stop, A_Stop);
   } catch (...) {
     FreeResources();
     throw CBlad(1);
