@@ -71,17 +71,11 @@ TFormPodpisz4::TFormPodpisz4(TComponent* owner) : CGameForm(owner) {
     pictureMask = std::make_unique<TBitmap>();
     LoadJpegIntoBitmap(pictureMask.get(), PictureMaskFile());
 
-    TCanvas* window = Canvas();
-    TCanvas* buffer = backBuffer->Canvas();
-    TCanvas* clean = background->Canvas();
-    auto button = [&](const char* name, TAction* action) {
-      return new CPrzyciskW(this, name, window, buffer, clean, 0, 0, action);
-    };
-    stopButton = button("stop", actStop);
-    helpButton = button("pomoc", actPomoc);
-    nextButton = button("nast", actNastepny);
-    previousButton = button("pop", actPoprzedni);
     // Each button stands below the one above it, so the places follow their heights.
+    stopButton = NewButton("stop", TPoint{}, actStop);
+    helpButton = NewButton("pomoc", TPoint{}, actPomoc);
+    nextButton = NewButton("nast", TPoint{}, actNastepny);
+    previousButton = NewButton("pop", TPoint{}, actPoprzedni);
     CPrzyciskW* const column[4] = {stopButton, helpButton, nextButton, previousButton};
     const podpisz4::Layout l = podpisz4::LayoutFor(
         Display, {stopButton->Height(), helpButton->Height(), nextButton->Height(), previousButton->Height()});

@@ -151,10 +151,6 @@ void CheckArtSet(const Tree& tree, int si, Problems& out) {
       out.push_back(maskName + ": the corners are not transparent");
   }
   if (auto bg = checks::Jpeg(tree, bgName, a.width, BackgroundHeight(si), out)) {
-    for (TPoint s : a.screens)
-      if (checks::DisplayFor(s.x, s.y).GameArea.height > bg->Height())
-        out.push_back(bgName + ": the board runs below the picture on " + std::to_string(s.x) + "x" +
-                      std::to_string(s.y));
     // The drag board's band: light and plain under the blocks and slots.
     int lo = 255, hi = 0;
     for (int y = l.boardTop; y < bg->Height(); ++y)
@@ -167,7 +163,6 @@ void CheckArtSet(const Tree& tree, int si, Problems& out) {
       out.push_back(bgName + ": the board band is not plain (luma " + std::to_string(lo) + ".." + std::to_string(hi) +
                     ")");
   }
-  for (TPoint s : a.screens) checks::Background(tree, bgName, s.x, s.y, out);
 }
 
 std::vector<std::string> Check(const Tree& tree) {
