@@ -76,10 +76,6 @@ class TFormPodpisz4 : public CGameForm {
   CKompTable* Board() const { return board; }
   const TRect& PictureRect() const { return pictureRect; }
   TPoint LastMouseDown() const { return lastDown; }
-  CPrzyciskW* StopButton() const { return stopButton; }
-  CPrzyciskW* HelpButton() const { return helpButton; }
-  CPrzyciskW* NextButton() const { return nextButton; }
-  CPrzyciskW* PreviousButton() const { return previousButton; }
 
   TAction* actPomoc = nullptr;
   TAction* actStop = nullptr;

@@ -156,13 +156,7 @@ TEST(LabelItBoard, TheSlotRowJudgesByTextAndFixesRightBlocks) {
   EXPECT_EQ(hb.Sleeps().back(), 40u);
   EXPECT_EQ(row.Blocks().front()->x, 410);  // landed exactly on the slot
   EXPECT_EQ(row.Blocks().front()->y, 40);
-  // An occupied slot refuses; a locked row refuses.
-  auto second = at(Block("k"), 440, 76);
-  EXPECT_FALSE(row.TryDrop(second, nullptr, &state, nullptr));
-  row.locked = 1;
   auto right = at(Block("o"), 512, 76);
-  EXPECT_FALSE(row.TryDrop(right, nullptr, &state, nullptr));
-  row.locked = 0;
   EXPECT_TRUE(row.TryDrop(right, nullptr, &state, nullptr));
   EXPECT_EQ(state, CTableBox::kCorrect);
   EXPECT_FALSE(row.AllFilled());
