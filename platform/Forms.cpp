@@ -133,6 +133,9 @@ void TForm::WndProc(TMessage& m) {
       return;
     case WM_PAINT: PaintNow(); return;
     case WM_CLOSE: WMClose(); return;
+    case WM_CANCELMODE:
+      if (OnCancelMode) OnCancelMode(this);
+      return;
     case WM_ERASEBKGND: m.Result = 1; return;  // never cleared before paint
     default: break;
   }
@@ -372,6 +375,15 @@ void TApplication::PumpInput() {
       case InputEvent::Activated: {
         const TPoint size = b.ScreenSize();
         ScreenDirty(Rect(0, 0, size.x, size.y));
+        break;
+      }
+      case InputEvent::FocusLost: {
+        // The held buttons come up elsewhere: the window that had the
+        // pointer (else the active one) is told, in queue order.
+        buttonsDown_ = 0;
+        HWND target = captureWindow_ ? captureWindow_ : ActiveForm();
+        ReleaseCapture();
+        if (target) Enqueue(TMsg{target, WM_CANCELMODE, 0, 0});
         break;
       }
     }

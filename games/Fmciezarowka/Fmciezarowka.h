@@ -61,8 +61,6 @@ class TFormCiezarowka : public CGameForm {
   CSynchLoop& SynchLoop() { return synchLoop; }
   bool IntroDone() const { return introDone; }
   bool Stopped() const { return stopped; }
-  CPrzyciskW* StopButton() const { return stopButton; }
-  CPrzyciskW* HelpButton() const { return helpButton; }
   // Called after every frame's flush.
   std::function<void()> OnFrameShown;
 

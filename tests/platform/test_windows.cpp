@@ -452,6 +452,44 @@ TEST_F(WindowsTest, MouseMessagesCarryClientPositionsAndButtons) {
   EXPECT_FALSE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
 }
 
+// A button held when another window takes the focus is released there: the
+// window holding the pointer is told after what was queued before, and the
+// next press goes to the window under the pointer with only its own button.
+TEST_F(WindowsTest, LosingTheFocusEndsTheCaptureAndTellsTheWindowInQueueOrder) {
+  auto left = MakeForm(0, 0, 200, 200, clWhite);
+  auto right = MakeForm(300, 0, 200, 200, clWhite);
+  std::vector<std::string> seen;
+  auto note = [&](TForm* f, const char* name) {
+    f->OnMouseDown = [&seen, name](TObject*, TMouseButton, TShiftState, int, int) { seen.push_back(std::string(name) + " down"); };
+    f->OnCancelMode = [&seen, name](TObject*) { seen.push_back(std::string(name) + " cancel"); };
+  };
+  note(left.get(), "left");
+  note(right.get(), "right");
+  left->Show();
+  right->Show();
+  hb().MouseDown(10, 10);
+  hb().MouseMove(350, 10);
+  hb().LoseFocus();
+  hb().MouseDown(350, 10, 3);
+  Application->ProcessMessages();
+  EXPECT_EQ(seen, (std::vector<std::string>{"left down", "left cancel", "right down"}));
+  EXPECT_EQ(GetCapture(), right.get());
+  EXPECT_TRUE(hb().MouseCaptured());
+  hb().MouseMove(360, 10);
+  TMsg m;
+  ASSERT_TRUE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(m.wParam & (MK_LBUTTON | MK_RBUTTON), MK_RBUTTON);
+  // Without a capture the active form hears of it.
+  hb().MouseUp(360, 10, 3);
+  Application->ProcessMessages();
+  seen.clear();
+  Application->Activate(left.get());
+  hb().LoseFocus();
+  Application->ProcessMessages();
+  EXPECT_EQ(seen, std::vector<std::string>{"left cancel"});
+  EXPECT_FALSE(hb().MouseCaptured());
+}
+
 TEST_F(WindowsTest, CursorFollowsTheControlUnderThePointer) {
   auto f = MakeForm(0, 0, 300, 300, clWhite);
   TBitmap pic;

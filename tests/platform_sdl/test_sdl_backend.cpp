@@ -83,6 +83,21 @@ TEST_F(SdlBackendTest, FormsReachTheWindowAndClicksReachTheForms) {
   SDL_PushEvent(&k);
   Application->ProcessMessages();
   EXPECT_EQ(keys, std::vector<char>{27});
+
+  // Losing the focus while a button is held ends the capture and tells the form.
+  int cancels = 0;
+  form.OnCancelMode = [&](TObject*) { ++cancels; };
+  e.type = SDL_MOUSEBUTTONDOWN;
+  e.button.state = SDL_PRESSED;
+  e.button.x = 10;
+  SDL_PushEvent(&e);
+  SDL_Event w{};
+  w.type = SDL_WINDOWEVENT;
+  w.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+  SDL_PushEvent(&w);
+  Application->ProcessMessages();
+  EXPECT_EQ(cancels, 1);
+  EXPECT_EQ(GetCapture(), nullptr);
   form.Hide();
   Application->ProcessMessages();
 }
