@@ -21,7 +21,7 @@ std::string Trim(const std::string& s) {
 TIniFile::TIniFile(const std::string& fileName) : fileName_(fileName) {
   if (!FileExists(fileName)) return;
   TStringList lines;
-  lines.LoadFromFile(fileName);
+  lines.LoadFromFile(fileName, kMaxTextFileBytes);
   Section* current = nullptr;
   for (const std::string& raw : lines.Items()) {
     std::string line = Trim(raw);

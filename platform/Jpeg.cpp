@@ -113,7 +113,7 @@ void TJPEGImage::LoadFromMemory(const std::uint8_t* data, std::size_t size) {
 void TJPEGImage::LoadFromFile(const std::string& fileName) {
   bitmap_.SetHeight(0);
   TMemoryStream m;
-  m.LoadFromFile(fileName);
+  m.LoadFromFile(fileName, kMaxPictureFileBytes);
   LoadFromMemory(m.Memory(), std::size_t(m.Size()));
 }
 

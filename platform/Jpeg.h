@@ -13,8 +13,9 @@ class TJPEGImage : public TGraphic {
 
   // Decode by content, whatever the file is called. Colour pictures become
   // 24-bit, one-component pictures 8-bit with the grey palette. A file that
-  // cannot be opened raises EFOpenError; data that is not a readable JPEG
-  // raises EJPEG. After a failure the image is empty.
+  // cannot be opened raises EFOpenError, one larger than kMaxPictureFileBytes
+  // EReadError; data that is not a readable JPEG raises EJPEG. After a failure
+  // the image is empty.
   void LoadFromFile(const std::string& fileName);
   void LoadFromStream(TStream* stream);  // from the current position to the end
   void LoadFromMemory(const std::uint8_t* data, std::size_t size);

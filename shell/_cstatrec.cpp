@@ -140,10 +140,11 @@ bool CStatRec::SaveSession(bool completed) {
 bool CStatRec::ReadFile(const std::string& fileName, std::vector<SessionRecord>& out) {
   out.clear();
   try {
-    TMemoryStream m;
-    m.LoadFromFile(fileName);
-    const std::uint8_t* p = m.Memory();
-    std::int64_t size = m.Size();
+    // A million sessions is more than any child plays.
+    const std::vector<std::uint8_t> bytes =
+        ReadFileBytes(fileName, kStatHeaderSize + std::int64_t(kStatRecordSize) * 1000000);
+    const std::uint8_t* p = bytes.data();
+    const std::int64_t size = std::int64_t(bytes.size());
     if (size < kStatHeaderSize || std::memcmp(p, kMagic, 4) != 0 || Get32(p + 4) != kStatisticsId) return false;
     for (std::int64_t at = kStatHeaderSize; at + kStatRecordSize <= size; at += kStatRecordSize) {
       const std::uint8_t* r = p + at;

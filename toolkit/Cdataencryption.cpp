@@ -47,7 +47,7 @@ void CDataEncryption::Load(const std::string& fileName, bool recordMarker) {
   path_ = s.path;
   ext_ = s.ext;
   if (recordMarker) encoded_ = s.marker;
-  data_->LoadFromFile(fileName);
+  data_->LoadFromFile(fileName, kMaxPictureFileBytes);
   data_->SetPosition(0);
 }
 

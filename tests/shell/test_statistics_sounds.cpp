@@ -114,7 +114,7 @@ TEST_F(Statistics, AForeignFileIsSetAsideNotOverwritten) {
   CStatRec stat(file);
   EXPECT_EQ(FileSize(file), kStatHeaderSize);
   TStringList kept;
-  kept.LoadFromFile(file + ".obcy");
+  kept.LoadFromFile(file + ".obcy", 1000);
   EXPECT_EQ(kept[0], "somebody else's data");
 }
 

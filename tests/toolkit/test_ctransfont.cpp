@@ -590,11 +590,7 @@ class FontSetTest : public ::testing::Test {
     TFileStream f(path, fmCreate);
     f.WriteBuffer(b.data(), std::int64_t(b.size()));
   }
-  Bytes ReadRaw() {
-    TMemoryStream m;
-    m.LoadFromFile(path);
-    return Bytes(m.Memory(), m.Memory() + m.Size());
-  }
+  Bytes ReadRaw() { return ReadFileBytes(path, 1 << 20); }
 
   testsupport::TempDir dir;
   std::string path = dir.File("set.tfs");
