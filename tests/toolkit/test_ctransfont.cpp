@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/Classes.h"
@@ -458,6 +459,17 @@ TEST(CTransFontLoad, RangesOfTheHeader) {
     CTransFont font;
     EXPECT_EQ(Load(font, Encode(f)), c.ok) << c.what;
     ExpectMapValid(font);
+  }
+}
+
+TEST(CTransFontLoad, GlyphsAreNoLargerThanAQuarterOfTheLargestScreen) {
+  for (auto [w, h, ok] : {std::tuple{320, 256, true}, std::tuple{321, 1, false}, std::tuple{1, 257, false},
+                          std::tuple{2048, 4096, false}}) {
+    FontRecipe f;
+    f.signs = {{0, 0}, {0, 0, w, h}};
+    CTransFont font;
+    EXPECT_EQ(Load(font, Encode(f)), ok) << w << " x " << h;
+    EXPECT_EQ(font.Signs()[1].glyph != nullptr && font.Signs()[1].glyph->Pixels() != nullptr, ok);
   }
 }
 
