@@ -10,7 +10,7 @@
 #include "platform/SysUtils.h"
 
 void TPersistent::Assign(const TPersistent* source) {
-  throw Exception("Cannot assign this kind of object");
+  throw Exception("Nie mo\277na przypisa\346 obiektu tego rodzaju.");
 }
 
 std::int64_t TStream::Size() {

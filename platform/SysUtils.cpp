@@ -76,6 +76,14 @@ bool LessIgnoreCase(const std::string& a, const std::string& b) {
 
 }  // namespace
 
+std::string Diagnosis(const std::exception& e) {
+  const auto* x = dynamic_cast<const Exception*>(&e);
+  if (!x) return e.what();
+  return x->Detail.empty() ? x->Message : x->Message + ": " + x->Detail;
+}
+
+void ReportFailure(const std::string& text) { std::fprintf(stderr, "trelamondo: %s\n", Cp1250ToUtf8(text).c_str()); }
+
 bool SameText(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i)

@@ -463,16 +463,27 @@ TEST_F(WindowsTest, ErrorsOfHandlersAreShownAndTheLoopGoesOn) {
   hb().Key('A', 'a');
   f->Invalidate();
   hb().AdvanceTime(10);
+  testing::internal::CaptureStderr();
   ASSERT_NO_THROW(Application->ProcessMessages());
-  Application->OnIdle = [](TObject*, bool&) { throw EInvalidGraphic("B\263\271d"); };
+  Application->OnIdle = [](TObject*, bool&) { throw EInvalidGraphic("Bad picture", "x.bmp"); };
   ASSERT_NO_THROW(Application->HandleMessage());
   Application->OnIdle = nullptr;
-  ASSERT_EQ(hb().MessageBoxes().size(), 4u);
-  EXPECT_EQ(hb().MessageBoxes()[0].text, "index out of range");
+  timer.OnTimer = [](TObject*) { throw Exception("W\263asny b\263\271d"); };
+  hb().AdvanceTime(10);
+  ASSERT_NO_THROW(Application->ProcessMessages());
+  const std::string said = testing::internal::GetCapturedStderr();
+  // The user reads Polish; what failed goes to standard error.
+  ASSERT_EQ(hb().MessageBoxes().size(), 5u);
+  EXPECT_EQ(hb().MessageBoxes()[0].text, "Wystąpił nieoczekiwany błąd programu.");
   EXPECT_EQ(hb().MessageBoxes()[0].caption, "Program");
-  EXPECT_EQ(hb().MessageBoxes()[1].text, std::bad_alloc().what());
-  EXPECT_EQ(hb().MessageBoxes()[2].text, std::bad_function_call().what());
-  EXPECT_EQ(hb().MessageBoxes()[3].text, "B\xC5\x82\xC4\x85" "d");
+  EXPECT_EQ(hb().MessageBoxes()[1].text, "Za mało pamięci, by dokończyć tę czynność.");
+  EXPECT_EQ(hb().MessageBoxes()[2].text, "Wystąpił nieoczekiwany błąd programu.");
+  EXPECT_EQ(hb().MessageBoxes()[3].text, "Nie udało się odczytać obrazka.");
+  EXPECT_EQ(hb().MessageBoxes()[4].text, "Własny błąd");
+  for (const std::string& line : {std::string("index out of range"), std::string(std::bad_alloc().what()),
+                                  std::string(std::bad_function_call().what()), std::string("Bad picture: x.bmp"),
+                                  std::string("Własny błąd")})
+    EXPECT_NE(said.find("trelamondo: " + line + "\n"), std::string::npos) << line << " in " << said;
   timer.SetEnabled(false);
 
   // A test's stalled wait is no error of the program: it leaves the loop,
@@ -482,7 +493,7 @@ TEST_F(WindowsTest, ErrorsOfHandlersAreShownAndTheLoopGoesOn) {
   f->OnKeyPress = [&](TObject*, char&) { dialog->ShowModal(); };
   hb().Key('B', 'b');
   EXPECT_THROW(Application->ProcessMessages(), HeadlessStall);
-  EXPECT_EQ(hb().MessageBoxes().size(), 4u);
+  EXPECT_EQ(hb().MessageBoxes().size(), 5u);
 }
 
 TEST_F(WindowsTest, ActionsRunTheirHandler) {
