@@ -68,6 +68,9 @@ TIniFile::TIniFile(const std::string& fileName) : fileName_(fileName) {
   if (!FileExists(fileName)) return;
   TStringList lines;
   lines.LoadFromFile(fileName, kMaxTextFileBytes);
+  // Every line is at most one section or one key: the tables never grow while reading.
+  index_.reserve(std::size_t(lines.Count()));
+  keys_.reserve(std::size_t(lines.Count()));
   Section* current = nullptr;
   for (const std::string& raw : lines.Items()) {
     std::string line = Trim(raw);
@@ -83,32 +86,37 @@ TIniFile::TIniFile(const std::string& fileName) : fileName_(fileName) {
   }
 }
 
+namespace {
+std::string KeyOf(const std::string& foldedSection, const std::string& key) { return foldedSection + '\0' + Fold(key); }
+}  // namespace
+
 const TIniFile::Section* TIniFile::Find(const std::string& section) const {
   auto it = index_.find(Fold(section));
   return it == index_.end() ? nullptr : &sections_[it->second];
 }
 
 TIniFile::Section& TIniFile::FindOrAdd(const std::string& section) {
-  auto [it, added] = index_.emplace(Fold(section), sections_.size());
-  if (added) sections_.push_back(Section{section, {}, {}});
+  std::string folded = Fold(section);
+  auto [it, added] = index_.emplace(folded, sections_.size());
+  if (added) sections_.push_back(Section{section, std::move(folded), {}});
   return sections_[it->second];
 }
 
 void TIniFile::Add(Section& s, std::string key, std::string value) {
   // A repeated key is kept in the file; the first one is the one read and written.
-  s.keys.emplace(Fold(key), s.values.size());
+  keys_.emplace(KeyOf(s.folded, key), s.values.size());
   s.values.emplace_back(std::move(key), std::move(value));
 }
 
-const std::string* TIniFile::Value(const Section& s, const std::string& key) {
-  auto it = s.keys.find(Fold(key));
-  return it == s.keys.end() ? nullptr : &s.values[it->second].second;
+std::size_t TIniFile::Place(const Section& s, const std::string& key) const {
+  auto it = keys_.find(KeyOf(s.folded, key));
+  return it == keys_.end() ? std::string::npos : it->second;
 }
 
 std::string TIniFile::ReadString(const std::string& section, const std::string& key, const std::string& def) const {
   const Section* s = Find(section);
-  const std::string* v = s ? Value(*s, key) : nullptr;
-  return v ? *v : def;
+  const std::size_t at = s ? Place(*s, key) : std::string::npos;
+  return at == std::string::npos ? def : s->values[at].second;
 }
 
 std::int32_t TIniFile::ReadInteger(const std::string& section, const std::string& key, std::int32_t def) const {
@@ -130,13 +138,13 @@ bool TIniFile::SectionExists(const std::string& section) const { return Find(sec
 
 bool TIniFile::ValueExists(const std::string& section, const std::string& key) const {
   const Section* s = Find(section);
-  return s && Value(*s, key);
+  return s && Place(*s, key) != std::string::npos;
 }
 
 void TIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
   Section& s = FindOrAdd(section);
-  auto it = s.keys.find(Fold(key));
-  if (it != s.keys.end()) s.values[it->second].second = value;
+  const std::size_t at = Place(s, key);
+  if (at != std::string::npos) s.values[at].second = value;
   else Add(s, key, value);
 }
 
@@ -151,9 +159,11 @@ void TIniFile::WriteBool(const std::string& section, const std::string& key, boo
 void TIniFile::EraseSection(const std::string& section) {
   auto it = index_.find(Fold(section));
   if (it == index_.end()) return;
+  const Section& gone = sections_[it->second];
+  for (const auto& kv : gone.values) keys_.erase(KeyOf(gone.folded, kv.first));
   sections_.erase(sections_.begin() + std::ptrdiff_t(it->second));
   index_.clear();
-  for (std::size_t i = 0; i < sections_.size(); ++i) index_.emplace(Fold(sections_[i].name), i);
+  for (std::size_t i = 0; i < sections_.size(); ++i) index_.emplace(sections_[i].folded, i);
 }
 
 bool TIniFile::UpdateFile() const {

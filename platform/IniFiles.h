@@ -41,16 +41,19 @@ class TIniFile {
  private:
   struct Section {
     std::string name;
+    std::string folded;  // the name in capitals
     std::vector<std::pair<std::string, std::string>> values;
-    std::unordered_map<std::string, std::size_t> keys;  // folded key: its first place in values
   };
   const Section* Find(const std::string& section) const;
   Section& FindOrAdd(const std::string& section);
-  static void Add(Section& s, std::string key, std::string value);
-  static const std::string* Value(const Section& s, const std::string& key);
+  void Add(Section& s, std::string key, std::string value);
+  // Where the key's value stands in the section's values; npos when it is not there.
+  std::size_t Place(const Section& s, const std::string& key) const;
 
   std::string fileName_;
   std::vector<Section> sections_;
   std::unordered_map<std::string, std::size_t> index_;  // folded name: its place in sections_
+  // Folded section name, a NUL and folded key: the key's first place in its section's values.
+  std::unordered_map<std::string, std::size_t> keys_;
   mutable std::string error_;
 };
