@@ -255,10 +255,11 @@ bool MatchesMask(const std::string& name, const std::string& mask) {
   // Iterative wildcard match with one backtrack point.
   std::size_t n = 0, m = 0, starM = std::string::npos, starN = 0;
   while (n < name.size()) {
-    if (m < mask.size() && (mask[m] == '?' || AsciiLower(mask[m]) == AsciiLower(name[n]))) {
-      ++n; ++m;
-    } else if (m < mask.size() && mask[m] == '*') {
+    // A star in the mask is always a wildcard, even against a star in the name.
+    if (m < mask.size() && mask[m] == '*') {
       starM = m++; starN = n;
+    } else if (m < mask.size() && (mask[m] == '?' || AsciiLower(mask[m]) == AsciiLower(name[n]))) {
+      ++n; ++m;
     } else if (starM != std::string::npos) {
       m = starM + 1; n = ++starN;
     } else {

@@ -99,6 +99,12 @@ TEST(Search, SortedWithAttributesAndMasks) {
   EXPECT_TRUE(MatchesMask("abc", "*.*"));
   EXPECT_TRUE(MatchesMask("a.b.c", "*.c"));
   EXPECT_FALSE(MatchesMask("a.b.c", "*.b"));
+  // Wildcards in a name are letters like any other.
+  EXPECT_TRUE(MatchesMask("*x.wav", "*.*"));
+  EXPECT_TRUE(MatchesMask("*x.wav", "*.wav"));
+  EXPECT_TRUE(MatchesMask("a*b", "a*"));
+  EXPECT_FALSE(MatchesMask("*", "?x"));
+  EXPECT_TRUE(MatchesMask("?", "?"));
 }
 
 TEST(Files, CreateRenameDelete) {
