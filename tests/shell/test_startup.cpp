@@ -18,6 +18,7 @@
 #include "shell/Fmsplash.h"
 #include "shell/Singleinstance.h"
 #include "shell/_cstatrec.h"
+#include "tests/shell/OtherCopy.h"
 #include "tests/shell/ShellProgram.h"
 #include "toolkit/_cblad.h"
 #include "toolkit/_ccheckbutw.h"
@@ -427,8 +428,7 @@ TEST_F(Fatal, AnyOtherExceptionDuringStartUpEndsTheSameWayAndLetsTheLockGo) {
   EXPECT_EQ(Application->ComponentCount(), 0);
   EXPECT_EQ(StatRec, nullptr);
   EXPECT_EQ(std::filesystem::current_path(), startDir_);
-  CSingleInstance next(lockDir.Path());
-  EXPECT_EQ(next.Acquire(), CSingleInstance::First);
+  EXPECT_EQ(shelltest::AcquireElsewhere(lockDir.Path(), 200), CSingleInstance::First);
 }
 
 // An error that escapes a handler is shown, and the program goes on.
