@@ -1,6 +1,7 @@
 #include "games/Cgameform.h"
 
 #include "platform/WinApi.h"
+#include "shell/Fmmain.h"
 #include "shell/Fmkoniecgry.h"
 #include "shell/_cstatrec.h"
 #include "shell/_custgry.h"

@@ -6,29 +6,13 @@
 // items, saves the session and opens the end-of-game window. The main
 // window reaches a game only through IGameWindow.
 #pragma once
-#include <cstdint>
 #include <functional>
-#include <string>
-#include <utility>
-#include <vector>
 
 #include "platform/ActnList.h"
 #include "platform/Forms.h"
-#include "platform/Random.h"
-#include "shell/Fmmain.h"
+#include "shell/GameWindow.h"
 
 class CPrzyciskW;
-
-// Swaps each position i from the first to the last but one with a position
-// drawn by RandomRange(i, n). With n of 0 or 1 nothing happens; v holds at
-// least n items.
-template <class T>
-void ShuffleInts(std::vector<T>& v, int n) {
-  for (int i = 0; i < n - 1; ++i) {
-    int j = RandomRange(i, n);
-    if (j != i) std::swap(v[std::size_t(i)], v[std::size_t(j)]);
-  }
-}
 
 class CGameForm : public TForm, public IGameWindow {
  public:

@@ -8,12 +8,26 @@
 //  RandomRange  the class library's uniform draw from a to b - 1, on a
 //               generator of its own.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <utility>
+#include <vector>
 
 std::int32_t Random31();
 int Rand15();
 int RandomRange(int from, int to);  // from when the range is empty
+
+// Swaps each position i from the first to the last but one with a position
+// drawn by RandomRange(i, n). With n of 0 or 1 nothing happens; v holds at
+// least n items.
+template <class T>
+void ShuffleInts(std::vector<T>& v, int n) {
+  for (int i = 0; i < n - 1; ++i) {
+    int j = RandomRange(i, n);
+    if (j != i) std::swap(v[std::size_t(i)], v[std::size_t(j)]);
+  }
+}
 
 // Seeds both generators from the current time in seconds.
 void Randomize();

@@ -50,12 +50,6 @@ void SetGameWindow(int tab, IGameWindow* window) {
 
 IGameWindow* GameWindow(int tab) { return tab >= 1 && tab <= 5 ? g_games[tab - 1] : nullptr; }
 
-void StartGamePodpisz4() { RunStarter(1); }
-void StartGameLiany() { RunStarter(2); }
-void StartGameKwiatki() { RunStarter(3); }
-void StartGameCoNiePasuje3() { RunStarter(4); }
-void StartGameCiezarowka() { RunStarter(5); }
-
 void StartGame(int tab) { RunStarter(tab); }
 
 // ---- the main window ----

@@ -6,7 +6,7 @@
 //
 // How the games reach the shell
 // -----------------------------
-// A game window implements IGameWindow and registers itself for its tab with
+// A game window implements IGameWindow (shell/GameWindow.h) and registers itself for its tab with
 // SetGameWindow when start-up creates it (see RunOptions::createGameWindows in
 // shell/Startup.h). The start action of the main window then, in order: stops
 // the music, clears the bits of the settings masks that lie outside their
@@ -33,6 +33,7 @@
 #include "platform/ActnList.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
+#include "shell/GameWindow.h"
 #include "shell/_cnagrywanie.h"
 #include "toolkit/Ctransbitmap.h"
 
@@ -40,33 +41,6 @@ class CCheckButW;
 class CPrzyciskW;
 class CScrollBar;
 class CTransFont;
-
-// What the main window needs of a game window.
-class IGameWindow {
- public:
-  virtual ~IGameWindow() = default;
-  // Called before HasEnoughWords; label-it gathers the words the settings
-  // allow here, the other games have nothing to do.
-  virtual void PrepareCandidates() {}
-  // Whether the dictionary holds enough words for the game's current settings.
-  virtual bool HasEnoughWords() = 0;
-  // Shows the game modally (its ShowModal); returns when the game window closes.
-  virtual int ShowGame() = 0;
-};
-
-// The game window of a tab (1-5); null unregisters. The window stays the
-// caller's: start-up creates and destroys the game windows.
-void SetGameWindow(int tab, IGameWindow* window);
-IGameWindow* GameWindow(int tab);
-
-// The starters of tabs 1-5.
-void StartGamePodpisz4();
-void StartGameLiany();
-void StartGameKwiatki();
-void StartGameCoNiePasuje3();
-void StartGameCiezarowka();
-// The starter of a tab (1-5); nothing for another tab.
-void StartGame(int tab);
 
 class TFormMain : public TForm {
  public:

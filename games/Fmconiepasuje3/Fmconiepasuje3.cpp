@@ -3,8 +3,9 @@
 #include <string>
 
 #include "dictionary/_cslowa.h"
-#include "games/Cgraniep_karty.h"
 #include "games/Czoom44.h"
+#include "games/Fmconiepasuje3/Cgraniep_karty.h"
+#include "games/Fmconiepasuje3/CoNiePasuje3Layout.h"
 #include "platform/WinApi.h"
 #include "shell/_cstatrec.h"
 #include "shell/_custgry.h"
@@ -16,10 +17,6 @@
 TFormCoNiePasuje3* FormCoNiePasuje3 = nullptr;
 
 namespace {
-// Card top-lefts in art set 16, from the game area's origin.
-constexpr int kCardPlaces[5][2] = {{319, 340}, {482, 339}, {646, 340}, {809, 339}, {969, 340}};
-constexpr int kFrameShift = 11;  // the highlight frame stands this far up and left of its card
-
 std::string SpecPicture(const std::string& prefix, const std::string& name) {
   return "Data\\Intf\\Spec\\" + prefix + "_" + name + ".xji";
 }
@@ -40,41 +37,31 @@ TFormCoNiePasuje3::TFormCoNiePasuje3(TComponent* Owner) : CGameForm(Owner) {
   OnMouseMove = [this](TObject* s, TShiftState sh, int x, int y) { FormMouseMove(s, sh, x, y); };
 
   try {
-    const int L = Display.GameArea.left, T = Display.GameArea.top, W = Display.GameArea.width;
-    const int A = Display.ArtSet;
-    auto s = [](int v) { return Display.Scale(16, v); };
-    const int r = Display.ScaleRounded(2, 7);
+    const int L = Display.GameArea.left, T = Display.GameArea.top;
+    const coniepasuje3::Layout l = coniepasuje3::LayoutFor(Display);
 
     CreateBuffers(pf32bit);
     zoom = new CZoom44(Canvas(), ClientRect(), backBuffer->Canvas());
     game = new CgraNiep_Karty(Canvas(), backBuffer);
-    for (int n = 0; n < 5; ++n) {
-      const int x = L + s(kCardPlaces[n][0]), y = T + s(kCardPlaces[n][1]);
+    for (int n = 0; n < coniepasuje3::kCards; ++n) {
+      const TPoint card = l.cards[std::size_t(n)], frame = l.highlights[std::size_t(n)];
       const std::string number = std::to_string(n + 1);
-      game->AddPlace(x, y, SpecPicture(Display.ArtPrefix[1], "cnp3ms" + number), x - s(kFrameShift),
-                     y - s(kFrameShift), SpecPicture(Display.ArtPrefix[1], "cnp3om" + number));
+      game->AddPlace(L + card.x, T + card.y, SpecPicture(Display.ArtPrefix[1], "cnp3ms" + number), L + frame.x,
+                     T + frame.y, SpecPicture(Display.ArtPrefix[1], "cnp3om" + number));
     }
     Display.LoadBackground(background, SpecPicture(Display.ArtPrefix[2], "cnp3T"));
 
-    int stopTop, helpTop;
-    if (A == 2) {
-      stopTop = T + 530;
-      helpTop = T + 460;
-    } else if (A == 4) {
-      stopTop = T + 768 - 70;
-      helpTop = stopTop - 76;
-    } else {
-      stopTop = T + 960 - 75 + (Display.ScreenClass == 128 ? 30 : 0);
-      helpTop = stopTop - 90;
-    }
     TCanvas* window = Canvas();
     TCanvas* buffer = backBuffer->Canvas();
     TCanvas* clean = background->Canvas();
-    helpButton = new CPrzyciskW(this, "pomoc", window, buffer, clean, L + W - 70 - r, helpTop, A_Pomoc);
-    stopButton = new CPrzyciskW(this, "stop", window, buffer, clean, L + W - 68 - r, stopTop, A_Stop);
-    previousButton = new CPrzyciskW(this, "pop", window, buffer, clean, L + s(540), T + s(762), A_Poprzedni);
-    sayButton = new CPrzyciskW(this, "powiedz", window, buffer, clean, L + s(668), T + s(762), A_Powiedz);
-    nextButton = new CPrzyciskW(this, "nast", window, buffer, clean, L + s(796), T + s(762), A_Nastepny);
+    auto button = [&](const char* name, TPoint at, TAction* action) {
+      return new CPrzyciskW(this, name, window, buffer, clean, L + at.x, T + at.y, action);
+    };
+    helpButton = button("pomoc", l.help, A_Pomoc);
+    stopButton = button("stop", l.stop, A_Stop);
+    previousButton = button("pop", l.previous, A_Poprzedni);
+    sayButton = button("powiedz", l.say, A_Powiedz);
+    nextButton = button("nast", l.next, A_Nastepny);
   } catch (...) {
     FreeResources();
     throw CBlad(1);

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "games/Cgraniep_karty.h"
+#include "games/Fmconiepasuje3/Cgraniep_karty.h"
 #include "games/Fmconiepasuje3/Fmconiepasuje3.h"
 #include "platform/Random.h"
 #include "shell/_gloskifn.h"

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "games/Cgraniep_karty.h"
+#include "games/Fmconiepasuje3/Cgraniep_karty.h"
 #include "games/Czoom44.h"
 #include "games/Fmconiepasuje3/Fmconiepasuje3.h"
 #include "platform/WinApi.h"

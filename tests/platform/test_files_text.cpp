@@ -4,6 +4,9 @@
 
 #include <unistd.h>
 
+#include <utility>
+#include <vector>
+
 #include "platform/Classes.h"
 #include "platform/Graphics.h"
 #include "platform/IniFiles.h"
@@ -243,6 +246,32 @@ TEST(Random, RangeStaysInsideAndScriptsReplaceDraws) {
     EXPECT_GE(r, 0);
   }
   EXPECT_NE(Random31(), 42);
+}
+
+TEST(ShuffleInts, DrawsForEveryPositionButTheLastAndSwapsWithTheDraw) {
+  std::vector<std::pair<int, int>> calls;
+  int answer = -1;  // -1: the last position
+  RandomScript script;
+  script.randomRange = [&](int from, int to) {
+    calls.emplace_back(from, to);
+    return answer < 0 ? to - 1 : answer;
+  };
+  ScopedRandomScript scoped(script);
+  std::vector<int> v{10, 20, 30, 40, 50};
+  ShuffleInts(v, 5);
+  EXPECT_EQ(calls, (std::vector<std::pair<int, int>>{{0, 5}, {1, 5}, {2, 5}, {3, 5}}));
+  EXPECT_EQ(v, (std::vector<int>{50, 10, 20, 30, 40}));
+  calls.clear();
+  ShuffleInts(v, 1);
+  ShuffleInts(v, 0);
+  EXPECT_TRUE(calls.empty());
+  std::vector<int> two{1, 2};
+  answer = 0;
+  ShuffleInts(two, 2);
+  EXPECT_EQ(two, (std::vector<int>{1, 2}));
+  answer = 1;
+  ShuffleInts(two, 2);
+  EXPECT_EQ(two, (std::vector<int>{2, 1}));
 }
 
 }  // namespace

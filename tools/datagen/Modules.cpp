@@ -7,8 +7,11 @@ std::vector<Module> AllModules() {
   modules.push_back(FontsModule());
   modules.push_back(ResourcesModule());
   modules.push_back(ShellPicturesModule());
-  modules.push_back(GamePictures1Module());
-  modules.push_back(GamePictures2Module());
+  modules.push_back(Podpisz4PicturesModule());
+  modules.push_back(LianyPicturesModule());
+  modules.push_back(KwiatkiPicturesModule());
+  modules.push_back(CoNiePasuje3PicturesModule());
+  modules.push_back(CiezarowkaPicturesModule());
   modules.push_back(WordPicturesModule());
   modules.push_back(SoundsModule());
   modules.push_back(CompleteModule());

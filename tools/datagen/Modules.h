@@ -19,8 +19,12 @@ struct Module {
 Module FontsModule();  // the bitmap font set
 Module ResourcesModule();  // the resource library pictures: letter tiles, buttons, scroll knob, toggles, cursors
 Module ShellPicturesModule();  // the pictures of the main window, dialogs, splash and about box
-Module GamePictures1Module();  // the pictures of the label-it and odd-one-out games and the magnifier
-Module GamePictures2Module();  // the pictures of the vines, truck and flowers games
+// The pictures of each game, in the order of the main window's tabs.
+Module Podpisz4PicturesModule();      // label-it
+Module LianyPicturesModule();         // vines
+Module KwiatkiPicturesModule();       // flowers
+Module CoNiePasuje3PicturesModule();  // odd-one-out and the magnifier
+Module CiezarowkaPicturesModule();    // truck
 Module WordPicturesModule();  // the 570 scrambled word pictures
 Module SoundsModule();    // word, sound, feedback and music recordings
 Module CompleteModule();  // the whole tree through the program's resource report

@@ -1,9 +1,8 @@
-#include "games/Cgraniep_karty.h"
+#include "games/Fmconiepasuje3/Cgraniep_karty.h"
 
 #include <algorithm>
 #include <memory>
 
-#include "games/Cgameform.h"
 #include "platform/Forms.h"
 #include "platform/Random.h"
 #include "platform/WinApi.h"
