@@ -51,9 +51,10 @@ bool ReadWaveFormat(const std::uint8_t* w, std::size_t size, WaveFormat& out) {
       f.rate = int(rate);
       haveFormat = true;
     } else if (std::memcmp(w + pos, "data", 4) == 0) {
-      if (!haveFormat) return false;
+      // The mixer takes the size as given: data the file does not hold is refused.
+      if (!haveFormat || chunk > size - body) return false;
       f.dataOffset = body;
-      f.dataBytes = std::min<std::size_t>(chunk, size - body);
+      f.dataBytes = chunk;
       out = f;
       return true;
     }
