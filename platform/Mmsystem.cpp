@@ -32,14 +32,18 @@ int WaveFormat::DurationMs() const {
 
 bool ReadWaveFormat(const std::uint8_t* w, std::size_t size, WaveFormat& out) {
   if (!IsRiffWave(w, size)) return false;
+  // The sound device reads every chunk to the end of the file, and a later
+  // fmt chunk would change the format it plays: the whole file is checked,
+  // and holds one fmt chunk, then one data chunk, each chunk within it.
   WaveFormat f;
-  bool haveFormat = false;
+  bool haveFormat = false, haveData = false;
   std::size_t pos = 12;
   while (size - pos >= 8) {
     const std::uint32_t chunk = GetLe32(w + pos + 4);
     const std::size_t body = pos + 8;
+    if (chunk > size - body) return false;
     if (std::memcmp(w + pos, "fmt ", 4) == 0) {
-      if (chunk < 16 || size - body < 16) return false;
+      if (haveFormat || chunk < 16) return false;
       const std::uint8_t* p = w + body;
       const unsigned tag = GetLe16(p), channels = GetLe16(p + 2), align = GetLe16(p + 12), bits = GetLe16(p + 14);
       const std::uint32_t rate = GetLe32(p + 4), byteRate = GetLe32(p + 8);
@@ -51,19 +55,19 @@ bool ReadWaveFormat(const std::uint8_t* w, std::size_t size, WaveFormat& out) {
       f.rate = int(rate);
       haveFormat = true;
     } else if (std::memcmp(w + pos, "data", 4) == 0) {
-      // The mixer takes the size as given: data the file does not hold is refused.
-      if (!haveFormat || chunk > size - body) return false;
+      if (!haveFormat || haveData) return false;
       f.dataOffset = body;
       f.dataBytes = chunk;
-      out = f;
-      return true;
+      haveData = true;
     }
-    // The next chunk, after a pad byte for an odd size; past the end stops the walk.
-    const std::uint64_t next = std::uint64_t(body) + chunk + (chunk & 1);
-    if (next > size) return false;
-    pos = std::size_t(next);
+    // The next chunk, after a pad byte for an odd size.
+    const std::size_t next = body + chunk + (chunk & 1);
+    if (next >= size) break;
+    pos = next;
   }
-  return false;
+  if (!haveData) return false;
+  out = f;
+  return true;
 }
 
 int WaveDurationMs(const std::vector<std::uint8_t>& w) { return WaveDurationMs(w.data(), w.size()); }

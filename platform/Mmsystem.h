@@ -13,10 +13,10 @@ constexpr UINT SND_NODEFAULT = 0x0002;
 
 // What the program plays: RIFF WAVE files of PCM sound, 1 or 2 channels,
 // 8 or 16 bits, 4,000 to 96,000 samples a second, with block align and byte
-// rate as those give them, and a data chunk after the fmt chunk that lies
-// within the file (the sound device would take a larger size as given).
-// Anything else is never handed to the sound device: it plays as silence, as
-// a missing file does.
+// rate as those give them: one fmt chunk, then one data chunk, and every
+// chunk within the file (the sound device takes the sizes as given and reads
+// to the end of the file). Anything else is never handed to the sound
+// device: it plays as silence, as a missing file does.
 struct WaveFormat {
   int channels = 0;
   int bits = 0;

@@ -110,6 +110,15 @@ TEST_F(SoundTest, WaveLengthIsReadOnlyFromTheBytesThere) {
     EXPECT_EQ(GuardedDuration(shortFmt), -1) << end;
   }
   EXPECT_EQ(GuardedDuration(Riff({{"data", {1, 2}}, {"fmt ", Fmt()}})), -1);  // data before fmt
+  // A second fmt chunk after the data would change what the device plays;
+  // a second data chunk, or any chunk beyond the end, is no file of ours.
+  const std::vector<std::uint8_t> bad = Fmt(256, 1100000000u, 16, 512, 0);
+  EXPECT_EQ(GuardedDuration(Riff({{"fmt ", Fmt()}, {"data", {1, 2}}, {"fmt ", bad}, {"data", {3}}})), -1);
+  EXPECT_EQ(GuardedDuration(Riff({{"fmt ", Fmt()}, {"data", {1, 2}}, {"data", {3, 4}}})), -1);
+  auto trailing = Riff({{"fmt ", Fmt()}, {"data", {1, 2}}, {"LIST", {5, 6}}});
+  EXPECT_EQ(GuardedDuration(trailing), 0);
+  PutLe32(trailing.data() + trailing.size() - 6, 757869350);
+  EXPECT_EQ(GuardedDuration(trailing), -1);
   EXPECT_EQ(GuardedDuration({'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V'}), -1);
 }
 
