@@ -71,6 +71,12 @@ TEST(RecordingList, AFailedWriteLeavesTheSlotAsItWas) {
   EXPECT_FALSE(list.Has(1));
   EXPECT_EQ(FileSize(list.WaveFile(0)), 44 + 200);
   EXPECT_FALSE(list.Store(30, {}, "d"));
+  // No folder can be made where a file stands in its way.
+  dir.Write("Plik", std::string("x"));
+  CRecordings blocked(dir.File("Plik/Nagrane"));
+  blocked.Load();
+  EXPECT_FALSE(blocked.Store(2, std::vector<std::int16_t>(100, 3), "d3"));
+  EXPECT_FALSE(blocked.Has(2));
 }
 
 TEST(RecordingList, WaveBytesAreAPlayableRiffWave) {
@@ -208,7 +214,11 @@ TEST_F(Recorder, ARecordingStopsByItselfAfterSixtySeconds) {
   GoToTheRecorder();
   Step([this] { ClickOn(FormMain->Row(0)->Mark()->GetImage()); });
   ClickButton(TFormMain::bRecord);
-  for (int i = 0; i < 61; ++i) Wait(1000);
+  for (int i = 0; i < 59; ++i) Wait(1000);
+  Step([this] {
+    EXPECT_TRUE(FormMain->Recording());
+    hb().AdvanceTime(1000);
+  });
   Step([this] {
     EXPECT_FALSE(FormMain->Recording());
     EXPECT_EQ(FileSize(Wave(0)), 44 + 2 * kMaxRecordingSamples);
