@@ -27,6 +27,8 @@ std::string HandledFailure() {
   if (!handled) return std::string();
   try {
     std::rethrow_exception(handled);
+  } catch (const CBlad& e) {
+    return e.Detail;  // raised again on the way out: what failed is said once
   } catch (const std::exception& e) {
     return Diagnosis(e);
   } catch (...) {

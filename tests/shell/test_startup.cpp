@@ -340,8 +340,10 @@ class Fatal : public ShellProgram {
     testing::internal::CaptureStderr();
     EXPECT_EQ(Run(), 1);
     const std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_NE(err.find("trelamondo: "), std::string::npos) << err;
-    EXPECT_NE(err.find(said), std::string::npos) << err;
+    // One line, saying what failed.
+    const std::size_t line = err.find("trelamondo: ");
+    ASSERT_NE(line, std::string::npos) << err;
+    EXPECT_NE(err.substr(line, err.find('\n', line) - line).find(said), std::string::npos) << err;
     ASSERT_EQ(hb().MessageBoxes().size(), 1u);
     EXPECT_EQ(hb().MessageBoxes()[0].text, Cp1250ToUtf8(CBlad::Text(std::int16_t(code))));
     EXPECT_EQ(hb().MessageBoxes()[0].caption, "Trelamondo Cz.V - B\xC5\x82\xC4\x85" "d");
