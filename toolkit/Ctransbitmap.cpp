@@ -283,16 +283,17 @@ template <class Read>
 void LoadRenders(CTransBitmap& t, const std::string& blackFile, const std::string& whiteFile, Read read) {
   auto black = std::make_unique<TBitmap>();
   auto white = std::make_unique<TBitmap>();
-  try {
-    read(black.get(), blackFile);
-  } catch (const Exception&) {
-    throw ETransBitmap(berrLoad, blackFile);
-  }
-  try {
-    read(white.get(), whiteFile);
-  } catch (const Exception&) {
-    throw ETransBitmap(berrLoad, whiteFile);
-  }
+  auto readOne = [&read](TBitmap* bitmap, const std::string& file) {
+    try {
+      read(bitmap, file);
+    } catch (const Exception& e) {
+      ETransBitmap failed(berrLoad, file);
+      failed.Detail = Diagnosis(e);  // why, for standard error
+      throw failed;
+    }
+  };
+  readOne(black.get(), blackFile);
+  readOne(white.get(), whiteFile);
   CheckRenders(*black, *white);
   if (!t.Colour) t.Colour = new TBitmap;
   if (!t.Mask) t.Mask = new TBitmap;

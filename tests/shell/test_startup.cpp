@@ -397,7 +397,7 @@ TEST_F(Fatal, LoudspeakerPictureMissing) {
   TreeOptions o;
   o.skip = {"Data/Intf/Spec/R3_glos_AW.xbi"};
   tree = std::make_unique<ShellTree>(o);
-  ExpectFatal(1, "R3_glos_AW.xbi");
+  ExpectFatal(1, "R3_glos_AW.xbi: Cannot open file");
 }
 
 TEST_F(Fatal, EndOfGameWindowPictureMissingAfterTheMainWindowWasMade) {
