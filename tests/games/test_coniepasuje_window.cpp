@@ -514,7 +514,11 @@ TEST_F(OddOneOut, EveryKindOfInputKeepsTheSessionAlive) {
   Step([&] { Esc(); });
   Finish();
   EXPECT_EQ(Run(), 0);
-  EXPECT_EQ(Sessions().size(), 1u);
+  // The session's time is the whole game's: nine pauses of 100 s and the play.
+  const auto rec = Sessions();
+  ASSERT_EQ(rec.size(), 1u);
+  EXPECT_GE(rec[0].elapsedMs, 900000u);
+  EXPECT_LT(rec[0].elapsedMs, 920000u);
 }
 
 TEST_F(OddOneOut, ASessionLeftTwoMinutesIsNotSavedButTheEndOfGameWindowStillShows) {
