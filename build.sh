@@ -14,7 +14,7 @@ case "$mode" in run|test) ;; *) echo "usage: $0 run|test" >&2; exit 2;; esac
 
 # xdg-utils: the about box opens its links with xdg-open (through SDL).
 packages=(build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
-  libsdl2-dev libsdl2-mixer-dev libjpeg62-turbo-dev
+  libsdl2-dev libsdl2-mixer-dev libx11-dev libjpeg62-turbo-dev
   libcairo2-dev libfreetype-dev fonts-dejavu-core fonts-dejavu-extra fonts-noto-color-emoji espeak-ng xdg-utils
   libgtest-dev libgmock-dev libbenchmark-dev)
 

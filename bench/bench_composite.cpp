@@ -2,8 +2,9 @@
 // same bytes. Items are pixels: items_per_second / 1e6 is Mpx/s.
 //
 // Arguments: width, height, bits per pixel, opacity, mask kind (0 a shape of
-// mostly 0 and 255 with soft edges, 1 random bytes), vector loops (1) or the
-// plain loops (0).
+// mostly 0 and 255 with soft edges, 1 random bytes, 2 the odd-one-out
+// game's card mask tiled over the frame: the realistic one, the headline),
+// vector loops (1) or the plain loops (0).
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -11,25 +12,10 @@
 #include <memory>
 #include <random>
 
+#include "bench/BenchPictures.h"
 #include "toolkit/Ctransbitmap.h"
 
 namespace {
-
-std::unique_ptr<TBitmap> Make(TPixelFormat pf, int w, int h) {
-  std::unique_ptr<TBitmap> b(new TBitmap);
-  b->SetPixelFormat(pf);
-  b->SetHandleType(bmDIB);
-  if (pf == pf8bit) SetGreyPalette(b.get());
-  b->SetSize(w, h);
-  return b;
-}
-
-void FillRandom(TBitmap* b, std::mt19937& rng) {
-  for (int y = 0; y < b->Height(); ++y) {
-    std::uint8_t* row = b->ScanLine(y);
-    for (int x = 0; x < b->RowBytes(); ++x) row[x] = std::uint8_t(rng());
-  }
-}
 
 // A picture-like mask: a few overlapping ellipses, opaque inside, transparent
 // outside, with a 3-pixel soft edge (about 71% zeros, 28% 255, 1% between).
@@ -53,16 +39,40 @@ void FillShapeMask(TBitmap* m) {
   }
 }
 
+// The card mask repeated over the whole mask; false without the data tree.
+bool FillCardMask(TBitmap* m) {
+  const TBitmap* card = CardMask();
+  if (!card || card->PixelFormat() != pf8bit) return false;
+  for (int y = 0; y < m->Height(); ++y) {
+    std::uint8_t* row = m->ScanLine(y);
+    const std::uint8_t* src = card->ScanLine(y % card->Height());
+    for (int x = 0; x < m->Width(); ++x) row[x] = src[x % card->Width()];
+  }
+  return true;
+}
+
+// Fills the mask as the mask-kind argument says; false when it cannot.
+bool FillMask(TBitmap* m, std::int64_t kind, std::mt19937& rng) {
+  if (kind == 0) FillShapeMask(m);
+  else if (kind == 1) FillRandom(m, rng);
+  else return FillCardMask(m);
+  return true;
+}
+
+const char* MaskName(std::int64_t kind) { return kind == 0 ? "shape mask" : kind == 1 ? "random mask" : "card masks"; }
+
 void BM_Composite(benchmark::State& state) {
   const int w = int(state.range(0)), h = int(state.range(1));
   const TPixelFormat pf = state.range(2) == 24 ? pf24bit : pf32bit;
   const int opacity = int(state.range(3));
   std::mt19937 rng(42);
-  auto dst = Make(pf, w, h), colour = Make(pf, w, h), mask = Make(pf8bit, w, h);
+  auto dst = MakeBitmap(pf, w, h), colour = MakeBitmap(pf, w, h), mask = MakeBitmap(pf8bit, w, h);
   FillRandom(dst.get(), rng);
   FillRandom(colour.get(), rng);
-  if (state.range(4) == 0) FillShapeMask(mask.get());
-  else FillRandom(mask.get(), rng);
+  if (!FillMask(mask.get(), state.range(4), rng)) {
+    state.SkipWithError("no generated card mask in the build folder");
+    return;
+  }
   SetVectorBlendEnabled(state.range(5) != 0);
   const TRect clip = Rect(0, 0, w, h);
   for (auto _ : state) {
@@ -71,8 +81,7 @@ void BM_Composite(benchmark::State& state) {
   }
   SetVectorBlendEnabled(true);
   state.SetItemsProcessed(state.iterations() * std::int64_t(w) * h);
-  state.SetLabel(std::string(state.range(4) == 0 ? "shape mask" : "random mask") +
-                 (state.range(5) ? ", vector" : ", plain loops"));
+  state.SetLabel(std::string(MaskName(state.range(4))) + (state.range(5) ? ", vector" : ", plain loops"));
 }
 
 // A picture over a clean copy of the window's background into the back
@@ -81,26 +90,28 @@ void BM_CompositeOverCleanBackground(benchmark::State& state) {
   const int w = int(state.range(0)), h = int(state.range(1));
   const TPixelFormat pf = state.range(2) == 24 ? pf24bit : pf32bit;
   std::mt19937 rng(7);
-  auto dst = Make(pf, w, h), bg = Make(pf, w, h), colour = Make(pf, w, h), mask = Make(pf8bit, w, h);
+  auto dst = MakeBitmap(pf, w, h), bg = MakeBitmap(pf, w, h), colour = MakeBitmap(pf, w, h), mask = MakeBitmap(pf8bit, w, h);
   FillRandom(dst.get(), rng);
   FillRandom(bg.get(), rng);
   FillRandom(colour.get(), rng);
-  if (state.range(3) == 0) FillShapeMask(mask.get());
-  else FillRandom(mask.get(), rng);
+  if (!FillMask(mask.get(), state.range(3), rng)) {
+    state.SkipWithError("no generated card mask in the build folder");
+    return;
+  }
   const TRect clip = Rect(0, 0, w, h);
   for (auto _ : state) {
     Composite(dst.get(), 0, 0, colour.get(), mask.get(), &clip, bg.get(), 0, 0, 255);
     benchmark::ClobberMemory();
   }
   state.SetItemsProcessed(state.iterations() * std::int64_t(w) * h);
-  state.SetLabel(state.range(3) == 0 ? "shape mask" : "random mask");
+  state.SetLabel(MaskName(state.range(3)));
 }
 
 // The reference: copying the destination's bytes once.
 void BM_CopyBytes(benchmark::State& state) {
   const int w = int(state.range(0)), h = int(state.range(1));
   const TPixelFormat pf = state.range(2) == 24 ? pf24bit : pf32bit;
-  auto src = Make(pf, w, h), dst = Make(pf, w, h);
+  auto src = MakeBitmap(pf, w, h), dst = MakeBitmap(pf, w, h);
   const std::size_t bytes = std::size_t(src->RowBytes()) * h;
   const std::uint8_t* s = src->ScanLine(0);
   std::uint8_t* d = dst->ScanLine(0);
@@ -117,7 +128,7 @@ void CompositeArgs(benchmark::internal::Benchmark* b) {
   for (auto [w, h] : {std::pair{800, 600}, std::pair{1280, 960}})
     for (int bpp : {24, 32})
       for (int opacity : {255, 128})
-        for (int maskKind : {0, 1})
+        for (int maskKind : {2, 1, 0})
           for (int vector : {1, 0}) b->Args({w, h, bpp, opacity, maskKind, vector});
 }
 
@@ -125,7 +136,7 @@ void CleanBackgroundArgs(benchmark::internal::Benchmark* b) {
   b->ArgNames({"w", "h", "bpp", "random"});
   for (auto [w, h] : {std::pair{800, 600}, std::pair{1280, 960}})
     for (int bpp : {24, 32})
-      for (int maskKind : {0, 1}) b->Args({w, h, bpp, maskKind});
+      for (int maskKind : {2, 1, 0}) b->Args({w, h, bpp, maskKind});
 }
 
 void CopyArgs(benchmark::internal::Benchmark* b) {

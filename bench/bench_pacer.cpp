@@ -13,7 +13,9 @@
 #include <time.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <thread>
 #include <cstdint>
 #include <memory>
 #include <random>
@@ -140,5 +142,73 @@ void BM_PacerStall(benchmark::State& state) {
   state.counters["short_periods"] = shortPeriods;
 }
 BENCHMARK(BM_PacerStall)->ArgName("period")->Arg(28)->Arg(32)->Arg(40)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The pacer with the processors busy (load from elsewhere on the machine
+// plus `spinners` threads of this process that spin all the time), beside
+// a plain clock_nanosleep to an absolute deadline measured in the same run.
+// Counters: p99_dev_us and max_dev_us, the distance of a frame's start from
+// its due time (pacer: from the previous frame's start plus the period).
+std::vector<double> Deviations(std::vector<std::int64_t> starts, std::int64_t periodNs, bool absolute) {
+  std::vector<double> dev;
+  for (std::size_t i = 1; i < starts.size(); ++i) {
+    const std::int64_t due = absolute ? starts[0] + std::int64_t(i) * periodNs : starts[i - 1] + periodNs;
+    dev.push_back(std::fabs(double(starts[i] - due)) / 1e3);
+  }
+  std::sort(dev.begin(), dev.end());
+  return dev;
+}
+
+void BM_PacerUnderLoad(benchmark::State& state) {
+  const unsigned period = 28;
+  const int frames = 300;
+  const bool plain = state.range(1) != 0;
+  std::atomic<bool> stop{false};
+  std::vector<std::thread> spinners;
+  for (int i = 0; i < state.range(0); ++i)
+    spinners.emplace_back([&stop] {
+      volatile std::uint64_t x = 0;
+      while (!stop.load(std::memory_order_relaxed)) x = x + 1;
+    });
+  InstallRealClock();
+  std::vector<double> dev;
+  for (auto _ : state) {
+    std::vector<std::int64_t> starts;
+    if (plain) {
+      timespec next;
+      clock_gettime(CLOCK_MONOTONIC, &next);
+      for (int i = 0; i <= frames; ++i) {
+        starts.push_back(MonotonicNs());
+        next.tv_nsec += long(period) * 1000000;
+        if (next.tv_nsec >= 1000000000) {
+          next.tv_nsec -= 1000000000;
+          ++next.tv_sec;
+        }
+        while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &next, nullptr) != 0) {
+        }
+      }
+      // The sleep returned at each start; the first deadline is one period on.
+      starts.erase(starts.begin());
+    } else {
+      CSynchLoop loop(period);
+      loop.WaitForNextFrame();
+      for (int i = 0; i < frames; ++i) {
+        loop.WaitForNextFrame();
+        starts.push_back(MonotonicNs());
+      }
+    }
+    dev = Deviations(starts, std::int64_t(period) * 1000000, plain);
+  }
+  stop = true;
+  for (std::thread& t : spinners) t.join();
+  state.counters["p99_dev_us"] = dev[std::size_t(double(dev.size()) * 0.99)];
+  state.counters["max_dev_us"] = dev.back();
+  state.SetLabel(plain ? "clock_nanosleep to an absolute deadline" : "the pacer");
+}
+BENCHMARK(BM_PacerUnderLoad)
+    ->ArgNames({"spinners", "plain"})
+    ->ArgsProduct({{3}, {0, 1}})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace

@@ -14,7 +14,9 @@ class TBitmap;
 
 // Raw input, in screen coordinates.
 struct InputEvent {
-  enum Kind { MouseMove, MouseDown, MouseUp, MouseWheel, KeyDown, KeyUp, CloseRequest, Activated };
+  // FocusLost: another window took the keyboard, and with it the pointer;
+  // buttons held now are released there.
+  enum Kind { MouseMove, MouseDown, MouseUp, MouseWheel, KeyDown, KeyUp, CloseRequest, Activated, FocusLost };
   Kind kind = MouseMove;
   int x = 0, y = 0;
   int button = 0;     // 1 left, 2 middle, 3 right
@@ -44,6 +46,12 @@ class Backend {
   virtual TPoint ScreenSize() = 0;
   // Shows the rectangles of the composed screen (32 bits per pixel, screen size).
   virtual void Present(const TBitmap& screen, const std::vector<TRect>& dirty) = 0;
+  // The window's own pixels, when the back end can lend them: rows of 32-bit
+  // B,G,R,X pixels `pitch` bytes apart, screen size, kept as they were left.
+  // The program then composes the screen there and shows it with
+  // PresentLent instead of keeping a screen of its own. Null: use Present.
+  virtual std::uint8_t* LendFrame(int& pitch) { return nullptr; }
+  virtual void PresentLent(const std::vector<TRect>& dirty) {}
   virtual void SetTitle(const std::string& utf8Title) = 0;
   virtual void BringToFront() = 0;
 

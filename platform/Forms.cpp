@@ -6,6 +6,7 @@
 #include <new>
 
 #include "platform/ExtCtrls.h"
+#include "platform/PixelCodec.h"
 #include "platform/SysUtils.h"
 
 namespace {
@@ -55,8 +56,13 @@ void TForm::DoCreate() {
 void TForm::SetBounds(int left, int top, int width, int height) {
   TRect old = BoundsRect();
   TWinControl::SetBounds(left, top, width, height);
-  if (surface_.Width() != width_ || surface_.Height() != height_) surface_.SetSize(width_, height_);
+  if (visible_ && !covered_) SizeSurface(true);
   if (visible_ && !(old == BoundsRect())) Application->FormMoved(this, old);
+}
+
+void TForm::SizeSurface(bool shown) {
+  const int w = shown ? width_ : 0, h = shown ? height_ : 0;
+  if (surface_.Width() != w || surface_.Height() != h) surface_.SetSize(w, h);
 }
 
 void TForm::SurfaceChanged(const TRect& r) {
@@ -80,6 +86,11 @@ void TForm::InvalidateRect(const TRect& r) {
 
 void TForm::PaintNow() {
   if (!visible_ || invalid_.IsEmpty()) return;
+  if (covered_) {
+    // Painted whole when it shows again.
+    invalid_ = TRect{};
+    return;
+  }
   TRect clip = invalid_;
   invalid_ = TRect{};
   struct Restore {
@@ -112,11 +123,20 @@ void TForm::WMClose() { Close(); }
 void TForm::WndProc(TMessage& m) {
   switch (m.Msg) {
     case CM_VISIBLECHANGED:
-      if (visible_) Application->FormShown(this);
-      else Application->FormHidden(this);
+      if (visible_) {
+        Application->FormShown(this);
+      } else {
+        // What a hidden form drew is not kept: it repaints whole when shown.
+        // Given up before the forms it hid take theirs back.
+        SizeSurface(false);
+        Application->FormHidden(this);
+      }
       return;
     case WM_PAINT: PaintNow(); return;
     case WM_CLOSE: WMClose(); return;
+    case WM_CANCELMODE:
+      if (OnCancelMode) OnCancelMode(this);
+      return;
     case WM_ERASEBKGND: m.Result = 1; return;  // never cleared before paint
     default: break;
   }
@@ -175,7 +195,10 @@ void TForm::BringToFront() {
 void TForm::SetRoundRegion(int ellipseWidth, int ellipseHeight) {
   cornerW_ = std::max(ellipseWidth, 0);
   cornerH_ = std::max(ellipseHeight, 0);
-  if (visible_) Application->ScreenDirty(BoundsRect());
+  if (visible_) {
+    Application->ScreenDirty(BoundsRect());
+    Application->UpdateCovered();
+  }
 }
 
 void TForm::ClearRegion() { SetRoundRegion(0, 0); }
@@ -350,7 +373,20 @@ void TApplication::PumpInput() {
         break;
       case InputEvent::KeyUp: Enqueue(TMsg{nullptr, WM_KEYUP, WPARAM(ev.key), LPARAM(ev.shift)}); break;
       case InputEvent::CloseRequest: Enqueue(TMsg{nullptr, WM_CLOSE, 0, 0}); break;
-      case InputEvent::Activated: ScreenDirty(Rect(0, 0, screen_.Width(), screen_.Height())); break;
+      case InputEvent::Activated: {
+        const TPoint size = b.ScreenSize();
+        ScreenDirty(Rect(0, 0, size.x, size.y));
+        break;
+      }
+      case InputEvent::FocusLost: {
+        // The held buttons come up elsewhere: the window that had the
+        // pointer (else the active one) is told, in queue order.
+        buttonsDown_ = 0;
+        HWND target = captureWindow_ ? captureWindow_ : ActiveForm();
+        ReleaseCapture();
+        if (target) Enqueue(TMsg{target, WM_CANCELMODE, 0, 0});
+        break;
+      }
     }
   }
 }
@@ -542,8 +578,13 @@ int TApplication::ShowCursor(bool show) {
 }
 
 void TApplication::UpdateHover() {
+  // A window behind a modal one is not under the pointer: its control loses
+  // the hover when the modal window opens and has it back at the first turn
+  // of the loop after it has closed, once whatever the closing set off has
+  // redrawn the window.
   TControl* now = nullptr;
-  if (TForm* f = FormAt(cursorPos_)) now = f->ControlAtPos(TPoint{cursorPos_.x - f->Left(), cursorPos_.y - f->Top()});
+  if (TForm* f = FormAt(cursorPos_); f && f->Enabled())
+    now = f->ControlAtPos(TPoint{cursorPos_.x - f->Left(), cursorPos_.y - f->Top()});
   if (now == hover_) return;
   TControl* old = hover_;
   hover_ = now;
@@ -606,6 +647,9 @@ void TApplication::FormShown(TForm* form) {
   Erase(zorder_, form);
   zorder_.push_back(form);
   active_ = form;
+  // The forms it hides give their surfaces up before it takes its own.
+  UpdateCovered();
+  form->SizeSurface(true);
   form->Invalidate();
   ScreenDirty(form->BoundsRect());
 }
@@ -614,16 +658,39 @@ void TApplication::FormHidden(TForm* form) {
   Erase(zorder_, form);
   ScreenDirty(form->BoundsRect());
   if (active_ == form) active_ = nullptr;
+  form->covered_ = false;
+  UpdateCovered();
 }
 
 void TApplication::FormMoved(TForm* form, const TRect& oldBounds) {
   ScreenDirty(oldBounds);
   ScreenDirty(form->BoundsRect());
+  UpdateCovered();
+}
+
+void TApplication::UpdateCovered() {
+  const TPoint size = CurrentBackend().ScreenSize();
+  const TRect whole = Rect(0, 0, size.x, size.y);
+  bool below = false;  // a form above hides the whole screen
+  for (auto it = zorder_.rbegin(); it != zorder_.rend(); ++it) {
+    TForm* f = *it;
+    if (below && !f->covered_) {
+      f->covered_ = true;
+      f->SizeSurface(false);
+    } else if (!below && f->covered_) {
+      f->covered_ = false;
+      f->SizeSurface(true);
+      f->Invalidate();
+    }
+    const TRect b = f->BoundsRect();
+    if (f->cornerW_ <= 1 && f->cornerH_ <= 1 && !whole.IsEmpty() && IntersectRects(b, whole) == whole) below = true;
+  }
 }
 
 void TApplication::FormDestroyed(TForm* form) {
   Erase(forms_, form);
   Erase(zorder_, form);
+  UpdateCovered();
   for (auto& list : disabledByModal_) Erase(list, form);
   auto it = std::find(modal_.begin(), modal_.end(), form);
   if (it != modal_.end()) {
@@ -663,8 +730,9 @@ void TApplication::ScreenDirty(const TRect& r) {
   dirty_.push_back(r);
 }
 
-void TApplication::Compose(const TRect& r) {
-  for (int y = r.top; y < r.bottom; ++y) std::memset(screen_.ScanLine(y) + 4 * r.left, 0, std::size_t(4 * r.Width()));
+void TApplication::Compose(const TRect& r, std::uint8_t* frame, int pitch) {
+  auto row = [frame, pitch](int y) { return frame + std::ptrdiff_t(y) * pitch; };
+  for (int y = r.top; y < r.bottom; ++y) std::memset(row(y) + 4 * r.left, 0, std::size_t(4 * r.Width()));
   for (TForm* f : zorder_) {
     TRect fb = f->BoundsRect();
     TRect i = IntersectRects(r, fb);
@@ -673,6 +741,7 @@ void TApplication::Compose(const TRect& r) {
     // The surface is 32-bit unless someone changed it through Surface(); any
     // other format is converted on the way.
     const bool raw = s.PixelFormat() == pf32bit || s.PixelFormat() == pfDevice;
+    const pixel::Codec codec(s.PixelFormat(), s.Palette());
     for (int y = i.top; y < i.bottom; ++y) {
       int fy = y - fb.top;
       if (fy >= s.Height()) break;
@@ -680,10 +749,16 @@ void TApplication::Compose(const TRect& r) {
       f->RegionRow(fy, a, b);
       int x0 = std::max(i.left, fb.left + a), x1 = std::min({i.right, fb.left + b, fb.left + s.Width()});
       if (x1 <= x0) continue;
-      if (raw)
-        std::memcpy(screen_.ScanLine(y) + 4 * x0, s.ScanLine(fy) + 4 * (x0 - fb.left), std::size_t(4 * (x1 - x0)));
-      else
-        TCanvas::Blit(&screen_, Rect(x0, y, x1, y + 1), &s, Rect(x0 - fb.left, fy, x1 - fb.left, fy + 1), cmSrcCopy);
+      const std::uint8_t* src = s.ScanLine(fy);
+      if (raw) {
+        std::memcpy(row(y) + 4 * x0, src + 4 * (x0 - fb.left), std::size_t(4 * (x1 - x0)));
+      } else {
+        auto* dst = reinterpret_cast<std::uint32_t*>(row(y));
+        for (int x = x0; x < x1; ++x) {
+          const pixel::BGR p = codec.Decode(codec.Get(src, x - fb.left));
+          dst[x] = std::uint32_t(p.b) | std::uint32_t(p.g) << 8 | std::uint32_t(p.r) << 16;
+        }
+      }
     }
   }
 }
@@ -692,21 +767,37 @@ void TApplication::Present() {
   if (dirty_.empty()) return;
   Backend& b = CurrentBackend();
   TPoint size = b.ScreenSize();
-  if (screen_.Width() != size.x || screen_.Height() != size.y) {
-    screen_.SetHeight(0);
-    screen_.SetSize(size.x, size.y);
-    dirty_.assign(1, Rect(0, 0, size.x, size.y));
-  }
-  std::vector<TRect> rects;
   TRect whole = Rect(0, 0, size.x, size.y);
+  // Composed in the window's own pixels when the back end lends them, else
+  // in a screen of our own.
+  int pitch = 0;
+  std::uint8_t* frame = b.LendFrame(pitch);
+  if (frame) {
+    if (!screen_.Empty()) screen_.SetHeight(0);
+    if (frame != lentFrame_) dirty_.assign(1, whole);
+  } else {
+    if (screen_.Width() != size.x || screen_.Height() != size.y || lentFrame_) {
+      screen_.SetHeight(0);
+      screen_.SetSize(size.x, size.y);
+      dirty_.assign(1, whole);
+    }
+    if (!screen_.Empty()) {
+      frame = screen_.ScanLine(0);
+      pitch = screen_.RowBytes();
+    }
+  }
+  lentFrame_ = screen_.Empty() ? frame : nullptr;
+  std::vector<TRect> rects;
   for (const TRect& d : dirty_) {
     TRect c = IntersectRects(d, whole);
-    if (c.IsEmpty()) continue;
-    Compose(c);
+    if (c.IsEmpty() || !frame) continue;
+    Compose(c, frame, pitch);
     rects.push_back(c);
   }
   dirty_.clear();
-  if (!rects.empty()) b.Present(screen_, rects);
+  if (rects.empty()) return;
+  if (lentFrame_) b.PresentLent(rects);
+  else b.Present(screen_, rects);
 }
 
 void TApplication::ResetForTests() {
@@ -721,6 +812,7 @@ void TApplication::ResetForTests() {
   cursorCount_ = 0;
   cursorKnown_ = false;
   screen_.SetHeight(0);
+  lentFrame_ = nullptr;
 }
 
 void ShutdownPlatform() {

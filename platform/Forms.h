@@ -1,7 +1,10 @@
 // Forms, the screen and the application with its message loop.
 //
-// Every form keeps a surface of its own that its canvas draws on; the
-// visible forms are composed into the screen in z-order. Drawing reaches the
+// Every visible form keeps a surface of its own that its canvas draws on;
+// the visible forms are composed into the screen in z-order. A hidden form
+// (also while its OnShow runs) holds no surface, so drawing on it draws
+// nothing, and is painted whole when it is shown; so does a form that a
+// full-screen form above it hides. Drawing reaches the
 // screen after every dispatched message and before every Sleep, synchronous
 // sound or wait; input arriving meanwhile is queued, never dispatched.
 #pragma once
@@ -40,6 +43,9 @@ class TForm : public TWinControl {
   TNotifyEvent OnHide;
   TNotifyEvent OnPaint;
   TCloseEvent OnClose;
+  // The window lost the pointer capture or the keyboard focus: the release
+  // of a button held now will not come.
+  TNotifyEvent OnCancelMode;
 
   // The window's canvas: draws on the retained surface, shown on the screen.
   TCanvas* Canvas() { return canvas_.get(); }
@@ -85,6 +91,8 @@ class TForm : public TWinControl {
   friend class TApplication;
   void PaintNow();
   void SurfaceChanged(const TRect& r);
+  // The form's size when shown, empty otherwise.
+  void SizeSurface(bool shown);
 
   TBitmap surface_;
   std::unique_ptr<TCanvas> canvas_;
@@ -92,6 +100,7 @@ class TForm : public TWinControl {
   TRect paintClip_{};
   int modalLevel_ = 0;
   int cornerW_ = 0, cornerH_ = 0;
+  bool covered_ = false;  // visible, under a form that hides the whole screen
 };
 
 class TScreen {
@@ -193,7 +202,6 @@ class TApplication : public TComponent {
   const std::vector<TForm*>& ZOrder() const { return zorder_; }
   TForm* ActiveForm() const;
   TForm* FormAt(TPoint screen) const;
-  const TBitmap& ComposedScreen() const { return screen_; }
   void Activate(TForm* form);
   void PushModal(TForm* form);
   void PopModal(TForm* form);
@@ -206,7 +214,11 @@ class TApplication : public TComponent {
   bool FireTimers();
   void UpdateHover();
   void WaitForInput();
-  void Compose(const TRect& r);
+  // Composes the visible forms over black into r of a 32-bit frame.
+  void Compose(const TRect& r, std::uint8_t* frame, int pitch);
+  // Drops the surfaces of the forms a full-screen form hides; gives one back
+  // (and a whole paint) to a form that shows again.
+  void UpdateCovered();
   void Enqueue(const TMsg& m);
   void ShowException(const std::exception& e);
   // Runs a handler; an error it raises is shown and the loop goes on.
@@ -231,7 +243,8 @@ class TApplication : public TComponent {
   int cursorCount_ = 0;
   HCURSOR shownCursor_ = nullptr;
   bool cursorKnown_ = false;
-  TBitmap screen_;
+  TBitmap screen_;  // the composed screen, when the back end lends no frame
+  const std::uint8_t* lentFrame_ = nullptr;  // the back end's frame composed last
   std::vector<TRect> dirty_;
 };
 

@@ -9,6 +9,7 @@
 #include "platform/Controls.h"
 #include "platform/Graphics.h"
 #include "platform/Messages.h"
+#include "platform/SdlX11.h"
 
 struct BackendCursor {
   SDL_Cursor* cursor;
@@ -94,6 +95,13 @@ bool SdlBackend::InitVideo() {
   if (!videoReady_) {
     videoReady_ = SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0;
     if (videoReady_) SDL_StopTextInput();
+    // On X11 the window surface then goes to the X server through shared
+    // memory. SDL's default routes it through an OpenGL texture, which
+    // without a GPU is software GL: some 300 ms to set up and 5-10 ms a
+    // frame. Other drivers have no such path of their own and keep SDL's
+    // choice; SDL_FRAMEBUFFER_ACCELERATION in the environment overrides both.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (videoReady_ && driver && std::strcmp(driver, "x11") == 0) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   }
   return videoReady_;
 }
@@ -116,8 +124,14 @@ TPoint SdlBackend::ScreenSize() {
 void SdlBackend::EnsureWindow() {
   if (window_ || !InitVideo()) return;
   TPoint size = ScreenSize();
-  window_ = SDL_CreateWindow(title_.c_str(), 0, 0, size.x, size.y, SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_SHOWN);
-  if (window_) SDL_RaiseWindow(window_);
+  // Made hidden, so full screen is asked for before the window is mapped. On
+  // a bare X server the borderless window of the screen's size covers the
+  // screen already.
+  window_ = SDL_CreateWindow(title_.c_str(), 0, 0, size.x, size.y, SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS);
+  if (!window_) return;
+  if (WindowManagerRunning(window_)) SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+  SDL_ShowWindow(window_);
+  SDL_RaiseWindow(window_);
 }
 
 void SdlBackend::Present(const TBitmap& screen, const std::vector<TRect>& dirty) {
@@ -138,6 +152,25 @@ void SdlBackend::Present(const TBitmap& screen, const std::vector<TRect>& dirty)
   }
   SDL_UnlockSurface(surface);
   if (!rects.empty()) SDL_UpdateWindowSurfaceRects(window_, rects.data(), int(rects.size()));
+}
+
+std::uint8_t* SdlBackend::LendFrame(int& pitch) {
+  EnsureWindow();
+  SDL_Surface* surface = window_ ? SDL_GetWindowSurface(window_) : nullptr;
+  // The screen's bytes are SDL's XRGB8888 on little-endian machines.
+  if (!surface || SDL_MUSTLOCK(surface) || surface->format->format != SDL_PIXELFORMAT_XRGB8888 ||
+      SDL_BYTEORDER != SDL_LIL_ENDIAN)
+    return nullptr;
+  const TPoint size = ScreenSize();
+  if (surface->w != size.x || surface->h != size.y) return nullptr;
+  pitch = surface->pitch;
+  return static_cast<std::uint8_t*>(surface->pixels);
+}
+
+void SdlBackend::PresentLent(const std::vector<TRect>& dirty) {
+  std::vector<SDL_Rect> rects;
+  for (const TRect& r : dirty) rects.push_back(SDL_Rect{r.left, r.top, r.Width(), r.Height()});
+  if (window_ && !rects.empty()) SDL_UpdateWindowSurfaceRects(window_, rects.data(), int(rects.size()));
 }
 
 long SdlBackend::WindowPixel(int x, int y) {
@@ -214,6 +247,10 @@ bool SdlBackend::PollEvent(InputEvent& out) {
         if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
             e.window.event == SDL_WINDOWEVENT_RESTORED) {
           out.kind = InputEvent::Activated;
+          return true;
+        }
+        if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+          out.kind = InputEvent::FocusLost;
           return true;
         }
         continue;
@@ -319,6 +356,7 @@ void SdlBackend::StopMusic() {
     Mix_FreeMusic(music_);
     music_ = nullptr;
   }
+  musicData_ = std::vector<std::uint8_t>();
 }
 
 bool SdlBackend::OpenCapture() {

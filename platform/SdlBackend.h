@@ -18,6 +18,8 @@ class SdlBackend : public Backend {
 
   TPoint ScreenSize() override;
   void Present(const TBitmap& screen, const std::vector<TRect>& dirty) override;
+  std::uint8_t* LendFrame(int& pitch) override;
+  void PresentLent(const std::vector<TRect>& dirty) override;
   void SetTitle(const std::string& utf8Title) override;
   void BringToFront() override;
   bool PollEvent(InputEvent& event) override;

@@ -47,10 +47,8 @@ TFormOProgramie::TFormOProgramie(TComponent* owner) : TForm(owner) {
   try {
     Caption = "Trelamondo Cz.V";
     SetBounds(0, 0, Display.ScreenWidth, Display.ScreenHeight);
-    background_ = std::make_unique<TBitmap>();
-    Display.LoadBackground(background_.get(), "Data\\Intf\\Spec\\" + Display.ArtPrefix[0] + "_oprT.xji");
     shown_ = std::make_unique<TBitmap>();
-    shown_->Assign(background_.get());
+    Display.LoadBackground(shown_.get(), "Data\\Intf\\Spec\\" + Display.ArtPrefix[0] + "_oprT.xji");
     const int ox = Display.GameArea.left, oy = Display.GameArea.top;
     const int gw = Display.GameArea.width, gh = Display.ArtHeight;
 
@@ -84,6 +82,8 @@ TFormOProgramie::TFormOProgramie(TComponent* owner) : TForm(owner) {
     // The picture's plate (drawn for 1280 wide): the program's name at its
     // top, the links at its bottom, the credits rolling over all of it.
     creditsRect_ = Rect(ox + S(224), oy + S(264), ox + S(1056), oy + S(796));
+    // The colour of the plate, for the credits to roll on, read before anything is drawn on it.
+    plateColour_ = shown_->Canvas()->GetPixel(creditsRect_.left + S(8), creditsRect_.bottom - S(8));
     int lh = f.LineHeight();
     int mailTop = creditsRect_.bottom - S(16) - lh;
     int webTop = mailTop - S(20) - lh;
@@ -101,8 +101,6 @@ TFormOProgramie::TFormOProgramie(TComponent* owner) : TForm(owner) {
                      "Pi\352\346 gier z obrazkami i nagraniami wyraz\363w oraz nagrywanie wymowy dziecka.\n\n"
                      "Wybierz g\263oski, ich miejsce w wyrazie i d\263ugo\234\346 gry, a potem naci\234nij przycisk startu.",
                      Rect(creditsRect_.left + S(60), aboutTop, creditsRect_.right - S(60), webTop - S(20)), kInk, 1, 255);
-    // The colour of the plate, for the credits to roll on.
-    plateColour_ = background_->Canvas()->GetPixel(creditsRect_.left + S(8), creditsRect_.bottom - S(8));
 
     // The sun in the top-left corner hides the credits.
     corner_ = Rect(ox, oy, ox + S(230), oy + S(230));

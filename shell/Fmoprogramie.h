@@ -41,8 +41,7 @@ class TFormOProgramie : public TForm {
   void DrawContent();
   void CreditsTick();
 
-  std::unique_ptr<TBitmap> background_;  // the picture alone
-  std::unique_ptr<TBitmap> shown_;       // with the links; the button's background
+  std::unique_ptr<TBitmap> shown_;  // the picture with the links; the button's background
   std::unique_ptr<TBitmap> work_;        // one frame of the credits
   TAction* stopAction_ = nullptr;
   CPrzyciskP* stop_ = nullptr;

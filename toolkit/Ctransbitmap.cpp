@@ -481,16 +481,47 @@ TW_AVX2 inline __m256i Weights(const std::uint8_t* m, __m256i op1) {
   return _mm256_permute4x64_epi64(_mm256_packus_epi16(lo, hi), 0xD8);
 }
 
-// 32 pixels of 3 bytes, all read before any is written.
-TW_AVX2 inline void Copy96(std::uint8_t* d, const std::uint8_t* s) {
-  const __m256i a = Load(s), b = Load(s + 32), c = Load(s + 64);
-  Store(d, a);
-  Store(d + 32, b);
-  Store(d + 64, c);
-}
-
 TW_AVX2 inline bool AllBytes255(__m256i v) {
   return _mm256_movemask_epi8(_mm256_cmpeq_epi8(v, _mm256_set1_epi8(-1))) == -1;
+}
+
+// Blends a row of n pixels (S bytes each) 32 at a time. compute(r, d, b, c,
+// m) works out one block into r and says whether it is to be stored (not
+// when the block keeps the background in place). Every pixel's result
+// depends on its own bytes only, so the row's last block may overlap the one
+// before it: it is worked out first, from the untouched row, and stored
+// last. A row shorter than a block goes through copies padded with mask 0.
+template <int S, class Compute>
+TW_AVX2 inline void BlendRowInBlocks(std::uint8_t* d, const std::uint8_t* b, const std::uint8_t* c,
+                                     const std::uint8_t* m, int n, Compute compute) {
+  __m256i r[S];
+  auto store = [&r](std::uint8_t* to) TW_AVX2 {
+    for (int k = 0; k < S; ++k) Store(to + 32 * k, r[k]);
+  };
+  if (n < 32) {
+    const std::size_t t = std::size_t(n);
+    alignas(32) std::uint8_t td[32 * S] = {}, tb[32 * S] = {}, tc[32 * S] = {}, tm[32] = {};
+    std::memcpy(td, d, t * S);  // a 4-byte pixel keeps its fourth byte
+    std::memcpy(tb, b, t * S);
+    std::memcpy(tc, c, t * S);
+    std::memcpy(tm, m, t);
+    if (compute(r, td, tb, tc, tm)) {
+      store(td);
+      std::memcpy(d, td, t * S);
+    } else if (d != b) {
+      std::memcpy(d, tb, t * S);
+    }
+    return;
+  }
+  const int last = n - 32;
+  __m256i lastBlock[S];
+  const bool storeLast = compute(lastBlock, d + last * S, b + last * S, c + last * S, m + last);
+  for (int i = 0; i < last; i += 32)
+    if (compute(r, d + i * S, b + i * S, c + i * S, m + i)) store(d + i * S);
+  if (storeLast) {
+    for (int k = 0; k < S; ++k) r[k] = lastBlock[k];
+    store(d + last * S);
+  }
 }
 
 template <bool Full>
@@ -498,28 +529,29 @@ TW_AVX2 void BlendRowAvx2_24(std::uint8_t* d, const std::uint8_t* b, const std::
                              int n, int opacity) {
   const __m256i op1 = _mm256_set1_epi16(std::int16_t(opacity + 1));
   const __m256i k0 = LoadControl(kSpread24[0]), k1 = LoadControl(kSpread24[1]), k2 = LoadControl(kSpread24[2]);
-  int i = 0;
-  for (; i + 32 <= n; i += 32, d += 96, b += 96, c += 96, m += 32) {
+  auto compute = [&](__m256i* r, const std::uint8_t* d, const std::uint8_t* b, const std::uint8_t* c,
+                     const std::uint8_t* m) TW_AVX2 {
     const __m256i w = Weights<Full>(m, op1);
+    const std::uint8_t* same = nullptr;
     if (_mm256_testz_si256(w, w)) {  // all weights 1: the background
-      if (d != b) Copy96(d, b);
-      continue;
+      if (d == b) return false;
+      same = b;
+    } else if (Full && AllBytes255(w)) {  // all weights 256: the colour
+      same = c;
     }
-    if (Full && AllBytes255(w)) {  // all weights 256: the colour
-      Copy96(d, c);
-      continue;
+    if (same) {
+      for (int k = 0; k < 3; ++k) r[k] = Load(same + 32 * k);
+      return true;
     }
     const __m256i w0 = _mm256_shuffle_epi8(_mm256_permute2x128_si256(w, w, 0x00), k0);
     const __m256i w1 = _mm256_shuffle_epi8(w, k1);
     const __m256i w2 = _mm256_shuffle_epi8(_mm256_permute2x128_si256(w, w, 0x11), k2);
-    const __m256i r0 = BlendVec(Load(b), Load(c), w0);
-    const __m256i r1 = BlendVec(Load(b + 32), Load(c + 32), w1);
-    const __m256i r2 = BlendVec(Load(b + 64), Load(c + 64), w2);
-    Store(d, r0);
-    Store(d + 32, r1);
-    Store(d + 64, r2);
-  }
-  BlendRowScalar<3, Full>(d, b, c, m, n - i, opacity);
+    r[0] = BlendVec(Load(b), Load(c), w0);
+    r[1] = BlendVec(Load(b + 32), Load(c + 32), w1);
+    r[2] = BlendVec(Load(b + 64), Load(c + 64), w2);
+    return true;
+  };
+  BlendRowInBlocks<3>(d, b, c, m, n, compute);
 }
 
 template <bool Full>
@@ -528,28 +560,29 @@ TW_AVX2 void BlendRowAvx2_32(std::uint8_t* d, const std::uint8_t* b, const std::
   const __m256i op1 = _mm256_set1_epi16(std::int16_t(opacity + 1));
   const __m256i k0 = LoadControl(kSpread32[0]), k1 = LoadControl(kSpread32[1]);
   const __m256i fourth = _mm256_set1_epi32(std::int32_t(0xFF000000u));  // bytes kept from the destination
-  int i = 0;
-  for (; i + 32 <= n; i += 32, d += 128, b += 128, c += 128, m += 32) {
+  auto compute = [&](__m256i* r, const std::uint8_t* d, const std::uint8_t* b, const std::uint8_t* c,
+                     const std::uint8_t* m) TW_AVX2 {
     const __m256i w = Weights<Full>(m, op1);
+    const std::uint8_t* same = nullptr;
     if (_mm256_testz_si256(w, w)) {
-      if (d != b)
-        for (int k = 0; k < 128; k += 32) Store(d + k, _mm256_blendv_epi8(Load(b + k), Load(d + k), fourth));
-      continue;
+      if (d == b) return false;
+      same = b;
+    } else if (Full && AllBytes255(w)) {
+      same = c;
     }
-    if (Full && AllBytes255(w)) {
-      for (int k = 0; k < 128; k += 32) Store(d + k, _mm256_blendv_epi8(Load(c + k), Load(d + k), fourth));
-      continue;
+    if (same) {
+      for (int k = 0; k < 4; ++k) r[k] = _mm256_blendv_epi8(Load(same + 32 * k), Load(d + 32 * k), fourth);
+      return true;
     }
     const __m256i lo = _mm256_permute2x128_si256(w, w, 0x00);
     const __m256i hi = _mm256_permute2x128_si256(w, w, 0x11);
     const __m256i ws[4] = {_mm256_shuffle_epi8(lo, k0), _mm256_shuffle_epi8(lo, k1), _mm256_shuffle_epi8(hi, k0),
                            _mm256_shuffle_epi8(hi, k1)};
-    for (int k = 0; k < 4; ++k) {
-      const __m256i r = BlendVec(Load(b + 32 * k), Load(c + 32 * k), ws[k]);
-      Store(d + 32 * k, _mm256_blendv_epi8(r, Load(d + 32 * k), fourth));
-    }
-  }
-  BlendRowScalar<4, Full>(d, b, c, m, n - i, opacity);
+    for (int k = 0; k < 4; ++k)
+      r[k] = _mm256_blendv_epi8(BlendVec(Load(b + 32 * k), Load(c + 32 * k), ws[k]), Load(d + 32 * k), fourth);
+    return true;
+  };
+  BlendRowInBlocks<4>(d, b, c, m, n, compute);
 }
 
 #undef TW_AVX2

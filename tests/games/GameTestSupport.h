@@ -25,6 +25,7 @@
 #include "shell/_cstatrec.h"
 #include "shell/_custgry.h"
 #include "shell/_gloskifn.h"
+#include "tests/games/LianyTestData.h"
 #include "tests/shell/ShellProgram.h"
 #include "tests/support/Headless.h"
 #include "tests/support/TempDir.h"
@@ -88,6 +89,25 @@ inline void WriteLens(const testsupport::TempDir& dir) {
   }
 }
 
+// The flowers game: square flowers, an opaque plate and smile in every art set.
+constexpr TColor kFlowerPlate = 0x30D0F0;
+inline void WriteFlowersData(const testsupport::TempDir& dir) {
+  struct Art {
+    const char *pieces, *back;
+    int w, h, flower, plateW, plateH, smile;
+  };
+  for (const Art& a : {Art{"R2", "R2", 800, 600, 93, 60, 35, 30}, Art{"R3", "R3", 1024, 768, 120, 76, 44, 38},
+                       Art{"R5", "R8", 1280, 1024, 150, 96, 56, 48}}) {
+    const std::string spec = std::string("Data/Intf/Spec/") + a.pieces;
+    WriteJpeg(dir, std::string("Data/Intf/Spec/") + a.back + "_kwiT.xji", *Solid(a.w, a.h, kBackground));
+    for (int k = 1; k <= 8; ++k) WriteJpeg(dir, spec + "_kwi_mk" + std::to_string(k) + ".xji", *Solid(a.flower, a.flower, clWhite));
+    for (const char* side : {"B", "W"}) {
+      WriteJpeg(dir, spec + "_kwi_podg" + side + ".xji", *Solid(a.plateW, a.plateH, kFlowerPlate));
+      Solid(a.smile, a.smile, clYellow)->SaveToFile(dir.File(spec + "_kwi_usm" + side + ".xbi"));
+    }
+  }
+}
+
 // Writes what the odd-one-out game reads into a folder besides the words'
 // files: its pictures in every art set, the lens, the feedback sounds.
 inline void WriteGameData(const testsupport::TempDir& dir) {
@@ -118,6 +138,8 @@ inline void WriteGameData(const testsupport::TempDir& dir) {
   WriteJpeg(dir, "Data/Intf/Spec/R3_cnp3T.xji", *Solid(1024, 768, kBackground));
   WriteJpeg(dir, "Data/Intf/Spec/R8_cnp3T.xji", *Solid(1280, 1024, kBackground));
   WriteLens(dir);
+  WriteFlowersData(dir);
+  lianytest::WriteLianyData(dir);
 }
 
 // The words' pictures (one colour per word, by its place in the built-in

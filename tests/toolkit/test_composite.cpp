@@ -249,8 +249,9 @@ void FillRandom(TBitmap* b, std::mt19937& rng) {
   }
 }
 
-// Every layout combination, row lengths around the vector block size, every
-// opacity: the loops in use must give exactly what the rule gives.
+// Every layout combination, row lengths around the vector block size and
+// with every kind of tail, every opacity: the loops in use must give exactly
+// what the rule gives, row padding untouched.
 void CheckAgainstRule(bool vector) {
   // The vector loops come back on however the check ends (an ASSERT returns early).
   struct VectorLoopsBackOn {
@@ -260,14 +261,16 @@ void CheckAgainstRule(bool vector) {
   std::mt19937 rng(vector ? 1234 : 4321);
   const TPixelFormat colourFormats[] = {pf24bit, pf32bit};
   const TPixelFormat maskFormats[] = {pf8bit, pf24bit, pf32bit};
-  const int widths[] = {1, 31, 32, 33, 64, 95, 131, 300};
+  // Whole blocks, tails of every kind, and the odd card widths of the games.
+  const int widths[] = {1, 5, 17, 31, 32, 33, 63, 64, 86, 95, 110, 131, 136, 161, 199, 300};
+  constexpr unsigned kWidths = sizeof widths / sizeof widths[0];
   int checked = 0;
   for (TPixelFormat df : colourFormats)
     for (TPixelFormat cf : colourFormats)
       for (TPixelFormat mf : maskFormats)
         for (int bgKind = 0; bgKind < 3; ++bgKind) {  // in place, 24-bit, 32-bit
           for (int opacity = -2; opacity <= 258; ++opacity) {
-            const int w = widths[rng() % 8], h = 1 + int(rng() % 4);
+            const int w = widths[rng() % kWidths], h = 1 + int(rng() % 4);
             Bmp col = Make(cf, w, h), mask = Make(mf, w, h);
             Bmp dst = Make(df, w + 8, h + 3);
             FillRandom(col.get(), rng);

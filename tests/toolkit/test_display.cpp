@@ -158,9 +158,9 @@ TEST_F(DisplayOnScreen, BordersAroundTheGameAreaTurnBlack) {
   d.SelectMode();
   TForm f(nullptr);
   f.SetBounds(0, 0, 1920, 1080);
+  f.Show();
   f.Canvas()->Brush.Color = clWhite;
   f.Canvas()->FillRect(f.ClientRect());
-  f.Show();
   d.PaintBorders(f.Handle());
   Sleep(1);  // reaches the screen without a paint
   EXPECT_EQ(hb().ScreenPixel(319, 500), clBlack);
@@ -184,9 +184,9 @@ TEST_F(DisplayOnScreen, BordersDrawnInAPaintLeaveThePaintClipped) {
   d.SelectMode();
   TForm f(nullptr);
   f.SetBounds(0, 0, 1920, 1080);
+  f.Show();
   f.Canvas()->Brush.Color = clWhite;
   f.Canvas()->FillRect(f.ClientRect());
-  f.Show();
   Application->ProcessMessages();
   f.OnPaint = [&](TObject*) {
     d.PaintBorders(f.Handle());
