@@ -105,6 +105,16 @@ inline bool Settle(const ScreenRows& s, pid_t pid, const Rows& unlike, double st
   return true;
 }
 
+// Reads the rows back, half a millisecond apart, until they show expected:
+// the time since t0 in ms, or -1 when the program ends or 30 s pass first.
+inline double WaitFor(const ScreenRows& s, pid_t pid, const Rows& expected, double t0) {
+  while (NowMs() - t0 < 30000 && !Exited(pid)) {
+    if (s.Shows(expected)) return NowMs() - t0;
+    SleepMs(0.5);
+  }
+  return -1;
+}
+
 inline double Median(std::vector<double> v) {
   std::sort(v.begin(), v.end());
   const std::size_t n = v.size();

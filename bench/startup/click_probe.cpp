@@ -98,13 +98,7 @@ struct Probe {
       if (expected.empty()) {
         if (Settle(s, pid, settled, 1000, expected)) t = NowMs() - t0;
       } else {
-        while (NowMs() - t0 < 30000 && !Exited(pid)) {
-          if (s.Shows(expected)) {
-            t = NowMs() - t0;
-            break;
-          }
-          SleepMs(0.5);
-        }
+        t = WaitFor(s, pid, expected, t0);
       }
     }
     Stop(pid);

@@ -67,14 +67,7 @@ int main(int argc, char** argv) {
   for (int run = 0; run < runs; ++run) {
     const double t0 = NowMs();
     pid = Start(program);
-    double t = -1;
-    while (NowMs() - t0 < 30000 && !Exited(pid)) {
-      if (s.Shows(expected)) {
-        t = NowMs() - t0;
-        break;
-      }
-      SleepMs(0.5);
-    }
+    const double t = WaitFor(s, pid, expected, t0);
     Stop(pid);
     if (t < 0) {
       std::fprintf(stderr, "startup_probe: run %d never showed the settled picture\n", run + 1);

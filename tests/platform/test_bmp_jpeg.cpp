@@ -144,6 +144,16 @@ TEST(BmpFiles, LoadFromMemoryReadsTheFileInPlace) {
     for (int x = 0; x < 7; ++x) EXPECT_EQ(b.PixelColor(x, y), a->PixelColor(x, y)) << x << "," << y;
 }
 
+// A grey (one-component) JPEG of size x size, all of value 100.
+std::vector<std::uint8_t> GreyJpeg(int size) {
+  TBitmap grey;
+  grey.SetPixelFormat(pf8bit);
+  grey.SetSize(size, size);
+  grey.Canvas()->Brush.Color = RGB(100, 100, 100);
+  grey.Canvas()->FillRect(Rect(0, 0, size, size));
+  return EncodeJpeg(grey, 95, false);
+}
+
 TEST(Jpeg, ColourAndGreyPictures) {
   auto colour = Sample(pf24bit, 16, 8);
   auto bytes = EncodeJpeg(*colour, 95, true);
@@ -159,12 +169,7 @@ TEST(Jpeg, ColourAndGreyPictures) {
   EXPECT_NEAR(GetRValue(c), GetRValue(e), 12);
   EXPECT_NEAR(GetGValue(c), GetGValue(e), 12);
 
-  TBitmap grey;
-  grey.SetPixelFormat(pf8bit);
-  grey.SetSize(8, 8);
-  grey.Canvas()->Brush.Color = RGB(100, 100, 100);
-  grey.Canvas()->FillRect(Rect(0, 0, 8, 8));
-  auto gbytes = EncodeJpeg(grey, 95, false);
+  auto gbytes = GreyJpeg(8);
   TJPEGImage gj;
   gj.LoadFromMemory(gbytes.data(), gbytes.size());
   EXPECT_TRUE(gj.Grayscale());
@@ -196,12 +201,7 @@ TEST(Jpeg, ReducedToTheSmallestExactScaleNotBelowTheSizeAskedFor) {
     EXPECT_EQ(j.Height(), c.h);
   }
   // A reduced grey picture stays grey and keeps its colour.
-  TBitmap grey;
-  grey.SetPixelFormat(pf8bit);
-  grey.SetSize(64, 64);
-  grey.Canvas()->Brush.Color = RGB(100, 100, 100);
-  grey.Canvas()->FillRect(Rect(0, 0, 64, 64));
-  auto gbytes = EncodeJpeg(grey, 95, false);
+  auto gbytes = GreyJpeg(64);
   TJPEGImage gj;
   gj.LoadFromMemory(gbytes.data(), gbytes.size(), 16, 16);
   EXPECT_TRUE(gj.Grayscale());
