@@ -95,6 +95,11 @@ void CGameForm::PaintButton(CPrzyciskW* button) {
   else if (backBuffer) button->DrawBlended(backBuffer);
 }
 
+CPrzyciskW* CGameForm::NewButton(const char* name, TPoint pos, TAction* action) {
+  return new CPrzyciskW(this, name, Canvas(), backBuffer->Canvas(), background->Canvas(), Display.GameArea.left + pos.x,
+                        Display.GameArea.top + pos.y, action);
+}
+
 void CGameForm::FlushMouse(int button) { FlushControlMouseMessages(this, fmmKeepFirstMove | fmmKeepLastMove, button); }
 
 void CGameForm::StopGame(int unsolved) {

@@ -28,6 +28,10 @@ class CGameForm : public TForm, public IGameWindow {
   int ShowGame() override { return ShowModal(); }
 
   TBitmap* BackBuffer() const { return backBuffer; }
+  CPrzyciskW* StopButton() const { return stopButton; }
+  CPrzyciskW* HelpButton() const { return helpButton; }
+  CPrzyciskW* PreviousButton() const { return previousButton; }
+  CPrzyciskW* NextButton() const { return nextButton; }
 
   void WndProc(TMessage& message) override;
 
@@ -53,6 +57,10 @@ class CGameForm : public TForm, public IGameWindow {
   void ApplyTaskButtons(int i, int count, bool solved);
   // A visible button drawn into the back buffer; a hidden one faded.
   void PaintButton(CPrzyciskW* button);
+  // A picture button of this window bound to action, its top-left at pos
+  // from the game area's origin, drawn into the back buffer over the
+  // background (both made already).
+  CPrzyciskW* NewButton(const char* name, TPoint pos, TAction* action);
   // Drops the mouse messages queued while a handler blocked, keeping the
   // first and last move and the release of the button the handler was
   // started by (-1: none).

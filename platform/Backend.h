@@ -14,7 +14,9 @@ class TBitmap;
 
 // Raw input, in screen coordinates.
 struct InputEvent {
-  enum Kind { MouseMove, MouseDown, MouseUp, MouseWheel, KeyDown, KeyUp, CloseRequest, Activated };
+  // FocusLost: another window took the keyboard, and with it the pointer;
+  // buttons held now are released there.
+  enum Kind { MouseMove, MouseDown, MouseUp, MouseWheel, KeyDown, KeyUp, CloseRequest, Activated, FocusLost };
   Kind kind = MouseMove;
   int x = 0, y = 0;
   int button = 0;     // 1 left, 2 middle, 3 right

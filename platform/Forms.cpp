@@ -133,6 +133,9 @@ void TForm::WndProc(TMessage& m) {
       return;
     case WM_PAINT: PaintNow(); return;
     case WM_CLOSE: WMClose(); return;
+    case WM_CANCELMODE:
+      if (OnCancelMode) OnCancelMode(this);
+      return;
     case WM_ERASEBKGND: m.Result = 1; return;  // never cleared before paint
     default: break;
   }
@@ -374,6 +377,15 @@ void TApplication::PumpInput() {
         ScreenDirty(Rect(0, 0, size.x, size.y));
         break;
       }
+      case InputEvent::FocusLost: {
+        // The held buttons come up elsewhere: the window that had the
+        // pointer (else the active one) is told, in queue order.
+        buttonsDown_ = 0;
+        HWND target = captureWindow_ ? captureWindow_ : ActiveForm();
+        ReleaseCapture();
+        if (target) Enqueue(TMsg{target, WM_CANCELMODE, 0, 0});
+        break;
+      }
     }
   }
 }
@@ -550,8 +562,13 @@ int TApplication::ShowCursor(bool show) {
 }
 
 void TApplication::UpdateHover() {
+  // A window behind a modal one is not under the pointer: its control loses
+  // the hover when the modal window opens and has it back at the first turn
+  // of the loop after it has closed, once whatever the closing set off has
+  // redrawn the window.
   TControl* now = nullptr;
-  if (TForm* f = FormAt(cursorPos_)) now = f->ControlAtPos(TPoint{cursorPos_.x - f->Left(), cursorPos_.y - f->Top()});
+  if (TForm* f = FormAt(cursorPos_); f && f->Enabled())
+    now = f->ControlAtPos(TPoint{cursorPos_.x - f->Left(), cursorPos_.y - f->Top()});
   if (now == hover_) return;
   TControl* old = hover_;
   hover_ = now;

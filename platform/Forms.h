@@ -43,6 +43,9 @@ class TForm : public TWinControl {
   TNotifyEvent OnHide;
   TNotifyEvent OnPaint;
   TCloseEvent OnClose;
+  // The window lost the pointer capture or the keyboard focus: the release
+  // of a button held now will not come.
+  TNotifyEvent OnCancelMode;
 
   // The window's canvas: draws on the retained surface, shown on the screen.
   TCanvas* Canvas() { return canvas_.get(); }

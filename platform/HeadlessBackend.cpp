@@ -173,6 +173,12 @@ void HeadlessBackend::RequestClose(std::int64_t delayMs) {
   Post(e, delayMs);
 }
 
+void HeadlessBackend::LoseFocus(std::int64_t delayMs) {
+  InputEvent e;
+  e.kind = InputEvent::FocusLost;
+  Post(e, delayMs);
+}
+
 void HeadlessBackend::ClearScript() {
   events_.clear();
   steps_.clear();

@@ -71,6 +71,7 @@ class HeadlessBackend : public Backend {
   void KeyUp(int vk, std::int64_t delayMs = 0);
   void Key(int vk, int ch = 0, std::int64_t delayMs = 0);  // down and up
   void RequestClose(std::int64_t delayMs = 0);
+  void LoseFocus(std::int64_t delayMs = 0);  // another window takes the keyboard and the pointer
   std::size_t PendingInput() const { return events_.size(); }
   // Steps run one at a time whenever the program would wait for input; when
   // none is left such a wait throws HeadlessStall.

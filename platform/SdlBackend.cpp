@@ -249,6 +249,10 @@ bool SdlBackend::PollEvent(InputEvent& out) {
           out.kind = InputEvent::Activated;
           return true;
         }
+        if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+          out.kind = InputEvent::FocusLost;
+          return true;
+        }
         continue;
       default:
         continue;

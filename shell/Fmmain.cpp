@@ -122,14 +122,6 @@ TFormMain::TFormMain(TComponent* owner) : TForm(owner) {
     SetBounds(0, 0, Display.ScreenWidth, Display.ScreenHeight);
     clean_ = std::make_unique<TBitmap>();
     Display.LoadBackground(clean_.get(), BackgroundFile());
-    // A game area taller than the art (1280 x 1024) continues the picture's
-    // last row downward rather than leaving a black band.
-    const int ox = Display.GameArea.left, oy = Display.GameArea.top;
-    if (Display.GameArea.height > Display.ArtHeight) {
-      int last = oy + Display.ArtHeight - 1;
-      clean_->Canvas()->CopyRect(Rect(ox, last + 1, ox + Display.GameArea.width, oy + Display.GameArea.height),
-                                 clean_->Canvas(), Rect(ox, last, ox + Display.GameArea.width, last + 1));
-    }
     buffer_ = std::make_unique<TBitmap>();
     buffer_->Assign(clean_.get());
     // The wait picture is a nicety: without it nothing is drawn.
@@ -295,7 +287,8 @@ void TFormMain::Layout() {
   listRect_ = Rect(inner.left, listTop, inner.left + listWidth, listTop + kVisibleRows * rowH);
   up->SetPosition(listRect_.right + S(16), listRect_.top);
   down->SetPosition(listRect_.right + S(16), listRect_.bottom - down->Height());
-  scroll_->SetTrack(up->Left() + 4, up->Top() + 30, down->Top() - 5);
+  // The knob runs between the arrows: from right under "up" to right above "down".
+  scroll_->SetTrack(up->Left() + 4, up->Top() + up->Height(), down->Top() - scroll_->Knob()->Height());
   for (int i = 0; i < kVisibleRows; ++i) {
     rows_[std::size_t(i)]->Place(
         Rect(listRect_.left, listRect_.top + i * rowH, listRect_.right, listRect_.top + (i + 1) * rowH));

@@ -25,6 +25,7 @@
 #include "shell/_cstatrec.h"
 #include "shell/_custgry.h"
 #include "shell/_gloskifn.h"
+#include "tests/games/LianyTestData.h"
 #include "tests/shell/ShellProgram.h"
 #include "tests/support/Headless.h"
 #include "tests/support/TempDir.h"
@@ -88,9 +89,49 @@ inline void WriteLens(const testsupport::TempDir& dir) {
   }
 }
 
-// Writes what the odd-one-out game reads into a folder besides the words'
-// files: its pictures in every art set, the lens, the feedback sounds.
+// The label-it word picture's size per art set (R2, R3, R5 masks).
+struct PictureArt {
+  std::string prefix;
+  int w, h;
+};
+inline const std::vector<PictureArt>& LabelItPictures() {
+  static const std::vector<PictureArt> arts = {{"R2", 254, 211}, {"R3", 324, 270}, {"R5", 405, 337}};
+  return arts;
+}
+
+// The label-it game's backgrounds (the largest as tall as a 1280 x 1024
+// game area) and its word-picture masks, white all over.
+inline void WriteLabelItData(const testsupport::TempDir& dir) {
+  WriteJpeg(dir, "Data/Intf/Spec/R2_pod4T.xji", *Solid(800, 600, kBackground));
+  WriteJpeg(dir, "Data/Intf/Spec/R3_pod4T.xji", *Solid(1024, 768, kBackground));
+  WriteJpeg(dir, "Data/Intf/Spec/R8_pod4T.xji", *Solid(1280, 1024, kBackground));
+  for (const PictureArt& a : LabelItPictures())
+    WriteJpeg(dir, "Data/Intf/Spec/" + a.prefix + "_pod4mas.xji", *Solid(a.w, a.h, clWhite));
+}
+
+// The flowers game: square flowers, an opaque plate and smile in every art set.
+constexpr TColor kFlowerPlate = 0x30D0F0;
+inline void WriteFlowersData(const testsupport::TempDir& dir) {
+  struct Art {
+    const char *pieces, *back;
+    int w, h, flower, plateW, plateH, smile;
+  };
+  for (const Art& a : {Art{"R2", "R2", 800, 600, 93, 60, 35, 30}, Art{"R3", "R3", 1024, 768, 120, 76, 44, 38},
+                       Art{"R5", "R8", 1280, 1024, 150, 96, 56, 48}}) {
+    const std::string spec = std::string("Data/Intf/Spec/") + a.pieces;
+    WriteJpeg(dir, std::string("Data/Intf/Spec/") + a.back + "_kwiT.xji", *Solid(a.w, a.h, kBackground));
+    for (int k = 1; k <= 8; ++k) WriteJpeg(dir, spec + "_kwi_mk" + std::to_string(k) + ".xji", *Solid(a.flower, a.flower, clWhite));
+    for (const char* side : {"B", "W"}) {
+      WriteJpeg(dir, spec + "_kwi_podg" + side + ".xji", *Solid(a.plateW, a.plateH, kFlowerPlate));
+      Solid(a.smile, a.smile, clYellow)->SaveToFile(dir.File(spec + "_kwi_usm" + side + ".xbi"));
+    }
+  }
+}
+
+// Writes what the games read into a folder besides the words' files: their
+// pictures in every art set, the lens, the feedback sounds.
 inline void WriteGameData(const testsupport::TempDir& dir) {
+  WriteLabelItData(dir);
   std::vector<std::int16_t> feedback(std::size_t(kFeedbackSoundMs * 2), 0);
   std::filesystem::create_directories(dir.File("Data/Intf/Smd"));
   char name[16];
@@ -118,6 +159,8 @@ inline void WriteGameData(const testsupport::TempDir& dir) {
   WriteJpeg(dir, "Data/Intf/Spec/R3_cnp3T.xji", *Solid(1024, 768, kBackground));
   WriteJpeg(dir, "Data/Intf/Spec/R8_cnp3T.xji", *Solid(1280, 1024, kBackground));
   WriteLens(dir);
+  WriteFlowersData(dir);
+  lianytest::WriteLianyData(dir);
 }
 
 // The words' pictures (one colour per word, by its place in the built-in

@@ -30,6 +30,7 @@ using shelltest::ClickOn;
 
 constexpr TColor kYellow = 0x00F0F0;
 constexpr TColor kButton = 0x806040;  // the normal look of the test buttons
+constexpr TColor kButtonLit = 0xA08060;  // their look under the pointer
 
 class OddOneOut : public gametest::ProgramTest {
  protected:
@@ -461,6 +462,35 @@ TEST_F(OddOneOut, ACardLightsAgainAfterTheBoardIsRedrawn) {
   });
   Step([&] {
     EXPECT_TRUE(Lit(4));
+    Esc();
+  });
+  Step([&] { Esc(); });
+  Finish();
+  EXPECT_EQ(Run(), 0);
+}
+
+TEST_F(OddOneOut, AButtonLooksPointedAtOnlyWhileNoWindowStandsInFrontOfIt) {
+  Open(0x11, kInitial | kMedial, 1);
+  Step([&] { Move(At(W()->SayButton())); });
+  Step([&] {
+    EXPECT_EQ(Shown(At(W()->SayButton())), kButtonLit);
+    Esc();
+  });
+  // The end-of-game window stands in front: the read-aloud button beside it
+  // is plain, and the pointer moving on to "nast" lights nothing.
+  Step([&] {
+    ASSERT_TRUE(FormKoniecGry->Visible());
+    EXPECT_EQ(Shown(At(W()->SayButton())), kButton);
+    Move(At(W()->NextButton()));
+  });
+  Step([&] {
+    EXPECT_EQ(Shown(At(W()->NextButton())), kButton);
+    FormKoniecGry->ModalResult = kKoniecPlayAgain;  // played again with the pointer left on "nast"
+  });
+  // The new game has redrawn its buttons plain; "nast" under the pointer lights up.
+  Step([&] {
+    EXPECT_FALSE(FormKoniecGry->Visible());
+    EXPECT_EQ(Shown(At(W()->NextButton())), kButtonLit);
     Esc();
   });
   Step([&] { Esc(); });

@@ -229,6 +229,26 @@ TEST_F(WindowsTest, EnterAndLeaveFollowThePointerAcrossForms) {
   dlg->OnShow = [&](TObject*) { hb().Then([&] { dlg->Close(); }); };
   dlg->ShowModal();
   EXPECT_EQ(p->seen, (std::vector<UINT>{CM_MOUSEENTER, CM_MOUSELEAVE}));
+  // It comes back at the first turn of the loop after the closing, not within it.
+  hb().Then([] {});
+  Application->HandleMessage();
+  EXPECT_EQ(p->seen, (std::vector<UINT>{CM_MOUSEENTER, CM_MOUSELEAVE, CM_MOUSEENTER}));
+
+  // So does a dialog away from the pointer: the window behind it is not under the pointer.
+  p->seen.clear();
+  auto away = MakeForm(200, 200, 100, 100, clRed);
+  std::vector<UINT> opened;
+  hb().Then([&] {
+    opened = p->seen;
+    hb().MouseMove(25, 25);  // moving over the window behind changes nothing
+  });
+  hb().Then([&] { away->Close(); });
+  away->ShowModal();
+  EXPECT_EQ(opened, std::vector<UINT>{CM_MOUSELEAVE});
+  EXPECT_EQ(p->seen, opened);
+  hb().Then([] {});
+  Application->HandleMessage();
+  EXPECT_EQ(p->seen, (std::vector<UINT>{CM_MOUSELEAVE, CM_MOUSEENTER}));
   p->Hide();
   EXPECT_EQ(p->seen.back(), CM_VISIBLECHANGED);
 }
@@ -430,6 +450,44 @@ TEST_F(WindowsTest, MouseMessagesCarryClientPositionsAndButtons) {
   EXPECT_EQ(GetXLParam(m.lParam), -95);
   EXPECT_EQ(GetCapture(), nullptr);
   EXPECT_FALSE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+}
+
+// A button held when another window takes the focus is released there: the
+// window holding the pointer is told after what was queued before, and the
+// next press goes to the window under the pointer with only its own button.
+TEST_F(WindowsTest, LosingTheFocusEndsTheCaptureAndTellsTheWindowInQueueOrder) {
+  auto left = MakeForm(0, 0, 200, 200, clWhite);
+  auto right = MakeForm(300, 0, 200, 200, clWhite);
+  std::vector<std::string> seen;
+  auto note = [&](TForm* f, const char* name) {
+    f->OnMouseDown = [&seen, name](TObject*, TMouseButton, TShiftState, int, int) { seen.push_back(std::string(name) + " down"); };
+    f->OnCancelMode = [&seen, name](TObject*) { seen.push_back(std::string(name) + " cancel"); };
+  };
+  note(left.get(), "left");
+  note(right.get(), "right");
+  left->Show();
+  right->Show();
+  hb().MouseDown(10, 10);
+  hb().MouseMove(350, 10);
+  hb().LoseFocus();
+  hb().MouseDown(350, 10, 3);
+  Application->ProcessMessages();
+  EXPECT_EQ(seen, (std::vector<std::string>{"left down", "left cancel", "right down"}));
+  EXPECT_EQ(GetCapture(), right.get());
+  EXPECT_TRUE(hb().MouseCaptured());
+  hb().MouseMove(360, 10);
+  TMsg m;
+  ASSERT_TRUE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(m.wParam & (MK_LBUTTON | MK_RBUTTON), MK_RBUTTON);
+  // Without a capture the active form hears of it.
+  hb().MouseUp(360, 10, 3);
+  Application->ProcessMessages();
+  seen.clear();
+  Application->Activate(left.get());
+  hb().LoseFocus();
+  Application->ProcessMessages();
+  EXPECT_EQ(seen, std::vector<std::string>{"left cancel"});
+  EXPECT_FALSE(hb().MouseCaptured());
 }
 
 TEST_F(WindowsTest, CursorFollowsTheControlUnderThePointer) {

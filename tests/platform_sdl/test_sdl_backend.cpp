@@ -83,6 +83,62 @@ TEST_F(SdlBackendTest, FormsReachTheWindowAndClicksReachTheForms) {
   SDL_PushEvent(&k);
   Application->ProcessMessages();
   EXPECT_EQ(keys, std::vector<char>{27});
+
+  // Losing the focus while a button is held ends the capture and tells the form.
+  int cancels = 0;
+  form.OnCancelMode = [&](TObject*) { ++cancels; };
+  e.type = SDL_MOUSEBUTTONDOWN;
+  e.button.state = SDL_PRESSED;
+  e.button.x = 10;
+  SDL_PushEvent(&e);
+  SDL_Event w{};
+  w.type = SDL_WINDOWEVENT;
+  w.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+  SDL_PushEvent(&w);
+  Application->ProcessMessages();
+  EXPECT_EQ(cancels, 1);
+  EXPECT_EQ(GetCapture(), nullptr);
+  form.Hide();
+  Application->ProcessMessages();
+}
+
+// A control that notes the pointer entering and leaving it.
+class HoverProbe : public TImage {
+ public:
+  using TImage::TImage;
+  std::vector<UINT> seen;
+  void WndProc(TMessage& m) override {
+    if (m.Msg == CM_MOUSEENTER || m.Msg == CM_MOUSELEAVE) seen.push_back(m.Msg);
+    TImage::WndProc(m);
+  }
+};
+
+TEST_F(SdlBackendTest, AModalWindowTakesTheHoverAndGivesItBackAfterClosing) {
+  TForm form(nullptr), dialog(nullptr);
+  form.SetBounds(0, 0, 400, 300);
+  dialog.SetBounds(250, 150, 100, 100);
+  auto* probe = new HoverProbe(&form);
+  probe->SetParent(&form);
+  probe->SetBounds(100, 100, 50, 50);
+  form.Show();
+  Application->ProcessMessages();  // the window is up before input is pushed to it
+  SDL_Event e{};
+  e.type = SDL_MOUSEMOTION;
+  e.motion.x = 120;
+  e.motion.y = 120;
+  SDL_PushEvent(&e);
+  Application->ProcessMessages();
+  ASSERT_EQ(probe->seen, std::vector<UINT>{CM_MOUSEENTER});
+  // The loop's waits end on a timer: the dialog closes itself, then the
+  // timer keeps the turns after it short.
+  TTimer timer(&form);
+  timer.SetInterval(5);
+  timer.OnTimer = [&](TObject*) { dialog.Close(); };
+  dialog.ShowModal();
+  EXPECT_EQ(probe->seen, (std::vector<UINT>{CM_MOUSEENTER, CM_MOUSELEAVE}));
+  for (int turn = 0; turn < 10 && probe->seen.size() < 3; ++turn) Application->HandleMessage();
+  EXPECT_EQ(probe->seen, (std::vector<UINT>{CM_MOUSEENTER, CM_MOUSELEAVE, CM_MOUSEENTER}));
+  timer.SetEnabled(false);
   form.Hide();
   Application->ProcessMessages();
 }

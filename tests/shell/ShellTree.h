@@ -117,8 +117,8 @@ class ShellTree {
   TreeOptions options_;
 };
 
-// The resource library's pictures: the letter tiles, buttons 52 x 64 with a
-// full mask, toggles in their sizes (off grey, on green), the knob and the cursors.
+// The resource library's pictures: the letter tiles, buttons 52 x 64 (the
+// scroll arrows 52 x 30) with a full mask, toggles in their sizes (off grey, on green), the knob and the cursors.
 class ShellResources {
  public:
   ShellResources() : scope_([this](const std::string& n, TBitmap* b) { return Provide(n, b); }) {}
@@ -144,10 +144,11 @@ class ShellResources {
                                     "wyjdz", "rrec", "rodtworz", "rstop", "up", "down"};
     for (const char* base : buttons) {
       std::string n = base;
-      if (name == n + "_M") return Fill(*b, 52, 64, clWhite), true;
-      if (name == n + "_D") return Fill(*b, 52, 64, 0x806040), true;
-      if (name == n + "_A") return Fill(*b, 52, 64, 0xA08060), true;
-      if (name == n + "_") return Fill(*b, 52, 64, 0x604020), true;
+      int h = n == "up" || n == "down" ? 30 : 64;
+      if (name == n + "_M") return Fill(*b, 52, h, clWhite), true;
+      if (name == n + "_D") return Fill(*b, 52, h, 0x806040), true;
+      if (name == n + "_A") return Fill(*b, 52, h, 0xA08060), true;
+      if (name == n + "_") return Fill(*b, 52, h, 0x604020), true;
     }
     if (name == "scroll_D") return Fill(*b, 44, 20, 0x4040A0), true;
     if (name == "scroll_M") return Fill(*b, 44, 20, clWhite), true;

@@ -323,15 +323,73 @@ TEST(DatagenSoundsShape, CutAfterVowelKeepsTheConsonantAndABitOfVowel) {
   EXPECT_THROW(CutAfterVowel(Samples(1000, 0.f), 40, 20), std::runtime_error);
 }
 
+TEST(DatagenSoundsShape, RaiseVoicingLiftsTheLowBandOnlyAndInPlace) {
+  Samples low = Tone(150, 0.3, 0.1), high = Tone(800, 0.3, 0.1);
+  Samples lowRaised = low, highRaised = high;
+  RaiseVoicing(lowRaised, 8);
+  RaiseVoicing(highRaised, 8);
+  const std::size_t a = kRate / 10, b = 2 * kRate / 10;  // away from the ends
+  EXPECT_NEAR(Db(Rms(lowRaised, a, b) / Rms(low, a, b)), 8, 0.2);
+  EXPECT_NEAR(Db(Rms(highRaised, a, b) / Rms(high, a, b)), 0, 0.2);  // the hiss's band is far above
+  // Not moved in time: the raised tone is the tone, larger.
+  double worst = 0;
+  for (std::size_t i = a; i < b; ++i) worst = std::max(worst, std::fabs(lowRaised[i] - 2.512 * low[i]));
+  EXPECT_LT(worst, 0.005);
+}
+
+// ---- measuring ----
+
+TEST(DatagenSoundsMeasure, PeriodicityTellsVoiceFromHiss) {
+  Samples hiss = Noise(0.6, 0.3);
+  EXPECT_GT(Periodicity(hiss), 0.1);
+  EXPECT_LT(Periodicity(hiss), 0.3);
+  // A buzz at the bottom and the top of the voice's range.
+  Samples buzz = Tone(65, 0.6, 0.2), octave = Tone(130, 0.6, 0.1), high = Tone(390, 0.6, 0.2);
+  for (std::size_t i = 0; i < buzz.size(); ++i) buzz[i] += octave[i];
+  EXPECT_GT(Periodicity(buzz), 0.95);
+  EXPECT_GT(Periodicity(high), 0.95);
+  // Equal power of voice and hiss: half way.
+  Samples mixed = Tone(120, 0.6, 0.3 * std::sqrt(2.0 / 3.0));
+  for (std::size_t i = 0; i < mixed.size(); ++i) mixed[i] += hiss[i];
+  EXPECT_NEAR(Periodicity(mixed), 0.55, 0.1);
+  EXPECT_EQ(Periodicity(Tone(120, 0.05, 0.3)), 0.0);  // too short for a window in its middle
+}
+
+TEST(DatagenSoundsMeasure, LevelIsTheRmsInDecibels) {
+  Samples s = Tone(440, 1, 0.1);
+  s.resize(s.size() * 2, 0.f);  // a second of tone, a second of silence
+  EXPECT_NEAR(LevelDb(s, 0, kRate), -23.0, 0.05);
+  EXPECT_NEAR(LevelDb(s, 0, s.size()), -26.0, 0.05);
+  EXPECT_EQ(LevelDb(s, kRate + 1, s.size() + 100), -200);  // silence, and the end is clipped to the sound
+}
+
+TEST(DatagenSoundsMeasure, PeriodicityWeighsTheMiddleThreeFifths) {
+  // 1 s: a voiced middle between hissing fifths, and the other way round.
+  Samples voicedMiddle = Noise(1, 0.3), hissingMiddle = Tone(120, 1, 0.3);
+  Samples buzz = Tone(120, 1, 0.3), hiss = Noise(1, 0.3, 7);
+  for (std::size_t i = kRate / 5; i < std::size_t(kRate) * 4 / 5; ++i) {
+    voicedMiddle[i] = buzz[i];
+    hissingMiddle[i] = hiss[i];
+  }
+  EXPECT_GT(Periodicity(voicedMiddle), 0.95);
+  EXPECT_LT(Periodicity(hissingMiddle), 0.3);
+  // One voiced window in five does not make a hiss voiced: the median counts.
+  Samples spotted = Noise(1, 0.3);
+  for (std::size_t i = kRate / 2; i < kRate / 2 + kRate / 20; ++i) spotted[i] = buzz[i];
+  EXPECT_LT(Periodicity(spotted), 0.3);
+}
+
 // ---- music ----
 
-TEST(DatagenSoundsMusic, LoopsQuietlyAndStaysInBounds) {
+TEST(DatagenSoundsMusic, LoopsWithoutASeamAndStaysInBounds) {
   Samples m = MakeMusic();
   EXPECT_EQ(WaveProblem(EncodeWave(m), 20000, 40000), "");
-  // The seam falls in a quiet moment: the end has died away and the start rises from rest.
-  EXPECT_LT(Db(Rms(m, m.size() - kRate / 20)), -40);
-  EXPECT_EQ(m.front(), 0.f);
-  EXPECT_EQ(m.back(), 0.f);
+  // Coming round, neither the level nor the wave jumps.
+  const std::size_t half = kRate / 2;
+  EXPECT_LT(std::fabs(LevelDb(m, m.size() - half, m.size()) - LevelDb(m, 0, half)), kMaxLoopStepDb);
+  EXPECT_LT(std::fabs(m.front()), 0.01);
+  EXPECT_LT(std::fabs(m.back()), 0.01);
+  EXPECT_LT(std::fabs(m.front() - m.back()), 0.02);
   // Calm but present throughout: no second of it is silent or shouting.
   for (std::size_t i = 0; i + kRate <= m.size() - kRate; i += kRate) {
     double db = Db(Rms(m, i, i + kRate));
@@ -392,6 +450,21 @@ TEST_F(DatagenSoundsCheck, MissingExtraAndBrokenFilesAreReported) {
   EXPECT_TRUE(Mentions(problems, "Data\\Intf\\Smd\\g00.pw: 1600 ms long"));
   EXPECT_TRUE(Mentions(problems, "Data\\Smd\\bok.pw: not a RIFF WAVE"));
   EXPECT_EQ(problems.size(), 9u);
+}
+
+TEST_F(DatagenSoundsCheck, WhatAListenerWouldHearWrongIsReported) {
+  // A hiss for a voiced fricative and for a voiceless one; music that fades out.
+  Samples hiss = Noise(0.7, 0.3);
+  FadeEnds(hiss, 20, 20);
+  dir.Write("Data/Smdgl/zz.pw", EncodeWave(hiss));
+  dir.Write("Data/Smdgl/sz.pw", EncodeWave(hiss));
+  Samples music = Tone(440, 25, 0.3);
+  for (std::size_t i = music.size() - kRate; i < music.size(); ++i) music[i] *= float(music.size() - i) / kRate;
+  dir.Write("Data/Intf/Smd/music.wav", EncodeWave(music));
+  auto problems = CheckSounds(tree);
+  EXPECT_TRUE(Mentions(problems, "Data\\Smdgl\\zz.pw: voicing 0."));
+  EXPECT_TRUE(Mentions(problems, "Data\\Intf\\Smd\\music.wav: the level steps by -"));
+  EXPECT_EQ(problems.size(), 2u);
 }
 
 // ---- speech (needs espeak-ng) ----

@@ -139,6 +139,40 @@ TEST(DatagenWordsTable, ReadsDrawingsAloneAndBesideEmoji) {
   }
 }
 
+// No two words get one picture, though a count, a layout or a tint tells
+// them apart; an emoji with writing on it is refused wherever it stands.
+TEST(DatagenWordsTable, WordsAreDrawnApartAndWithoutWriting) {
+  const std::string frog = "\xF0\x9F\x90\xB8", calendar = "\xF0\x9F\x93\x85", atm = "\xF0\x9F\x8F\xA7";
+  const std::string flag = "\xF0\x9F\x87\xB5\xF0\x9F\x87\xB1";
+  const std::vector<std::vector<std::string>> rows = {
+      {"z^aba", "\xC5\xBC" "aba", frog, "1F438", "1", "-", "-", "-", "frog"},
+      {"z^abka", "\xC5\xBC" "abka", frog, "1F438", "1", "-", "-", "120", "little frog"},  // the same, a hue apart
+      {"z^aby", "\xC5\xBC" "aby", frog, "1F438", "2", "-", "-", "-", "frogs"},
+      {"z^abki", "\xC5\xBC" "abki", frog, "1F438", "2", "-", "red", "-", "red frogs"},
+      {"sto^l^", "st\xC3\xB3\xC5\x82", "-", "draw:table", "1", "-", "-", "-", "table"},
+      {"stol^y", "sto\xC5\x82y", "-", "draw:table", "1", "-", "-", "-", "tables"},
+      {"kalendarz", "kalendarz", calendar, "1F4C5", "1", "-", "-", "-", "calendar"},
+      {"bank", "bank", frog + " " + atm + " " + frog, "1F438 1F3E7 1F438", "1", "pyramid", "-", "-", "bank"},
+      {"polska", "polska", flag, "1F1F5-1F1F1", "1", "-", "-", "-", "flag"},
+  };
+  std::string text;
+  for (const auto& row : rows) text += Line(row);
+  std::vector<std::string> problems;
+  const std::vector<Entry> table = ParseTable(text, problems);
+  ASSERT_TRUE(problems.empty()) << problems.front();
+  ASSERT_EQ(table.size(), rows.size());
+  problems = CompositionProblems(table);
+  EXPECT_EQ(problems.size(), 5u);
+  EXPECT_TRUE(Mentions(problems, "z^abka is drawn exactly as z^aba is"));
+  EXPECT_TRUE(Mentions(problems, "stol^y is drawn exactly as sto^l^ is"));
+  EXPECT_TRUE(Mentions(problems, "kalendarz has writing on it"));
+  EXPECT_TRUE(Mentions(problems, "bank has writing on it"));
+  EXPECT_TRUE(Mentions(problems, "polska has writing on it"));
+  EXPECT_TRUE(CarriesWriting(U"\U0001F524")) << "the letters to type";
+  EXPECT_TRUE(CarriesWriting(U"\U0001F3F4\U000E0067\U000E0062\U000E0065\U000E006E\U000E0067\U000E007F")) << "a tagged flag";
+  EXPECT_FALSE(CarriesWriting(U"8\uFE0F\u20E3")) << "the digits of number words are allowed";
+}
+
 TEST(DatagenWordsEmoji, SequencesBecomeOneGlyph) {
   const unsigned man = EmojiGlyph(U"\U0001F468");
   EXPECT_NE(man, 0u);
@@ -262,6 +296,32 @@ TEST(DatagenWordsPicture, AnEmojiTheFontLacksIsAnError) {
   auto entries = ParseTable(Line(f), problems);
   ASSERT_EQ(entries.size(), 1u);
   EXPECT_THROW(RenderPicture(entries[0]), std::runtime_error);
+}
+
+// One picture for the drawing loop: a word by its key, a drawing by its name,
+// an emoji by its code points; several side by side; a name that is none of
+// these writes nothing.
+TEST(DatagenWordsPicture, RendersChosenPicturesToAFile) {
+  testsupport::TempDir dir;
+  const std::string one = dir.File("one.png"), three = dir.File("three.png"), none = dir.File("none.png");
+  EXPECT_TRUE(RenderToPng({"z^aba"}, one));
+  EXPECT_TRUE(RenderToPng({"z^aba", DrawingNames().front(), "1F438"}, three));
+  EXPECT_FALSE(RenderToPng({"z^aba", "no such thing"}, none));
+  EXPECT_FALSE(std::filesystem::exists(none));
+  auto size = [](const std::string& file, int& w, int& h) {
+    cairo_surface_t* s = cairo_image_surface_create_from_png(file.c_str());
+    w = cairo_image_surface_get_width(s);
+    h = cairo_image_surface_get_height(s);
+    cairo_surface_destroy(s);
+  };
+  int w = 0, h = 0;
+  size(one, w, h);
+  EXPECT_EQ(w, PictureSize);
+  EXPECT_EQ(h, PictureSize);
+  size(three, w, h);
+  EXPECT_GT(w, 3 * PictureSize);
+  EXPECT_GT(h, PictureSize);
+  EXPECT_LT(h, 2 * PictureSize);
 }
 
 // The whole module: what it makes passes its check, and the check notices

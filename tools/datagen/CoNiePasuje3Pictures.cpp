@@ -57,6 +57,23 @@ Places PlacesFor(const ArtSetInfo& a, TPoint screen) {
 
 double CardRadius(int card) { return std::round(card * 0.16); }
 
+// The background of art set 16 is as tall as a 1280x1024 game area; a
+// 1280x960 screen shows its top.
+int BackgroundHeight(const ArtSetInfo& a) { return a.set == 16 ? 1024 : a.height; }
+
+// The margin of the buttons' trays, and the column of "pomoc" and "stop" on
+// every screen of the art set (they sit lower on a 1280x1024 screen).
+constexpr int kTrayMargin = 9;
+TRect ButtonColumn(const ArtSetInfo& a) {
+  TRect column{};
+  for (TPoint s : a.screens) {
+    const Places p = PlacesFor(a, s);
+    const TRect c = UnionRects(p.buttons[0], p.buttons[1]);
+    column = column.IsEmpty() ? c : UnionRects(column, c);
+  }
+  return column;
+}
+
 void DrawBackground(Art& art, const ArtSetInfo& a) {
   Places l = PlacesFor(a, a.screens.front());
   cairo_t* cr = art.cr();
@@ -93,14 +110,12 @@ void DrawBackground(Art& art, const ArtSetInfo& a) {
                6, 0.2);
   }
 
-  // Trays for the buttons: the row under the cards and the column on the
-  // right, which runs to the bottom edge (its buttons sit lower in a
-  // 1280x1024 game area).
-  ButtonTray(cr, st, Union(l.buttons + 2, 3), 9);
-  TRect column = UnionRects(l.buttons[0], l.buttons[1]);
-  column.right = art.Width() + 40;
+  // Trays for the buttons: the row under the cards, and the column on the
+  // right, which rises from the bottom edge.
+  ButtonTray(cr, st, Union(l.buttons + 2, 3), kTrayMargin);
+  TRect column = ButtonColumn(a);
   column.bottom = art.Height() + 40;
-  ButtonTray(cr, st, column, 9);
+  ButtonTray(cr, st, column, kTrayMargin);
 }
 
 void DrawCardMask(Art& art, int card) {
@@ -202,7 +217,7 @@ void Generate(Tree& tree) {
   std::vector<std::function<void()>> jobs;
   for (const ArtSetInfo& a : kSets) {
     jobs.push_back([&tree, &a] {
-      Art art(a.width, a.height);
+      Art art(a.width, BackgroundHeight(a));
       DrawBackground(art, a);
       tree.Jpeg(kSpec + a.backgrounds + "_cnp3T.xji", *art.Over(clWhite));
     });
@@ -246,9 +261,13 @@ void CheckOddOneOut(const Tree& tree, const ArtSetInfo& a, Problems& out) {
         if (checks::Overlap(l.rings[i], b))
           out.push_back(where + ": card " + std::to_string(i + 1) + " meets the button at " + checks::Describe(b));
     }
+    for (const TRect& b : l.buttons)
+      if (b.bottom > BackgroundHeight(a))
+        out.push_back(where + ": the button at " + checks::Describe(b) + " reaches below the background");
     checks::Background(tree, bgName, s.x, s.y, out);
   }
-  checks::Jpeg(tree, bgName, a.width, a.height, out);
+  checks::Jpeg(tree, bgName, a.width, BackgroundHeight(a), out);
+  if (ButtonColumn(a).right + kTrayMargin > a.width) out.push_back(bgName + ": the buttons' tray runs off the right edge");
 
   const Places places = PlacesFor(a, a.screens.front());
   const int card = places.card, shift = places.shift, ring = places.ring;

@@ -25,7 +25,8 @@ std::vector<Item> Items() {
     auto add = [&](std::string path, Kind kind, Size size, DrawItem draw) {
       items.push_back(Item{std::move(path), kind, si, size, std::move(draw)});
     };
-    add(Back(si, "_kwiT.xji"), Kind::Background, art, [si] { return FlowersBackground(si); });
+    add(Back(si, "_kwiT.xji"), Kind::Background, si == 2 ? kFlowersScene128 : art,
+        [si] { return FlowersBackground(si); });
     for (int k = 0; k < 8; ++k) {
       int side = kFlowerSide[si][k];
       add(Piece(si, "_kwi_mk" + std::to_string(k + 1) + ".xji"), Kind::Mask, {side, side},

@@ -20,6 +20,9 @@ constexpr int kFlowerSide[3][8] = {
 };
 constexpr Size kMarkerPlate[3] = {{60, 35}, {76, 44}, {96, 56}};
 constexpr Size kSmile[3] = {{30, 30}, {38, 38}, {48, 48}};
+// "R8_kwiT": as tall as the game area of a 1280 x 1024 screen, whose stop
+// button stands 30 px lower, below the 960 rows of the art.
+constexpr Size kFlowersScene128 = {1280, 1024};
 
 std::unique_ptr<Art> FlowersBackground(int si);
 std::unique_ptr<Art> FlowerMask(int si, int k);

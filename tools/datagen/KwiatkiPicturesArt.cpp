@@ -46,17 +46,19 @@ void FlowerShape(cairo_t* cr, const FlowerLook& look, double x, double y, double
 std::unique_ptr<Art> FlowersBackground(int si) {
   const ArtSetInfo& a = kSets[si];
   const double k = a.k;
-  auto art = Canvas(a.width, a.height, k, k);
+  const int h = si == 2 ? kFlowersScene128.h : a.height;
+  auto art = Canvas(a.width, h, k, k);
   cairo_t* cr = art->cr();
   const kwiatki::Layout f = kwiatki::LayoutFor(DisplayOf(si));
+  const double H = h / k;  // design height: 960, or 1024 below the stop button of the tallest screens
 
   Sky(cr, 1280, 640);
   Sun(cr, 44, 44, 46);
   Cloud(cr, 680, 80, 38);
   Cloud(cr, 1230, 300, 30);
   Cloud(cr, 300, 330, 26);
-  Hill(cr, 1280, 960, 470, 26, 1.2, 0.8, kGrassFar, 0x96d67a);
-  Hill(cr, 1280, 960, 600, 18, 0.9, 2.2, kGrass, kGrassDark);
+  Hill(cr, 1280, H, 470, 26, 1.2, 0.8, kGrassFar, 0x96d67a);
+  Hill(cr, 1280, H, 600, 18, 0.9, 2.2, kGrass, kGrassDark);
   // The buttons' column at the right stays plain grass.
   for (int i = 0; i < 26; ++i) GrassTuft(cr, Noise(i, 40) * 1120, 620 + Noise(i, 41) * 330, 22, kGrassDark, 600 + i);
   for (int i = 0; i < 22; ++i) {

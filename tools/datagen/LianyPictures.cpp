@@ -25,7 +25,7 @@ std::vector<Item> Items() {
     auto add = [&](std::string path, Kind kind, Size size, DrawItem draw) {
       items.push_back(Item{std::move(path), kind, si, size, std::move(draw)});
     };
-    add(Back(si, "_liaT.xji"), Kind::Background, art, [si] { return VinesBackground(si); });
+    add(Back(si, "_liaT.xji"), Kind::Background, si == 2 ? kVinesScene128 : art, [si] { return VinesBackground(si); });
     add(Piece(si, "_lia_ll"), Kind::JpegPair, kLeaf[si], [si] { return Leaf(si, false, false); });
     add(Piece(si, "_lia_lr"), Kind::JpegPair, kLeaf[si], [si] { return Leaf(si, true, false); });
     add(Piece(si, "_lia_lsl"), Kind::JpegPair, kLeaf[si], [si] { return Leaf(si, false, true); });

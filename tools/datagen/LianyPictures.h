@@ -17,6 +17,8 @@ constexpr Size kLeafWindow[3] = {{75, 75}, {96, 96}, {120, 120}};       // word 
 constexpr Size kCutMark[3] = {{20, 12}, {25, 16}, {32, 20}};
 constexpr Size kTitleWindow[3] = {{150, 150}, {192, 192}, {240, 240}};  // title picture
 constexpr Size kForegroundPatch[3] = {{612, 37}, {784, 48}, {980, 60}};
+// "R8_liaT": the art-set-16 background, as tall as the game area of a 1280 x 1024 screen.
+constexpr Size kVinesScene128 = {1280, 1024};
 
 std::unique_ptr<Art> VinesBackground(int si);
 std::unique_ptr<Art> Leaf(int si, bool right, bool lit);

@@ -46,8 +46,10 @@ void ForegroundTufts(cairo_t* cr, int si, bool inkToo) {
 std::unique_ptr<Art> VinesBackground(int si) {
   const ArtSetInfo& a = kSets[si];
   const double k = a.k;
-  auto art = Canvas(a.width, a.height, k, k);
+  const int h = si == 2 ? kVinesScene128.h : a.height;
+  auto art = Canvas(a.width, h, k, k);
   cairo_t* cr = art->cr();
+  const double H = h / k;  // design height (960, or 1024 for art set 16)
   const liany::Layout v = liany::LayoutFor(DisplayOf(si));
 
   Sky(cr, 1280, 700);
@@ -55,10 +57,10 @@ std::unique_ptr<Art> VinesBackground(int si) {
   Cloud(cr, 200, 300, 40);
   Cloud(cr, 1150, 520, 34);
   Cloud(cr, 640, 600, 30);
-  Hill(cr, 1280, 960, 640, 22, 1.3, 0.4, kGrassFar, 0x8fd472);
+  Hill(cr, 1280, H, 640, 22, 1.3, 0.4, kGrassFar, 0x8fd472);
   RoundTree(cr, 1190, 700, 70, 0x6cc24a);
   RoundTree(cr, 90, 690, 55, 0x73c653);
-  Hill(cr, 1280, 960, 720, 16, 0.9, 2.0, kGrass, kGrassDark);
+  Hill(cr, 1280, H, 720, 16, 0.9, 2.0, kGrass, kGrassDark);
 
   // Daisies and tufts on the meadow, away from the collected row.
   for (int i = 0; i < 16; ++i) {
@@ -170,6 +172,12 @@ std::unique_ptr<Art> VinesBackground(int si) {
   cairo_restore(cr);
   SetColor(cr, 0xa6e08a, 0.55);
   cairo_fill(cr);
+
+  // The meadow below the art, seen on the tallest screens.
+  for (int i = 0; H > 960 && i < 14; ++i) {
+    GrassTuft(cr, 30 + i * 92 + Noise(i, 21) * 40, 1000 + Noise(i, 22) * 20, 20, kGrassDark, 600 + i);
+    if (i % 3 == 1) Daisy(cr, 70 + i * 92, 992 + Noise(i, 23) * 16, 8, i % 2 ? kPink : 0xffffff);
+  }
 
   // The grass in front (drawn again over the collected leaves by the game).
   cairo_identity_matrix(cr);

@@ -12,6 +12,7 @@ std::vector<Module> AllModules() {
   modules.push_back(KwiatkiPicturesModule());
   modules.push_back(CoNiePasuje3PicturesModule());
   modules.push_back(CiezarowkaPicturesModule());
+  modules.push_back(BackgroundsModule());
   modules.push_back(WordPicturesModule());
   modules.push_back(SoundsModule());
   modules.push_back(CompleteModule());

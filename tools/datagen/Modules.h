@@ -25,6 +25,7 @@ Module LianyPicturesModule();         // vines
 Module KwiatkiPicturesModule();       // flowers
 Module CoNiePasuje3PicturesModule();  // odd-one-out and the magnifier
 Module CiezarowkaPicturesModule();    // truck
+Module BackgroundsModule();  // every window background of the tree covers its screens' game area
 Module WordPicturesModule();  // the 570 scrambled word pictures
 Module SoundsModule();    // word, sound, feedback and music recordings
 Module CompleteModule();  // the whole tree through the program's resource report

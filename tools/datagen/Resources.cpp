@@ -61,6 +61,8 @@ const std::vector<std::string>& ButtonNames() {
   return names;
 }
 
+Size ButtonSize(const std::string& base) { return base == "up" || base == "down" ? kArrowSize : kButtonSize; }
+
 const std::vector<std::string>& ButtonSuffixes() {
   static const std::vector<std::string> suffixes = {"_D", "_A", "_", "_M"};
   return suffixes;
@@ -188,8 +190,8 @@ void Generate(Tree& tree) {
 
   for (const auto& base : ButtonNames())
     jobs.push_back([&tree, base] {
-      Art normal(kButtonSize.w, kButtonSize.h), hover(kButtonSize.w, kButtonSize.h),
-          pressed(kButtonSize.w, kButtonSize.h);
+      const Size size = ButtonSize(base);
+      Art normal(size.w, size.h), hover(size.w, size.h), pressed(size.w, size.h);
       DrawButton(normal, base, ButtonState::Normal);
       DrawButton(hover, base, ButtonState::Hover);
       DrawButton(pressed, base, ButtonState::Pressed);

@@ -36,14 +36,16 @@ const std::vector<TileSet>& TileSets();
 // ---- picture buttons and the scroll knob ----
 const std::vector<std::string>& ButtonNames();        // the 13 base names
 const std::vector<std::string>& ButtonSuffixes();     // "_D", "_A", "_", "_M"
-constexpr Size kButtonSize{52, 64};                   // every button, every art set
+constexpr Size kButtonSize{52, 64};                   // every button but the arrows, every art set
 constexpr int kButtonMaxWidth = 54;                   // label-it "stop" at x 746 of 800
 constexpr int kButtonMaxHeight = 70;                  // button stacks 70 px apart
-constexpr Size kKnobSize{kButtonSize.w - 8, 24};      // slides between "up" and "down"
-constexpr int kUpOpaqueRows = 30;                     // the track starts at up.top + 30
-constexpr int kDownClearRows = 34;                    // >= knob height - 5: the track ends at down.top - 5
+// The scroll arrows "up" and "down": their plates fill them, and the knob's
+// track runs between them (it starts at up.top + 30).
+constexpr Size kArrowSize{kButtonSize.w, 30};
+constexpr Size kKnobSize{kArrowSize.w - 8, 24};       // slides between "up" and "down"
 static_assert(kButtonSize.w <= kButtonMaxWidth && kButtonSize.h <= kButtonMaxHeight);
-static_assert(kKnobSize.w <= kButtonSize.w - 8 && kDownClearRows >= kKnobSize.h - 5);
+// The size of a button's pictures by its base name.
+Size ButtonSize(const std::string& base);
 
 // ---- the main window's toggles ----
 struct Toggle {

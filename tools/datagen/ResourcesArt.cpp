@@ -225,15 +225,11 @@ void DrawTile(Art& art, const TileFit& fit, const std::string& utf8, bool red) {
 
 namespace {
 
-// The button's plate: full height for the buttons, the upper or lower part
-// for the scroll arrows (the knob's track runs between them).
-void PlatePath(cairo_t* cr, const std::string& base, double& top, double& bottom) {
-  const double w = kButtonSize.w, h = kButtonSize.h;
+// The button's plate, over the whole picture.
+void PlatePath(cairo_t* cr, const Art& art, double& top, double& bottom) {
   top = 1.5;
-  bottom = h - 1.5;
-  if (base == "up") bottom = kUpOpaqueRows - 1.5;
-  if (base == "down") top = kDownClearRows + 1.5;
-  RoundedRect(cr, 1.5, top, w - 3, bottom - top, 13);
+  bottom = art.Height() - 1.5;
+  RoundedRect(cr, 1.5, top, art.Width() - 3, bottom - top, 13);
 }
 
 void Octagon(cairo_t* cr, double cx, double cy, double r) {
@@ -393,14 +389,14 @@ void Icon(cairo_t* cr, const std::string& base, double cx, double cy) {
 void DrawButton(Art& art, const std::string& base, ButtonState state) {
   cairo_t* cr = art.cr();
   double top, bottom;
-  PlatePath(cr, base, top, bottom);
+  PlatePath(cr, art, top, bottom);
   switch (state) {
     case ButtonState::Normal: FillVertical(cr, top, bottom, 0xfffbf2, 0xffe2b0); break;
     case ButtonState::Hover: FillVertical(cr, top, bottom, 0xfffbd6, kYellow); break;
     case ButtonState::Pressed: FillVertical(cr, top, bottom, 0xe9c98c, 0xfbe6bf); break;
   }
   StrokeOutline(cr, 2.5);
-  const double w = kButtonSize.w;
+  const double w = art.Width();
   if (state != ButtonState::Pressed) {
     // Gloss on the upper half.
     RoundedRect(cr, 5, top + 3, w - 10, (bottom - top) * 0.38, 9);
@@ -409,9 +405,9 @@ void DrawButton(Art& art, const std::string& base, ButtonState state) {
   } else {
     // Pressed in: a shadow under the upper edge.
     cairo_save(cr);
-    PlatePath(cr, base, top, bottom);
+    PlatePath(cr, art, top, bottom);
     cairo_clip(cr);
-    PlatePath(cr, base, top, bottom);
+    PlatePath(cr, art, top, bottom);
     cairo_translate(cr, 0, 3);
     SetColor(cr, 0x7a5a2a, 0.35);
     cairo_set_line_width(cr, 4);

@@ -98,8 +98,11 @@ void Sky(cairo_t* cr, double w, double h, double horizon) {
 }
 
 void Sun(cairo_t* cr, double cx, double cy, double r, bool face) {
-  cairo_save(cr);
-  // Glow.
+  SunGlow(cr, cx, cy, r);
+  SunDisc(cr, cx, cy, r, face);
+}
+
+void SunGlow(cairo_t* cr, double cx, double cy, double r) {
   cairo_pattern_t* glow = cairo_pattern_create_radial(cx, cy, r * 0.9, cx, cy, r * 2.1);
   AddStop(glow, 0, 0xfff1a8, 0.55);
   AddStop(glow, 1, 0xfff1a8, 0.0);
@@ -107,6 +110,10 @@ void Sun(cairo_t* cr, double cx, double cy, double r, bool face) {
   cairo_set_source(cr, glow);
   cairo_fill(cr);
   cairo_pattern_destroy(glow);
+}
+
+void SunDisc(cairo_t* cr, double cx, double cy, double r, bool face) {
+  cairo_save(cr);
   // Rays: rounded wedges between the disc and 1.6 r.
   const int rays = 12;
   double line = std::max(1.5, std::min(kLine, r * 0.05));

@@ -82,6 +82,10 @@ void SoftShadow(cairo_t* cr, double x, double y, double w, double h, double r, d
 void Sky(cairo_t* cr, double w, double h, double horizon);
 // A warm sun with rays; with a face it smiles (the wait picture).
 void Sun(cairo_t* cr, double cx, double cy, double r, bool face = false);
+// The sun's two layers, for a sun in front of something its glow stays behind:
+// the soft glow (to 2.1 r) and the disc with its rays (to 1.62 r).
+void SunGlow(cairo_t* cr, double cx, double cy, double r);
+void SunDisc(cairo_t* cr, double cx, double cy, double r, bool face = false);
 // A soft white cloud about `width` wide, centred at (cx, cy).
 void Cloud(cairo_t* cr, double cx, double cy, double width);
 // Two rows of rolling grass hills from about `top` down to `bottom`, over

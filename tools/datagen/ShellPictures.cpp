@@ -36,7 +36,7 @@ const std::vector<Backdrop>& MainBackdrops() {
   static const std::vector<Backdrop> list = {
       {kSpec + "R2_mainT.xji", 800, 600, {{800, 600}}},
       {kSpec + "R3_mainT.xji", 1024, 768, {{1024, 768}}},
-      {kSpec + "R8_mainT.xji", 1280, 960, {{1280, 960}, {1280, 1024}}},
+      {kSpec + "R8_mainT.xji", 1280, 1024, {{1280, 960}, {1280, 1024}}},
   };
   return list;
 }
@@ -58,6 +58,13 @@ constexpr double kMainPlate[4] = {picturelayout::kMainPlate.left, picturelayout:
                                   picturelayout::kMainPlate.width, picturelayout::kMainPlate.height};
 // The free band above it, for the tab markers.
 constexpr double kTabBand = 140;
+// The scene's design height: a taller picture (the 1280x1024 game area)
+// continues its grass below, where the window's bottom buttons stand.
+constexpr double kSceneHeight = 960;
+// The main window's sun, in front of the top right corner of the plate: its
+// rays stay right of the tabs, above the controls' area inside the plate
+// and inside the picture.
+constexpr double kMainSun[3] = {1230, 134, 30};
 
 // One-size pictures.
 constexpr int kMessageW = 400, kMessageH = 200;
@@ -110,36 +117,54 @@ void ControlPlate(cairo_t* cr, double x, double y, double w, double h) {
   cairo_set_dash(cr, nullptr, 0, 0);
 }
 
-// The main window's tabs are opaque pictures with a cream margin around their
-// rounded plates; they stand on a cream shelf so the margins don't show. The
-// row is laid out as the main window lays it out: 150 x 56 tabs (118 x 44 in
-// the 800 x 600 art set), a gap of 6 and a top of 14 at 1024 x 768, scaled.
-void TabShelf(cairo_t* cr, const Stage& st, int pixelWidth) {
-  const int artSet = pixelWidth <= 800 ? 2 : pixelWidth <= 1024 ? 4 : 16;
-  auto fromArtSet4 = [artSet](int v) { return artSet == 2 ? 25 * v / 32 : artSet == 16 ? 10 * v / 8 : v; };
-  const int tabW = artSet == 2 ? 118 : 150, tabH = artSet == 2 ? 44 : 56;
-  const int gap = fromArtSet4(6), top = fromArtSet4(14);
-  const int row = 6 * tabW + 5 * gap;
-  const int left = (pixelWidth - row) / 2;
-  const int margin = fromArtSet4(8);
-  Plate(cr, st.ToDesign(left - margin), st.ToDesign(top - margin), st.ToDesign(row + 2 * margin),
-        st.ToDesign(tabH + 2 * margin), st.ToDesign(margin + 10), kCream, 1.0, 0.6);
+// The row of the main window's six tabs in a picture's pixels, as the window
+// lays it out: 150 x 56 tabs (118 x 44 in the 800 x 600 art set), a gap of 6
+// and a top of 14 at 1024 x 768, scaled.
+TRect TabRow(const Art& art) {
+  CDisplay d = checks::DisplayFor(art.Width(), art.Height());
+  const int tabW = d.ArtSet == 2 ? 118 : 150, tabH = d.ArtSet == 2 ? 44 : 56;
+  const int row = 6 * tabW + 5 * d.Scale(4, 6);
+  return Bounds((art.Width() - row) / 2, d.Scale(4, 14), row, tabH);
+}
+
+// The controls' area of the main window in a picture's pixels: the plate
+// inside its margin.
+TRect ControlArea(const Art& art) {
+  CDisplay d = checks::DisplayFor(art.Width(), art.Height());
+  auto P = [&d](int v) { return d.Scale(16, v); };
+  const picturelayout::Plate& p = picturelayout::kMainPlate;
+  const int inset = P(30);
+  return Rect(P(p.left) + inset, P(p.top) + inset, P(p.left + p.width) - inset, P(p.top + p.height) - inset);
+}
+
+// The tabs are opaque pictures with a cream margin around their rounded
+// plates; they stand on a cream shelf so the margins don't show.
+void TabShelf(cairo_t* cr, const Stage& st, const Art& art) {
+  const TRect row = TabRow(art);
+  const int margin = checks::DisplayFor(art.Width(), art.Height()).Scale(4, 8);
+  Plate(cr, st.ToDesign(row.left - margin), st.ToDesign(row.top - margin), st.ToDesign(row.Width() + 2 * margin),
+        st.ToDesign(row.Height() + 2 * margin), st.ToDesign(margin + 10), kCream, 1.0, 0.6);
 }
 
 void DrawMainBackground(Art& art) {
   cairo_t* cr = art.cr();
   Stage st(cr, art.Width());
   const double H = st.ToDesign(art.Height());
+  const double* sun = kMainSun;
   Dice dice(5);
   Sky(cr, kDesignWidth, H, 760);
-  Sun(cr, 1190, 110, 60);
+  SunGlow(cr, sun[0], sun[1], sun[2]);
   Cloud(cr, 330, 60, 150);
   Cloud(cr, 1090, 50, 170);
   Cloud(cr, 760, 96, 110);
-  Meadow(cr, 760, H, dice);
+  cairo_rectangle(cr, 0, kSceneHeight, kDesignWidth, std::max(0.0, H - kSceneHeight));
+  SetColor(cr, kGrassDark);
+  cairo_fill(cr);
+  Meadow(cr, 760, kSceneHeight, dice);
   const double* p = kMainPlate;
   ControlPlate(cr, p[0], p[1], p[2], p[3]);
-  TabShelf(cr, st, art.Width());
+  TabShelf(cr, st, art);
+  SunDisc(cr, sun[0], sun[1], sun[2]);
 }
 
 void DrawAboutBackground(Art& art) {
@@ -373,10 +398,42 @@ int Luma(const TBitmap& b, int x, int y) {
   return (11 * p[0] + 59 * p[1] + 30 * p[2] + 50) / 100;
 }
 
+// The main window's sun drawn alone: it must leave the tabs, the controls'
+// area and the picture's edges clear, and show in the picture in front of
+// the plate.
+void CheckMainSun(const Backdrop& b, const TBitmap& picture, Problems& out) {
+  Art art(b.width, b.height);
+  {
+    Stage st(art.cr(), art.Width());
+    SunDisc(art.cr(), kMainSun[0], kMainSun[1], kMainSun[2]);
+  }
+  auto alpha = art.AlphaMask();
+  const TRect keepClear[2] = {TabRow(art), ControlArea(art)};
+  const char* names[2] = {"the tabs", "the controls' area"};
+  for (int y = 0; y < art.Height(); ++y)
+    for (int x = 0; x < art.Width(); ++x) {
+      if (alpha->ScanLine(y)[3 * x] == 0) continue;
+      for (int i = 0; i < 2; ++i)
+        if (keepClear[i].Contains(x, y)) {
+          out.push_back(b.name + ": the sun reaches " + names[i] + " at (" + std::to_string(x) + ", " +
+                        std::to_string(y) + ")");
+          return;
+        }
+      if (x == 0 || y == 0 || x == art.Width() - 1) {
+        out.push_back(b.name + ": the sun is cut by the picture's edge");
+        return;
+      }
+    }
+  const double k = b.width / kDesignWidth;
+  const std::uint8_t* centre = picture.ScanLine(int(kMainSun[1] * k)) + 3 * int(kMainSun[0] * k);
+  if (centre[2] < 220 || centre[1] < 180 || centre[0] > 140) out.push_back(b.name + ": the sun is not in front");
+}
+
 void CheckMain(const Tree& tree, const Backdrop& b, Problems& out) {
   for (TPoint s : b.screens) checks::Background(tree, b.name, s.x, s.y, out);
   auto bg = checks::Jpeg(tree, b.name, b.width, b.height, out);
   if (!bg) return;
+  CheckMainSun(b, *bg, out);
   // The plate in the middle is plain and light, and the tab band above it
   // is free of the plate.
   const double k = b.width / kDesignWidth, m = 24;

@@ -1,7 +1,8 @@
 // The background music: a calm, cheerful pentatonic tune in C major over soft
 // chords, bass and a light off-beat strum, with a gentle echo. It is drawn
-// on a circle of exactly 16 bars, so it loops without a seam; the last bar
-// dies away and the first begins softly, so it also starts and ends at rest.
+// on a circle of exactly 16 bars, so what rings on at the end sounds on at
+// the start, and the file is cut where the circle crosses zero: it loops
+// without a seam or a dip, and still starts and ends at rest.
 #include <cmath>
 #include <sstream>
 #include <stdexcept>
@@ -51,7 +52,7 @@ constexpr const char* kMelody =
     "E5 1 A5 1 G5 1 E5 1\n"
     "D5 1 C5 1 A4 1 C5 1\n"
     "D5 2 E5 1 D5 1\n"
-    "C5 3 - 1\n";
+    "C5 2 G4 1 D5 1\n";
 
 double Hz(int midi) { return 440.0 * std::pow(2.0, (midi - 69) / 12.0); }
 
@@ -107,20 +108,12 @@ Samples MakeMusic() {
   const double beat = double(kBeat) / kRate;
   for (const Chord& ch : kChords) {
     long start = long(ch.bar * kBeatsPerBar + ch.beat) * kBeat;
-    bool last = ch.bar == kBars - 1;
-    // The last chord lets go early enough to be silent when the loop comes round.
-    double hold = last ? ch.beats * beat - 1.0 : ch.beats * beat;
-    for (int n : ch.pad) Pad(c, start, hold, n, 0.045);
-    for (int b = 0; b < ch.beats; b += 2) {
-      if (last && b > 0) break;
-      Pluck(c, start + long(b) * kBeat, 2 * beat - 0.1, ch.bass, 0.16, 0.6, 0.3);
-    }
+    for (int n : ch.pad) Pad(c, start, ch.beats * beat, n, 0.045);
+    for (int b = 0; b < ch.beats; b += 2) Pluck(c, start + long(b) * kBeat, 2 * beat - 0.1, ch.bass, 0.16, 0.6, 0.3);
     // An off-beat strum of the chord an octave up, its notes a little apart.
-    for (int b = 1; b < ch.beats; b += 2) {
-      if (last && b > 1) break;
+    for (int b = 1; b < ch.beats; b += 2)
       for (int k = 0; k < 3; ++k)
         Pluck(c, start + long(b) * kBeat + k * kRate / 60, 0.5 * beat, ch.pad[k] + 12, 0.035, 0.2, 0.4);
-    }
   }
   std::istringstream lines(kMelody);
   std::string line;
@@ -147,9 +140,18 @@ Samples MakeMusic() {
       low += 0.35 * (back - low);
       y[std::size_t(i)] = x[std::size_t(i)] + 0.3 * low;
     }
-  Samples out(y.begin(), y.end());
+  // The cut: the zero crossing within 50 ms of the first beat whose two
+  // samples lie closest to zero.
+  const long reach = kRate / 20;
+  long cut = 0;
+  double best = 1e9;
+  for (long k = -reach; k <= reach; ++k) {
+    double a = y[std::size_t((k - 1 + kLength) % kLength)], b = y[std::size_t((k + kLength) % kLength)];
+    if ((a < 0) != (b < 0) && std::fabs(a) + std::fabs(b) < best) best = std::fabs(a) + std::fabs(b), cut = k;
+  }
+  Samples out(kLength);
+  for (long i = 0; i < kLength; ++i) out[std::size_t(i)] = float(y[std::size_t((i + cut + kLength) % kLength)]);
   Normalise(out, -22, -3);
-  FadeEnds(out, 10, 10);
   return out;
 }
 

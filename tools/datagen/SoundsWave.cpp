@@ -294,4 +294,60 @@ Samples CutAfterVowel(const Samples& s, int keepMs, int fadeMs) {
   return out;
 }
 
+void RaiseVoicing(Samples& s, double db) {
+  // A linear-phase low pass (windowed sinc, 7 ms each side) added back to
+  // the sound: no band but the low one changes, in level or in time.
+  constexpr int kHalf = kRate / 140;
+  constexpr double kCutHz = 500;
+  std::vector<double> taps(2 * kHalf + 1);
+  double sum = 0;
+  for (int i = -kHalf; i <= kHalf; ++i) {
+    double w = 2 * M_PI * kCutHz / kRate;
+    double sinc = i == 0 ? w / M_PI : std::sin(w * i) / (M_PI * i);
+    double blackman = 0.42 + 0.5 * std::cos(M_PI * i / kHalf) + 0.08 * std::cos(2 * M_PI * i / kHalf);
+    taps[std::size_t(i + kHalf)] = sinc * blackman;
+    sum += sinc * blackman;
+  }
+  const double extra = FromDb(db) - 1;
+  const Samples in = s;
+  const long n = long(in.size());
+  for (long j = 0; j < n; ++j) {
+    double low = 0;
+    for (long i = std::max(-long(kHalf), -j); i <= kHalf && j + i < n; ++i) low += taps[std::size_t(i + kHalf)] * in[std::size_t(j + i)];
+    s[std::size_t(j)] = float(in[std::size_t(j)] + extra * low / sum);
+  }
+}
+
+double Periodicity(const Samples& s) {
+  const std::size_t window = kRate / 25, hop = kRate / 50;
+  const std::size_t minLag = kRate / 400, maxLag = kRate / 60;
+  const std::size_t from = s.size() / 5, to = s.size() - s.size() / 5;
+  std::vector<double> peaks;
+  for (std::size_t at = from; at + window <= to; at += hop) {
+    const float* x = s.data() + at;
+    double best = 0;
+    for (std::size_t lag = minLag; lag <= maxLag; ++lag) {
+      double xy = 0, xx = 0, yy = 0;
+      for (std::size_t i = 0; i + lag < window; ++i) {
+        xy += double(x[i]) * x[i + lag];
+        xx += double(x[i]) * x[i];
+        yy += double(x[i + lag]) * x[i + lag];
+      }
+      if (xx > 0 && yy > 0) best = std::max(best, xy / std::sqrt(xx * yy));
+    }
+    peaks.push_back(best);
+  }
+  if (peaks.empty()) return 0;
+  std::sort(peaks.begin(), peaks.end());
+  std::size_t n = peaks.size();
+  return n % 2 ? peaks[n / 2] : (peaks[n / 2 - 1] + peaks[n / 2]) / 2;
+}
+
+double LevelDb(const Samples& s, std::size_t from, std::size_t to) {
+  to = std::min(to, s.size());
+  double sum = 0;
+  for (std::size_t i = from; i < to; ++i) sum += double(s[i]) * s[i];
+  return to > from && sum > 0 ? 10 * std::log10(sum / double(to - from)) : -200;
+}
+
 }  // namespace datagen::sounds

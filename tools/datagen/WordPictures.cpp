@@ -8,6 +8,7 @@
 #include <map>
 #include <set>
 #include <sstream>
+#include <tuple>
 #include <stdexcept>
 
 #include "dictionary/_cslowa.h"
@@ -34,23 +35,6 @@ std::vector<std::string> Split(const std::string& s, char sep) {
     if (at == std::string::npos) return parts;
     from = at + 1;
   }
-}
-
-// "1F468-200D-1F33E" as code points; false when malformed.
-bool ParseCodePoints(const std::string& text, std::u32string& out) {
-  out.clear();
-  for (const std::string& part : Split(text, '-')) {
-    if (part.empty() || part.size() > 6) return false;
-    char32_t c = 0;
-    for (char h : part) {
-      int d = h >= '0' && h <= '9' ? h - '0' : h >= 'A' && h <= 'F' ? h - 'A' + 10 : h >= 'a' && h <= 'f' ? h - 'a' + 10 : -1;
-      if (d < 0) return false;
-      c = c * 16 + char32_t(d);
-    }
-    if (c == 0 || c > 0x10FFFF) return false;
-    out += c;
-  }
-  return true;
 }
 
 bool ParseLayout(const std::string& s, Layout& out) {
@@ -85,6 +69,23 @@ bool LayoutFits(Layout layout, std::size_t pictures) {
 }
 
 }  // namespace
+
+bool ParseCodePoints(const std::string& text, std::u32string& out) {
+  out.clear();
+  for (const std::string& part : Split(text, '-')) {
+    if (part.empty() || part.size() > 6) return false;
+    char32_t c = 0;
+    for (char h : part) {
+      int d = h >= '0' && h <= '9' ? h - '0' : h >= 'A' && h <= 'F' ? h - 'A' + 10 : h >= 'a' && h <= 'f' ? h - 'a' + 10 : -1;
+      if (d < 0) return false;
+      c = c * 16 + char32_t(d);
+    }
+    if (c == 0 || c > 0x10FFFF) return false;
+    out += c;
+  }
+  return true;
+}
+
 
 std::vector<Entry> ParseTable(const std::string& text, std::vector<std::string>& problems) {
   std::vector<Entry> entries;
@@ -193,6 +194,38 @@ std::vector<Entry> LoadTable(std::vector<std::string>& problems) {
   return ParseTable(text.str(), problems);
 }
 
+bool CarriesWriting(const std::u32string& emoji) {
+  // Pictures the emoji font draws with writing on them (or with digits where
+  // no number is meant): letters, currency signs, dates, opening hours.
+  static const std::set<char32_t> written = {
+      0x00A9,  0x00AE,  0x2122,  0x2139,  0x24C2,  0x3297,  0x3299,  0x1F3E3, 0x1F3E6, 0x1F3E7, 0x1F3E8,
+      0x1F3EA, 0x1F3B0, 0x1F4AF, 0x1F4B0, 0x1F4B1, 0x1F4B2, 0x1F4B4, 0x1F4B5, 0x1F4B6, 0x1F4B7, 0x1F4B9,
+      0x1F4C5, 0x1F4C6, 0x1F4DF, 0x1F4E7, 0x1F4F4, 0x1F51E, 0x1F6BE};
+  for (char32_t c : emoji) {
+    if (written.count(c)) return true;
+    if (c >= 0x1F100 && c <= 0x1F2FF) return true;   // letters and ideographs in boxes, flags
+    if (c >= 0x1F51A && c <= 0x1F524) return true;   // worded arrows, letter and number input
+    if (c >= 0xE0020 && c <= 0xE007F) return true;   // tagged flags
+  }
+  return false;
+}
+
+std::vector<std::string> CompositionProblems(const std::vector<Entry>& table) {
+  std::vector<std::string> out;
+  // What a picture is made of: its subjects, how often, how laid out, how tinted.
+  using Composition = std::tuple<std::vector<Subject>, int, Layout, Tint>;
+  std::map<Composition, std::string> seen;
+  for (const Entry& e : table) {
+    for (const Subject& p : e.pictures)
+      if (p.drawing.empty() && CarriesWriting(p.emoji))
+        out.push_back("the picture of " + e.key + " has writing on it (" + Utf8(p.emoji) + ")");
+    if (e.pictures.empty()) continue;
+    auto [at, fresh] = seen.emplace(Composition{e.pictures, e.count, e.layout, e.tint}, e.key);
+    if (!fresh) out.push_back(e.key + " is drawn exactly as " + at->second + " is");
+  }
+  return out;
+}
+
 // ---- the module ----
 
 namespace {
@@ -253,7 +286,9 @@ std::vector<std::string> Check(const Tree& tree) {
   const std::vector<std::string> keys = DictionaryKeys();
   const std::set<std::string> wanted(keys.begin(), keys.end());
 
-  // The table: a line for every word and for nothing else, every emoji drawable.
+  // The table: a line for every word and for nothing else, every emoji
+  // drawable, no two words drawn alike, no writing.
+  for (const std::string& p : CompositionProblems(table)) out.push_back("words.tsv: " + p);
   std::map<std::string, const Entry*> byKey;
   for (const Entry& e : table) {
     byKey[e.key] = &e;

@@ -10,6 +10,10 @@
 
 #include "platform/Graphics.h"
 
+namespace datagen {
+class Tree;
+}
+
 namespace datagen::words {
 
 constexpr int PictureSize = 400;
@@ -24,6 +28,7 @@ enum class Tint { None, Grey, White, Cauli, Red, Rowan, Brown };
 struct Subject {
   std::u32string emoji;  // code points, when an emoji
   std::string drawing;   // the drawing's name, when drawn
+  auto operator<=>(const Subject&) const = default;
   bool operator==(const Subject&) const = default;
 };
 
@@ -47,6 +52,14 @@ std::vector<Entry> ParseTable(const std::string& text, std::vector<std::string>&
 std::string TablePath();
 // Reads and parses the table file; a missing file raises std::runtime_error.
 std::vector<Entry> LoadTable(std::vector<std::string>& problems);
+
+// "1F468-200D-1F33E" as code points; false when malformed.
+bool ParseCodePoints(const std::string& text, std::u32string& out);
+// Whether the emoji font's picture of the sequence has writing on it.
+bool CarriesWriting(const std::u32string& emoji);
+// Words drawn with the same composition as an earlier word (subjects, count,
+// layout and tint alike), and emoji with writing on them.
+std::vector<std::string> CompositionProblems(const std::vector<Entry>& table);
 
 // The UTF-8 form of code points.
 std::string Utf8(const std::u32string& s);
@@ -86,5 +99,14 @@ std::vector<std::uint8_t> PictureFile(const Entry& e);
 
 // "Data\exio44j\" + key + ".+jp".
 std::string PicturePath(const std::string& key);
+
+// Reviewing aids. Contact sheets of the word pictures a tree holds, as the
+// program loads them: 60 a sheet in key order, the word under each, written
+// into folder as words-NN.png; returns the files written.
+std::vector<std::string> WriteContactSheets(const Tree& tree, const std::string& folder);
+// Renders words' pictures (by key), drawings alone (by name) or emoji (by
+// code points) to a PNG file: one picture alone, several labelled three a
+// row; false when a name is none of these.
+bool RenderToPng(const std::vector<std::string>& names, const std::string& file);
 
 }  // namespace datagen::words

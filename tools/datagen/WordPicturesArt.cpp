@@ -443,20 +443,32 @@ cairo_surface_t* SoftShadow(const SubjectPicture& pic, int pad) {
   for (int y = 0; y < pic.Height(); ++y)
     for (int x = 0; x < pic.Width(); ++x)
       a[std::size_t(y + pad) * w + x + pad] = float(reinterpret_cast<const std::uint32_t*>(src + y * stride)[x] >> 24);
+  // Two box blurs, each a running sum across the rows and then down the
+  // columns; the edges repeat the outermost pixel.
   const int r = std::max(1, pad / 2);
+  const double share = 1.0 / (2 * r + 1);
+  std::vector<double> columns(std::size_t(w), 0.0);
   for (int pass = 0; pass < 2; ++pass) {
-    for (int y = 0; y < h; ++y)  // horizontal box blur
+    for (int y = 0; y < h; ++y) {
+      const float* row = &a[std::size_t(y) * w];
+      double sum = 0;
+      for (int k = -r; k <= r; ++k) sum += row[std::clamp(k, 0, w - 1)];
       for (int x = 0; x < w; ++x) {
-        float s = 0;
-        for (int k = -r; k <= r; ++k) s += a[std::size_t(y) * w + std::clamp(x + k, 0, w - 1)];
-        t[std::size_t(y) * w + x] = s / float(2 * r + 1);
+        t[std::size_t(y) * w + x] = float(sum * share);
+        sum += row[std::min(x + r + 1, w - 1)] - row[std::max(x - r, 0)];
       }
-    for (int y = 0; y < h; ++y)  // vertical
+    }
+    auto rowOf = [&](int y) { return &t[std::size_t(std::clamp(y, 0, h - 1)) * w]; };
+    std::fill(columns.begin(), columns.end(), 0.0);
+    for (int k = -r; k <= r; ++k)
+      for (int x = 0; x < w; ++x) columns[std::size_t(x)] += rowOf(k)[x];
+    for (int y = 0; y < h; ++y) {
+      const float *in = rowOf(y + r + 1), *out = rowOf(y - r);
       for (int x = 0; x < w; ++x) {
-        float s = 0;
-        for (int k = -r; k <= r; ++k) s += t[std::size_t(std::clamp(y + k, 0, h - 1)) * w + x];
-        a[std::size_t(y) * w + x] = s / float(2 * r + 1);
+        a[std::size_t(y) * w + x] = float(columns[std::size_t(x)] * share);
+        columns[std::size_t(x)] += in[x] - out[x];
       }
+    }
   }
   cairo_surface_t* out = cairo_image_surface_create(CAIRO_FORMAT_A8, w, h);
   unsigned char* dst = cairo_image_surface_get_data(out);

@@ -13,7 +13,9 @@ namespace {
 const std::map<std::string, Drawing>& Register() {
   static const std::map<std::string, Drawing> all = [] {
     std::map<std::string, Drawing> m;
-    for (const auto& group : {draw::HomeDrawings(), draw::GardenDrawings(), draw::ThingDrawings(), draw::BodyDrawings(),
+    for (const auto& group : {draw::FurnitureDrawings(), draw::HouseDrawings(), draw::OutdoorsDrawings(), draw::KitchenDrawings(),
+                              draw::WashingDrawings(), draw::ToolsDrawings(), draw::ToysDrawings(), draw::SchoolDrawings(),
+                              draw::FoodDrawings(), draw::PlantsDrawings(), draw::ClothesDrawings(), draw::BodyDrawings(),
                               draw::CreatureDrawings()})
       for (const auto& [name, d] : group) m.emplace(name, d);
     return m;
@@ -100,6 +102,40 @@ void Poly(cairo_t* cr, std::initializer_list<double> xy) {
   cairo_close_path(cr);
 }
 
+void Star(cairo_t* cr, double cx, double cy, double outer, double inner, int points) {
+  cairo_new_sub_path(cr);
+  for (int k = 0; k < 2 * points; ++k) {
+    const double r = k % 2 ? inner : outer, a = -M_PI / 2 + k * M_PI / points;
+    cairo_line_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
+  }
+  cairo_close_path(cr);
+}
+
+void BrickWall(cairo_t* cr, double x, double y, double w, double h, double course, double brick, double r) {
+  const unsigned mortar = 0xb86a4c;
+  Box(cr, x, y, w, h, r);
+  FillAndClip(cr, 0xd98a6a, 0);
+  for (int row = 0; y + course * row < y + h; ++row) {
+    const double top = y + course * row;
+    Open(cr, {x, top, x + w, top});
+    Stroke(cr, mortar, 0.8);
+    for (double joint = x + (row % 2 ? 0 : brick / 2); joint < x + w; joint += brick) {
+      Open(cr, {joint, top, joint, top + course});
+      Stroke(cr, mortar, 0.8);
+    }
+  }
+  Unclip(cr);
+}
+
+void Heart(cairo_t* cr, double cx, double cy, double size) {
+  const double s = size / 2;
+  cairo_new_sub_path(cr);
+  cairo_move_to(cr, cx, cy + 0.5 * s);
+  cairo_curve_to(cr, cx - s, cy - 0.1 * s, cx - 0.5 * s, cy - 0.9 * s, cx, cy - 0.3 * s);
+  cairo_curve_to(cr, cx + 0.5 * s, cy - 0.9 * s, cx + s, cy - 0.1 * s, cx, cy + 0.5 * s);
+  cairo_close_path(cr);
+}
+
 namespace {
 
 // Catmull-Rom through p (pairs), as Bezier segments; closed or open.
@@ -159,6 +195,14 @@ void ClipPath(cairo_t* cr) {
   cairo_clip(cr);
 }
 
+void FillAndClip(cairo_t* cr, unsigned rgb, double outline) {
+  cairo_path_t* path = cairo_copy_path(cr);
+  Fill(cr, rgb, outline);
+  cairo_append_path(cr, path);
+  cairo_path_destroy(path);
+  ClipPath(cr);
+}
+
 void Unclip(cairo_t* cr) {
   cairo_restore(cr);
   if (clipped.empty()) return;
@@ -209,6 +253,20 @@ void Edge(cairo_t* cr, double width) {
   cairo_stroke(cr);
 }
 
+void Blossom(cairo_t* cr, double x, double y, double r, unsigned petals, unsigned centre, double outline) {
+  auto paint = [&](unsigned rgb) {
+    if (outline > 0) Fill(cr, rgb, outline);
+    else Flat(cr, rgb);
+  };
+  for (int k = 0; k < 5; ++k) {
+    const double a = k * 2 * M_PI / 5;
+    Circle(cr, x + r * std::cos(a), y + r * std::sin(a), 0.78 * r);
+    paint(petals);
+  }
+  Circle(cr, x, y, 0.57 * r);
+  paint(centre);
+}
+
 void Gleam(cairo_t* cr, double cx, double cy, double rx, double ry, double angle, double alpha) {
   Push(cr, cx, cy, angle);
   Ellipse(cr, 0, 0, rx, ry);
@@ -250,6 +308,61 @@ void Glow(cairo_t* cr, double cx, double cy, double rx, double ry) {
   cairo_fill(cr);
   cairo_restore(cr);
   cairo_pattern_destroy(p);
+}
+
+void Knob(cairo_t* cr, double x, double y, double r) {
+  Circle(cr, x, y, r);
+  Fill(cr, 0xf2c14e, 0.7);
+}
+
+void Wheel(cairo_t* cr, double x, double y, double r, unsigned rim, unsigned hub, int spokes) {
+  Circle(cr, x, y, r);
+  Fill(cr, rim);
+  Circle(cr, x, y, r * 0.78);
+  Fill(cr, Shade(rim, 0.45), 0.8);
+  for (int k = 0; k < spokes; ++k) {
+    double a = k * 2 * M_PI / spokes;
+    Open(cr, {x, y, x + r * 0.78 * std::cos(a), y + r * 0.78 * std::sin(a)});
+    Rod(cr, rim, r * 0.07 + 0.6, 0.5);
+  }
+  Circle(cr, x, y, r * 0.2);
+  Fill(cr, hub, 0.8);
+}
+
+void LeafAt(cairo_t* cr, double x, double y, double angle, double length, double width, unsigned rgb,
+            unsigned vein) {
+  Push(cr, x, y, angle);
+  cairo_new_sub_path(cr);
+  cairo_move_to(cr, 0, 0);
+  cairo_curve_to(cr, length * 0.3, -width, length * 0.75, -width * 0.9, length, 0);
+  cairo_curve_to(cr, length * 0.75, width * 0.9, length * 0.3, width, 0, 0);
+  cairo_close_path(cr);
+  Fill(cr, rgb, 0.8);
+  Open(cr, {length * 0.08, 0, length * 0.85, 0});
+  Stroke(cr, vein ? vein : Shade(rgb, -0.3), 0.7, 0.8);
+  Pop(cr);
+}
+
+void LobedLeaf(cairo_t* cr, double x, double y, double angle, double size, int lobes, unsigned rgb) {
+  Push(cr, x, y, angle, size / 20);
+  cairo_new_sub_path(cr);
+  const int n = lobes * 2;
+  for (int k = 0; k <= n; ++k) {
+    double a = -M_PI / 2 + M_PI * k / n * 2 * 0.999;
+    double r = k % 2 ? 13 : 20;
+    double px = r * std::cos(a) * 0.75, py = r * std::sin(a) - 2;
+    if (k == 0) cairo_move_to(cr, px, py);
+    else {
+      double pa = -M_PI / 2 + M_PI * (k - 0.5) / n * 2, pr = k % 2 ? 22 : 15;
+      cairo_curve_to(cr, pr * std::cos(pa) * 0.75, pr * std::sin(pa) - 2, pr * std::cos(pa) * 0.75, pr * std::sin(pa) - 2, px,
+                     py);
+    }
+  }
+  cairo_close_path(cr);
+  Fill(cr, rgb, 0.9 * 20 / size);
+  Open(cr, {0, 14, 0, -14});
+  Stroke(cr, Shade(rgb, -0.3), 0.8 * 20 / size, 0.8);
+  Pop(cr);
 }
 
 void Push(cairo_t* cr, double dx, double dy, double angle, double scale) {

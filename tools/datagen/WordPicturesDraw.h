@@ -34,6 +34,13 @@ void Circle(cairo_t* cr, double cx, double cy, double r);
 void Box(cairo_t* cr, double x, double y, double w, double h, double r = 0);
 void Poly(cairo_t* cr, std::initializer_list<double> xy);  // closed
 void Open(cairo_t* cr, std::initializer_list<double> xy);  // not closed
+// A star of the given points, tip up, between the outer and inner radius.
+void Star(cairo_t* cr, double cx, double cy, double outer, double inner, int points = 5);
+// A wall of red bricks filling the box: courses of the given height, each
+// brick brick units long, every other course shifted by half a brick.
+void BrickWall(cairo_t* cr, double x, double y, double w, double h, double course, double brick, double r = 1);
+// A heart, its point down, about size wide, centred on (cx, cy).
+void Heart(cairo_t* cr, double cx, double cy, double size);
 // A closed smooth shape through the points (a Catmull-Rom loop).
 void Blob(cairo_t* cr, std::initializer_list<double> xy);
 void Blob(cairo_t* cr, const std::vector<double>& xy);
@@ -43,9 +50,11 @@ void Curve(cairo_t* cr, std::initializer_list<double> xy);
 // An upright cylinder (a disc when low): its side, then its top ellipse,
 // centred at (cx, top), ry the ellipse's half-height.
 void Cylinder(cairo_t* cr, double cx, double top, double rx, double ry, double height, unsigned topRgb, unsigned sideRgb);
-// Clips to the current path (keeping it) until Unclip; then the outline is
-// drawn again over what was painted inside.
+// Clips to the current path (which it uses up) until Unclip, which draws the
+// outline again over what was painted inside.
 void ClipPath(cairo_t* cr);
+// Fills the current path as Fill does, then clips to it as ClipPath does.
+void FillAndClip(cairo_t* cr, unsigned rgb, double outline = Line);
 void Unclip(cairo_t* cr);
 
 // Painting the current path (each clears it).
@@ -59,6 +68,10 @@ void Stroke(cairo_t* cr, unsigned rgb, double width, double alpha = 1);
 void Rod(cairo_t* cr, unsigned rgb, double width, double outline = Line);
 // The outline alone.
 void Edge(cairo_t* cr, double width = Line);
+
+// A little flower of five round petals at r from (x, y) round a centre;
+// outline 0 paints them flat.
+void Blossom(cairo_t* cr, double x, double y, double r, unsigned petals, unsigned centre, double outline = 0.6);
 
 // A soft white gleam (an ellipse).
 void Gleam(cairo_t* cr, double cx, double cy, double rx, double ry, double angle = 0, double alpha = 0.45);
@@ -74,15 +87,33 @@ void Pointer(cairo_t* cr, double x, double y, double from, double length = 22);
 // A soft yellow glow round a part that a picture is about.
 void Glow(cairo_t* cr, double cx, double cy, double rx, double ry);
 
+// A round brass knob.
+void Knob(cairo_t* cr, double x, double y, double r = 2.2);
+// A spoked wheel centred at (x, y).
+void Wheel(cairo_t* cr, double x, double y, double r, unsigned rim, unsigned hub, int spokes = 8);
+// A leaf: a pointed oval from (x, y) along the angle, with its middle vein.
+void LeafAt(cairo_t* cr, double x, double y, double angle, double length, double width, unsigned rgb = Leaf,
+            unsigned vein = 0);
+// A lobed leaf (oak, currant) round (x, y).
+void LobedLeaf(cairo_t* cr, double x, double y, double angle, double size, int lobes, unsigned rgb = Leaf);
+
 // Saves the state and moves/rotates/scales the box (undone by Pop).
 void Push(cairo_t* cr, double dx, double dy, double angle = 0, double scale = 1);
 void Pop(cairo_t* cr);
 
 // The drawings of each group, by name.
 using Named = std::vector<std::pair<std::string, Drawing>>;
-Named HomeDrawings();
-Named GardenDrawings();
-Named ThingDrawings();
+Named FurnitureDrawings();
+Named HouseDrawings();
+Named OutdoorsDrawings();
+Named KitchenDrawings();
+Named WashingDrawings();
+Named ToolsDrawings();
+Named ToysDrawings();
+Named SchoolDrawings();
+Named FoodDrawings();
+Named PlantsDrawings();
+Named ClothesDrawings();
 Named BodyDrawings();
 Named CreatureDrawings();
 

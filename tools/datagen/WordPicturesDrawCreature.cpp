@@ -7,6 +7,54 @@ namespace datagen::words::draw {
 
 namespace {
 
+void Mole(cairo_t* cr);
+void Lynx(cairo_t* cr);
+void Ostrich(cairo_t* cr);
+void Stork(cairo_t* cr);
+void Heron(cairo_t* cr);
+void Gull(cairo_t* cr);
+void Tit(cairo_t* cr);
+void Wasp(cairo_t* cr);
+void Sting(cairo_t* cr);
+void Catfish(cairo_t* cr);
+void Swallow(cairo_t* cr);
+void Crane(cairo_t* cr);
+void Calf(cairo_t* cr);
+void Foal(cairo_t* cr);
+void RoeDeer(cairo_t* cr);
+void Hare(cairo_t* cr);
+void BearPaw(cairo_t* cr);
+void KittenPaw(cairo_t* cr);
+void LittleFrog(cairo_t* cr);
+
+}  // namespace
+
+Named CreatureDrawings() {
+  return {
+      {"mole", Mole},
+      {"lynx", Lynx},
+      {"ostrich", Ostrich},
+      {"stork", Stork},
+      {"heron", Heron},
+      {"gull", Gull},
+      {"tit", Tit},
+      {"wasp", Wasp},
+      {"sting", Sting},
+      {"catfish", Catfish},
+      {"swallow", Swallow},
+      {"crane", Crane},
+      {"calf", Calf},
+      {"foal", Foal},
+      {"roe-deer", RoeDeer},
+      {"hare", Hare},
+      {"bear-paw", BearPaw},
+      {"kitten-paw", KittenPaw},
+      {"little-frog", LittleFrog},
+  };
+}
+
+namespace {
+
 constexpr unsigned Eye = 0x2d2a32;
 
 void EyeAt(cairo_t* cr, double x, double y, double r) {
@@ -278,13 +326,7 @@ void Wasp(cairo_t* cr) {
   cairo_curve_to(cr, 6, -13, 30, -14, 36, 0);
   cairo_curve_to(cr, 30, 14, 6, 13, 0, 0);
   cairo_close_path(cr);
-  Fill(cr, yellow);
-  cairo_new_sub_path(cr);
-  cairo_move_to(cr, 0, 0);
-  cairo_curve_to(cr, 6, -13, 30, -14, 36, 0);
-  cairo_curve_to(cr, 30, 14, 6, 13, 0, 0);
-  cairo_close_path(cr);
-  ClipPath(cr);
+  FillAndClip(cr, yellow);
   for (double x : {8.0, 18.0, 28.0}) {
     Box(cr, x, -16, 5, 32);
     Flat(cr, black);
@@ -344,7 +386,6 @@ void Catfish(cairo_t* cr) {
   }
 }
 
-
 void Swallow(cairo_t* cr) {
   const unsigned back = 0x2a3a7a;
   // Flying, seen from below and the side: long pointed wings, a forked tail.
@@ -375,11 +416,268 @@ void Swallow(cairo_t* cr) {
   EyeAt(cr, 20, 46, 1.5);
 }
 
-}  // namespace
-
-Named CreatureDrawings() {
-  return {{"mole", Mole},   {"lynx", Lynx}, {"ostrich", Ostrich}, {"stork", Stork},   {"heron", Heron},
-          {"gull", Gull},   {"tit", Tit},   {"wasp", Wasp},       {"sting", Sting}, {"catfish", Catfish}, {"swallow", Swallow}};
+// A thin leg of a hoofed animal from its top down to a hoof, with a knee half-way.
+void Leg(cairo_t* cr, double x, double top, double bottom, double width, unsigned rgb, unsigned hoof, double knee = 0) {
+  const double mid = (top + bottom) / 2;
+  Open(cr, {x, top, x + knee, mid, x, bottom - 3});
+  Rod(cr, rgb, width);
+  Box(cr, x - width / 2 - 0.5, bottom - 4, width + 1, 4, 1);
+  Fill(cr, hoof, 0.7);
 }
+
+// A big friendly eye with a lash, looking at us.
+void KindEye(cairo_t* cr, double x, double y, double r) {
+  Circle(cr, x, y, r);
+  Flat(cr, Eye);
+  Circle(cr, x - r * 0.3, y - r * 0.35, r * 0.4);
+  Flat(cr, 0xffffff);
+  Curve(cr, {x - r, y - r * 0.6, x - r * 1.5, y - r * 1.3});
+  Stroke(cr, Eye, 0.9);
+}
+
+void Crane(cairo_t* cr) {
+  const unsigned grey = 0xb9c2cb, dark = 0x3a3d44;
+  GroundShadow(cr, 52, 96, 22, 3);
+  for (double x : {48.0, 56.0}) {
+    Open(cr, {x, 62, x - 1, 95});
+    Rod(cr, dark, 2.2);
+  }
+  // The drooping bustle of tail feathers, then the body.
+  Blob(cr, {58, 44, 84, 50, 94, 66, 84, 72, 70, 64});
+  Fill(cr, Shade(grey, -0.35));
+  for (double k : {0.0, 1.0, 2.0}) {
+    Curve(cr, {66 + 6 * k, 52, 80 + 4 * k, 60, 84 + 3 * k, 70});
+    Stroke(cr, Shade(grey, -0.55), 0.9);
+  }
+  Blob(cr, {30, 40, 50, 34, 70, 42, 76, 56, 62, 66, 42, 64, 32, 54});
+  Fill(cr, grey);
+  Curve(cr, {42, 46, 56, 44, 70, 52});
+  Stroke(cr, Shade(grey, -0.25), 1);
+  // A long upright neck, black with a white stripe, and the red crown.
+  Open(cr, {36, 44, 30, 26, 30, 10});
+  Rod(cr, dark, 6);
+  Curve(cr, {33, 40, 32, 28, 33, 14});
+  Stroke(cr, 0xf4f4f4, 2.2);
+  Circle(cr, 30, 8, 6);
+  Fill(cr, dark);
+  Ellipse(cr, 30, 3.5, 4, 2.4);
+  Fill(cr, Red, 0.6);
+  Poly(cr, {25, 7, 6, 11, 25, 11});
+  Fill(cr, 0x8a8f7a);
+  EyeAt(cr, 29, 8, 1.3);
+}
+
+void Calf(cairo_t* cr) {
+  const unsigned coat = 0xfaf7f2, patch = 0x3a3438, hoof = 0x5a4a4a;
+  GroundShadow(cr, 54, 94, 34, 3);
+  Leg(cr, 70, 60, 94, 6, Shade(coat, -0.08), hoof, 1);
+  Leg(cr, 40, 60, 94, 6, Shade(coat, -0.08), hoof, -1);
+  Curve(cr, {82, 46, 90, 54, 88, 70});
+  Stroke(cr, Ink, 1.6);
+  Ellipse(cr, 88, 72, 2.5, 4);
+  Fill(cr, patch);
+  Leg(cr, 76, 60, 95, 6.5, coat, hoof, 1.5);
+  Leg(cr, 46, 60, 95, 6.5, coat, hoof, -1.5);
+  Blob(cr, {36, 44, 58, 40, 80, 42, 86, 52, 80, 64, 58, 66, 38, 62, 32, 52});
+  FillAndClip(cr, coat, 0);
+  Blob(cr, {56, 38, 70, 40, 72, 52, 62, 56, 54, 48});
+  Flat(cr, patch);
+  Blob(cr, {74, 56, 84, 52, 88, 64, 76, 66});
+  Flat(cr, patch);
+  Unclip(cr);
+  // The big head of a young one, looking at us.
+  for (double k : {-1.0, 1.0}) {
+    Push(cr, 26 + 12 * k, 26, 0.35 * k);
+    Ellipse(cr, 0, 0, 7, 3.6);
+    Pop(cr);
+    Fill(cr, k < 0 ? coat : patch);
+  }
+  Blob(cr, {26, 14, 36, 18, 38, 32, 34, 44, 26, 48, 18, 44, 14, 32, 16, 18});
+  FillAndClip(cr, coat, 0);
+  Blob(cr, {26, 12, 40, 14, 40, 30, 30, 28, 28, 20});
+  Flat(cr, patch);
+  Unclip(cr);
+  Ellipse(cr, 26, 42, 10, 7);
+  Fill(cr, 0xffb6c1);
+  for (double k : {-1.0, 1.0}) {
+    Ellipse(cr, 26 + 4 * k, 42, 1.6, 1.2);
+    Flat(cr, 0x8a4a5a);
+    KindEye(cr, 26 + 6 * k, 27, 2.6);
+  }
+}
+
+void Foal(cairo_t* cr) {
+  const unsigned coat = 0xc07a45, mane = 0x5a3420, hoof = 0x3a2a24;
+  GroundShadow(cr, 54, 96, 30, 3);
+  Leg(cr, 68, 56, 96, 4.5, Shade(coat, -0.12), hoof, 1.5);
+  Leg(cr, 40, 56, 96, 4.5, Shade(coat, -0.12), hoof, -1.5);
+  // A short bushy tail.
+  Blob(cr, {78, 44, 86, 46, 88, 58, 82, 62, 80, 52});
+  Fill(cr, mane);
+  Leg(cr, 74, 56, 97, 5, coat, hoof, 2);
+  Leg(cr, 46, 56, 97, 5, coat, hoof, -2);
+  Blob(cr, {38, 42, 58, 38, 78, 42, 82, 52, 74, 60, 56, 61, 40, 58, 34, 50});
+  Fill(cr, coat);
+  // Neck and head, a fluffy short mane, a white blaze.
+  Poly(cr, {32, 48, 44, 44, 34, 18, 24, 22});
+  Fill(cr, coat);
+  Blob(cr, {20, 14, 32, 12, 36, 20, 28, 30, 16, 36, 8, 34, 8, 26});
+  Fill(cr, coat);
+  Ellipse(cr, 10, 31, 5, 4.5);
+  Fill(cr, Shade(coat, 0.3));
+  Poly(cr, {26, 10, 30, 2, 33, 12});
+  Fill(cr, coat);
+  Curve(cr, {30, 10, 36, 16, 38, 28, 40, 40});
+  Rod(cr, mane, 4.5);
+  Blob(cr, {16, 20, 20, 18, 14, 30, 11, 30});
+  Flat(cr, 0xffffff, 0.9);
+  KindEye(cr, 24, 20, 2.2);
+  Circle(cr, 8, 30, 1);
+  Flat(cr, Eye);
+}
+
+void RoeDeer(cairo_t* cr) {
+  const unsigned coat = 0xb8703e, hoof = 0x3a2a24;
+  GroundShadow(cr, 52, 96, 30, 3);
+  Leg(cr, 68, 58, 96, 4.5, Shade(coat, -0.15), hoof, 1.5);
+  Leg(cr, 38, 58, 96, 4.5, Shade(coat, -0.15), hoof, -1);
+  Leg(cr, 74, 58, 97, 5, coat, hoof, 2);
+  Leg(cr, 44, 58, 97, 5, coat, hoof, -1);
+  Blob(cr, {34, 44, 56, 40, 78, 42, 86, 52, 78, 62, 56, 62, 38, 60, 30, 52});
+  Fill(cr, coat);
+  // The white patch on its rump.
+  Ellipse(cr, 82, 50, 5, 8);
+  Fill(cr, 0xfaf3e8, 0.6);
+  // A slender neck, the head up, big ears, a black nose; no antlers.
+  Poly(cr, {30, 50, 42, 46, 34, 18, 24, 20});
+  Fill(cr, coat);
+  Ellipse(cr, 32, 38, 4, 7);
+  Flat(cr, 0xfaf3e8, 0.9);
+  for (double k : {-1.0, 1.0}) {
+    Push(cr, 30 + 6 * k, 8, 0.5 * k);
+    Ellipse(cr, 0, -4, 4, 8);
+    Pop(cr);
+    Fill(cr, coat);
+  }
+  Blob(cr, {22, 8, 34, 10, 36, 18, 26, 26, 14, 30, 10, 26, 12, 18});
+  Fill(cr, coat);
+  Ellipse(cr, 12, 25, 3.5, 3);
+  Fill(cr, Eye, 0.6);
+  Ellipse(cr, 14, 29, 4, 2);
+  Flat(cr, 0xfaf3e8);
+  KindEye(cr, 24, 16, 2.2);
+}
+
+void Hare(cairo_t* cr) {
+  const unsigned coat = 0xa47a52, light = 0xf2e6d8;
+  Push(cr, 4, 8, 0, 0.92);
+  GroundShadow(cr, 52, 95, 36, 3);
+  // Sitting: the big hind leg, the body, the small front paws.
+  Blob(cr, {60, 30, 80, 42, 86, 66, 78, 90, 52, 92, 40, 74, 44, 46});
+  Fill(cr, coat);
+  Circle(cr, 86, 74, 6);
+  Fill(cr, light);
+  Blob(cr, {58, 64, 80, 68, 88, 84, 84, 94, 58, 94, 52, 82});
+  Fill(cr, Shade(coat, -0.08));
+  Blob(cr, {42, 56, 50, 52, 52, 70, 46, 84, 40, 74});
+  Fill(cr, light, 0);
+  for (double x : {40.0, 48.0}) {
+    Ellipse(cr, x, 92, 5, 3);
+    Fill(cr, Shade(coat, 0.15));
+  }
+  // The long ears with black tips.
+  for (double k : {0.0, 1.0}) {
+    Push(cr, 44 + 8 * k, 24, -0.35 + 0.35 * k);
+    Blob(cr, {0, 0, -5, -18, -3, -36, 0, -40, 3, -36, 5, -18});
+    FillAndClip(cr, k ? coat : Shade(coat, -0.1), 0);
+    Ellipse(cr, 0, -38, 6, 6);
+    Flat(cr, Eye);
+    Ellipse(cr, 0, -18, 1.8, 12);
+    Flat(cr, 0xe8b0a0, 0.8);
+    Unclip(cr);
+    Pop(cr);
+  }
+  Blob(cr, {28, 30, 40, 20, 56, 22, 62, 34, 56, 46, 40, 48, 28, 42});
+  Fill(cr, coat);
+  Ellipse(cr, 32, 40, 7, 5);
+  Flat(cr, light);
+  Circle(cr, 29, 37, 1.6);
+  Flat(cr, 0x7a4a3a);
+  for (int w = -1; w <= 1; ++w) {
+    Open(cr, {32, 41, 18, 38 + w * 4.0});
+    Stroke(cr, Eye, 0.5, 0.8);
+  }
+  KindEye(cr, 44, 30, 2.8);
+  Pop(cr);
+}
+
+// An animal's paw seen from below: the big pad, the toe pads, claws or none.
+void Paw(cairo_t* cr, unsigned fur, unsigned pad, int toes, bool claws) {
+  Blob(cr, {50, 6, 78, 14, 94, 44, 86, 80, 50, 96, 14, 80, 6, 44, 22, 14});
+  Fill(cr, fur);
+  for (int k = 0; k < toes; ++k) {
+    const double a = -M_PI / 2 + (k - (toes - 1) / 2.0) * (toes == 5 ? 0.5 : 0.62);
+    const double x = 50 + 30 * std::cos(a), y = 56 + 34 * std::sin(a);
+    if (claws) {
+      Push(cr, x + 9 * std::cos(a), y + 9 * std::sin(a), a + M_PI / 2);
+      Poly(cr, {-2.5, 2, 2.5, 2, 0, -8});
+      Pop(cr);
+      Fill(cr, 0xf0e8d8, 0.7);
+    }
+    Ellipse(cr, x, y, toes == 5 ? 7 : 9, toes == 5 ? 8.5 : 10);
+    Fill(cr, pad);
+    Gleam(cr, x - 2, y - 3, 2.5, 1.6, 0, 0.4);
+  }
+  Blob(cr, {50, 52, 66, 56, 74, 70, 66, 82, 50, 80, 34, 82, 26, 70, 34, 56});
+  Fill(cr, pad);
+  Gleam(cr, 42, 62, 6, 2.5, -0.2, 0.35);
+}
+
+void BearPaw(cairo_t* cr) { Paw(cr, 0x7a5234, 0x3a3036, 5, true); }
+
+void KittenPaw(cairo_t* cr) {
+  Push(cr, 4, 12, 0, 0.86);
+  Paw(cr, 0xf3efe9, 0xff9fb8, 4, false);
+  Pop(cr);
+  // A little heart beside it.
+  Push(cr, 88, 14, 0.2);
+  Heart(cr, 0, 0, 20);
+  Pop(cr);
+  Fill(cr, Pink, 0.8);
+}
+
+// A little frog sitting on a water-lily leaf.
+void LittleFrog(cairo_t* cr) {
+  const unsigned green = 0x6cc24a;
+  Ellipse(cr, 50, 84, 46, 12);
+  Fill(cr, 0x8fd3ff, 0);
+  Blob(cr, {10, 80, 30, 70, 50, 68, 70, 70, 88, 78, 78, 88, 52, 90, 44, 82, 36, 90, 20, 88});
+  Fill(cr, DarkGrass);
+  for (double k : {-1.0, 1.0}) {  // the bent back legs
+    Blob(cr, {50 + 16 * k, 58, 50 + 30 * k, 62, 50 + 30 * k, 76, 50 + 18 * k, 78});
+    Fill(cr, green);
+    Ellipse(cr, 50 + 30 * k, 78, 7, 3);
+    Fill(cr, Shade(green, 0.1));
+  }
+  Blob(cr, {50, 36, 66, 42, 70, 60, 62, 76, 50, 78, 38, 76, 30, 60, 34, 42});
+  Fill(cr, green);
+  Ellipse(cr, 50, 64, 11, 10);
+  Flat(cr, 0xeaf7c8);
+  for (double k : {-1.0, 1.0}) {
+    Open(cr, {50 + 9 * k, 62, 50 + 10 * k, 76});
+    Rod(cr, green, 4.5);
+    Circle(cr, 50 + 14 * k, 34, 9);
+    Fill(cr, green);
+    Circle(cr, 50 + 14 * k, 33, 6);
+    Fill(cr, 0xffffff, 0.6);
+    KindEye(cr, 50 + 14 * k, 34, 3.4);
+    Circle(cr, 50 + 20 * k, 48, 3);
+    Flat(cr, 0xff9aa2, 0.7);
+  }
+  Curve(cr, {38, 46, 44, 51, 50, 52, 56, 51, 62, 46});
+  Stroke(cr, Eye, 1.4);
+}
+
+}  // namespace
 
 }  // namespace datagen::words::draw

@@ -1,0 +1,337 @@
+// The vines game in the whole program on the headless back end: opened from
+// tab 2 of the main window, played with scripted input, stopped into the
+// end-of-game window, played again and closed; and where the window puts
+// its pieces.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "games/Czoom44.h"
+#include "games/Fmliany/Fmliany.h"
+#include "games/Fmliany/LianyLayout.h"
+#include "platform/ExtCtrls.h"
+#include "platform/WinApi.h"
+#include "shell/Fmkoniecgry.h"
+#include "shell/Fmmain.h"
+#include "tests/games/GameTestSupport.h"
+#include "toolkit/_cblad.h"
+#include "toolkit/_ccheckbutw.h"
+#include "toolkit/_cprzycisk.h"
+
+namespace {
+
+using gametest::Near;
+using lianytest::kLeaf;
+using lianytest::kLeafLit;
+using shelltest::ClickOn;
+using Sound = HeadlessBackend::SoundEntry;
+
+constexpr TColor kButton = 0x806040;  // the normal look of the test buttons
+
+class Vines : public gametest::ProgramTest {
+ protected:
+  // Steps: tab 2, the game's settings, "start"; every word's files are there.
+  void Open(std::int32_t phonemes, std::int32_t positions, int level) {
+    hb().SetScreenSize(1024, 768);
+    words->Cover(0x3FFFFFF, kInitial | kMedial | kFinal);
+    Step([this] { ClickOn(FormMain->TabToggle(2)->GetImage()); });
+    Step([=, this] {
+      SettingsLiany.PhonemeMask = phonemes;
+      SettingsLiany.PositionMask = positions;
+      SettingsLiany.Level = level;
+      ClickOn(FormMain->Button(TFormMain::bStart));
+    });
+  }
+  TFormLiany* W() { return FormLiany; }
+  CLianyZadanie& Task() { return *W()->Current(); }
+  CLianyZadanie::CListek& Leaf(int i) { return *Task().leaves[std::size_t(i)]; }
+  static TPoint Middle(const TRect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+  // The middle of a leaf shows its word; its lower right corner the leaf itself.
+  TPoint Centre(int i) { return Middle(Leaf(i).Bounds()); }
+  TPoint Rim(int i) { return {Leaf(i).Bounds().right - 4, Leaf(i).Bounds().bottom - 4}; }
+  TColor Shown(TPoint p) { return hb().ScreenPixel(p.x, p.y); }
+  void Click(TPoint p, int button = 1, std::int64_t delay = 0) { hb().Click(p.x, p.y, button, delay); }
+  void Move(TPoint p) { hb().MouseMove(p.x, p.y); }
+  bool Shears() { return hb().Cursor() == Screen->Cursors(2); }
+  std::vector<Sound> Played() {
+    auto s = hb().Sounds();
+    hb().ClearSounds();
+    return s;
+  }
+  static bool Is(const Sound& s, const char* part) { return s.name.find(part) != std::string::npos; }
+  void ExpectScreenIsBackBuffer(const TRect& r) {
+    for (int y = r.top; y < r.bottom; y += 3)
+      for (int x = r.left; x < r.right; x += 3)
+        ASSERT_EQ(hb().ScreenPixel(x, y), W()->BackBuffer()->PixelColor(x, y)) << x << "," << y;
+  }
+};
+
+TEST_F(Vines, LevelOneGameFromTab2ThroughCutsHelpMagnifierNavigationToPlayAgainAndClose) {
+  Open(0x1, kInitial | kMedial, 1);  // SZ
+  int w = 0, firstLanding = 0, presents = 0;
+  std::int64_t clicked = 0;
+  Step([&] {
+    ASSERT_EQ(W()->Tasks().size(), 5u);
+    EXPECT_EQ(W()->LetterAlpha(), 255);
+    for (CPrzyciskW* b : {W()->StopButton(), W()->HelpButton(), W()->NextButton()})
+      EXPECT_EQ(Shown(Middle(b->BoundsRect())), kButton);
+    EXPECT_NE(Shown(Middle(W()->PreviousButton()->BoundsRect())), kButton);  // faded
+    for (int i = 0; i < 6; ++i) EXPECT_TRUE(Near(Shown(Centre(i)), ColourOf(Leaf(i).word->key))) << i;
+    // The sound's letters stand in the middle of the title.
+    const TPoint c = Middle(W()->TitleRect());
+    bool letter = false;
+    for (int dx = -8; dx <= 8; ++dx) letter = letter || Shown({c.x + dx, c.y}) == clBlack;
+    EXPECT_TRUE(letter);
+    w = Leaf(0).Bounds().Width();
+    firstLanding = W()->CollectBase().x + w / 2;
+    hb().Key(VK_BACK, 8);  // nothing before the first task
+    Played();
+    presents = hb().PresentCount();
+    hb().AdvanceTime(800);
+  });
+  Step([&] {
+    // 800 ms after the task is shown its sound is said and the letter fades
+    // on the screen, step by step, down to the bare picture.
+    EXPECT_EQ(W()->CurrentTask(), 0);
+    auto s = Played();
+    ASSERT_EQ(s.size(), 1u);
+    EXPECT_TRUE(Is(s[0], "Smdgl\\") && s[0].sync);
+    EXPECT_EQ(W()->LetterAlpha(), 0);
+    EXPECT_GE(hb().PresentCount() - presents, 17);
+    EXPECT_TRUE(Near(Shown(Middle(W()->TitleRect())), ColourOf(Task().titleWord->key)));
+    EXPECT_FALSE(W()->Timer()->Enabled());
+    Move(Centre(0));
+  });
+  Step([&] { Move(Centre(3)); });  // a wrong leaf
+  Step([&] {
+    EXPECT_TRUE(Shears());
+    EXPECT_TRUE(Near(Shown(Rim(0)), kLeaf));
+    EXPECT_TRUE(Near(Shown(Rim(3)), kLeafLit));
+    Click(Centre(3));
+  });
+  Step([&] {
+    auto s = Played();
+    ASSERT_EQ(s.size(), 1u);
+    EXPECT_TRUE(Is(s[0], "Intf\\Smd\\b") && s[0].sync);
+    EXPECT_EQ(hb().Sleeps().back(), 400u);
+    EXPECT_EQ(StatRec->Bad(), 1);
+    EXPECT_FALSE(Leaf(3).cut);
+    // A right leaf; half a second into its flight another right one is clicked.
+    Click(Centre(0));
+    Click(Centre(1), 1, 500);
+  });
+  Step([&] {
+    EXPECT_EQ(StatRec->Good(), 1);
+    EXPECT_TRUE(Leaf(0).cut && !Leaf(1).cut);
+    EXPECT_EQ(Leaf(0).x, firstLanding);
+    EXPECT_EQ(Leaf(0).y, W()->CollectBase().y);
+    auto s = Played();
+    ASSERT_EQ(s.size(), 2u);
+    EXPECT_TRUE(Is(s[0], "Intf\\Smd\\g") && !s[0].sync);
+    EXPECT_TRUE(s[1].name == WordSoundPath(Leaf(0).word) && s[1].sync);
+    EXPECT_GE(s[1].startMs - s[0].startMs, 1840);  // after 80 steps of 23 ms
+    EXPECT_EQ(W()->HoveredLeaf(), 1);              // the last move is posted again
+    EXPECT_TRUE(Shears());
+    Click(Centre(0));  // a cut leaf in the row counts no more
+    Click(Centre(1));
+  });
+  Step([&] { Click(Centre(2)); });
+  Step([&] {
+    // The row grows leftwards; the finished task takes no more cuts or help.
+    EXPECT_EQ(Leaf(1).x, firstLanding - w);
+    EXPECT_EQ(Leaf(2).x, firstLanding - 2 * w);
+    EXPECT_TRUE(Near(Shown(Rim(2)), kLeafLit));
+    const TPoint mark{Leaf(2).x - 5, Leaf(2).y + Display.Scale(16, 117) + 5};  // the cut stalk's end
+    EXPECT_TRUE(Near(Shown(mark), clBlack));
+    EXPECT_EQ(StatRec->Good(), 3);
+    EXPECT_FALSE(W()->HelpButton()->Visible());
+    EXPECT_FALSE(Shears());
+    const TColor faded = Shown(Rim(4));
+    EXPECT_FALSE(Near(faded, kLeaf) || Near(faded, gametest::kBackground));
+    Played();
+    Move(Centre(4));
+    Click(Centre(5));
+    W()->A_Pomoc->Execute();
+  });
+  Step([&] {
+    EXPECT_FALSE(Shears());
+    EXPECT_TRUE(Played().empty());
+    EXPECT_EQ(StatRec->Bad() + StatRec->Help(), 1);
+    hb().Key(' ', ' ');
+  });
+  Step([&] {
+    EXPECT_EQ(W()->CurrentTask(), 1);
+    EXPECT_TRUE(Near(Shown(Centre(0)), ColourOf(Leaf(0).word->key)));
+    EXPECT_EQ(W()->LetterAlpha(), 255);
+    EXPECT_TRUE(W()->HelpButton()->Visible());
+    Move(Centre(0));
+  });
+  Step([&] {
+    EXPECT_TRUE(Shears());
+    hb().Key(' ', ' ');  // moving on forgets the lit leaf, and the shears with it
+  });
+  Step([&] {
+    EXPECT_EQ(W()->CurrentTask(), 2);
+    EXPECT_FALSE(Shears());
+    hb().Key(VK_BACK, 8);
+  });
+  Step([&] {
+    EXPECT_EQ(W()->CurrentTask(), 1);
+    Click(Middle(W()->HelpButton()->BoundsRect()));
+  });
+  Step([&] {
+    // The first right leaf blinked three times and is back as it was.
+    EXPECT_EQ(StatRec->Help(), 1);
+    EXPECT_EQ(std::count(hb().Sleeps().begin(), hb().Sleeps().end(), 28u), 69);
+    ExpectScreenIsBackBuffer(Leaf(0).Bounds());
+    Played();
+    Click(Centre(4), 3);
+  });
+  Step([&] {
+    // The magnifier said the leaf's word over its picture and has gone.
+    auto s = Played();
+    ASSERT_EQ(s.size(), 1u);
+    EXPECT_EQ(s[0].name, WordSoundPath(Leaf(4).word));
+    EXPECT_TRUE(hb().CursorVisible());
+    EXPECT_TRUE(Near(CZoom44::lens.Cache->PixelColor(223, 220), ColourOf(Leaf(4).word->key)));
+    ExpectScreenIsBackBuffer(W()->Zoom()->LensRect());
+    Click({W()->Width() - 5, W()->Height() / 2}, 3);  // nothing there
+    Click({W()->TitleRect().left + 5, W()->TitleRect().top + 5});
+    clicked = hb().NowMs();
+    presents = hb().PresentCount();
+  });
+  Step([&] {
+    // The title: the letter fades in, the sound, the letter fades out, then
+    // the example word without waiting; 26 steps of 20 ms each way.
+    auto s = Played();
+    ASSERT_EQ(s.size(), 2u);
+    EXPECT_TRUE(Is(s[0], "Smdgl\\") && s[0].sync);
+    EXPECT_EQ(s[0].startMs - clicked, 520);
+    EXPECT_EQ(s[1].startMs - s[0].startMs, lianytest::kPhonemeSoundMs + 520);
+    EXPECT_GE(hb().PresentCount() - presents, 2 * 26);
+    EXPECT_TRUE(s[1].name == WordSoundPath(Task().titleWord) && !s[1].sync);
+    EXPECT_EQ(W()->LetterAlpha(), 0);
+    hb().Key(VK_ESCAPE, 27);
+  });
+  Step([&] {
+    // Every right leaf left counts as a wrong answer.
+    auto rec = Sessions();
+    ASSERT_EQ(rec.size(), 1u);
+    EXPECT_EQ(rec[0].gameId, 2);
+    EXPECT_FALSE(rec[0].completed);
+    EXPECT_EQ(rec[0].good, 3);
+    EXPECT_EQ(rec[0].bad, 1 + 4 * 3);
+    EXPECT_EQ(rec[0].help, 1);
+    ClickOn(FormKoniecGry->StartButton());
+  });
+  Step([&] {
+    EXPECT_EQ(W()->CurrentTask(), 0);
+    EXPECT_EQ(StatRec->Good() + StatRec->Bad() + StatRec->Help(), 0);
+    EXPECT_FALSE(Leaf(0).cut);
+    ClickOn(W()->StopButton());
+  });
+  Step([&] { ClickOn(FormKoniecGry->StopButton()); });
+  Step([&] { EXPECT_TRUE(!W()->Visible() && W()->Tasks().empty()); });
+  CloseAtTheEnd();
+  EXPECT_EQ(Run(), 0);
+  auto rec = Sessions();
+  ASSERT_EQ(rec.size(), 2u);
+  EXPECT_EQ(rec[1].bad, 15);
+}
+
+TEST_F(Vines, TheSoundTimerOutlivesTheStopButOnlyStopsItselfOnceTheGameHasClosed) {
+  Open(0x10000, kFinal, 7);  // K at the end; any other level plays 4 tasks
+  // A click on the board and a help press keep the session counting.
+  Step([&] {
+    hb().AdvanceTime(100000);
+    Click({W()->Width() - 5, 5});
+  });
+  Step([&] {
+    hb().AdvanceTime(100000);
+    Click(Middle(W()->HelpButton()->BoundsRect()));
+  });
+  Step([&] {
+    hb().AdvanceTime(100000);
+    EXPECT_TRUE(StatRec->Active());
+  });
+  for (int t = 0; t < 4; ++t) Step([&] { hb().Key(' ', ' '); });
+  Step([&] {
+    EXPECT_EQ(W()->CurrentTask(), 3);  // Space on the last task stays there
+    Played();
+    hb().Key(VK_ESCAPE, 27);
+  });
+  // Stopped before its sound was said, the task says it under the end-of-game window.
+  Step([&] { hb().AdvanceTime(800); });
+  Step([&] {
+    auto s = Played();
+    ASSERT_EQ(s.size(), 1u);
+    EXPECT_TRUE(Is(s[0], "Smdgl\\") && FormKoniecGry->Visible());
+    ClickOn(FormKoniecGry->StartButton());
+  });
+  Step([&] { hb().Key(VK_ESCAPE, 27); });
+  Step([&] {
+    EXPECT_TRUE(W()->Timer()->Enabled());
+    ClickOn(FormKoniecGry->StopButton());
+  });
+  Step([&] { hb().AdvanceTime(1000); });
+  Step([&] { EXPECT_TRUE(Played().empty() && !W()->Timer()->Enabled()); });
+  CloseAtTheEnd();
+  EXPECT_EQ(Run(), 0);
+  auto rec = Sessions();
+  ASSERT_EQ(rec.size(), 2u);
+  EXPECT_EQ(rec[0].bad, 12);
+}
+
+// ---- where the pieces go ----
+
+TEST(VinesLayout, PlacesOfEveryArtSet) {
+  // Leaf anchors 0-9, the picture windows in the left and right leaf, title,
+  // foreground patch, collecting point, cut mark; "stop", "pomoc", "nast", "pop".
+  struct Golden {
+    int w, h;
+    std::vector<TPoint> places;
+  };
+  const Golden golden[] = {
+      {800, 600, {{206, 28},  {189, 180}, {356, 42},  {341, 224}, {474, 7}, {503, 280}, {307, 127},
+                  {459, 149}, {591, 66},  {606, 192}, {10, 4},    {16, 4},  {82, 295},  {187, 562},
+                  {490, 480}, {-8, 73},   {8, 8},     {6, 82},    {6, 182}, {6, 263}}},
+      {1024, 768, {{264, 36},  {242, 231}, {455, 54},  {437, 287}, {607, 9}, {643, 359}, {393, 163},
+                   {588, 191}, {757, 85},  {776, 247}, {13, 5},    {21, 5},  {105, 378}, {240, 720},
+                   {628, 614}, {-10, 93},  {9, 8},     {7, 82},    {7, 188}, {7, 269}}},
+      {1280, 960, {{330, 45},  {303, 288}, {569, 67},  {546, 358}, {759, 11}, {804, 448}, {492, 204},
+                   {735, 239}, {946, 106}, {970, 308}, {16, 6},    {26, 6},   {132, 473}, {300, 900},
+                   {785, 768}, {-13, 117}, {11, 8},    {9, 82},    {9, 194},  {9, 275}}},
+  };
+  for (const Golden& g : golden) {
+    CDisplay d;
+    d.SelectMode(g.w, g.h);
+    const liany::Layout l = liany::LayoutFor(d);
+    std::vector<TPoint> places(l.anchors.begin(), l.anchors.end());
+    places.insert(places.end(), {l.windowLeft, l.windowRight, l.title, l.foreground, l.collect, l.cutMark, l.stop,
+                                 l.help, l.next, l.previous});
+    for (std::size_t i = 0; i < places.size(); ++i)
+      EXPECT_EQ(places[i], g.places[i]) << g.w << "x" << g.h << ", place " << i;
+  }
+}
+
+class VinesWindow : public gametest::GameTest {};
+
+TEST_F(VinesWindow, PlacesFromTheGameAreaOriginAndCodeOneWithoutItsPictures) {
+  UseScreen(1920, 1080);  // a 1280 x 1024 game area in the middle
+  TFormLiany window(nullptr);
+  const liany::Layout l = liany::LayoutFor(Display);
+  for (int i = 0; i < 10; ++i)
+    EXPECT_EQ(window.Anchors()[std::size_t(i)],
+              (TPoint{320 + l.anchors[std::size_t(i)].x, 28 + l.anchors[std::size_t(i)].y}));
+  EXPECT_EQ((TPoint{window.TitleRect().left, window.TitleRect().top}), (TPoint{320 + 132, 28 + 473}));
+  EXPECT_EQ(window.CollectBase(), (TPoint{320 + 785, 28 + 768}));
+  EXPECT_EQ((TPoint{window.StopButton()->Left(), window.StopButton()->Top()}), (TPoint{320 + 11, 28 + 8}));
+  EXPECT_EQ((TPoint{window.PreviousButton()->Left(), window.PreviousButton()->Top()}), (TPoint{320 + 9, 28 + 275}));
+  testsupport::TempDir empty;
+  testsupport::ScopedCwd here(empty.Path());
+  EXPECT_THROW(TFormLiany broken(nullptr), CBlad);
+}
+
+}  // namespace
