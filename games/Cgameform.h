@@ -28,6 +28,10 @@ class CGameForm : public TForm, public IGameWindow {
   int ShowGame() override { return ShowModal(); }
 
   TBitmap* BackBuffer() const { return backBuffer; }
+  CPrzyciskW* StopButton() const { return stopButton; }
+  CPrzyciskW* HelpButton() const { return helpButton; }
+  CPrzyciskW* PreviousButton() const { return previousButton; }
+  CPrzyciskW* NextButton() const { return nextButton; }
 
   void WndProc(TMessage& message) override;
 

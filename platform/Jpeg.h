@@ -18,7 +18,10 @@ class TJPEGImage : public TGraphic {
   // the image is empty.
   void LoadFromFile(const std::string& fileName);
   void LoadFromStream(TStream* stream);  // from the current position to the end
-  void LoadFromMemory(const std::uint8_t* data, std::size_t size);
+  void LoadFromMemory(const std::uint8_t* data, std::size_t size, int minWidth = 0, int minHeight = 0);
+  // With a size given, a picture that libjpeg can reduce exactly (by 1/8 to
+  // 7/8) to no less than minWidth x minHeight is decoded at the smallest
+  // such scale, for a caller that resamples it to that size anyway.
 
   int Width() const override { return bitmap_.Width(); }
   int Height() const override { return bitmap_.Height(); }

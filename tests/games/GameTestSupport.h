@@ -89,6 +89,26 @@ inline void WriteLens(const testsupport::TempDir& dir) {
   }
 }
 
+// The label-it word picture's size per art set (R2, R3, R5 masks).
+struct PictureArt {
+  std::string prefix;
+  int w, h;
+};
+inline const std::vector<PictureArt>& LabelItPictures() {
+  static const std::vector<PictureArt> arts = {{"R2", 254, 211}, {"R3", 324, 270}, {"R5", 405, 337}};
+  return arts;
+}
+
+// The label-it game's backgrounds (the largest as tall as a 1280 x 1024
+// game area) and its word-picture masks, white all over.
+inline void WriteLabelItData(const testsupport::TempDir& dir) {
+  WriteJpeg(dir, "Data/Intf/Spec/R2_pod4T.xji", *Solid(800, 600, kBackground));
+  WriteJpeg(dir, "Data/Intf/Spec/R3_pod4T.xji", *Solid(1024, 768, kBackground));
+  WriteJpeg(dir, "Data/Intf/Spec/R8_pod4T.xji", *Solid(1280, 1024, kBackground));
+  for (const PictureArt& a : LabelItPictures())
+    WriteJpeg(dir, "Data/Intf/Spec/" + a.prefix + "_pod4mas.xji", *Solid(a.w, a.h, clWhite));
+}
+
 // The flowers game: square flowers, an opaque plate and smile in every art set.
 constexpr TColor kFlowerPlate = 0x30D0F0;
 inline void WriteFlowersData(const testsupport::TempDir& dir) {
@@ -108,9 +128,10 @@ inline void WriteFlowersData(const testsupport::TempDir& dir) {
   }
 }
 
-// Writes what the odd-one-out game reads into a folder besides the words'
-// files: its pictures in every art set, the lens, the feedback sounds.
+// Writes what the games read into a folder besides the words' files: their
+// pictures in every art set, the lens, the feedback sounds.
 inline void WriteGameData(const testsupport::TempDir& dir) {
+  WriteLabelItData(dir);
   std::vector<std::int16_t> feedback(std::size_t(kFeedbackSoundMs * 4), 0);
   std::filesystem::create_directories(dir.File("Data/Intf/Smd"));
   char name[16];

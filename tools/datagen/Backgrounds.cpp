@@ -30,11 +30,6 @@ const std::vector<Prefix>& Prefixes() {
   return list;
 }
 
-// Backgrounds their games' own work is making as tall as a 1280x1024 game
-// area; until it is in, they may stop at the art's 960 rows. One that covers
-// the game area already is a problem too: its name is to come off the list.
-const std::vector<std::string> kPending = {"R8_pod4T.xji"};
-
 // The screens a file name's prefix serves when it names a background; none otherwise.
 std::vector<TPoint> ScreensOf(const std::string& file) {
   const std::string ending = "T.xji";
@@ -55,14 +50,11 @@ void CheckOne(const Tree& tree, const std::string& name, checks::Problems& out) 
     out.push_back(path + ": does not load: " + Cp1250ToUtf8(e.Message));
     return;
   }
-  const bool pending = std::find(kPending.begin(), kPending.end(), name) != kPending.end();
-  bool coversAll = true;
   for (TPoint s : ScreensOf(name)) {
     const CDisplay d = checks::DisplayFor(s.x, s.y);
     const bool covers = picture->Width() >= d.GameArea.width && picture->Height() >= d.GameArea.height;
-    coversAll = coversAll && covers;
     // Loaded as the window loads it, and in its place.
-    if (covers || pending)
+    if (covers)
       checks::Background(tree, path, s.x, s.y, out);
     else
       out.push_back(path + " on " + std::to_string(s.x) + "x" + std::to_string(s.y) + ": " +
@@ -70,8 +62,6 @@ void CheckOne(const Tree& tree, const std::string& name, checks::Problems& out) 
                     " does not cover the " + std::to_string(d.GameArea.width) + "x" +
                     std::to_string(d.GameArea.height) + " game area");
   }
-  if (pending && coversAll)
-    out.push_back(path + ": covers its game areas now; take it off the pending list of tools/datagen/Backgrounds.cpp");
 }
 
 std::vector<std::string> Check(const Tree& tree) {
