@@ -73,13 +73,13 @@ void BM_Composite(benchmark::State& state) {
     state.SkipWithError("no generated card mask in the build folder");
     return;
   }
-  SetVectorBlendEnabled(state.range(5) != 0);
+  UseBlendLoops(state.range(5) ? BlendLoops::Avx512 : BlendLoops::Plain);
   const TRect clip = Rect(0, 0, w, h);
   for (auto _ : state) {
     Composite(dst.get(), 0, 0, colour.get(), mask.get(), &clip, dst.get(), 0, 0, opacity);
     benchmark::ClobberMemory();
   }
-  SetVectorBlendEnabled(true);
+  UseBlendLoops(BlendLoops::Avx512);
   state.SetItemsProcessed(state.iterations() * std::int64_t(w) * h);
   state.SetLabel(std::string(MaskName(state.range(4))) + (state.range(5) ? ", vector" : ", plain loops"));
 }

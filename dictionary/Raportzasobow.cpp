@@ -74,18 +74,20 @@ std::string ResourceReportText(const CResourceCheck& check) {
   return text;
 }
 
-bool WriteResourceReport(const CSlowa& dictionary, const std::string& fileName) {
+bool WriteResourceReport(const CSlowa& dictionary, const std::string& fileName, std::string* why) {
   const std::string text = Cp1250ToUtf8(ResourceReportText(CheckWordFiles(dictionary)));
   try {
     TFileStream f(fileName, fmCreate);
     f.WriteBuffer(text.data(), std::int64_t(text.size()));
-    return f.FlushToDisk();
-  } catch (const EStreamError&) {
-    return false;
+    if (f.FlushToDisk()) return true;
+    if (why) *why = "Cannot write \"" + fileName + "\" to the disk";
+  } catch (const EStreamError& e) {
+    if (why) *why = e.Message;
   }
+  return false;
 }
 
-bool RunResourceReport() {
+bool RunResourceReport(std::string* why) {
   std::unique_ptr<CSlowa> dictionary(new CSlowa);
-  return WriteResourceReport(*dictionary, kResourceReportFile);
+  return WriteResourceReport(*dictionary, kResourceReportFile, why);
 }

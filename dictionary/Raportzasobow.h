@@ -26,9 +26,9 @@ CResourceCheck CheckWordFiles(const CSlowa& dictionary);
 std::string ResourceReportText(const CResourceCheck& check);
 
 // Checks the files and writes the report (as UTF-8 text) to fileName;
-// false when it cannot be written.
-bool WriteResourceReport(const CSlowa& dictionary, const std::string& fileName);
+// false, with the reason in why when given, when it cannot be written.
+bool WriteResourceReport(const CSlowa& dictionary, const std::string& fileName, std::string* why = nullptr);
 
 // The report run by the command-line argument "z": with a dictionary of its
 // own, writes kResourceReportFile into the working folder.
-bool RunResourceReport();
+bool RunResourceReport(std::string* why = nullptr);

@@ -1,5 +1,5 @@
-// The RIFF WAVE reader from untrusted bytes: the length it reports, and the
-// headless sound device, which takes any file the program would play.
+// The RIFF WAVE check from untrusted bytes: the format and length it reports,
+// and the headless sound device, which takes what the check lets through.
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -8,17 +8,22 @@
 #include "platform/Mmsystem.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const int ms = WaveDurationMs(data, size);
-  if (ms < -1) __builtin_trap();
-  if (!IsRiffWave(data, size) && ms != -1) __builtin_trap();
-  // A length comes from data bytes that are there, at a byte rate of at least one.
-  if (ms >= 0 && std::uint64_t(ms) > std::uint64_t(size) * 1000) __builtin_trap();
-
-  const std::vector<std::uint8_t> wave(data, data + size);
-  if (WaveDurationMs(wave) != ms) __builtin_trap();
   static HeadlessBackend* device = new HeadlessBackend;
+  WaveFormat f;
+  const bool ok = ReadWaveFormat(data, size, f);
+  const int ms = WaveDurationMs(data, size);
+  if (ok != (ms >= 0) || (!IsRiffWave(data, size) && ok)) __builtin_trap();
+  if (ok) {
+    if ((f.channels != 1 && f.channels != 2) || (f.bits != 8 && f.bits != 16) || f.rate < 4000 || f.rate > 96000)
+      __builtin_trap();
+    if (f.dataOffset > size || f.dataBytes > size - f.dataOffset) __builtin_trap();
+    // The length is what the data holds, at the format's byte rate.
+    if (std::uint64_t(ms) != std::uint64_t(f.dataBytes) * 1000 / (std::uint64_t(f.rate) * f.channels * f.bits / 8))
+      __builtin_trap();
+  }
+  const std::vector<std::uint8_t> wave(data, data + size);
   device->ClearSounds();
   const bool played = device->PlaySound("fuzz", wave, false);
-  if (played != (ms >= 0)) __builtin_trap();
+  if (played != ok) __builtin_trap();
   return 0;
 }

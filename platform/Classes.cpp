@@ -10,7 +10,7 @@
 #include "platform/SysUtils.h"
 
 void TPersistent::Assign(const TPersistent* source) {
-  throw Exception("Cannot assign this kind of object");
+  throw Exception("Nie mo\277na przypisa\346 obiektu tego rodzaju.");
 }
 
 std::int64_t TStream::Size() {
@@ -130,9 +130,21 @@ void TMemoryStream::Clear() {
   pos_ = 0;
 }
 
-void TMemoryStream::LoadFromFile(const std::string& fileName) {
+void TMemoryStream::LoadFromFile(const std::string& fileName, std::int64_t maxBytes) {
+  data_ = ReadFileBytes(fileName, maxBytes);
+  pos_ = 0;
+}
+
+std::vector<std::uint8_t> ReadFileBytes(const std::string& fileName, std::int64_t maxBytes) {
   TFileStream f(fileName, fmOpenRead | fmShareDenyWrite);
-  LoadFromStream(&f);
+  const std::int64_t size = f.Size();
+  if (size < 0) throw EReadError("Cannot read file \"" + fileName + "\"");
+  if (size > maxBytes)
+    throw EReadError("File \"" + fileName + "\" is too large: " + std::to_string(size) + " bytes, at most " +
+                     std::to_string(maxBytes));
+  std::vector<std::uint8_t> data(static_cast<std::size_t>(size));
+  if (f.Read(data.data(), size) != size) throw EReadError("Cannot read file \"" + fileName + "\"");
+  return data;
 }
 
 void TMemoryStream::LoadFromStream(TStream* s) {
@@ -198,10 +210,9 @@ void TStrings::SetText(const std::string& text) {
   }
 }
 
-void TStrings::LoadFromFile(const std::string& fileName) {
-  TMemoryStream m;
-  m.LoadFromFile(fileName);
-  SetText(std::string((const char*)m.Memory(), std::size_t(m.Size())));
+void TStrings::LoadFromFile(const std::string& fileName, std::int64_t maxBytes) {
+  const std::vector<std::uint8_t> bytes = ReadFileBytes(fileName, maxBytes);
+  SetText(std::string(bytes.begin(), bytes.end()));
 }
 
 void TStrings::SaveToFile(const std::string& fileName) const {

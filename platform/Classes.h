@@ -76,7 +76,8 @@ class TMemoryStream : public TStream {
   void SetSize(std::int64_t size) override;
 
   void Clear();
-  void LoadFromFile(const std::string& fileName);  // raises EFOpenError
+  // The whole file (see ReadFileBytes).
+  void LoadFromFile(const std::string& fileName, std::int64_t maxBytes);
   void LoadFromStream(TStream* s);
   void SaveToFile(const std::string& fileName);
   void SaveToStream(TStream* s);
@@ -87,6 +88,15 @@ class TMemoryStream : public TStream {
   std::vector<std::uint8_t> data_;
   std::int64_t pos_ = 0;
 };
+
+// A whole file's bytes. Raises EFOpenError when it cannot be opened and
+// EReadError when it cannot be read or is larger than maxBytes, which is
+// checked before anything is read.
+std::vector<std::uint8_t> ReadFileBytes(const std::string& fileName, std::int64_t maxBytes);
+
+// The largest files of each kind the program reads whole.
+constexpr std::int64_t kMaxPictureFileBytes = std::int64_t(32) << 20;  // pictures of the data tree
+constexpr std::int64_t kMaxTextFileBytes = std::int64_t(4) << 20;      // settings files and lists
 
 // A read-only stream over bytes the caller keeps alive.
 class TBytesStream : public TStream {
@@ -117,7 +127,8 @@ class TStrings : public TPersistent {
   // Lines joined with "\n", and split from "\n" or "\r\n".
   std::string Text() const;
   void SetText(const std::string& text);
-  void LoadFromFile(const std::string& fileName);
+  // At most maxBytes, as ReadFileBytes reads.
+  void LoadFromFile(const std::string& fileName, std::int64_t maxBytes);
   void SaveToFile(const std::string& fileName) const;
   void Assign(const TPersistent* source) override;
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <new>
 
 #include "platform/ExtCtrls.h"
 #include "platform/PixelCodec.h"
@@ -158,7 +159,7 @@ void TForm::Close() {
 }
 
 int TForm::ShowModal() {
-  if (Modal()) throw Exception("Cannot make a visible window modal");
+  if (Modal()) throw Exception("Nie mo\277na pokaza\346 modalnie widocznego okna.");
   ModalResult = mrNone;
   Application->ReleaseCapture();
   Application->PushModal(this);
@@ -390,9 +391,24 @@ void TApplication::PumpInput() {
   }
 }
 
+namespace {
+
+// What the user is told: the program's own errors say it in Polish; the
+// class library's and the language's are told by kind.
+std::string UserText(const std::exception& e) {
+  if (dynamic_cast<const std::bad_alloc*>(&e) || dynamic_cast<const EOutOfResources*>(&e))
+    return "Za ma\263o pami\352" "ci, by doko\361" "czy\346 t\352 czynno\234\346.";
+  if (dynamic_cast<const EStreamError*>(&e)) return "Nie uda\263o si\352 odczyta\346 ani zapisa\346 pliku.";
+  if (dynamic_cast<const EInvalidGraphic*>(&e)) return "Nie uda\263o si\352 odczyta\346 obrazka.";
+  if (auto* own = dynamic_cast<const Exception*>(&e)) return own->Message;
+  return "Wyst\271pi\263 nieoczekiwany b\263\271" "d programu.";
+}
+
+}  // namespace
+
 void TApplication::ShowException(const std::exception& e) {
-  std::string text = e.what();
-  CurrentBackend().MessageBox(Cp1250ToUtf8(text), Cp1250ToUtf8(Title));
+  ReportFailure(Diagnosis(e));
+  CurrentBackend().MessageBox(Cp1250ToUtf8(UserText(e)), Cp1250ToUtf8(Title));
 }
 
 template <class F>

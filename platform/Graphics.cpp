@@ -321,7 +321,7 @@ TColor TBitmap::PixelColor(int x, int y) const {
 
 void TBitmap::LoadFromFile(const std::string& fileName) {
   TMemoryStream m;
-  m.LoadFromFile(fileName);
+  m.LoadFromFile(fileName, kMaxPictureFileBytes);
   LoadFromMemory(m.Memory(), std::size_t(m.Size()));
 }
 

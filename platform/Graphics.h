@@ -99,6 +99,7 @@ class TBitmap : public TGraphic {
   // the header is trusted. Raises EInvalidGraphic for anything it cannot read.
   void LoadFromStream(TStream* stream);  // from the current position to the end
   void LoadFromMemory(const std::uint8_t* data, std::size_t size);
+  // At most kMaxPictureFileBytes, checked before reading (EReadError).
   void LoadFromFile(const std::string& fileName);
   // Writes 8-, 24- or 32-bit BMP (other formats as 24-bit), bottom-up.
   void SaveToStream(TStream* stream) const;

@@ -1,8 +1,13 @@
 #include "platform/IniFiles.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/Classes.h"
 #include "platform/SysUtils.h"
@@ -16,12 +21,56 @@ std::string Trim(const std::string& s) {
   return s.substr(a, b - a + 1);
 }
 
+// Names compare without regard to ASCII case: they are kept folded to capitals.
+std::string Fold(std::string s) {
+  for (char& c : s)
+    if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
+  return s;
+}
+
+bool WriteAll(int fd, const std::string& text) {
+  std::size_t done = 0;
+  while (done < text.size()) {
+    const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += std::size_t(n);
+  }
+  return true;
+}
+
+// Errors that say the folder takes no new file, where the file itself may still be written.
+bool FolderRefuses(int error) { return error == EACCES || error == EPERM || error == EROFS; }
+
+class Fd {
+ public:
+  explicit Fd(int fd) : fd_(fd) {}
+  ~Fd() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+  int get() const { return fd_; }
+  // Closes now; false when the close reports a failed write.
+  bool Close() {
+    const int fd = fd_;
+    fd_ = -1;
+    return ::close(fd) == 0;
+  }
+
+ private:
+  int fd_;
+};
+
 }  // namespace
 
 TIniFile::TIniFile(const std::string& fileName) : fileName_(fileName) {
   if (!FileExists(fileName)) return;
   TStringList lines;
-  lines.LoadFromFile(fileName);
+  lines.LoadFromFile(fileName, kMaxTextFileBytes);
+  // Every line is at most one section or one key: the tables never grow while reading.
+  index_.reserve(std::size_t(lines.Count()));
+  keys_.reserve(std::size_t(lines.Count()));
   Section* current = nullptr;
   for (const std::string& raw : lines.Items()) {
     std::string line = Trim(raw);
@@ -33,28 +82,41 @@ TIniFile::TIniFile(const std::string& fileName) : fileName_(fileName) {
     }
     std::size_t eq = line.find('=');
     if (!current || eq == std::string::npos) continue;
-    current->values.emplace_back(Trim(line.substr(0, eq)), Trim(line.substr(eq + 1)));
+    Add(*current, Trim(line.substr(0, eq)), Trim(line.substr(eq + 1)));
   }
 }
 
+namespace {
+std::string KeyOf(const std::string& foldedSection, const std::string& key) { return foldedSection + '\0' + Fold(key); }
+}  // namespace
+
 const TIniFile::Section* TIniFile::Find(const std::string& section) const {
-  for (const Section& s : sections_)
-    if (SameText(s.name, section)) return &s;
-  return nullptr;
+  auto it = index_.find(Fold(section));
+  return it == index_.end() ? nullptr : &sections_[it->second];
 }
 
 TIniFile::Section& TIniFile::FindOrAdd(const std::string& section) {
-  for (Section& s : sections_)
-    if (SameText(s.name, section)) return s;
-  sections_.push_back(Section{section, {}});
-  return sections_.back();
+  std::string folded = Fold(section);
+  auto [it, added] = index_.emplace(folded, sections_.size());
+  if (added) sections_.push_back(Section{section, std::move(folded), {}});
+  return sections_[it->second];
+}
+
+void TIniFile::Add(Section& s, std::string key, std::string value) {
+  // A repeated key is kept in the file; the first one is the one read and written.
+  keys_.emplace(KeyOf(s.folded, key), s.values.size());
+  s.values.emplace_back(std::move(key), std::move(value));
+}
+
+std::size_t TIniFile::Place(const Section& s, const std::string& key) const {
+  auto it = keys_.find(KeyOf(s.folded, key));
+  return it == keys_.end() ? std::string::npos : it->second;
 }
 
 std::string TIniFile::ReadString(const std::string& section, const std::string& key, const std::string& def) const {
-  if (const Section* s = Find(section))
-    for (const auto& [k, v] : s->values)
-      if (SameText(k, key)) return v;
-  return def;
+  const Section* s = Find(section);
+  const std::size_t at = s ? Place(*s, key) : std::string::npos;
+  return at == std::string::npos ? def : s->values[at].second;
 }
 
 std::int32_t TIniFile::ReadInteger(const std::string& section, const std::string& key, std::int32_t def) const {
@@ -75,20 +137,15 @@ bool TIniFile::ReadBool(const std::string& section, const std::string& key, bool
 bool TIniFile::SectionExists(const std::string& section) const { return Find(section) != nullptr; }
 
 bool TIniFile::ValueExists(const std::string& section, const std::string& key) const {
-  if (const Section* s = Find(section))
-    for (const auto& kv : s->values)
-      if (SameText(kv.first, key)) return true;
-  return false;
+  const Section* s = Find(section);
+  return s && Place(*s, key) != std::string::npos;
 }
 
 void TIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
   Section& s = FindOrAdd(section);
-  for (auto& kv : s.values)
-    if (SameText(kv.first, key)) {
-      kv.second = value;
-      return;
-    }
-  s.values.emplace_back(key, value);
+  const std::size_t at = Place(s, key);
+  if (at != std::string::npos) s.values[at].second = value;
+  else Add(s, key, value);
 }
 
 void TIniFile::WriteInteger(const std::string& section, const std::string& key, std::int32_t value) {
@@ -100,11 +157,13 @@ void TIniFile::WriteBool(const std::string& section, const std::string& key, boo
 }
 
 void TIniFile::EraseSection(const std::string& section) {
-  for (auto it = sections_.begin(); it != sections_.end(); ++it)
-    if (SameText(it->name, section)) {
-      sections_.erase(it);
-      return;
-    }
+  auto it = index_.find(Fold(section));
+  if (it == index_.end()) return;
+  const Section& gone = sections_[it->second];
+  for (const auto& kv : gone.values) keys_.erase(KeyOf(gone.folded, kv.first));
+  sections_.erase(sections_.begin() + std::ptrdiff_t(it->second));
+  index_.clear();
+  for (std::size_t i = 0; i < sections_.size(); ++i) index_.emplace(sections_[i].folded, i);
 }
 
 bool TIniFile::UpdateFile() const {
@@ -114,17 +173,39 @@ bool TIniFile::UpdateFile() const {
     for (const auto& [k, v] : s.values) text += k + "=" + v + "\r\n";
     text += "\r\n";
   }
-  std::string tmp = fileName_ + ".tmp";
-  try {
-    {
-      TFileStream f(tmp, fmCreate);
-      f.WriteBuffer(text.data(), std::int64_t(text.size()));
-      if (!f.FlushToDisk()) throw EWriteError("flush failed");
-    }
-    if (!RenameFile(tmp, fileName_)) throw EWriteError("rename failed");
-    return true;
-  } catch (const Exception&) {
-    DeleteFile(tmp);
+  error_.clear();
+  auto fail = [this](const std::string& what, const std::string& file) {
+    error_ = what + " \"" + file + "\": " + std::strerror(errno);
     return false;
+  };
+  const std::string native = NativePath(fileName_);
+  struct stat st {};
+  const bool exists = ::stat(native.c_str(), &st) == 0;
+  // An existing file that does not open for writing is not replaced.
+  Fd file(exists ? ::open(native.c_str(), O_WRONLY | O_CLOEXEC) : -1);
+  if (exists && file.get() < 0) return fail("Cannot open for writing", fileName_);
+
+  const std::string tmp = fileName_ + ".tmp";
+  const std::string nativeTmp = NativePath(tmp);
+  Fd out(::open(nativeTmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+  bool inPlace = out.get() < 0 && exists && FolderRefuses(errno);
+  if (out.get() < 0 && !inPlace) return fail("Cannot create", tmp);
+  if (!inPlace) {
+    // The umask must not narrow the file's mode.
+    if ((exists && ::fchmod(out.get(), st.st_mode & 07777) != 0) || !WriteAll(out.get(), text) ||
+        ::fsync(out.get()) != 0 || !out.Close()) {
+      fail("Cannot write", tmp);
+      ::unlink(nativeTmp.c_str());
+      return false;
+    }
+    if (::rename(nativeTmp.c_str(), native.c_str()) == 0) return true;
+    const int error = errno;
+    ::unlink(nativeTmp.c_str());
+    errno = error;
+    if (!exists || !FolderRefuses(error)) return fail("Cannot replace", fileName_);
   }
+  // A folder that takes no new file: the file is rewritten where it is.
+  if (::ftruncate(file.get(), 0) != 0 || !WriteAll(file.get(), text) || ::fsync(file.get()) != 0 || !file.Close())
+    return fail("Cannot write", fileName_);
+  return true;
 }

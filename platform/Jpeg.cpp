@@ -42,7 +42,20 @@ struct DecodeState {
   ErrorManager err;
 };
 
-bool Decode(DecodeState& st, const std::uint8_t* data, std::size_t size, TBitmap& out, std::string& error) {
+// The smallest of libjpeg's scales M/8 that makes a width x height picture
+// at least minWidth x minHeight, and makes it exactly (so its proportions
+// hold); 8 when none does.
+unsigned ReducedScale(unsigned width, unsigned height, int minWidth, int minHeight) {
+  if (minWidth < 1 || minHeight < 1) return 8;
+  for (unsigned m = 1; m < 8; ++m)
+    if (width * m % 8 == 0 && height * m % 8 == 0 && width * m / 8 >= unsigned(minWidth) &&
+        height * m / 8 >= unsigned(minHeight))
+      return m;
+  return 8;
+}
+
+bool Decode(DecodeState& st, const std::uint8_t* data, std::size_t size, int minWidth, int minHeight, TBitmap& out,
+            std::string& error) {
   st.cinfo.err = jpeg_std_error(&st.err.pub);
   st.err.pub.error_exit = ErrorExit;
   st.err.pub.emit_message = WarningIsError;
@@ -68,6 +81,8 @@ bool Decode(DecodeState& st, const std::uint8_t* data, std::size_t size, TBitmap
     return false;
   }
   st.cinfo.out_color_space = grey ? JCS_GRAYSCALE : JCS_EXT_BGR;
+  st.cinfo.scale_num = ReducedScale(st.cinfo.image_width, st.cinfo.image_height, minWidth, minHeight);
+  st.cinfo.scale_denom = 8;
   st.cinfo.mem->max_memory_to_use = 512L << 20;
   jpeg_start_decompress(&st.cinfo);
   // The bitmap's storage is allocated before any further libjpeg call can jump.
@@ -87,7 +102,7 @@ bool Decode(DecodeState& st, const std::uint8_t* data, std::size_t size, TBitmap
 TJPEGImage::TJPEGImage() = default;
 TJPEGImage::~TJPEGImage() = default;
 
-void TJPEGImage::LoadFromMemory(const std::uint8_t* data, std::size_t size) {
+void TJPEGImage::LoadFromMemory(const std::uint8_t* data, std::size_t size, int minWidth, int minHeight) {
   bitmap_.SetHeight(0);
   if (size < 4 || data[0] != 0xFF || data[1] != 0xD8) throw EJPEG("JPEG error #53: not a JPEG file");
   TBitmap decoded;
@@ -97,7 +112,7 @@ void TJPEGImage::LoadFromMemory(const std::uint8_t* data, std::size_t size) {
   DecodeState* st = new DecodeState;
   bool ok;
   try {
-    ok = Decode(*st, data, size, decoded, error);
+    ok = Decode(*st, data, size, minWidth, minHeight, decoded, error);
   } catch (...) {
     jpeg_destroy_decompress(&st->cinfo);
     delete st;
@@ -113,7 +128,7 @@ void TJPEGImage::LoadFromMemory(const std::uint8_t* data, std::size_t size) {
 void TJPEGImage::LoadFromFile(const std::string& fileName) {
   bitmap_.SetHeight(0);
   TMemoryStream m;
-  m.LoadFromFile(fileName);
+  m.LoadFromFile(fileName, kMaxPictureFileBytes);
   LoadFromMemory(m.Memory(), std::size_t(m.Size()));
 }
 

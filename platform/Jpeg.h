@@ -13,11 +13,15 @@ class TJPEGImage : public TGraphic {
 
   // Decode by content, whatever the file is called. Colour pictures become
   // 24-bit, one-component pictures 8-bit with the grey palette. A file that
-  // cannot be opened raises EFOpenError; data that is not a readable JPEG
-  // raises EJPEG. After a failure the image is empty.
+  // cannot be opened raises EFOpenError, one larger than kMaxPictureFileBytes
+  // EReadError; data that is not a readable JPEG raises EJPEG. After a failure
+  // the image is empty.
   void LoadFromFile(const std::string& fileName);
   void LoadFromStream(TStream* stream);  // from the current position to the end
-  void LoadFromMemory(const std::uint8_t* data, std::size_t size);
+  void LoadFromMemory(const std::uint8_t* data, std::size_t size, int minWidth = 0, int minHeight = 0);
+  // With a size given, a picture that libjpeg can reduce exactly (by 1/8 to
+  // 7/8) to no less than minWidth x minHeight is decoded at the smallest
+  // such scale, for a caller that resamples it to that size anyway.
 
   int Width() const override { return bitmap_.Width(); }
   int Height() const override { return bitmap_.Height(); }

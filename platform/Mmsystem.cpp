@@ -9,21 +9,14 @@
 #include "platform/Forms.h"
 #include "platform/SysUtils.h"
 
-namespace {
-
-bool ReadWhole(const std::string& fileName, std::vector<std::uint8_t>& out) {
-  if (!FileExists(fileName)) return false;
+std::vector<std::uint8_t> ReadSoundFile(const std::string& fileName, std::int64_t maxBytes) {
+  if (!FileExists(fileName)) return {};
   try {
-    TMemoryStream m;
-    m.LoadFromFile(fileName);
-    out.assign(m.Memory(), m.Memory() + m.Size());
-    return true;
+    return ReadFileBytes(fileName, maxBytes);
   } catch (const Exception&) {
-    return false;
+    return {};
   }
 }
-
-}  // namespace
 
 bool IsRiffWave(const std::vector<std::uint8_t>& w) { return IsRiffWave(w.data(), w.size()); }
 
@@ -31,45 +24,82 @@ bool IsRiffWave(const std::uint8_t* w, std::size_t size) {
   return size >= 12 && std::memcmp(w, "RIFF", 4) == 0 && std::memcmp(w + 8, "WAVE", 4) == 0;
 }
 
+int WaveFormat::DurationMs() const {
+  const std::uint64_t byteRate = std::uint64_t(rate) * std::uint64_t(channels) * std::uint64_t(bits / 8);
+  // At least 4,000 bytes a second and less than 4 GB of data: well within an int.
+  return byteRate == 0 ? 0 : int(std::uint64_t(dataBytes) * 1000 / byteRate);
+}
+
+bool ReadWaveFormat(const std::uint8_t* w, std::size_t size, WaveFormat& out) {
+  if (!IsRiffWave(w, size)) return false;
+  // The sound device reads every chunk to the end of the file, and a later
+  // fmt chunk would change the format it plays: the whole file is checked,
+  // and holds one fmt chunk, then one data chunk, each chunk within it.
+  WaveFormat f;
+  bool haveFormat = false, haveData = false;
+  std::size_t pos = 12;
+  while (size - pos >= 8) {
+    const std::uint32_t chunk = GetLe32(w + pos + 4);
+    const std::size_t body = pos + 8;
+    if (chunk > size - body) return false;
+    if (std::memcmp(w + pos, "fmt ", 4) == 0) {
+      if (haveFormat || chunk < 16) return false;
+      const std::uint8_t* p = w + body;
+      const unsigned tag = GetLe16(p), channels = GetLe16(p + 2), align = GetLe16(p + 12), bits = GetLe16(p + 14);
+      const std::uint32_t rate = GetLe32(p + 4), byteRate = GetLe32(p + 8);
+      if (tag != 1 || (channels != 1 && channels != 2) || (bits != 8 && bits != 16)) return false;
+      if (rate < 4000 || rate > 96000) return false;
+      if (align != channels * bits / 8 || byteRate != rate * align) return false;
+      f.channels = int(channels);
+      f.bits = int(bits);
+      f.rate = int(rate);
+      haveFormat = true;
+    } else if (std::memcmp(w + pos, "data", 4) == 0) {
+      if (!haveFormat || haveData) return false;
+      f.dataOffset = body;
+      f.dataBytes = chunk;
+      haveData = true;
+    }
+    // The next chunk, after a pad byte for an odd size.
+    const std::size_t next = body + chunk + (chunk & 1);
+    if (next >= size) break;
+    pos = next;
+  }
+  if (!haveData) return false;
+  out = f;
+  return true;
+}
+
 int WaveDurationMs(const std::vector<std::uint8_t>& w) { return WaveDurationMs(w.data(), w.size()); }
 
 int WaveDurationMs(const std::uint8_t* w, std::size_t size) {
-  if (!IsRiffWave(w, size)) return -1;
-  std::uint32_t byteRate = 0;
-  std::size_t pos = 12;
-  while (pos + 8 <= size) {
-    std::uint32_t chunk = GetLe32(w + pos + 4);
-    // The byte rate is the fmt chunk's bytes 8..11, after the chunk's 8-byte header.
-    if (std::memcmp(w + pos, "fmt ", 4) == 0 && pos + 20 <= size && chunk >= 16) {
-      byteRate = GetLe32(w + pos + 16);
-    } else if (std::memcmp(w + pos, "data", 4) == 0) {
-      if (byteRate == 0) return -1;
-      std::uint64_t n = std::min<std::uint64_t>(chunk, size - pos - 8);
-      return int(n * 1000 / byteRate);
-    }
-    pos += 8 + std::size_t(chunk) + (chunk & 1);
-  }
-  return -1;
+  WaveFormat f;
+  return ReadWaveFormat(w, size, f) ? f.DurationMs() : -1;
 }
 
-bool sndPlaySound(const std::string& fileName, UINT flags) {
+bool PlayWave(const std::string& name, const std::vector<std::uint8_t>& wave, UINT flags) {
+  WaveFormat f;
+  if (!ReadWaveFormat(wave.data(), wave.size(), f) || f.DurationMs() > kMaxSoundMs) return false;
   Backend& b = CurrentBackend();
-  if (fileName.empty()) {
-    b.StopSound();
-    return true;
-  }
-  std::vector<std::uint8_t> wave;
-  if (!ReadWhole(fileName, wave) || !IsRiffWave(wave)) return false;
-  bool sync = (flags & SND_ASYNC) == 0;
+  const bool sync = (flags & SND_ASYNC) == 0;
   if (sync) Application->Present();
-  b.PlaySound(fileName, wave, sync);
+  b.PlaySound(name, wave, sync);
   if (sync) Application->PumpInput();
   return true;
 }
 
+bool sndPlaySound(const std::string& fileName, UINT flags) {
+  if (fileName.empty()) {
+    CurrentBackend().StopSound();
+    return true;
+  }
+  return PlayWave(fileName, ReadSoundFile(fileName, kMaxSoundFileBytes), flags);
+}
+
 bool PlayMusicFile(const std::string& fileName) {
-  std::vector<std::uint8_t> wave;
-  if (!ReadWhole(fileName, wave) || !IsRiffWave(wave)) return false;
+  const std::vector<std::uint8_t> wave = ReadSoundFile(fileName, kMaxSoundFileBytes);
+  WaveFormat f;
+  if (!ReadWaveFormat(wave.data(), wave.size(), f)) return false;
   return CurrentBackend().PlayMusic(fileName, wave);
 }
 

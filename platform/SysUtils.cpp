@@ -76,6 +76,14 @@ bool LessIgnoreCase(const std::string& a, const std::string& b) {
 
 }  // namespace
 
+std::string Diagnosis(const std::exception& e) {
+  const auto* x = dynamic_cast<const Exception*>(&e);
+  if (!x) return e.what();
+  return x->Detail.empty() ? x->Message : x->Message + ": " + x->Detail;
+}
+
+void ReportFailure(const std::string& text) { std::fprintf(stderr, "trelamondo: %s\n", Cp1250ToUtf8(text).c_str()); }
+
 bool SameText(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i)
@@ -247,10 +255,11 @@ bool MatchesMask(const std::string& name, const std::string& mask) {
   // Iterative wildcard match with one backtrack point.
   std::size_t n = 0, m = 0, starM = std::string::npos, starN = 0;
   while (n < name.size()) {
-    if (m < mask.size() && (mask[m] == '?' || AsciiLower(mask[m]) == AsciiLower(name[n]))) {
-      ++n; ++m;
-    } else if (m < mask.size() && mask[m] == '*') {
+    // A star in the mask is always a wildcard, even against a star in the name.
+    if (m < mask.size() && mask[m] == '*') {
       starM = m++; starN = n;
+    } else if (m < mask.size() && (mask[m] == '?' || AsciiLower(mask[m]) == AsciiLower(name[n]))) {
+      ++n; ++m;
     } else if (starM != std::string::npos) {
       m = starM + 1; n = ++starN;
     } else {

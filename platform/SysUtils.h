@@ -12,11 +12,14 @@
 // The base of every error the program raises or catches by class.
 class Exception : public std::exception {
  public:
-  explicit Exception(std::string message) : Message(std::move(message)) {}
+  explicit Exception(std::string message, std::string detail = std::string())
+      : Message(std::move(message)), Detail(std::move(detail)) {}
   ~Exception() override = default;
   const char* what() const noexcept override { return Message.c_str(); }
 
   std::string Message;  // code page 1250
+  // What failed, for standard error (a file's path and why); may be empty.
+  std::string Detail;
   int HelpContext = 0;
 };
 
@@ -28,6 +31,11 @@ class EWriteError : public EStreamError { using EStreamError::EStreamError; };
 class EInvalidGraphic : public Exception { using Exception::Exception; };  // a picture that cannot be read
 class EJPEG : public EInvalidGraphic { using EInvalidGraphic::EInvalidGraphic; };
 class EOutOfResources : public Exception { using Exception::Exception; };
+
+// What an error says failed: its message, and its detail when it has one.
+std::string Diagnosis(const std::exception& e);
+// Writes "trelamondo: " and the text (code page 1250) as a line to standard error.
+void ReportFailure(const std::string& text);
 
 // Equal text, ASCII letters compared without regard to case.
 bool SameText(const std::string& a, const std::string& b);

@@ -24,6 +24,8 @@ std::string TFormKomunikat::MessageText(std::int16_t code) {
     case kMsgSlotProtected:
       return "To miejsce ma ju\277 nagranie.\nAby je zast\271pi\346, wy\263\271" "cz ochron\352 nagra\361.";
     case kMsgNoTryOut: return "Najpierw nagraj pr\363b\352.";
+    case kMsgRecordingDamaged:
+      return "To nagranie jest uszkodzone i nie da si\352 go odtworzy\346.\nMo\277na w tym miejscu nagra\346 nowe.";
     default: return std::string();
   }
 }

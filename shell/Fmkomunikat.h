@@ -22,6 +22,7 @@ constexpr std::int16_t kMsgRecordingNotSaved = 6;  // the recording could not be
 constexpr std::int16_t kMsgSlotEmpty = 7;          // the marked slot holds no recording yet
 constexpr std::int16_t kMsgSlotProtected = 8;      // recordings are protected from being replaced
 constexpr std::int16_t kMsgNoTryOut = 9;           // no try-out recorded yet
+constexpr std::int16_t kMsgRecordingDamaged = 10;  // the marked slot's recording cannot be played
 
 class TFormKomunikat : public TDialogForm {
  public:

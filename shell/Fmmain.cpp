@@ -95,18 +95,6 @@ int SenderIndex(const std::array<std::unique_ptr<CCheckButW>, N>& toggles, TObje
   return -1;
 }
 
-// A recording's bytes, read once for its length and its playing; empty when
-// it cannot be read.
-std::vector<std::uint8_t> ReadRecording(const std::string& file) {
-  try {
-    TMemoryStream m;
-    m.LoadFromFile(file);
-    return std::vector<std::uint8_t>(m.Memory(), m.Memory() + m.Size());
-  } catch (const Exception&) {
-    return {};
-  }
-}
-
 std::string Minutes(int ms) {
   char buf[16];
   int s = ms / 1000;
@@ -612,15 +600,12 @@ void TFormMain::StartRecording(bool intoSlot) {
 }
 
 void TFormMain::PlayFile(const std::string& file, const std::string& status) {
-  const std::vector<std::uint8_t> wave = ReadRecording(file);
+  // Read once for its length and its playing.
+  const std::vector<std::uint8_t> wave = ReadRecordingFile(file);
+  if (wave.empty()) return ShowMessage(kMsgRecordingDamaged);
   const int ms = WaveDurationMs(wave);
-  if (ms < 0) return;
   PauseMusic();
-  // Played as sndPlaySound plays a file, without reading it again.
-  if (!CurrentBackend().PlaySound(file, wave, false)) {
-    ResumeMusic();
-    return;
-  }
+  PlayWave(file, wave, SND_ASYNC);
   busy_ = Busy::Playing;
   playEndsMs_ = Application->NowMs() + ms;
   recorderTimer_->SetEnabled(true);
@@ -629,7 +614,7 @@ void TFormMain::PlayFile(const std::string& file, const std::string& status) {
 
 void TFormMain::PlayTry() {
   PauseMusic();
-  CurrentBackend().PlaySound("proba", WaveBytes(try_, kRecordRate), false);
+  PlayWave("proba", WaveBytes(try_, kRecordRate), SND_ASYNC);
   busy_ = Busy::Playing;
   playEndsMs_ = Application->NowMs() + std::int64_t(try_.size()) * 1000 / kRecordRate;
   recorderTimer_->SetEnabled(true);

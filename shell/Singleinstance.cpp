@@ -8,7 +8,6 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -75,7 +74,13 @@ CSingleInstance::Result CSingleInstance::Acquire(int waitMs) {
   if (folder_.empty()) return First;
   std::string lockPath = folder_ + "/" + kLockName;
   int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-  if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+  // A classic record lock belongs to this process alone: a child it forks
+  // (the desktop's message box) does not hold it, so the lock goes when this
+  // process ends, however the child lives on.
+  struct flock whole {};
+  whole.l_type = F_WRLCK;
+  whole.l_whence = SEEK_SET;
+  if (fd >= 0 && ::fcntl(fd, F_SETLK, &whole) == 0) {
     lockFd_ = fd;
     // Holding the lock, any socket left there belongs to a copy that is gone.
     std::string sockPath = folder_ + "/" + kSocketName;
@@ -91,7 +96,7 @@ CSingleInstance::Result CSingleInstance::Acquire(int waitMs) {
     }
     return First;
   }
-  bool taken = fd >= 0 && errno == EWOULDBLOCK;
+  bool taken = fd >= 0 && (errno == EACCES || errno == EAGAIN);
   if (fd >= 0) ::close(fd);
   // A folder where no lock can be made: run rather than refuse to start.
   if (!taken) return First;

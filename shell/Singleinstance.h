@@ -6,8 +6,9 @@
 // "trelamondo5.sock" beside it. A later copy that finds the lock taken
 // knocks on the socket; the running copy answers and comes to the front, and
 // the later copy ends. Only when no answer comes does the later copy tell the
-// user that the program is already running. The lock goes with the process,
-// so a crashed copy never blocks the next start.
+// user that the program is already running. The lock goes with the process
+// (a child it forked does not hold it), so a crashed copy never blocks the
+// next start. One process holds one CSingleInstance.
 #pragma once
 #include <cstdint>
 #include <string>

@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include "dictionary/Literki.h"
 #include "dictionary/Raportzasobow.h"
 #include "dictionary/_cslowa.h"
 #include "platform/ExtCtrls.h"
@@ -35,15 +36,27 @@ void LoadFonts() {
       {"Kwi_R2", "Lia_R2", "CS_h21"}, {"Kwi_R3", "Lia_R3", "CS_h27"}, {"Kwi_R5", "Lia_R5", "CS_h34"}};
   const int row = Display.ArtSet == 2 ? 0 : Display.ArtSet == 4 ? 1 : 2;
   CTransFont* fonts[3] = {&GameFontKwiatki, &GameFontLiany, &GameFontCiezarowka};
+  const std::string file = "Data\\Intf\\Spec\\tw5cz.tfs";
   for (int i = 0; i < 3; ++i) {
     bool ok = false;
     try {
-      ok = fonts[i]->LoadFromSet("Data\\Intf\\Spec\\tw5cz.tfs", kNames[row][i]);
+      ok = fonts[i]->LoadFromSet(file, kNames[row][i]);
     } catch (const Exception&) {
       ok = false;
     }
-    if (!ok) throw CBlad(1);
+    if (!ok) throw CBlad(1, file + ": the font " + kNames[row][i] + " is missing or damaged");
   }
+}
+
+// Which letter tile the resource library lacks.
+std::string MissingLetterTile() {
+  const char* suffix = Display.ArtSet == 2 ? "_s" : Display.ArtSet == 4 ? "_b" : "_eb";
+  for (const char* name : LetterTileNames) {
+    TBitmap b;
+    if (!OtworzBMP(name + std::string(suffix), &b))
+      return std::string("the letter tile ") + name + suffix + " is missing from the resource library";
+  }
+  return "a letter tile is missing from the resource library";
 }
 
 struct InstalledCursor {
@@ -126,8 +139,10 @@ int RunProgram(const std::vector<std::string>& args, const std::string& programD
     // The report checks and is written beside the program.
     const std::string previous = NativeCurrentFolder();
     if (!EnterFolder(programDir)) return 1;
-    const bool written = RunResourceReport();
+    std::string why;
+    const bool written = RunResourceReport(&why);
     EnterFolder(previous);
+    if (!written) ReportFailure(why);
     return written ? 0 : 1;
   }
 
@@ -154,7 +169,7 @@ int RunProgram(const std::vector<std::string>& args, const std::string& programD
   std::unique_ptr<TTimer> knockTimer;
   try {
     // Without its own folder the program has none of its files.
-    if (!EnterFolder(programDir)) throw CBlad(1);
+    if (!EnterFolder(programDir)) throw CBlad(1, "cannot enter the program's folder " + Utf8ToCp1250(programDir));
     entered = true;
     Display.SelectMode();
     FormSplashScreen = new TFormSplashScreen(nullptr);
@@ -163,7 +178,7 @@ int RunProgram(const std::vector<std::string>& args, const std::string& programD
     Application->Present();
 
     if (ScreenTooSmall()) throw CBlad(2);
-    if (!LetterTiles.Init()) throw CBlad(1);
+    if (!LetterTiles.Init()) throw CBlad(1, MissingLetterTile());
     LoadFonts();
     LoadSettings(kSettingsFile);
     InstallCursors(cursors);

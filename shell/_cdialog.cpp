@@ -12,7 +12,7 @@ TDialogForm::TDialogForm(TComponent* owner, const std::string& pictureFile) : TF
   } catch (const Exception&) {
     throw CBlad(1);
   }
-  if (!picture_ || picture_->Width() <= 0 || picture_->Height() <= 0) throw CBlad(1);
+  if (!picture_ || picture_->Width() <= 0 || picture_->Height() <= 0) throw CBlad(1, pictureFile + ": an empty picture");
   composed_ = std::make_unique<TBitmap>();
   composed_->SetPixelFormat(pf24bit);
   composed_->SetHandleType(bmDIB);

@@ -93,6 +93,15 @@ bool CRecordings::SaveList() const {
   }
 }
 
+std::vector<std::uint8_t> ReadRecordingFile(const std::string& file) {
+  std::vector<std::uint8_t> wave = ReadSoundFile(file, kMaxRecordingFileBytes);
+  WaveFormat f;
+  if (!ReadWaveFormat(wave.data(), wave.size(), f) || f.channels != 1 || f.bits != 16 || f.rate != kRecordRate ||
+      f.DurationMs() > kMaxRecordingMs)
+    return {};
+  return wave;
+}
+
 // ---- the recorder ----
 
 bool CRecorder::Start() { return recorder_.Start(); }

@@ -27,6 +27,13 @@ constexpr int kVisibleRows = 8;
 constexpr int kLastTopRow = kRecordingSlots - kVisibleRows;  // 22
 constexpr int kMaxRecordingMs = 60000;
 constexpr int kMaxRecordingSamples = kRecordRate * (kMaxRecordingMs / 1000);
+// The header the recorder writes and 60 s of samples.
+constexpr std::int64_t kMaxRecordingFileBytes = 44 + std::int64_t(kMaxRecordingSamples) * 2;
+
+// The bytes of a recording as the recorder makes them: a file of at most
+// kMaxRecordingFileBytes holding mono 16-bit sound at kRecordRate, at most
+// kMaxRecordingMs long. Empty for anything else, which is not played.
+std::vector<std::uint8_t> ReadRecordingFile(const std::string& file);
 
 class CRecordings {
  public:

@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "platform/Classes.h"
+#include "platform/Endian.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
 #include "platform/SysUtils.h"
@@ -16,36 +17,37 @@ namespace {
 
 const char kMagic[4] = {'T', 'W', 'S', '1'};
 
-void Put16(std::uint8_t* p, std::uint32_t v) { p[0] = std::uint8_t(v); p[1] = std::uint8_t(v >> 8); }
-void Put32(std::uint8_t* p, std::uint32_t v) { for (int i = 0; i < 4; ++i) p[i] = std::uint8_t(v >> (8 * i)); }
-void Put64(std::uint8_t* p, std::uint64_t v) { for (int i = 0; i < 8; ++i) p[i] = std::uint8_t(v >> (8 * i)); }
-std::uint32_t Get16(const std::uint8_t* p) { return std::uint32_t(p[0] | (p[1] << 8)); }
-std::uint32_t Get32(const std::uint8_t* p) { return std::uint32_t(p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t(p[3]) << 24)); }
-std::uint64_t Get64(const std::uint8_t* p) { return std::uint64_t(Get32(p)) | (std::uint64_t(Get32(p + 4)) << 32); }
+void PutLe64(std::uint8_t* p, std::uint64_t v) {
+  PutLe32(p, std::uint32_t(v));
+  PutLe32(p + 4, std::uint32_t(v >> 32));
+}
+std::uint64_t GetLe64(const std::uint8_t* p) { return std::uint64_t(GetLe32(p)) | (std::uint64_t(GetLe32(p + 4)) << 32); }
 
 bool HeaderIsOurs(const std::string& fileName) {
   try {
     TFileStream f(fileName, fmOpenRead);
     std::uint8_t h[kStatHeaderSize];
     if (f.Read(h, kStatHeaderSize) != kStatHeaderSize) return false;
-    return std::memcmp(h, kMagic, 4) == 0 && Get32(h + 4) == kStatisticsId;
+    return std::memcmp(h, kMagic, 4) == 0 && GetLe32(h + 4) == kStatisticsId;
   } catch (const Exception&) {
     return false;
   }
 }
 
-bool CreateFile(const std::string& fileName) {
+bool CreateFile(const std::string& fileName, std::string* why = nullptr) {
   try {
     std::uint8_t h[kStatHeaderSize] = {};
     std::memcpy(h, kMagic, 4);
-    Put32(h + 4, kStatisticsId);
-    Put64(h + 8, std::uint64_t(std::time(nullptr)));
+    PutLe32(h + 4, kStatisticsId);
+    PutLe64(h + 8, std::uint64_t(std::time(nullptr)));
     TFileStream f(fileName, fmCreate);
     f.WriteBuffer(h, kStatHeaderSize);
-    return f.FlushToDisk();
-  } catch (const Exception&) {
-    return false;
+    if (f.FlushToDisk()) return true;
+    if (why) *why = "Cannot write \"" + fileName + "\" to the disk";
+  } catch (const Exception& e) {
+    if (why) *why = e.Message;
   }
+  return false;
 }
 
 // A free name beside the file for setting a foreign file aside.
@@ -60,13 +62,18 @@ std::string AsideName(const std::string& fileName) {
 
 CStatRec::CStatRec(const std::string& fileName) : fileName_(fileName) {
   bool ok;
+  std::string why = "\"" + fileName_ + "\" is a folder";
   if (FileExists(fileName_)) {
     ok = HeaderIsOurs(fileName_);
-    if (!ok) ok = RenameFile(fileName_, AsideName(fileName_)) && CreateFile(fileName_);
+    if (!ok) {
+      const std::string aside = AsideName(fileName_);
+      why = "Cannot set \"" + fileName_ + "\" aside";
+      ok = RenameFile(fileName_, aside) && CreateFile(fileName_, &why);
+    }
   } else {
-    ok = !DirectoryExists(fileName_) && CreateFile(fileName_);
+    ok = !DirectoryExists(fileName_) && CreateFile(fileName_, &why);
   }
-  if (!ok) throw CBlad(3);
+  if (!ok) throw CBlad(3, why);
   idle_ = std::make_unique<TTimer>(nullptr);
   idle_->SetEnabled(false);
   idle_->SetInterval(kIdleMs);
@@ -107,18 +114,18 @@ bool CStatRec::SaveSession(bool completed) {
   active_ = false;
   idle_->SetEnabled(false);
   std::uint8_t r[kStatRecordSize] = {};
-  Put16(r, std::uint32_t(settings_->Id));
+  PutLe16(r, std::uint32_t(settings_->Id));
   r[2] = completed ? 1 : 0;
   r[3] = std::uint8_t(settings_->Level);
-  Put32(r + 4, std::uint32_t(settings_->PhonemeMask));
-  Put32(r + 8, std::uint32_t(settings_->PositionMask));
-  Put64(r + 12, std::uint64_t(startTime_));
-  Put64(r + 20, std::uint64_t(endTime_));
-  Put32(r + 28, elapsedMs_);
+  PutLe32(r + 4, std::uint32_t(settings_->PhonemeMask));
+  PutLe32(r + 8, std::uint32_t(settings_->PositionMask));
+  PutLe64(r + 12, std::uint64_t(startTime_));
+  PutLe64(r + 20, std::uint64_t(endTime_));
+  PutLe32(r + 28, elapsedMs_);
   auto clamp16 = [](int v) { return std::uint32_t(v < 0 ? 0 : v > 65535 ? 65535 : v); };
-  Put16(r + 32, clamp16(help_));
-  Put16(r + 34, clamp16(good_));
-  Put16(r + 36, clamp16(bad_));
+  PutLe16(r + 32, clamp16(help_));
+  PutLe16(r + 34, clamp16(good_));
+  PutLe16(r + 36, clamp16(bad_));
   try {
     if (!FileExists(fileName_) || !HeaderIsOurs(fileName_)) {
       if (FileExists(fileName_)) RenameFile(fileName_, AsideName(fileName_));
@@ -140,25 +147,26 @@ bool CStatRec::SaveSession(bool completed) {
 bool CStatRec::ReadFile(const std::string& fileName, std::vector<SessionRecord>& out) {
   out.clear();
   try {
-    TMemoryStream m;
-    m.LoadFromFile(fileName);
-    const std::uint8_t* p = m.Memory();
-    std::int64_t size = m.Size();
-    if (size < kStatHeaderSize || std::memcmp(p, kMagic, 4) != 0 || Get32(p + 4) != kStatisticsId) return false;
+    // A million sessions is more than any child plays.
+    const std::vector<std::uint8_t> bytes =
+        ReadFileBytes(fileName, kStatHeaderSize + std::int64_t(kStatRecordSize) * 1000000);
+    const std::uint8_t* p = bytes.data();
+    const std::int64_t size = std::int64_t(bytes.size());
+    if (size < kStatHeaderSize || std::memcmp(p, kMagic, 4) != 0 || GetLe32(p + 4) != kStatisticsId) return false;
     for (std::int64_t at = kStatHeaderSize; at + kStatRecordSize <= size; at += kStatRecordSize) {
       const std::uint8_t* r = p + at;
       SessionRecord s;
-      s.gameId = std::uint16_t(Get16(r));
+      s.gameId = std::uint16_t(GetLe16(r));
       s.completed = r[2] != 0;
       s.level = r[3];
-      s.phonemeMask = std::int32_t(Get32(r + 4));
-      s.positionMask = std::int32_t(Get32(r + 8));
-      s.start = std::int64_t(Get64(r + 12));
-      s.end = std::int64_t(Get64(r + 20));
-      s.elapsedMs = Get32(r + 28);
-      s.help = std::uint16_t(Get16(r + 32));
-      s.good = std::uint16_t(Get16(r + 34));
-      s.bad = std::uint16_t(Get16(r + 36));
+      s.phonemeMask = std::int32_t(GetLe32(r + 4));
+      s.positionMask = std::int32_t(GetLe32(r + 8));
+      s.start = std::int64_t(GetLe64(r + 12));
+      s.end = std::int64_t(GetLe64(r + 20));
+      s.elapsedMs = GetLe32(r + 28);
+      s.help = std::uint16_t(GetLe16(r + 32));
+      s.good = std::uint16_t(GetLe16(r + 34));
+      s.bad = std::uint16_t(GetLe16(r + 36));
       out.push_back(s);
     }
     return true;

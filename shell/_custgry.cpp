@@ -1,5 +1,8 @@
 #include "shell/_custgry.h"
 
+#include <cstdint>
+#include <memory>
+
 #include "platform/IniFiles.h"
 #include "platform/SysUtils.h"
 #include "toolkit/_cblad.h"
@@ -61,45 +64,57 @@ void ResetSettings() {
   RecorderOptions = RecorderSettings{};
 }
 
+namespace {
+
+void Store(TIniFile& ini) {
+  ini.WriteInteger(kMain, "LU", ProgramOptions.launches);
+  ini.WriteInteger(kMain, "Zakladka", CurrentTab);
+  ini.WriteBool(kMain, "Muzyka", ProgramOptions.music);
+  ini.WriteInteger(kMain, "Position", ProgramOptions.position);
+  for (CUstGry* s : kAll) {
+    ini.WriteInteger(s->Name, "Gloski", s->PhonemeMask);
+    ini.WriteInteger(s->Name, "Poziom", s->Level);
+    ini.WriteInteger(s->Name, "Pozycja", s->PositionMask);
+  }
+  ini.WriteBool(kRecorder, "OdtwarzajPoNagraniu", RecorderOptions.playAfterRecording);
+  ini.WriteBool(kRecorder, "ChronNagrania", RecorderOptions.protectRecordings);
+}
+
+}  // namespace
+
 void LoadSettings(const std::string& iniPath) {
   ResetSettings();
   SettingsFile = iniPath;
+  std::unique_ptr<TIniFile> ini;
   try {
-    TIniFile ini(iniPath);
-    ProgramOptions.launches = ini.ReadInteger(kMain, "LU", 0);
-    std::int32_t tab = ini.ReadInteger(kMain, "Zakladka", 1);
+    ini = std::make_unique<TIniFile>(iniPath);
+    ProgramOptions.launches = ini->ReadInteger(kMain, "LU", 0);
+    std::int32_t tab = ini->ReadInteger(kMain, "Zakladka", 1);
     CurrentTab = std::int16_t(tab >= 1 && tab <= 6 ? tab : 1);
-    ProgramOptions.music = ini.ReadBool(kMain, "Muzyka", true);
-    ProgramOptions.position = ini.ReadInteger(kMain, "Position", 0);
+    ProgramOptions.music = ini->ReadBool(kMain, "Muzyka", true);
+    ProgramOptions.position = ini->ReadInteger(kMain, "Position", 0);
     for (CUstGry* s : kAll) {
-      s->PhonemeMask = ini.ReadInteger(s->Name, "Gloski", s->PhonemeMask);
-      s->PositionMask = ini.ReadInteger(s->Name, "Pozycja", s->PositionMask);
-      std::int32_t level = ini.ReadInteger(s->Name, "Poziom", 1);
+      s->PhonemeMask = ini->ReadInteger(s->Name, "Gloski", s->PhonemeMask);
+      s->PositionMask = ini->ReadInteger(s->Name, "Pozycja", s->PositionMask);
+      std::int32_t level = ini->ReadInteger(s->Name, "Poziom", 1);
       s->Level = level < 1 ? 1 : level > 3 ? 3 : level;
     }
-    RecorderOptions.playAfterRecording = ini.ReadBool(kRecorder, "OdtwarzajPoNagraniu", true);
-    RecorderOptions.protectRecordings = ini.ReadBool(kRecorder, "ChronNagrania", false);
+    RecorderOptions.playAfterRecording = ini->ReadBool(kRecorder, "OdtwarzajPoNagraniu", true);
+    RecorderOptions.protectRecordings = ini->ReadBool(kRecorder, "ChronNagrania", false);
   } catch (const Exception&) {
     throw CBlad(4);
   }
-  ++ProgramOptions.launches;
-  if (!SaveSettings(iniPath)) throw CBlad(4);
+  // The counter stops at its largest value.
+  if (ProgramOptions.launches < INT32_MAX) ++ProgramOptions.launches;
+  // Written back from what was read: the file is parsed once.
+  Store(*ini);
+  if (!ini->UpdateFile()) throw CBlad(4, ini->Error());
 }
 
 bool SaveSettings(const std::string& iniPath) {
   try {
     TIniFile ini(iniPath);
-    ini.WriteInteger(kMain, "LU", ProgramOptions.launches);
-    ini.WriteInteger(kMain, "Zakladka", CurrentTab);
-    ini.WriteBool(kMain, "Muzyka", ProgramOptions.music);
-    ini.WriteInteger(kMain, "Position", ProgramOptions.position);
-    for (CUstGry* s : kAll) {
-      ini.WriteInteger(s->Name, "Gloski", s->PhonemeMask);
-      ini.WriteInteger(s->Name, "Poziom", s->Level);
-      ini.WriteInteger(s->Name, "Pozycja", s->PositionMask);
-    }
-    ini.WriteBool(kRecorder, "OdtwarzajPoNagraniu", RecorderOptions.playAfterRecording);
-    ini.WriteBool(kRecorder, "ChronNagrania", RecorderOptions.protectRecordings);
+    Store(ini);
     return ini.UpdateFile();
   } catch (const Exception&) {
     return false;

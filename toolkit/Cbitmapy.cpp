@@ -84,7 +84,8 @@ TBitmap* LoadWordPicture(const std::string& key, int w, int h, bool keepAspect, 
   if (!FileExists(path)) return RedCross(w, h);
   try {
     std::unique_ptr<TBitmap> pic(new TBitmap);
-    CDataEncryption::LoadBitmap(pic.get(), path, 1);
+    // Decoded no larger than it need be for the size asked for.
+    CDataEncryption::LoadBitmap(pic.get(), path, 1, w, h);
     if (pic->Width() == w && pic->Height() == h) return pic.release();
     if (TBitmap* r = Fit(pic.get(), w, h, keepAspect, fit)) return r;
   } catch (const Exception&) {

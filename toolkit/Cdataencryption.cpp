@@ -47,7 +47,7 @@ void CDataEncryption::Load(const std::string& fileName, bool recordMarker) {
   path_ = s.path;
   ext_ = s.ext;
   if (recordMarker) encoded_ = s.marker;
-  data_->LoadFromFile(fileName);
+  data_->LoadFromFile(fileName, kMaxPictureFileBytes);
   data_->SetPosition(0);
 }
 
@@ -64,7 +64,8 @@ void CDataEncryption::DecodeIfNeeded(const std::string& key) {
   encoded_ = false;
 }
 
-void CDataEncryption::LoadBitmap(TBitmap* bitmap, const std::string& fileName, std::uint8_t mode) {
+void CDataEncryption::LoadBitmap(TBitmap* bitmap, const std::string& fileName, std::uint8_t mode, int minWidth,
+                                 int minHeight) {
   CDataEncryption file;
   file.Load(fileName, true);
   TMemoryStream* data = file.data_.get();
@@ -77,7 +78,7 @@ void CDataEncryption::LoadBitmap(TBitmap* bitmap, const std::string& fileName, s
     return;
   }
   TJPEGImage jpeg;
-  jpeg.LoadFromMemory(data->Memory(), std::size_t(data->Size()));
+  jpeg.LoadFromMemory(data->Memory(), std::size_t(data->Size()), minWidth, minHeight);
   bitmap->Assign(&jpeg);
   if (bitmap->PixelFormat() != pf24bit) bitmap->SetPixelFormat(pf24bit);
   if (bitmap->HandleType() != bmDIB) bitmap->SetHandleType(bmDIB);

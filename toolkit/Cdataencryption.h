@@ -34,8 +34,10 @@ class CDataEncryption {
   // Loads a possibly scrambled picture file into the caller's bitmap.
   // mode 0: BMP; 1: JPEG; 2: JPEG when the extension is exactly "jpg", else BMP.
   // An empty file leaves the bitmap as it was; the file and decoder errors
-  // pass on to the caller.
-  static void LoadBitmap(TBitmap* bitmap, const std::string& fileName, std::uint8_t mode);
+  // pass on to the caller. A JPEG may come reduced toward minWidth x
+  // minHeight, as TJPEGImage::LoadFromMemory says.
+  static void LoadBitmap(TBitmap* bitmap, const std::string& fileName, std::uint8_t mode, int minWidth = 0,
+                         int minHeight = 0);
 
   TMemoryStream* Data() const { return data_.get(); }
   bool Encoded() const { return encoded_; }

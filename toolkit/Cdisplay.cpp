@@ -83,7 +83,7 @@ void CDisplay::LoadBackground(TBitmap* target, const std::string& fileName) cons
   target->Canvas()->Brush.Color = clBlack;
   target->SetWidth(ScreenWidth);
   target->SetHeight(ScreenHeight);
-  if (!FileExists(fileName)) throw Exception("Brak bitmapy t\263a!");
+  if (!FileExists(fileName)) throw Exception("Brak bitmapy t\263a!", fileName + ": no such file");
   TJPEGImage jpeg;
   jpeg.LoadFromFile(fileName);
   target->Canvas()->Draw(GameArea.left, GameArea.top, &jpeg);

@@ -28,7 +28,7 @@ class CDisplay {
 
   // Makes target a black, screen-sized 24-bit picture and draws the JPEG
   // file into it at the game area's origin. A missing file raises Exception
-  // "Brak bitmapy tła!" (the target is black by then).
+  // "Brak bitmapy tła!" naming the file in its detail (the target is black by then).
   void LoadBackground(TBitmap* target, const std::string& fileName) const;
   // Paints the window's area outside the game area black, when the screen
   // is larger than the game area.

@@ -51,35 +51,41 @@ void CTByteBitmap::Clear() {
   height = 0;
 }
 
-bool CTByteBitmap::ReadSize(TStream* stream, std::int32_t& w, std::int32_t& h) {
-  if (!ReadLe32(stream, w) || w < 0 || w > MaxSide) return false;
-  if (!ReadLe32(stream, h) || h < 0 || h > MaxSide) return false;
+bool CTByteBitmap::ReadSize(TStream* stream, int maxWidth, int maxHeight, std::int32_t& w, std::int32_t& h) {
+  if (!ReadLe32(stream, w) || w < 0 || w > std::min(maxWidth, MaxSide)) return false;
+  if (!ReadLe32(stream, h) || h < 0 || h > std::min(maxHeight, MaxSide)) return false;
   return std::int64_t(w) * h <= MaxPixels;
 }
 
-bool CTByteBitmap::LoadFromStream(TStream* stream) {
+namespace {
+std::int64_t BytesLeft(TStream* stream) { return stream->Size() - stream->Position(); }
+}  // namespace
+
+bool CTByteBitmap::LoadFromStream(TStream* stream, int maxWidth, int maxHeight) {
   Clear();
   char magic[4];
   if (stream->Read(magic, 4) != 4) return false;
   if (std::memcmp(magic, "TBB1", 4) == 0) {
     std::int32_t w, h;
-    if (!ReadSize(stream, w, h)) return false;
+    if (!ReadSize(stream, maxWidth, maxHeight, w, h)) return false;
+    const std::int64_t n = std::int64_t(w) * h;
+    if (n > BytesLeft(stream)) return false;
     Resize(w, h);
-    const std::int64_t n = std::int64_t(width) * height;
     if (n == 0) return true;
     return stream->Read(pixels, n) == n;
   }
-  if (std::memcmp(magic, "TBBs", 4) == 0) return LoadPacked(stream);
+  if (std::memcmp(magic, "TBBs", 4) == 0) return LoadPacked(stream, maxWidth, maxHeight);
   return false;
 }
 
-bool CTByteBitmap::LoadPacked(TStream* stream) {
+bool CTByteBitmap::LoadPacked(TStream* stream, int maxWidth, int maxHeight) {
   std::int32_t w, h;
-  if (!ReadSize(stream, w, h)) return false;
-  Resize(w, h);
+  if (!ReadSize(stream, maxWidth, maxHeight, w, h)) return false;
   std::int32_t packed;
-  if (!ReadLe32(stream, packed) || packed < 0 || packed > MaxPacked) return false;
-  const std::int64_t n = std::int64_t(width) * height;
+  if (!ReadLe32(stream, packed) || packed < 0 || packed > MaxPacked || packed > BytesLeft(stream)) return false;
+  const std::int64_t n = std::int64_t(w) * h;
+  if (n > std::int64_t(packed) * 129) return false;
+  Resize(w, h);
   if (packed == 0) return n == 0;
 
   std::vector<std::uint8_t> data;

@@ -33,11 +33,14 @@ class CTByteBitmap {
   void Resize(int width, int height);
   void Clear();
 
-  // Reads one mask in either format from the stream's position. Every fault
-  // gives false; exceptions of the stream itself pass on.
-  bool LoadFromStream(TStream* stream);
+  // Reads one mask in either format from the stream's position, of at most
+  // maxWidth x maxHeight. The mask is made only once the stream is known to
+  // hold its data: raw pixels one byte each, the packed bytes the header
+  // gives, and no more pixels than those can make (a run of two bytes makes
+  // at most 258). Every fault gives false; exceptions of the stream itself pass on.
+  bool LoadFromStream(TStream* stream, int maxWidth = MaxSide, int maxHeight = MaxSide);
   // The rest of a "TBBs" mask, after its magic.
-  bool LoadPacked(TStream* stream);
+  bool LoadPacked(TStream* stream, int maxWidth = MaxSide, int maxHeight = MaxSide);
   // Widens 7-bit levels in place: v becomes 2v, and 127 becomes 255.
   void ExpandLevels();
 
@@ -48,7 +51,7 @@ class CTByteBitmap {
   void DrawMask(TBitmap* target, int x, int y, TColor colour, const TRect* clip, int opacity) const;
 
  private:
-  bool ReadSize(TStream* stream, std::int32_t& w, std::int32_t& h);
+  static bool ReadSize(TStream* stream, int maxWidth, int maxHeight, std::int32_t& w, std::int32_t& h);
 
   std::int32_t width = 0;
   std::int32_t height = 0;

@@ -283,16 +283,17 @@ template <class Read>
 void LoadRenders(CTransBitmap& t, const std::string& blackFile, const std::string& whiteFile, Read read) {
   auto black = std::make_unique<TBitmap>();
   auto white = std::make_unique<TBitmap>();
-  try {
-    read(black.get(), blackFile);
-  } catch (const Exception&) {
-    throw ETransBitmap(berrLoad, blackFile);
-  }
-  try {
-    read(white.get(), whiteFile);
-  } catch (const Exception&) {
-    throw ETransBitmap(berrLoad, whiteFile);
-  }
+  auto readOne = [&read](TBitmap* bitmap, const std::string& file) {
+    try {
+      read(bitmap, file);
+    } catch (const Exception& e) {
+      ETransBitmap failed(berrLoad, file);
+      failed.Detail = Diagnosis(e);  // why, for standard error
+      throw failed;
+    }
+  };
+  readOne(black.get(), blackFile);
+  readOne(white.get(), whiteFile);
   CheckRenders(*black, *white);
   if (!t.Colour) t.Colour = new TBitmap;
   if (!t.Mask) t.Mask = new TBitmap;
@@ -329,10 +330,11 @@ std::uint8_t CTransBitmap::TryLoadBlackWhiteJpeg(const std::string& blackFile, c
 
 // ---- alpha compositing ----
 //
-// Every blend runs row by row through one kernel that takes three pixel
-// spans of one layout (3 or 4 bytes a pixel: destination, background, colour)
-// and a span of 8-bit mask values. An operand stored in another layout is
-// first copied into a scratch row of the destination's layout.
+// Every blend runs row by row through one kernel made for the operands'
+// layouts: destination and background of 3 or 4 bytes a pixel, the colour
+// of the destination's layout or of 3 bytes under 4, the mask of 1, 3 or 4
+// (its first byte counts). A background or colour in another layout is
+// first copied into a scratch row of the destination's.
 
 namespace {
 
@@ -371,16 +373,17 @@ void CopyPixels(std::uint8_t* d, int dStep, const std::uint8_t* s, int sStep, in
   }
 }
 
+// Blends n pixels of destination d, background b, colour c and mask m.
 using RowKernel = void (*)(std::uint8_t* d, const std::uint8_t* b, const std::uint8_t* c, const std::uint8_t* m,
                            int n, int opacity);
 
 // The rule itself, pixel by pixel. Weights 1 and 256 copy a pixel.
-template <int S, bool Full>
+template <int S, int CS, int MS, bool Full>
 void BlendRowScalar(std::uint8_t* d, const std::uint8_t* b, const std::uint8_t* c, const std::uint8_t* m, int n,
                     int opacity) {
   const unsigned op1 = unsigned(opacity) + 1;
-  for (int i = 0; i < n; ++i, d += S, b += S, c += S) {
-    const int w = int(Full ? m[i] + 1u : ((m[i] * op1) >> 8) + 1);
+  for (int i = 0; i < n; ++i, d += S, b += S, c += CS, m += MS) {
+    const int w = int(Full ? m[0] + 1u : ((m[0] * op1) >> 8) + 1);
     if (w == 1) {
       if (d != b) {
         d[0] = b[0];
@@ -399,7 +402,36 @@ void BlendRowScalar(std::uint8_t* d, const std::uint8_t* b, const std::uint8_t* 
   }
 }
 
-bool g_vectorEnabled = true;
+// The colour layout a kernel takes under a destination of step bytes a
+// pixel: the destination's, or 3 bytes under 4. Any other is copied first.
+int KernelColourStep(int step, int colourStep) { return step == 4 && colourStep == 3 ? 3 : step; }
+
+// The kernels of one kind (S, CS, MS: bytes a pixel of the destination,
+// colour and mask): S and CS 3 and 3, 4 and 4, 4 and 3; MS 1, 3 or 4;
+// opacity below 255 or 255.
+template <template <int, int, int, bool> class Kernel>
+RowKernel KernelFor(int step, int colourStep, int maskStep, bool full) {
+  static constexpr RowKernel kTable[3][3][2] = {
+      {{Kernel<3, 3, 1, false>::row, Kernel<3, 3, 1, true>::row},
+       {Kernel<3, 3, 3, false>::row, Kernel<3, 3, 3, true>::row},
+       {Kernel<3, 3, 4, false>::row, Kernel<3, 3, 4, true>::row}},
+      {{Kernel<4, 4, 1, false>::row, Kernel<4, 4, 1, true>::row},
+       {Kernel<4, 4, 3, false>::row, Kernel<4, 4, 3, true>::row},
+       {Kernel<4, 4, 4, false>::row, Kernel<4, 4, 4, true>::row}},
+      {{Kernel<4, 3, 1, false>::row, Kernel<4, 3, 1, true>::row},
+       {Kernel<4, 3, 3, false>::row, Kernel<4, 3, 3, true>::row},
+       {Kernel<4, 3, 4, false>::row, Kernel<4, 3, 4, true>::row}},
+  };
+  const int layouts = step == 3 ? 0 : colourStep == 4 ? 1 : 2;
+  return kTable[layouts][maskStep == 1 ? 0 : maskStep == 3 ? 1 : 2][full];
+}
+
+template <int S, int CS, int MS, bool Full>
+struct ScalarKernel {
+  static constexpr RowKernel row = BlendRowScalar<S, CS, MS, Full>;
+};
+
+BlendLoops g_loops = BlendLoops::Avx512;  // as far as the processor has them
 
 }  // namespace
 
@@ -407,13 +439,6 @@ bool g_vectorEnabled = true;
 #include <immintrin.h>
 
 namespace {
-
-#define TW_AVX2 __attribute__((target("avx2")))
-
-bool CpuHasAvx2() {
-  __builtin_cpu_init();
-  return __builtin_cpu_supports("avx2");
-}
 
 // Byte shuffles that spread 32 per-pixel weights over the bytes of 32
 // pixels. A 256-bit shuffle picks within each 128-bit half, so each control
@@ -436,12 +461,13 @@ constexpr Control Spread24(int v) {
 }
 
 // 32-bit: vector v (0..3) holds pixels 8v..8v+7; vectors 0 and 1 read weights
-// 0..15 in both halves, vectors 2 and 3 weights 16..31.
+// 0..15 in both halves, vectors 2 and 3 weights 16..31. The fourth byte of
+// a pixel reads 0 (the shuffle's high bit): weight 1, the background's byte.
 constexpr Control Spread32(int v) {
   Control c{};
   for (int p = 0; p < 32; ++p) {
     const int pixel = 8 * v + p / 4;
-    c.b[p] = std::uint8_t(pixel - (v < 2 ? 0 : 16));
+    c.b[p] = p % 4 == 3 ? 0x80 : std::uint8_t(pixel - (v < 2 ? 0 : 16));
   }
   return c;
 }
@@ -449,176 +475,61 @@ constexpr Control Spread32(int v) {
 constexpr Control kSpread24[3] = {Spread24(0), Spread24(1), Spread24(2)};
 constexpr Control kSpread32[2] = {Spread32(0), Spread32(1)};
 
-TW_AVX2 inline __m256i Load(const std::uint8_t* p) { return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p)); }
-TW_AVX2 inline void Store(std::uint8_t* p, __m256i v) { _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), v); }
-TW_AVX2 inline __m256i LoadControl(const Control& c) { return _mm256_load_si256(reinterpret_cast<const __m256i*>(c.b)); }
+#define TW_VECTOR __attribute__((target("avx2")))
+#define TW_VECTOR_INLINE __attribute__((target("avx2"), always_inline)) inline
+namespace avx2 {
+constexpr bool kMaskedStores = false;
+#include "toolkit/Blendloops.inc"
+}  // namespace avx2
+#undef TW_VECTOR_INLINE
+#undef TW_VECTOR
 
-// 32 bytes blended by the rule; wm1 holds weight - 1 (0..255) for each byte.
-TW_AVX2 inline __m256i BlendVec(__m256i b, __m256i c, __m256i wm1) {
-  const __m256i zero = _mm256_setzero_si256();
-  const __m256i one = _mm256_set1_epi16(1);
-  const __m256i up = _mm256_subs_epu8(c, b);    // c - b where c > b
-  const __m256i down = _mm256_subs_epu8(b, c);  // b - c where b > c
-  const __m256i diff = _mm256_or_si256(up, down);
-  const __m256i wlo = _mm256_add_epi16(_mm256_unpacklo_epi8(wm1, zero), one);
-  const __m256i whi = _mm256_add_epi16(_mm256_unpackhi_epi8(wm1, zero), one);
-  const __m256i tlo = _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(diff, zero), wlo), 8);
-  const __m256i thi = _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(diff, zero), whi), 8);
-  const __m256i step = _mm256_packus_epi16(tlo, thi);  // <= diff, so no byte wraps below
-  return _mm256_sub_epi8(_mm256_add_epi8(b, _mm256_min_epu8(step, up)), _mm256_min_epu8(step, down));
+#define TW_VECTOR __attribute__((target("avx2,avx512bw,avx512vl")))
+#define TW_VECTOR_INLINE __attribute__((target("avx2,avx512bw,avx512vl"), always_inline)) inline
+namespace avx512 {
+constexpr bool kMaskedStores = true;
+#include "toolkit/Blendloops.inc"
+}  // namespace avx512
+#undef TW_VECTOR_INLINE
+#undef TW_VECTOR
+
+BlendLoops CpuBlendLoops() {
+  __builtin_cpu_init();
+  if (!__builtin_cpu_supports("avx2")) return BlendLoops::Plain;
+  if (__builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512vl")) return BlendLoops::Avx512;
+  return BlendLoops::Avx2;
 }
 
-// weight - 1 of 32 pixels: the mask byte at full opacity, else (m * (opacity + 1)) >> 8.
-template <bool Full>
-TW_AVX2 inline __m256i Weights(const std::uint8_t* m, __m256i op1) {
-  const __m256i mk = Load(m);
-  if (Full) return mk;
-  __m256i lo = _mm256_cvtepu8_epi16(_mm256_castsi256_si128(mk));
-  __m256i hi = _mm256_cvtepu8_epi16(_mm256_extracti128_si256(mk, 1));
-  lo = _mm256_srli_epi16(_mm256_mullo_epi16(lo, op1), 8);
-  hi = _mm256_srli_epi16(_mm256_mullo_epi16(hi, op1), 8);
-  return _mm256_permute4x64_epi64(_mm256_packus_epi16(lo, hi), 0xD8);
+RowKernel VectorKernel(BlendLoops loops, int step, int colourStep, int maskStep, bool full) {
+  if (loops == BlendLoops::Avx512) return KernelFor<avx512::VectorKernel>(step, colourStep, maskStep, full);
+  return KernelFor<avx2::VectorKernel>(step, colourStep, maskStep, full);
 }
 
-TW_AVX2 inline bool AllBytes255(__m256i v) {
-  return _mm256_movemask_epi8(_mm256_cmpeq_epi8(v, _mm256_set1_epi8(-1))) == -1;
-}
-
-// Blends a row of n pixels (S bytes each) 32 at a time. compute(r, d, b, c,
-// m) works out one block into r and says whether it is to be stored (not
-// when the block keeps the background in place). Every pixel's result
-// depends on its own bytes only, so the row's last block may overlap the one
-// before it: it is worked out first, from the untouched row, and stored
-// last. A row shorter than a block goes through copies padded with mask 0.
-template <int S, class Compute>
-TW_AVX2 inline void BlendRowInBlocks(std::uint8_t* d, const std::uint8_t* b, const std::uint8_t* c,
-                                     const std::uint8_t* m, int n, Compute compute) {
-  __m256i r[S];
-  auto store = [&r](std::uint8_t* to) TW_AVX2 {
-    for (int k = 0; k < S; ++k) Store(to + 32 * k, r[k]);
-  };
-  if (n < 32) {
-    const std::size_t t = std::size_t(n);
-    alignas(32) std::uint8_t td[32 * S] = {}, tb[32 * S] = {}, tc[32 * S] = {}, tm[32] = {};
-    std::memcpy(td, d, t * S);  // a 4-byte pixel keeps its fourth byte
-    std::memcpy(tb, b, t * S);
-    std::memcpy(tc, c, t * S);
-    std::memcpy(tm, m, t);
-    if (compute(r, td, tb, tc, tm)) {
-      store(td);
-      std::memcpy(d, td, t * S);
-    } else if (d != b) {
-      std::memcpy(d, tb, t * S);
-    }
-    return;
-  }
-  const int last = n - 32;
-  __m256i lastBlock[S];
-  const bool storeLast = compute(lastBlock, d + last * S, b + last * S, c + last * S, m + last);
-  for (int i = 0; i < last; i += 32)
-    if (compute(r, d + i * S, b + i * S, c + i * S, m + i)) store(d + i * S);
-  if (storeLast) {
-    for (int k = 0; k < S; ++k) r[k] = lastBlock[k];
-    store(d + last * S);
-  }
-}
-
-template <bool Full>
-TW_AVX2 void BlendRowAvx2_24(std::uint8_t* d, const std::uint8_t* b, const std::uint8_t* c, const std::uint8_t* m,
-                             int n, int opacity) {
-  const __m256i op1 = _mm256_set1_epi16(std::int16_t(opacity + 1));
-  const __m256i k0 = LoadControl(kSpread24[0]), k1 = LoadControl(kSpread24[1]), k2 = LoadControl(kSpread24[2]);
-  auto compute = [&](__m256i* r, const std::uint8_t* d, const std::uint8_t* b, const std::uint8_t* c,
-                     const std::uint8_t* m) TW_AVX2 {
-    const __m256i w = Weights<Full>(m, op1);
-    const std::uint8_t* same = nullptr;
-    if (_mm256_testz_si256(w, w)) {  // all weights 1: the background
-      if (d == b) return false;
-      same = b;
-    } else if (Full && AllBytes255(w)) {  // all weights 256: the colour
-      same = c;
-    }
-    if (same) {
-      for (int k = 0; k < 3; ++k) r[k] = Load(same + 32 * k);
-      return true;
-    }
-    const __m256i w0 = _mm256_shuffle_epi8(_mm256_permute2x128_si256(w, w, 0x00), k0);
-    const __m256i w1 = _mm256_shuffle_epi8(w, k1);
-    const __m256i w2 = _mm256_shuffle_epi8(_mm256_permute2x128_si256(w, w, 0x11), k2);
-    r[0] = BlendVec(Load(b), Load(c), w0);
-    r[1] = BlendVec(Load(b + 32), Load(c + 32), w1);
-    r[2] = BlendVec(Load(b + 64), Load(c + 64), w2);
-    return true;
-  };
-  BlendRowInBlocks<3>(d, b, c, m, n, compute);
-}
-
-template <bool Full>
-TW_AVX2 void BlendRowAvx2_32(std::uint8_t* d, const std::uint8_t* b, const std::uint8_t* c, const std::uint8_t* m,
-                             int n, int opacity) {
-  const __m256i op1 = _mm256_set1_epi16(std::int16_t(opacity + 1));
-  const __m256i k0 = LoadControl(kSpread32[0]), k1 = LoadControl(kSpread32[1]);
-  const __m256i fourth = _mm256_set1_epi32(std::int32_t(0xFF000000u));  // bytes kept from the destination
-  auto compute = [&](__m256i* r, const std::uint8_t* d, const std::uint8_t* b, const std::uint8_t* c,
-                     const std::uint8_t* m) TW_AVX2 {
-    const __m256i w = Weights<Full>(m, op1);
-    const std::uint8_t* same = nullptr;
-    if (_mm256_testz_si256(w, w)) {
-      if (d == b) return false;
-      same = b;
-    } else if (Full && AllBytes255(w)) {
-      same = c;
-    }
-    if (same) {
-      for (int k = 0; k < 4; ++k) r[k] = _mm256_blendv_epi8(Load(same + 32 * k), Load(d + 32 * k), fourth);
-      return true;
-    }
-    const __m256i lo = _mm256_permute2x128_si256(w, w, 0x00);
-    const __m256i hi = _mm256_permute2x128_si256(w, w, 0x11);
-    const __m256i ws[4] = {_mm256_shuffle_epi8(lo, k0), _mm256_shuffle_epi8(lo, k1), _mm256_shuffle_epi8(hi, k0),
-                           _mm256_shuffle_epi8(hi, k1)};
-    for (int k = 0; k < 4; ++k)
-      r[k] = _mm256_blendv_epi8(BlendVec(Load(b + 32 * k), Load(c + 32 * k), ws[k]), Load(d + 32 * k), fourth);
-    return true;
-  };
-  BlendRowInBlocks<4>(d, b, c, m, n, compute);
-}
-
-#undef TW_AVX2
-
-}  // namespace
-
-bool VectorBlendAvailable() {
-  static const bool has = CpuHasAvx2();
-  return has;
-}
-
-namespace {
-RowKernel VectorKernel(int step, bool full) {
-  if (step == 3) return full ? BlendRowAvx2_24<true> : BlendRowAvx2_24<false>;
-  return full ? BlendRowAvx2_32<true> : BlendRowAvx2_32<false>;
-}
 }  // namespace
 
 #else
 
-bool VectorBlendAvailable() { return false; }
-
 namespace {
-RowKernel VectorKernel(int, bool) { return nullptr; }
+BlendLoops CpuBlendLoops() { return BlendLoops::Plain; }
+RowKernel VectorKernel(BlendLoops, int, int, int, bool) { return nullptr; }
 }  // namespace
 
 #endif
 
-void SetVectorBlendEnabled(bool enabled) { g_vectorEnabled = enabled; }
+BlendLoops BestBlendLoops() {
+  static const BlendLoops best = CpuBlendLoops();
+  return best;
+}
+
+void UseBlendLoops(BlendLoops loops) { g_loops = loops; }
 
 namespace {
 
-RowKernel PickKernel(int step, int opacity) {
+RowKernel PickKernel(int step, int colourStep, int maskStep, int opacity) {
   const bool full = opacity == 255;
-  if (g_vectorEnabled && VectorBlendAvailable()) return VectorKernel(step, full);
-  if (step == 3) return full ? BlendRowScalar<3, true> : BlendRowScalar<3, false>;
-  return full ? BlendRowScalar<4, true> : BlendRowScalar<4, false>;
+  const BlendLoops loops = std::min(g_loops, BestBlendLoops());
+  if (loops != BlendLoops::Plain) return VectorKernel(loops, step, colourStep, maskStep, full);
+  return KernelFor<ScalarKernel>(step, colourStep, maskStep, full);
 }
 
 // One blend over a range of picture pixels: columns i0..i1-1, rows j0..j1-1.
@@ -637,6 +548,8 @@ struct BlendJob {
   int opacity = 255;  // 0..255
 };
 
+constexpr std::size_t kPrefetchedRow = 1024;  // bytes
+
 void RunBlend(const BlendJob& job) {
   const int n = job.i1 - job.i0;
   const int step = PixelStep(job.dst);
@@ -651,22 +564,32 @@ void RunBlend(const BlendJob& job) {
   }
 
   const int colourStep = job.colour ? PixelStep(job.colour) : step;
+  const int kernelColourStep = KernelColourStep(step, colourStep);
   const int maskStep = PixelStep(job.mask);
   std::vector<std::uint8_t> bgRow(bgStep != step ? std::size_t(n) * step : 0);
-  std::vector<std::uint8_t> colourRow(!job.colour || colourStep != step ? std::size_t(n) * step : 0);
-  std::vector<std::uint8_t> maskRow(maskStep != 1 ? std::size_t(n) : 0);
+  std::vector<std::uint8_t> colourRow(!job.colour || colourStep != kernelColourStep ? std::size_t(n) * step : 0);
   if (!job.colour)
     for (int i = 0; i < n; ++i) std::memcpy(&colourRow[std::size_t(i) * step], job.tint, 3);
 
-  const RowKernel kernel = PickKernel(step, job.opacity);
-  for (int j = job.j0; j < job.j1; ++j) {
-    std::uint8_t* d = job.dst->ScanLine(int(job.dy + j)) + std::size_t(dCol) * step;
-    const std::uint8_t* b = job.bg->ScanLine(int(job.by + j)) + std::size_t(bCol) * bgStep;
-    const std::uint8_t* m = job.mask->ScanLine(j) + std::size_t(job.i0) * maskStep;
+  // Rows lie a whole number of bytes apart, top-down.
+  std::uint8_t* const dTop = job.dst->ScanLine(int(job.dy + job.j0)) + std::size_t(dCol) * step;
+  const std::uint8_t* const bTop = job.bg->ScanLine(int(job.by + job.j0)) + std::size_t(bCol) * bgStep;
+  const std::uint8_t* const mTop = job.mask->ScanLine(job.j0) + std::size_t(job.i0) * maskStep;
+  const std::uint8_t* const cTop =
+      job.colour ? job.colour->ScanLine(job.j0) + std::size_t(job.i0) * colourStep : nullptr;
+  const std::ptrdiff_t dPitch = job.dst->RowBytes(), bPitch = job.bg->RowBytes(), mPitch = job.mask->RowBytes();
+  const std::ptrdiff_t cPitch = job.colour ? job.colour->RowBytes() : 0;
+  const std::size_t rowBytes = std::size_t(n) * std::size_t(step);
+
+  const RowKernel kernel = PickKernel(step, kernelColourStep, maskStep, job.opacity);
+  const int rows = job.j1 - job.j0;
+  for (int k = 0; k < rows; ++k) {
+    std::uint8_t* d = dTop + dPitch * k;
+    const std::uint8_t* b = bTop + bPitch * k;
     const std::uint8_t* c = colourRow.data();
     if (job.colour) {
-      c = job.colour->ScanLine(j) + std::size_t(job.i0) * colourStep;
-      if (colourStep != step) {
+      c = cTop + cPitch * k;
+      if (colourStep != kernelColourStep) {
         CopyPixels(colourRow.data(), step, c, colourStep, n);
         c = colourRow.data();
       }
@@ -675,11 +598,12 @@ void RunBlend(const BlendJob& job) {
       CopyPixels(bgRow.data(), step, b, bgStep, n);
       b = bgRow.data();
     }
-    if (maskStep != 1) {
-      for (int i = 0; i < n; ++i) maskRow[std::size_t(i)] = m[std::size_t(i) * maskStep];
-      m = maskRow.data();
-    }
-    kernel(d, b, c, m, n, job.opacity);
+    // The destination two rows on is fetched meanwhile: a short row is done
+    // before the processor's own prefetching has found it (a longer one is
+    // left to that, which then does better).
+    if (rowBytes <= kPrefetchedRow && k + 2 < rows)
+      for (std::size_t o = 0; o < rowBytes; o += 64) __builtin_prefetch(d + 2 * dPitch + o, 1);
+    kernel(d, b, c, mTop + mPitch * k, n, job.opacity);
   }
 }
 

@@ -131,7 +131,9 @@ void Composite(TBitmap* destination, int x, int y, TBitmap* colour, TBitmap* mas
 void TintThroughMask(TBitmap* destination, int x, int y, TBitmap* mask, TColor colour, TBitmap* background,
                      int bgx, int bgy, int opacity);
 
-// For tests and benchmarks: whether the blend loops use the processor's
-// vector instructions (when it has them), and switching them off or on.
-bool VectorBlendAvailable();
-void SetVectorBlendEnabled(bool enabled);
+// For tests and benchmarks: the blend loops. Plain code; AVX2; AVX2 with
+// AVX-512's byte-masked stores. The best the processor has are used unless
+// fewer are asked for.
+enum class BlendLoops { Plain, Avx2, Avx512 };
+BlendLoops BestBlendLoops();
+void UseBlendLoops(BlendLoops loops);

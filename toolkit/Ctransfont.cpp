@@ -113,7 +113,7 @@ bool CTransFont::ReadRecord(TStream* stream) {
       s->after = after;
       if (entry[4] != 0) {
         s->glyph = new CTByteBitmap;
-        if (!s->glyph->LoadFromStream(stream)) {
+        if (!s->glyph->LoadFromStream(stream, MaxGlyphWidth, MaxGlyphHeight)) {
           ok = false;
           break;
         }

@@ -77,6 +77,11 @@ class CTransFont {
   static constexpr int MaxSigns = 256;
   static constexpr int MaxFontsInSet = 1000;
   static constexpr int MaxNameBlock = 100000;
+  // The largest glyph: a quarter of the largest game area (1280 x 1024) each
+  // way. The biggest letters the program draws are about a twelfth of the
+  // screen's height; 256 such glyphs take at most 21 MB.
+  static constexpr int MaxGlyphWidth = 1280 / 4;
+  static constexpr int MaxGlyphHeight = 1024 / 4;
 
   CTransFont();
   ~CTransFont();
@@ -87,7 +92,9 @@ class CTransFont {
   // every byte mapped to it, all metrics 0. The name and the last pen stay.
   void Reset();
 
-  // Reads one "TFN1" record from the stream's position. False for any fault;
+  // Reads one "TFN1" record from the stream's position. Its glyphs are at
+  // most MaxGlyphWidth x MaxGlyphHeight, and made only when the stream holds
+  // their data (see CTByteBitmap::LoadFromStream). False for any fault;
   // the map then still names only signs that exist. An exception while the
   // signs are read resets the font and passes on.
   bool LoadFromStream(TStream* stream);

@@ -23,7 +23,7 @@ void FixBmpSizeImage(std::uint8_t* buffer, std::int64_t size) {
 
 void LoadCorrectBitmap(TBitmap* bitmap, const std::string& fileName) {
   TMemoryStream stream;
-  stream.LoadFromFile(fileName);
+  stream.LoadFromFile(fileName, kMaxPictureFileBytes);
   FixBmpSizeImage(stream.Memory(), stream.Size());
   bitmap->LoadFromMemory(stream.Memory(), std::size_t(stream.Size()));
 }

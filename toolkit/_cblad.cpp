@@ -1,5 +1,7 @@
 #include "toolkit/_cblad.h"
 
+#include <exception>
+
 #include "platform/WinApi.h"
 
 // Code page 1250 texts.
@@ -19,8 +21,27 @@ std::string CBlad::Text(std::int16_t code) {
   return kTexts[code - 1];
 }
 
-CBlad::CBlad(std::int16_t code) : Exception("Blad"), Code(code) { Message = Text(code); }
+namespace {
+std::string HandledFailure() {
+  const std::exception_ptr handled = std::current_exception();
+  if (!handled) return std::string();
+  try {
+    std::rethrow_exception(handled);
+  } catch (const CBlad& e) {
+    return e.Detail;  // raised again on the way out: what failed is said once
+  } catch (const std::exception& e) {
+    return Diagnosis(e);
+  } catch (...) {
+    return "unknown error";
+  }
+}
+}  // namespace
+
+CBlad::CBlad(std::int16_t code, std::string detail) : Exception(Text(code), std::move(detail)), Code(code) {
+  if (Detail.empty()) Detail = HandledFailure();
+}
 
 void CBlad::Show(TWinControl* owner) const {
+  ReportFailure(Detail.empty() ? Message : Detail);
   MessageBox(owner ? owner->Handle() : Application->Handle(), Text(Code), kBladCaption, MB_OK | MB_ICONINFORMATION);
 }

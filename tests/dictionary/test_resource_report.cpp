@@ -41,6 +41,7 @@ TEST(ResourceReport, MissingAndSuperfluousFiles) {
   dir.Write("Data/Smd/notatki.txt", "x");
   dir.Write("Data/Smd/.ukryty.pw", "x");
   dir.Write("Data/Smd/\305\274aba.pw", "x");  // "żaba.pw": a key writes ż as z^
+  dir.Write("Data/Smd/*x.pw", "x");             // a star in a name is no wildcard
   ScopedCwd cwd(dir.Path());
 
   CSlowa d(kRows);
@@ -49,7 +50,8 @@ TEST(ResourceReport, MissingAndSuperfluousFiles) {
   EXPECT_EQ(check.missingRecordings, (std::vector<std::string>{"Data\\Smd\\pies.pw"}));
   EXPECT_EQ(check.extraPictures, (std::vector<std::string>{"Data\\exio44j\\kot.pw", "Data\\exio44j\\stary.+jp"}));
   EXPECT_EQ(check.extraRecordings,
-            (std::vector<std::string>{"Data\\Smd\\.ukryty.pw", "Data\\Smd\\notatki.txt", "Data\\Smd\\\277aba.pw"}));
+            (std::vector<std::string>{"Data\\Smd\\*x.pw", "Data\\Smd\\.ukryty.pw", "Data\\Smd\\notatki.txt",
+                                      "Data\\Smd\\\277aba.pw"}));
 
   ASSERT_TRUE(WriteResourceReport(d, kResourceReportFile));
   // The file's name and its text are UTF-8 on disk.
@@ -67,11 +69,12 @@ TEST(ResourceReport, MissingAndSuperfluousFiles) {
             "Data\\exio44j\\stary.+jp\n"
             "\n"
             "Zb\304\231dne pliki w Data\\Smd\\:\n"
+            "Data\\Smd\\*x.pw\n"
             "Data\\Smd\\.ukryty.pw\n"
             "Data\\Smd\\notatki.txt\n"
             "Data\\Smd\\\305\274aba.pw\n"
             "\n"
-            "Brakuj\304\205cych obrazk\303\263w: 1, brakuj\304\205cych nagra\305\204: 1, zb\304\231dnych plik\303\263w: 5.\n");
+            "Brakuj\304\205cych obrazk\303\263w: 1, brakuj\304\205cych nagra\305\204: 1, zb\304\231dnych plik\303\263w: 6.\n");
 }
 
 TEST(ResourceReport, WholeDictionaryOnAlmostCompleteTree) {

@@ -167,14 +167,14 @@ inline void WriteFlowersData(const testsupport::TempDir& dir) {
 // pictures in every art set, the lens, the feedback sounds.
 inline void WriteGameData(const testsupport::TempDir& dir) {
   WriteLabelItData(dir);
-  std::vector<std::int16_t> feedback(std::size_t(kFeedbackSoundMs * 2), 0);
+  std::vector<std::int16_t> feedback(std::size_t(kFeedbackSoundMs * 4), 0);
   std::filesystem::create_directories(dir.File("Data/Intf/Smd"));
   char name[16];
   for (int n = 0; n < 47; ++n) {
     std::snprintf(name, sizeof name, "g%02d.pw", n);
-    WriteWaveFile(dir.File(std::string("Data/Intf/Smd/") + name), feedback, 2000);
+    WriteWaveFile(dir.File(std::string("Data/Intf/Smd/") + name), feedback, 4000);
     std::snprintf(name, sizeof name, "b%02d.pw", n);
-    if (n < 40) WriteWaveFile(dir.File(std::string("Data/Intf/Smd/") + name), feedback, 2000);
+    if (n < 40) WriteWaveFile(dir.File(std::string("Data/Intf/Smd/") + name), feedback, 4000);
   }
   // Cards: white with 6 x 6 transparent corners; frames: a ring around the card.
   for (const CardArt& a : CardArts()) {
@@ -217,8 +217,8 @@ class WordFiles {
     ScrambleWithKey(key, bytes.data(), std::int64_t(bytes.size()));
     dir_.Write("Data/exio44j/" + key + ".+jp", bytes);
     std::filesystem::create_directories(dir_.File("Data/Smd"));
-    WriteWaveFile(dir_.File("Data/Smd/" + key + ".pw"), std::vector<std::int16_t>(std::size_t(kWordSoundMs * 2), 0),
-                  2000);
+    WriteWaveFile(dir_.File("Data/Smd/" + key + ".pw"), std::vector<std::int16_t>(std::size_t(kWordSoundMs * 4), 0),
+                  4000);
   }
   // Every word a game on these sounds and positions can show: a primary
   // record of a chosen sound, or of its voiced/voiceless partner, at a chosen

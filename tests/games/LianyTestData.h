@@ -49,9 +49,9 @@ inline void WriteLianyData(const testsupport::TempDir& dir) {
     jpeg(p + "_lia_pspM.xji", s.patchW, s.patchH, clWhite);
   }
   std::filesystem::create_directories(dir.File("Data/Smdgl"));
-  const std::vector<std::int16_t> sound(std::size_t(kPhonemeSoundMs * 2), 0);
+  const std::vector<std::int16_t> sound(std::size_t(kPhonemeSoundMs * 4), 0);
   for (int bit = 0; bit < 26; ++bit)
-    WriteWaveFile(dir.File("Data/Smdgl/" + PhonemeSoundName(1 << bit) + ".pw"), sound, 2000);
+    WriteWaveFile(dir.File("Data/Smdgl/" + PhonemeSoundName(1 << bit) + ".pw"), sound, 4000);
 }
 
 }  // namespace lianytest

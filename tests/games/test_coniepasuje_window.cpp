@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -469,6 +470,26 @@ TEST_F(OddOneOut, ACardLightsAgainAfterTheBoardIsRedrawn) {
   EXPECT_EQ(Run(), 0);
 }
 
+// Clicks that arrive while the magnifier speaks are dropped once it is gone:
+// a child clicking on through the wait neither answers nor moves on.
+TEST_F(OddOneOut, ClicksMadeWhileTheMagnifierSpeaksAreDropped) {
+  Open(0x11, kInitial | kMedial, 1);
+  Step([&] {
+    Click(Centre(Fitting()), 3);
+    Click(Centre(Odd()), 1, 100);
+    Click(At(W()->NextButton()), 1, 200);
+  });
+  Step([&] {
+    EXPECT_EQ(StatRec->Good() + StatRec->Bad(), 0);
+    EXPECT_EQ(Round().solved, 0);
+    EXPECT_EQ(Game().CurrentRound(), 0);
+    Esc();
+  });
+  Step([&] { Esc(); });
+  Finish();
+  EXPECT_EQ(Run(), 0);
+}
+
 TEST_F(OddOneOut, AButtonLooksPointedAtOnlyWhileNoWindowStandsInFrontOfIt) {
   Open(0x11, kInitial | kMedial, 1);
   Step([&] { Move(At(W()->SayButton())); });
@@ -496,6 +517,38 @@ TEST_F(OddOneOut, AButtonLooksPointedAtOnlyWhileNoWindowStandsInFrontOfIt) {
   Step([&] { Esc(); });
   Finish();
   EXPECT_EQ(Run(), 0);
+}
+
+// Whatever the child does keeps the session alive: each input comes 100 s
+// after the one before, so without it the 2-minute idle time would end the
+// session.
+TEST_F(OddOneOut, EveryKindOfInputKeepsTheSessionAlive) {
+  Open(0x11, kInitial | kMedial, 2);
+  const std::vector<std::function<void()>> inputs = {
+      [&] { Click(Between(0, 1)); },
+      [&] { Click(Between(1, 2), 3); },
+      [&] { Click(At(W()->NextButton())); },
+      [&] { Click(At(W()->PreviousButton())); },
+      [&] { Click(At(W()->SayButton())); },
+      [&] { Click(At(W()->HelpButton())); },
+      [&] { hb().Key('A', 'a'); },
+      [&] { hb().Wheel(10, 10, 1); },
+  };
+  Step([&] { hb().AdvanceTime(100000); });
+  for (std::size_t i = 0; i < inputs.size(); ++i) {
+    Step(inputs[i]);
+    Step([&] { hb().AdvanceTime(100000); });
+    Step([&, i] { EXPECT_TRUE(StatRec->Active()) << "after input " << i; });
+  }
+  Step([&] { Esc(); });
+  Step([&] { Esc(); });
+  Finish();
+  EXPECT_EQ(Run(), 0);
+  // The session's time is the whole game's: nine pauses of 100 s and the play.
+  const auto rec = Sessions();
+  ASSERT_EQ(rec.size(), 1u);
+  EXPECT_GE(rec[0].elapsedMs, 900000u);
+  EXPECT_LT(rec[0].elapsedMs, 920000u);
 }
 
 TEST_F(OddOneOut, ASessionLeftTwoMinutesIsNotSavedButTheEndOfGameWindowStillShows) {
@@ -562,8 +615,37 @@ TEST_P(OddOneOutLayout, CardsFramesAndButtonsFitTheGameAreaWithoutOverlapping) {
       EXPECT_TRUE(IntersectRects(rects[i], rects[j]).IsEmpty()) << i << " " << j;
   }
   EXPECT_EQ(game.CardAt(0, 0), -1);
-  // The stop button stands two pixels right of the help button.
-  EXPECT_EQ(window->StopButton()->Left() - window->HelpButton()->Left(), 2);
+}
+
+// The cards and buttons stand where the game's pictures expect them, in
+// game-area pixels for each art set.
+TEST_P(OddOneOutLayout, CardsAndButtonsStandAtTheirPlaces) {
+  struct Places {
+    int width, height;
+    std::vector<TPoint> cards, buttons;  // help, stop, previous, say, next
+  };
+  const Places all[] = {
+      {800, 600, {{199, 212}, {301, 211}, {403, 212}, {505, 211}, {605, 212}},
+       {{723, 460}, {725, 530}, {337, 476}, {417, 476}, {497, 476}}},
+      {1024, 768, {{255, 272}, {385, 271}, {516, 272}, {647, 271}, {775, 272}},
+       {{945, 622}, {947, 698}, {432, 609}, {534, 609}, {636, 609}}},
+      {1280, 960, {{319, 340}, {482, 339}, {646, 340}, {809, 339}, {969, 340}},
+       {{1199, 795}, {1201, 885}, {540, 762}, {668, 762}, {796, 762}}},
+      {1280, 1024, {{319, 340}, {482, 339}, {646, 340}, {809, 339}, {969, 340}},
+       {{1199, 825}, {1201, 915}, {540, 762}, {668, 762}, {796, 762}}},
+  };
+  const int L = Display.GameArea.left, T = Display.GameArea.top;
+  for (const Places& p : all) {
+    if (p.width != GetParam().first || p.height != GetParam().second) continue;
+    for (int k = 0; k < 5; ++k) {
+      const auto& place = window->Game()->Place(k);
+      EXPECT_EQ((TPoint{place.x - L, place.y - T}), p.cards[std::size_t(k)]) << "card " << k;
+    }
+    const CPrzyciskW* buttons[] = {window->HelpButton(), window->StopButton(), window->PreviousButton(),
+                                   window->SayButton(), window->NextButton()};
+    for (int b = 0; b < 5; ++b)
+      EXPECT_EQ((TPoint{buttons[b]->Left() - L, buttons[b]->Top() - T}), p.buttons[std::size_t(b)]) << "button " << b;
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, OddOneOutLayout,

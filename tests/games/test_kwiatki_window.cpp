@@ -35,7 +35,7 @@ class Flowers : public gametest::ProgramTest {
     hb().SetScreenSize(1024, 768);
     std::filesystem::create_directories(tree->File("Data/Smdgl"));
     for (std::int32_t sound : {0x1, 0x4})
-      WriteWaveFile(tree->File("Data/Smdgl/" + PhonemeSoundName(sound) + ".pw"), std::vector<std::int16_t>(200, 0), 2000);
+      WriteWaveFile(tree->File("Data/Smdgl/" + PhonemeSoundName(sound) + ".pw"), std::vector<std::int16_t>(400, 0), 4000);
     options.onReady = [this] {
       SeedRandom(7, 11);  // the games drawn and the smiles' jitter
       FormKoniecGry->OnShow = [this](TObject*) { endOfGame.push_back({StatRec->Good(), StatRec->Bad()}); };

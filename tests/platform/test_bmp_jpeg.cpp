@@ -144,6 +144,16 @@ TEST(BmpFiles, LoadFromMemoryReadsTheFileInPlace) {
     for (int x = 0; x < 7; ++x) EXPECT_EQ(b.PixelColor(x, y), a->PixelColor(x, y)) << x << "," << y;
 }
 
+// A grey (one-component) JPEG of size x size, all of value 100.
+std::vector<std::uint8_t> GreyJpeg(int size) {
+  TBitmap grey;
+  grey.SetPixelFormat(pf8bit);
+  grey.SetSize(size, size);
+  grey.Canvas()->Brush.Color = RGB(100, 100, 100);
+  grey.Canvas()->FillRect(Rect(0, 0, size, size));
+  return EncodeJpeg(grey, 95, false);
+}
+
 TEST(Jpeg, ColourAndGreyPictures) {
   auto colour = Sample(pf24bit, 16, 8);
   auto bytes = EncodeJpeg(*colour, 95, true);
@@ -159,12 +169,7 @@ TEST(Jpeg, ColourAndGreyPictures) {
   EXPECT_NEAR(GetRValue(c), GetRValue(e), 12);
   EXPECT_NEAR(GetGValue(c), GetGValue(e), 12);
 
-  TBitmap grey;
-  grey.SetPixelFormat(pf8bit);
-  grey.SetSize(8, 8);
-  grey.Canvas()->Brush.Color = RGB(100, 100, 100);
-  grey.Canvas()->FillRect(Rect(0, 0, 8, 8));
-  auto gbytes = EncodeJpeg(grey, 95, false);
+  auto gbytes = GreyJpeg(8);
   TJPEGImage gj;
   gj.LoadFromMemory(gbytes.data(), gbytes.size());
   EXPECT_TRUE(gj.Grayscale());
@@ -173,6 +178,35 @@ TEST(Jpeg, ColourAndGreyPictures) {
   EXPECT_EQ(g.PixelFormat(), pf8bit);
   ASSERT_NE(g.Palette(), nullptr);
   EXPECT_NEAR(g.ScanLine(3)[3], 100, 2);
+}
+
+TEST(Jpeg, ReducedToTheSmallestExactScaleNotBelowTheSizeAskedFor) {
+  struct Case {
+    int W, H, minW, minH, w, h;
+  } cases[] = {
+      {400, 400, 136, 136, 150, 150},  // 3/8
+      {400, 400, 200, 200, 200, 200},  // 4/8: exactly the size asked for
+      {400, 400, 1, 1, 50, 50},        // 1/8 at least
+      {400, 300, 200, 200, 300, 225},  // 6/8: 300 x 3/8 and 5/8 are not whole
+      {400, 400, 401, 10, 400, 400},   // never enlarged
+      {400, 400, 136, 0, 400, 400},    // no size asked for
+      {401, 400, 10, 10, 401, 400},    // no scale divides 401 exactly
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.W << "x" << c.H << " for " << c.minW << "x" << c.minH);
+    auto bytes = EncodeJpeg(*Sample(pf24bit, c.W, c.H), 90, false);
+    TJPEGImage j;
+    j.LoadFromMemory(bytes.data(), bytes.size(), c.minW, c.minH);
+    EXPECT_EQ(j.Width(), c.w);
+    EXPECT_EQ(j.Height(), c.h);
+  }
+  // A reduced grey picture stays grey and keeps its colour.
+  auto gbytes = GreyJpeg(64);
+  TJPEGImage gj;
+  gj.LoadFromMemory(gbytes.data(), gbytes.size(), 16, 16);
+  EXPECT_TRUE(gj.Grayscale());
+  EXPECT_EQ(gj.Width(), 16);
+  EXPECT_NEAR(gj.Bitmap().ScanLine(8)[8], 100, 2);
 }
 
 TEST(Jpeg, LargeOutputGrowsItsBufferAndEndsAtTheEndMarker) {

@@ -2,10 +2,15 @@
 
 #include <iconv.h>
 
+#include <unistd.h>
+
 #include <utility>
 #include <vector>
 
 #include "platform/Classes.h"
+#include "platform/Graphics.h"
+#include "platform/IniFiles.h"
+#include "platform/Jpeg.h"
 #include "platform/Random.h"
 #include "platform/SysUtils.h"
 #include "tests/support/TempDir.h"
@@ -97,6 +102,12 @@ TEST(Search, SortedWithAttributesAndMasks) {
   EXPECT_TRUE(MatchesMask("abc", "*.*"));
   EXPECT_TRUE(MatchesMask("a.b.c", "*.c"));
   EXPECT_FALSE(MatchesMask("a.b.c", "*.b"));
+  // Wildcards in a name are letters like any other.
+  EXPECT_TRUE(MatchesMask("*x.wav", "*.*"));
+  EXPECT_TRUE(MatchesMask("*x.wav", "*.wav"));
+  EXPECT_TRUE(MatchesMask("a*b", "a*"));
+  EXPECT_FALSE(MatchesMask("*", "?x"));
+  EXPECT_TRUE(MatchesMask("?", "?"));
 }
 
 TEST(Files, CreateRenameDelete) {
@@ -167,6 +178,32 @@ TEST(Streams, MemoryStream) {
   m.WriteBuffer("xy", 2);
   EXPECT_EQ(m.Size(), 2);
   EXPECT_EQ(m.Memory()[0], 'x');
+}
+
+// Files read whole are refused before reading when they are larger than
+// their kind can be: a sparse 3 GB picture costs neither the time nor the
+// memory of reading it.
+TEST(Streams, WholeFilesAreReadOnlyUpToTheLimitOfTheirKind) {
+  testsupport::TempDir dir;
+  auto sparse = [&](const std::string& name, const std::string& head, std::int64_t size) {
+    const std::string file = dir.Write(name, head);
+    EXPECT_EQ(::truncate(file.c_str(), size), 0);
+    return file;
+  };
+  const std::string exact = sparse("exact", "abc", 1000);
+  EXPECT_EQ(ReadFileBytes(exact, 1000).size(), 1000u);
+  EXPECT_THROW(ReadFileBytes(exact, 999), EReadError);
+  EXPECT_THROW(ReadFileBytes(dir.File("none"), 1000), EFOpenError);
+  TMemoryStream m;
+  EXPECT_THROW(m.LoadFromFile(exact, 999), EReadError);
+
+  TBitmap b;
+  EXPECT_THROW(b.LoadFromFile(sparse("big.bmp", "BM", std::int64_t(3) << 30)), EReadError);
+  TJPEGImage j;
+  EXPECT_THROW(j.LoadFromFile(sparse("big.jpg", "\xFF\xD8", kMaxPictureFileBytes + 1)), EReadError);
+  EXPECT_THROW(TIniFile(sparse("big.ini", "[A]\nK=1\n", kMaxTextFileBytes + 1)), EReadError);
+  TStringList l;
+  EXPECT_THROW(l.LoadFromFile(exact, 999), EReadError);
 }
 
 TEST(Strings, TextLines) {

@@ -537,16 +537,27 @@ TEST_F(WindowsTest, ErrorsOfHandlersAreShownAndTheLoopGoesOn) {
   hb().Key('A', 'a');
   f->Invalidate();
   hb().AdvanceTime(10);
+  testing::internal::CaptureStderr();
   ASSERT_NO_THROW(Application->ProcessMessages());
-  Application->OnIdle = [](TObject*, bool&) { throw EInvalidGraphic("B\263\271d"); };
+  Application->OnIdle = [](TObject*, bool&) { throw EInvalidGraphic("Bad picture", "x.bmp"); };
   ASSERT_NO_THROW(Application->HandleMessage());
   Application->OnIdle = nullptr;
-  ASSERT_EQ(hb().MessageBoxes().size(), 4u);
-  EXPECT_EQ(hb().MessageBoxes()[0].text, "index out of range");
+  timer.OnTimer = [](TObject*) { throw Exception("W\263asny b\263\271d"); };
+  hb().AdvanceTime(10);
+  ASSERT_NO_THROW(Application->ProcessMessages());
+  const std::string said = testing::internal::GetCapturedStderr();
+  // The user reads Polish; what failed goes to standard error.
+  ASSERT_EQ(hb().MessageBoxes().size(), 5u);
+  EXPECT_EQ(hb().MessageBoxes()[0].text, "Wystąpił nieoczekiwany błąd programu.");
   EXPECT_EQ(hb().MessageBoxes()[0].caption, "Program");
-  EXPECT_EQ(hb().MessageBoxes()[1].text, std::bad_alloc().what());
-  EXPECT_EQ(hb().MessageBoxes()[2].text, std::bad_function_call().what());
-  EXPECT_EQ(hb().MessageBoxes()[3].text, "B\xC5\x82\xC4\x85" "d");
+  EXPECT_EQ(hb().MessageBoxes()[1].text, "Za mało pamięci, by dokończyć tę czynność.");
+  EXPECT_EQ(hb().MessageBoxes()[2].text, "Wystąpił nieoczekiwany błąd programu.");
+  EXPECT_EQ(hb().MessageBoxes()[3].text, "Nie udało się odczytać obrazka.");
+  EXPECT_EQ(hb().MessageBoxes()[4].text, "Własny błąd");
+  for (const std::string& line : {std::string("index out of range"), std::string(std::bad_alloc().what()),
+                                  std::string(std::bad_function_call().what()), std::string("Bad picture: x.bmp"),
+                                  std::string("Własny błąd")})
+    EXPECT_NE(said.find("trelamondo: " + line + "\n"), std::string::npos) << line << " in " << said;
   timer.SetEnabled(false);
 
   // A test's stalled wait is no error of the program: it leaves the loop,
@@ -556,7 +567,7 @@ TEST_F(WindowsTest, ErrorsOfHandlersAreShownAndTheLoopGoesOn) {
   f->OnKeyPress = [&](TObject*, char&) { dialog->ShowModal(); };
   hb().Key('B', 'b');
   EXPECT_THROW(Application->ProcessMessages(), HeadlessStall);
-  EXPECT_EQ(hb().MessageBoxes().size(), 4u);
+  EXPECT_EQ(hb().MessageBoxes().size(), 5u);
 }
 
 TEST_F(WindowsTest, ActionsRunTheirHandler) {
@@ -575,117 +586,6 @@ TEST_F(WindowsTest, MessageBoxesAndLinksGoToTheDesktop) {
   EXPECT_EQ(hb().MessageBoxes()[0].caption, "Tytuł");
   EXPECT_TRUE(ShellOpen("https://example.org"));
   EXPECT_EQ(hb().OpenedUrls().back(), "https://example.org");
-}
-
-class SoundTest : public HeadlessTest {};
-
-std::vector<std::uint8_t> Wave(int ms) {
-  testsupport::TempDir dir;
-  std::vector<std::int16_t> samples(std::size_t(kRecordRate * ms / 1000), 100);
-  std::string file = dir.File("w.wav");
-  EXPECT_TRUE(WriteWaveFile(file, samples, kRecordRate));
-  TMemoryStream m;
-  m.LoadFromFile(file);
-  return std::vector<std::uint8_t>(m.Memory(), m.Memory() + m.Size());
-}
-
-TEST_F(SoundTest, SyncPlayBlocksForTheSoundAndAsyncDoesNot) {
-  testsupport::TempDir dir;
-  std::string file = dir.Write("Data/Smd/kot.pw", Wave(500));
-  EXPECT_EQ(WaveDurationMs(Wave(500)), 500);
-  std::int64_t t0 = hb().NowMs();
-  EXPECT_TRUE(sndPlaySound(file, SND_SYNC | SND_NODEFAULT));
-  EXPECT_EQ(hb().NowMs() - t0, 500);
-  EXPECT_TRUE(sndPlaySound(file, SND_ASYNC | SND_NODEFAULT));
-  EXPECT_EQ(hb().NowMs() - t0, 500);
-  ASSERT_EQ(hb().Sounds().size(), 2u);
-  EXPECT_TRUE(hb().Sounds()[0].sync);
-  EXPECT_FALSE(hb().Sounds()[1].sync);
-  EXPECT_TRUE(hb().SoundPlayingNow());
-  sndPlaySound("", SND_ASYNC);
-  EXPECT_FALSE(hb().SoundPlayingNow());
-}
-
-// RIFF WAVE bytes from chunks given as id and body.
-std::vector<std::uint8_t> Riff(const std::vector<std::pair<std::string, std::vector<std::uint8_t>>>& chunks) {
-  auto put32 = [](std::vector<std::uint8_t>& v, std::uint32_t x) {
-    for (int i = 0; i < 4; ++i) v.push_back(std::uint8_t(x >> (8 * i)));
-  };
-  std::vector<std::uint8_t> body{'W', 'A', 'V', 'E'};
-  for (const auto& [id, bytes] : chunks) {
-    body.insert(body.end(), id.begin(), id.end());
-    put32(body, std::uint32_t(bytes.size()));
-    body.insert(body.end(), bytes.begin(), bytes.end());
-    if (bytes.size() & 1) body.push_back(0);
-  }
-  std::vector<std::uint8_t> out{'R', 'I', 'F', 'F'};
-  put32(out, std::uint32_t(body.size()));
-  out.insert(out.end(), body.begin(), body.end());
-  return out;
-}
-
-// Mono 16-bit at 1000 samples a second: 2000 bytes a second.
-std::vector<std::uint8_t> Fmt() { return {1, 0, 1, 0, 0xE8, 3, 0, 0, 0xD0, 7, 0, 0, 2, 0, 16, 0}; }
-
-int GuardedDuration(const std::vector<std::uint8_t>& bytes) {
-  testsupport::GuardedBytes g(bytes);
-  return WaveDurationMs(g.data(), g.size());
-}
-
-TEST_F(SoundTest, WaveLengthIsReadOnlyFromTheBytesThere) {
-  const auto whole = Riff({{"LIST", {1, 2, 3}}, {"fmt ", Fmt()}, {"data", std::vector<std::uint8_t>(500)}});
-  EXPECT_EQ(GuardedDuration(whole), 250);  // an odd chunk before fmt is padded
-  // A data chunk that claims more than the file holds counts what is there.
-  auto cut = whole;
-  cut.resize(cut.size() - 100);
-  EXPECT_EQ(GuardedDuration(cut), 200);
-  // An fmt chunk cut before its byte rate (or within it) ends the file: no length.
-  const auto fmtOnly = Riff({{"fmt ", Fmt()}});
-  const std::size_t fmtAt = 12, rateEnd = fmtAt + 20;
-  for (std::size_t end = fmtAt + 8; end <= rateEnd; ++end) {
-    std::vector<std::uint8_t> shortFmt(fmtOnly.begin(), fmtOnly.begin() + std::ptrdiff_t(end));
-    EXPECT_EQ(GuardedDuration(shortFmt), -1) << end;
-  }
-  EXPECT_EQ(GuardedDuration(Riff({{"data", {1, 2}}, {"fmt ", Fmt()}})), -1);  // data before fmt
-  EXPECT_EQ(GuardedDuration({'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V'}), -1);
-}
-
-TEST_F(SoundTest, MissingOrForeignFilesAreSilent) {
-  testsupport::TempDir dir;
-  EXPECT_FALSE(sndPlaySound(dir.File("nothing.pw"), SND_SYNC));
-  std::string junk = dir.Write("junk.pw", std::string("not a wave file"));
-  EXPECT_FALSE(sndPlaySound(junk, SND_ASYNC));
-  EXPECT_TRUE(hb().Sounds().empty());
-  EXPECT_FALSE(PlayMusicFile(dir.File("none.wav")));
-  EXPECT_EQ(hb().Music(), "");
-}
-
-TEST_F(SoundTest, MusicPlaysOnItsOwnChannel) {
-  testsupport::TempDir dir;
-  std::string file = dir.Write("music.wav", Wave(100));
-  EXPECT_TRUE(PlayMusicFile(file));
-  EXPECT_EQ(hb().Music(), file);
-  StopMusic();
-  EXPECT_EQ(hb().Music(), "");
-}
-
-TEST_F(SoundTest, RecorderCollectsWhatTheMicrophoneGives) {
-  hb().SetMicrophoneSignal([](std::int64_t i) { return std::int16_t(i % 100); });
-  TSoundRecorder rec;
-  ASSERT_TRUE(rec.Start());
-  hb().AdvanceTime(1000);
-  rec.Poll();
-  hb().AdvanceTime(500);
-  rec.Stop();
-  EXPECT_FALSE(rec.Recording());
-  ASSERT_EQ(rec.Samples().size(), std::size_t(kRecordRate * 3 / 2));
-  EXPECT_EQ(rec.Samples()[150], 50);
-  EXPECT_EQ(rec.DurationMs(), 1500);
-
-  hb().SetMicrophone(false);
-  TSoundRecorder none;
-  EXPECT_FALSE(none.Start());
-  EXPECT_FALSE(none.Recording());
 }
 
 }  // namespace

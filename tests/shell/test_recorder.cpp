@@ -71,6 +71,12 @@ TEST(RecordingList, AFailedWriteLeavesTheSlotAsItWas) {
   EXPECT_FALSE(list.Has(1));
   EXPECT_EQ(FileSize(list.WaveFile(0)), 44 + 200);
   EXPECT_FALSE(list.Store(30, {}, "d"));
+  // No folder can be made where a file stands in its way.
+  dir.Write("Plik", std::string("x"));
+  CRecordings blocked(dir.File("Plik/Nagrane"));
+  blocked.Load();
+  EXPECT_FALSE(blocked.Store(2, std::vector<std::int16_t>(100, 3), "d3"));
+  EXPECT_FALSE(blocked.Has(2));
 }
 
 TEST(RecordingList, WaveBytesAreAPlayableRiffWave) {
@@ -173,11 +179,46 @@ TEST_F(Recorder, RecordIntoTheMarkedSlotThenHearItBack) {
   EXPECT_EQ(v, 777 % 500);
 }
 
+// Damaged recordings: junk, and a header whose byte rate of 1 made a few
+// kilobytes last for days. Each is refused with a message, the music plays
+// on, and the slot takes a new recording that plays.
+TEST_F(Recorder, ADamagedRecordingIsRefusedAndTheSlotStaysUsable) {
+  tree = std::make_unique<shelltest::ShellTree>();
+  std::vector<std::uint8_t> slow = WaveBytes(std::vector<std::int16_t>(2000, 1), kRecordRate);
+  slow[28] = 1, slow[29] = slow[30] = slow[31] = 0;
+  tree->dir.Write("Nagrane/Nagranie3.wav", slow);
+  tree->dir.Write("Nagrane/Nagranie4.wav", std::vector<std::uint8_t>{'R', 'I', 'F', 'F', 8, 0, 0, 0, 'W', 'A', 'V', 'E', 1, 2});
+  GoToTheRecorder();
+  for (int slot : {3, 4}) {
+    Step([this, slot] { ClickOn(FormMain->Row(slot)->Area()); });
+    ClickButton(TFormMain::bPlay);
+    ExpectMessageAndClose(kMsgRecordingDamaged);
+    Step([this] {
+      EXPECT_EQ(FormMain->StatusText(), "Zaznacz miejsce na li\234" "cie, nagraj i pos\263uchaj.");
+      EXPECT_EQ(hb().Music(), "Data\\Intf\\Smd\\music.wav");
+      EXPECT_TRUE(hb().Sounds().empty());
+    });
+  }
+  ClickButton(TFormMain::bRecord);
+  Wait(1000);
+  ClickButton(TFormMain::bStop);
+  Step([this] {
+    EXPECT_EQ(Count("Nagranie4.wav"), 1);
+    EXPECT_EQ(hb().Sounds().back().durationMs, 1000);
+  });
+  CloseAtTheEnd();
+  EXPECT_EQ(Run(), 0);
+}
+
 TEST_F(Recorder, ARecordingStopsByItselfAfterSixtySeconds) {
   GoToTheRecorder();
   Step([this] { ClickOn(FormMain->Row(0)->Mark()->GetImage()); });
   ClickButton(TFormMain::bRecord);
-  for (int i = 0; i < 61; ++i) Wait(1000);
+  for (int i = 0; i < 59; ++i) Wait(1000);
+  Step([this] {
+    EXPECT_TRUE(FormMain->Recording());
+    hb().AdvanceTime(1000);
+  });
   Step([this] {
     EXPECT_FALSE(FormMain->Recording());
     EXPECT_EQ(FileSize(Wave(0)), 44 + 2 * kMaxRecordingSamples);

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "platform/IniFiles.h"
 #include "shell/_custgry.h"
@@ -101,6 +103,75 @@ TEST_F(Settings, AFileThatExistsButCannotBeReadEndsTheStartUp) {
   std::filesystem::create_symlink(shortFile, ini);
   EXPECT_EQ(CodeOfLoad(ini), 4);
   EXPECT_EQ(ProgramOptions.launches, 0);
+}
+
+TEST_F(Settings, TheLaunchCounterStopsAtItsLargestValue) {
+  testsupport::TempDir dir;
+  std::string ini = dir.Write("data.ini", std::string("[DaneProgramu]\nLU=2147483647\n"));
+  LoadSettings(ini);
+  EXPECT_EQ(ProgramOptions.launches, 2147483647);
+  EXPECT_EQ(TIniFile(ini).ReadInteger("DaneProgramu", "LU", 0), 2147483647);
+}
+
+// Runs the check as a user without root's rights over files (nobody, in a
+// child, when the tests run as root); its text is empty when all was well.
+std::string AsAnOrdinaryUser(const std::function<std::string()>& check) {
+  if (::getuid() != 0) return check();
+  int pipeFds[2];
+  if (::pipe(pipeFds) != 0) return "no pipe";
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::close(pipeFds[0]);
+    std::string said = ::setgid(65534) == 0 && ::setuid(65534) == 0 ? check() : "cannot become nobody";
+    if (::write(pipeFds[1], said.data(), said.size()) < 0) _exit(2);
+    _exit(0);
+  }
+  ::close(pipeFds[1]);
+  std::string said;
+  char buf[256];
+  for (ssize_t n; (n = ::read(pipeFds[0], buf, sizeof buf)) > 0;) said.append(buf, std::size_t(n));
+  ::close(pipeFds[0]);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? said : "the child failed";
+}
+
+// The settings file is writable exactly when it opens for writing; it is
+// replaced through a temporary file, or rewritten in place in a folder that
+// takes no new file, and keeps its mode either way.
+TEST_F(Settings, WrittenWhereverTheFileItselfIsWritable) {
+  testsupport::TempDir dir;
+  ASSERT_EQ(::chmod(dir.Path().c_str(), 0777), 0);
+  const std::string text = "[DaneProgramu]\nLU=7\n";
+  auto mode = [](const std::string& f) {
+    struct stat st {};
+    ::stat(f.c_str(), &st);
+    return st.st_mode & 07777;
+  };
+  auto launches = [](const std::string& f) { return TIniFile(f).ReadInteger("DaneProgramu", "LU", 0); };
+
+  const std::string own = dir.Write("own/data.ini", text);
+  ASSERT_EQ(::chmod(own.c_str(), 0640), 0);
+  LoadSettings(own);
+  EXPECT_EQ(launches(own), 8);
+  EXPECT_EQ(mode(own), 0640u);
+
+  const std::string readOnly = dir.Write("ro/data.ini", text);
+  const std::string inReadOnlyFolder = dir.Write("rofolder/data.ini", text);
+  for (const char* folder : {"ro", "rofolder"}) ASSERT_EQ(::chmod(dir.File(folder).c_str(), 0777), 0);
+  ASSERT_EQ(::chmod(readOnly.c_str(), 0444), 0);
+  ASSERT_EQ(::chmod(inReadOnlyFolder.c_str(), 0666), 0);
+  ASSERT_EQ(::chmod(dir.File("rofolder").c_str(), 0555), 0);
+  const std::string said = AsAnOrdinaryUser([&] {
+    std::string out;
+    if (CodeOfLoad(readOnly) != 4) out += "a read-only file was not refused; ";
+    if (launches(readOnly) != 7 || mode(readOnly) != 0444) out += "a read-only file was replaced; ";
+    if (CodeOfLoad(inReadOnlyFolder) != 0) out += "a writable file in a read-only folder was refused; ";
+    if (launches(inReadOnlyFolder) != 8 || mode(inReadOnlyFolder) != 0666) out += "it was not rewritten in place; ";
+    return out;
+  });
+  EXPECT_EQ(said, "");
+  ::chmod(dir.File("rofolder").c_str(), 0755);
 }
 
 TEST(ListSelections, PositionsOuterPhonemesInner) {

@@ -1,9 +1,11 @@
 // One running copy: the lock, the knock on the running copy and its answer.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cstdlib>
+#include <chrono>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <thread>
 
 #include <sys/stat.h>
@@ -11,48 +13,33 @@
 
 #include "shell/Fmmain.h"
 #include "shell/Singleinstance.h"
+#include "tests/shell/OtherCopy.h"
 #include "tests/shell/ShellProgram.h"
 
 namespace {
 
+using shelltest::AcquireElsewhere;
+using shelltest::LaterCopy;
+using shelltest::OtherCopy;
 using shelltest::ShellProgram;
-
-// A later copy knocking from another thread while the first one answers.
-CSingleInstance::Result KnockWhileAnswering(CSingleInstance& running, const std::string& folder, bool& answered) {
-  CSingleInstance::Result result = CSingleInstance::First;
-  std::atomic<bool> done{false};
-  std::thread later([&] {
-    CSingleInstance second(folder);
-    result = second.Acquire(3000);
-    done = true;
-  });
-  answered = false;
-  while (!done) {
-    answered = running.AnswerKnocks() || answered;
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  }
-  later.join();
-  return result;
-}
 
 TEST(SingleInstance, TheSecondCopyKnocksAndTheFirstAnswers) {
   testsupport::TempDir dir;
   CSingleInstance first(dir.Path());
   ASSERT_EQ(first.Acquire(), CSingleInstance::First);
   bool answered = false;
-  EXPECT_EQ(KnockWhileAnswering(first, dir.Path(), answered), CSingleInstance::RunningCopyRaised);
+  EXPECT_EQ(AcquireElsewhere(dir.Path(), 3000, [&] { answered = first.AnswerKnocks() || answered; }),
+            CSingleInstance::RunningCopyRaised);
   EXPECT_TRUE(answered);
   EXPECT_FALSE(first.AnswerKnocks());  // nobody else knocked
 
   // A running copy that does not answer (its socket gone): the later copy says so.
   std::filesystem::remove(dir.File("trelamondo5.sock"));
-  CSingleInstance third(dir.Path());
-  EXPECT_EQ(third.Acquire(200), CSingleInstance::RunningCopyUnreachable);
+  EXPECT_EQ(AcquireElsewhere(dir.Path(), 200), CSingleInstance::RunningCopyUnreachable);
 
   // Once the first copy is gone its lock is free, whatever files it left.
   first.Release();
-  CSingleInstance fourth(dir.Path());
-  EXPECT_EQ(fourth.Acquire(), CSingleInstance::First);
+  EXPECT_EQ(AcquireElsewhere(dir.Path(), 200), CSingleInstance::First);
 }
 
 TEST(SingleInstance, ALockLeftByACrashedCopyDoesNotHoldTheNextOne) {
@@ -61,8 +48,21 @@ TEST(SingleInstance, ALockLeftByACrashedCopyDoesNotHoldTheNextOne) {
   dir.Write("trelamondo5.sock", std::string(""));
   CSingleInstance copy(dir.Path());
   EXPECT_EQ(copy.Acquire(), CSingleInstance::First);
+  EXPECT_EQ(AcquireElsewhere(dir.Path(), 3000, [&] { copy.AnswerKnocks(); }), CSingleInstance::RunningCopyRaised);
+}
+
+// A copy killed while a child it forked lives on (the desktop's message
+// box): the child holds its descriptors but not the lock.
+TEST(SingleInstance, TheLockDoesNotOutliveTheProgramInAChildItForked) {
+  testsupport::TempDir dir;
+  OtherCopy killed(dir.Path(), true);
+  ASSERT_EQ(killed.Result(), CSingleInstance::First);
+  CSingleInstance next(dir.Path());
+  EXPECT_EQ(next.Acquire(200), CSingleInstance::First);
   bool answered = false;
-  EXPECT_EQ(KnockWhileAnswering(copy, dir.Path(), answered), CSingleInstance::RunningCopyRaised);
+  EXPECT_EQ(AcquireElsewhere(dir.Path(), 3000, [&] { answered = next.AnswerKnocks() || answered; }),
+            CSingleInstance::RunningCopyRaised);
+  EXPECT_TRUE(answered);
 }
 
 // The default folder, with the environment pointed at scratch folders.
@@ -160,32 +160,20 @@ class SecondCopy : public ShellProgram {
 };
 
 TEST_F(SecondCopy, EndsAtOnceWhenTheRunningCopyAnswers) {
-  CSingleInstance running(lockDir.Path());
-  ASSERT_EQ(running.Acquire(), CSingleInstance::First);
-  std::atomic<bool> stop{false};
-  std::thread answering([&] {
-    while (!stop) {
-      running.AnswerKnocks();
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-  });
+  OtherCopy running(lockDir.Path());
+  ASSERT_EQ(running.Result(), CSingleInstance::First);
   tree = std::make_unique<shelltest::ShellTree>();
-  int code = RunProgram({}, tree->Path(), [&] {
-    RunOptions o;
-    o.instanceFolder = lockDir.Path();
-    return o;
-  }());
-  stop = true;
-  answering.join();
-  EXPECT_EQ(code, 0);
+  RunOptions o;
+  o.instanceFolder = lockDir.Path();
+  EXPECT_EQ(RunProgram({}, tree->Path(), o), 0);
   EXPECT_EQ(hb().PresentCount(), 0);
   EXPECT_TRUE(hb().MessageBoxes().empty());
   EXPECT_FALSE(std::filesystem::exists(tree->File("Data/data.ini")));
 }
 
 TEST_F(SecondCopy, SaysSoWhenTheRunningCopyCannotBeReached) {
-  CSingleInstance running(lockDir.Path());
-  ASSERT_EQ(running.Acquire(), CSingleInstance::First);
+  OtherCopy running(lockDir.Path());
+  ASSERT_EQ(running.Result(), CSingleInstance::First);
   std::filesystem::remove(lockDir.File("trelamondo5.sock"));
   tree = std::make_unique<shelltest::ShellTree>();
   RunOptions o;
@@ -201,18 +189,11 @@ TEST_F(SecondCopy, TheRunningProgramComesToTheFrontWhenAnotherKnocks) {
   tree = std::make_unique<shelltest::ShellTree>();
   RunOptions o;
   o.instanceFolder = lockDir.Path();
-  std::atomic<bool> done{false};
-  CSingleInstance::Result result = CSingleInstance::First;
-  std::thread later;
-  o.onReady = [&] {
-    later = std::thread([&] {
-      CSingleInstance second(lockDir.Path());
-      result = second.Acquire(3000);
-      done = true;
-    });
-  };
+  std::unique_ptr<LaterCopy> later;
+  o.onReady = [&] { later = std::make_unique<LaterCopy>(lockDir.Path(), 3000); };
+  // The program's timer answers the knock as the virtual time goes on.
   std::function<void()> wait = [&] {
-    if (!done) {
+    if (!later->Done()) {
       std::this_thread::sleep_for(std::chrono::milliseconds(2));
       hb().AdvanceTime(250);
       hb().Then(wait);
@@ -223,12 +204,10 @@ TEST_F(SecondCopy, TheRunningProgramComesToTheFrontWhenAnotherKnocks) {
   hb().Then(wait);
   EXPECT_EQ(RunProgram({}, tree->Path(), o), 0);
   EXPECT_EQ(hb().StepsLeft(), 0u);
-  later.join();
-  EXPECT_EQ(result, CSingleInstance::RunningCopyRaised);
+  EXPECT_EQ(later->Result(), CSingleInstance::RunningCopyRaised);
   EXPECT_GE(hb().BringToFrontCount(), 1);
   // The lock went with the program.
-  CSingleInstance next(lockDir.Path());
-  EXPECT_EQ(next.Acquire(), CSingleInstance::First);
+  EXPECT_EQ(AcquireElsewhere(lockDir.Path(), 200), CSingleInstance::First);
 }
 
 }  // namespace

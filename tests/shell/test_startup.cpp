@@ -18,6 +18,7 @@
 #include "shell/Fmsplash.h"
 #include "shell/Singleinstance.h"
 #include "shell/_cstatrec.h"
+#include "tests/shell/OtherCopy.h"
 #include "tests/shell/ShellProgram.h"
 #include "toolkit/_cblad.h"
 #include "toolkit/_ccheckbutw.h"
@@ -332,10 +333,17 @@ struct FatalCase {
   int code;
 };
 
+// Each fatal error says on standard error what failed.
 class Fatal : public ShellProgram {
  protected:
-  void ExpectFatal(int code) {
+  void ExpectFatal(int code, const std::string& said) {
+    testing::internal::CaptureStderr();
     EXPECT_EQ(Run(), 1);
+    const std::string err = testing::internal::GetCapturedStderr();
+    // One line, saying what failed.
+    const std::size_t line = err.find("trelamondo: ");
+    ASSERT_NE(line, std::string::npos) << err;
+    EXPECT_NE(err.substr(line, err.find('\n', line) - line).find(said), std::string::npos) << err;
     ASSERT_EQ(hb().MessageBoxes().size(), 1u);
     EXPECT_EQ(hb().MessageBoxes()[0].text, Cp1250ToUtf8(CBlad::Text(std::int16_t(code))));
     EXPECT_EQ(hb().MessageBoxes()[0].caption, "Trelamondo Cz.V - B\xC5\x82\xC4\x85" "d");
@@ -348,7 +356,7 @@ class Fatal : public ShellProgram {
 
 TEST_F(Fatal, ScreenBelow800x600) {
   hb().SetScreenSize(799, 600);
-  ExpectFatal(2);
+  ExpectFatal(2, Cp1250ToUtf8(CBlad::Text(2)));
   EXPECT_FALSE(std::filesystem::exists(tree->File("Data/data.ini")));
 }
 
@@ -356,24 +364,24 @@ TEST_F(Fatal, NoFonts) {
   TreeOptions o;
   o.fonts = false;
   tree = std::make_unique<ShellTree>(o);
-  ExpectFatal(1);
+  ExpectFatal(1, "Data\\Intf\\Spec\\tw5cz.tfs: the font Kwi_R3 is missing or damaged");
 }
 
 TEST_F(Fatal, LetterTilesMissing) {
   resources.refuse = "zzz_red_b";
-  ExpectFatal(1);
+  ExpectFatal(1, "zzz_red_b");
 }
 
 TEST_F(Fatal, SettingsFileCannotBeWritten) {
   tree = std::make_unique<ShellTree>();
   std::filesystem::create_directories(tree->File("Data/data.ini"));
-  ExpectFatal(4);
+  ExpectFatal(4, "Data\\data.ini");
 }
 
 TEST_F(Fatal, StatisticsFileCannotBeMade) {
   tree = std::make_unique<ShellTree>();
   std::filesystem::create_directories(tree->File("prgst5.stt"));
-  ExpectFatal(3);
+  ExpectFatal(3, "prgst5.stt");
   EXPECT_EQ(TIniFile(tree->File("Data/data.ini")).ReadInteger("DaneProgramu", "LU", 0), 1);
 }
 
@@ -382,14 +390,14 @@ TEST_F(Fatal, MainWindowBackgroundMissing) {
   TreeOptions o;
   o.skip = {"Data/Intf/Spec/R2_mainT.xji"};
   tree = std::make_unique<ShellTree>(o);
-  ExpectFatal(1);
+  ExpectFatal(1, "R2_mainT.xji");
 }
 
 TEST_F(Fatal, LoudspeakerPictureMissing) {
   TreeOptions o;
   o.skip = {"Data/Intf/Spec/R3_glos_AW.xbi"};
   tree = std::make_unique<ShellTree>(o);
-  ExpectFatal(1);
+  ExpectFatal(1, "R3_glos_AW.xbi: Cannot open file");
 }
 
 TEST_F(Fatal, EndOfGameWindowPictureMissingAfterTheMainWindowWasMade) {
@@ -400,14 +408,14 @@ TEST_F(Fatal, EndOfGameWindowPictureMissingAfterTheMainWindowWasMade) {
   resources.onRequest = [](const std::string& name) {
     if (FormMain && name == "stop_D") SettingsKwiatki.Level = 3;
   };
-  ExpectFatal(1);
+  ExpectFatal(1, "mKon_kp.xji");
   // The main window was made and destroyed: it wrote the settings.
   EXPECT_EQ(TIniFile(tree->File("Data/data.ini")).ReadInteger("Kwiatki", "Poziom", 0), 3);
 }
 
 TEST_F(Fatal, AGameWindowThatCannotBeBuilt) {
-  options.createGameWindows = [] { throw CBlad(1); };
-  ExpectFatal(1);
+  options.createGameWindows = [] { throw CBlad(1, "the game's picture"); };
+  ExpectFatal(1, "the game's picture");
 }
 
 TEST_F(Fatal, AnyOtherExceptionDuringStartUpEndsTheSameWayAndLetsTheLockGo) {
@@ -422,8 +430,7 @@ TEST_F(Fatal, AnyOtherExceptionDuringStartUpEndsTheSameWayAndLetsTheLockGo) {
   EXPECT_EQ(Application->ComponentCount(), 0);
   EXPECT_EQ(StatRec, nullptr);
   EXPECT_EQ(std::filesystem::current_path(), startDir_);
-  CSingleInstance next(lockDir.Path());
-  EXPECT_EQ(next.Acquire(), CSingleInstance::First);
+  EXPECT_EQ(shelltest::AcquireElsewhere(lockDir.Path(), 200), CSingleInstance::First);
 }
 
 // An error that escapes a handler is shown, and the program goes on.
@@ -434,10 +441,14 @@ TEST_F(ShellProgram, AnErrorInAHandlerIsShownAndTheProgramGoesOn) {
     int ShowGame() override { throw std::bad_alloc(); }
   } game;
   options.createGameWindows = [&] { SetGameWindow(1, &game); };
-  Step([this] { ClickOn(FormMain->Button(TFormMain::bStart)); });
   Step([this] {
+    testing::internal::CaptureStderr();
+    ClickOn(FormMain->Button(TFormMain::bStart));
+  });
+  Step([this] {
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("bad_alloc"), std::string::npos);
     ASSERT_EQ(hb().MessageBoxes().size(), 1u);
-    EXPECT_NE(hb().MessageBoxes()[0].text.find("bad_alloc"), std::string::npos);
+    EXPECT_EQ(UtfBoxText(0), "Za mało pamięci, by dokończyć tę czynność.");
     EXPECT_NE(FormMain, nullptr);
     EXPECT_TRUE(FormMain->Visible());
   });
@@ -462,7 +473,10 @@ TEST_F(ShellProgram, ArgumentZRunsTheReportBesideTheProgramAndEnds) {
 TEST_F(ShellProgram, ArgumentZEndsWithCode1WhenTheReportCannotBeWritten) {
   tree = std::make_unique<ShellTree>();
   std::filesystem::create_directories(tree->File("Raport zasob\xC3\xB3w.txt"));  // a folder in its place
+  testing::internal::CaptureStderr();
   EXPECT_EQ(Run({"z"}), 1);
+  const std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_NE(err.find("trelamondo: Cannot create file \"Raport zasob\xC3\xB3w.txt\""), std::string::npos) << err;
   EXPECT_EQ(std::filesystem::current_path(), startDir_);
 }
 

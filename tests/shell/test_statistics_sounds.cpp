@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
 
 #include "platform/Classes.h"
+#include "platform/Endian.h"
 #include "platform/Mmsystem.h"
 #include "platform/Random.h"
 #include "platform/SysUtils.h"
@@ -29,8 +31,17 @@ class Statistics : public testsupport::HeadlessTest {
 };
 
 TEST_F(Statistics, NewFileGetsItsHeaderAndSessionsAppendWholeRecords) {
+  const std::int64_t made = std::int64_t(std::time(nullptr));
   CStatRec stat(file);
   EXPECT_EQ(FileSize(file), kStatHeaderSize);
+  // "TWS1", the statistics id, the creation time and a zero.
+  const std::vector<std::uint8_t> header = ReadFileBytes(file, kStatHeaderSize);
+  EXPECT_EQ(std::string(header.begin(), header.begin() + 4), "TWS1");
+  EXPECT_EQ(GetLe32(header.data() + 4), kStatisticsId);
+  const std::int64_t created = std::int64_t(GetLe32(header.data() + 8)) | std::int64_t(GetLe32(header.data() + 12)) << 32;
+  EXPECT_GE(created, made);
+  EXPECT_LE(created, made + 5);
+  EXPECT_EQ(GetLe32(header.data() + 16), 0u);
   SettingsLiany.Level = 2;
   SettingsLiany.PhonemeMask = 0x30;
   stat.Start(&SettingsLiany);
@@ -63,7 +74,9 @@ TEST_F(Statistics, NewFileGetsItsHeaderAndSessionsAppendWholeRecords) {
   EXPECT_EQ(recs[0].bad, 1);
   EXPECT_EQ(recs[0].help, 1);
   EXPECT_EQ(recs[0].elapsedMs, 68000u);
+  EXPECT_GE(recs[0].start, made);
   EXPECT_GE(recs[0].end, recs[0].start);
+  EXPECT_LE(recs[0].end, recs[0].start + 5);
   EXPECT_EQ(recs[1].gameId, 1);
   EXPECT_FALSE(recs[1].completed);
   EXPECT_EQ(recs[1].good, 0);
@@ -114,7 +127,7 @@ TEST_F(Statistics, AForeignFileIsSetAsideNotOverwritten) {
   CStatRec stat(file);
   EXPECT_EQ(FileSize(file), kStatHeaderSize);
   TStringList kept;
-  kept.LoadFromFile(file + ".obcy");
+  kept.LoadFromFile(file + ".obcy", 1000);
   EXPECT_EQ(kept[0], "somebody else's data");
 }
 

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <memory>
 
 #include "toolkit/Ctransbitmap.h"
 #include "toolkit/Loadcorrectbitmap.h"
 #include "platform/SysUtils.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -149,9 +152,13 @@ TEST(FixBmpSizeImage, LeavesEverythingElseAlone) {
   FixBmpSizeImage(nullptr, 0);
 }
 
-TEST(LoadCorrectBitmap, MissingFileRaisesAndKeepsTheBitmap) {
+TEST(LoadCorrectBitmap, MissingOrOversizedFileRaisesAndKeepsTheBitmap) {
   std::unique_ptr<TBitmap> b(NewBitmap24(2, 2));
   EXPECT_THROW(LoadCorrectBitmap(b.get(), "no\\such\\file.xbi"), EFOpenError);
+  testsupport::TempDir dir;
+  const std::string big = dir.Write("big.xbi", Header24(4, 4, 100));
+  ASSERT_EQ(::truncate(big.c_str(), kMaxPictureFileBytes + 1), 0);
+  EXPECT_THROW(LoadCorrectBitmap(b.get(), big), EReadError);
   EXPECT_EQ(b->Width(), 2);
 }
 

@@ -252,13 +252,13 @@ void FillRandom(TBitmap* b, std::mt19937& rng) {
 // Every layout combination, row lengths around the vector block size and
 // with every kind of tail, every opacity: the loops in use must give exactly
 // what the rule gives, row padding untouched.
-void CheckAgainstRule(bool vector) {
-  // The vector loops come back on however the check ends (an ASSERT returns early).
-  struct VectorLoopsBackOn {
-    ~VectorLoopsBackOn() { SetVectorBlendEnabled(true); }
+void CheckAgainstRule(BlendLoops loops) {
+  // The best loops come back however the check ends (an ASSERT returns early).
+  struct BestLoopsBack {
+    ~BestLoopsBack() { UseBlendLoops(BlendLoops::Avx512); }
   } restore;
-  SetVectorBlendEnabled(vector);
-  std::mt19937 rng(vector ? 1234 : 4321);
+  UseBlendLoops(loops);
+  std::mt19937 rng(4321 + 1000 * unsigned(loops));
   const TPixelFormat colourFormats[] = {pf24bit, pf32bit};
   const TPixelFormat maskFormats[] = {pf8bit, pf24bit, pf32bit};
   // Whole blocks, tails of every kind, and the odd card widths of the games.
@@ -307,11 +307,16 @@ void CheckAgainstRule(bool vector) {
   EXPECT_GT(checked, 9000);
 }
 
-TEST(CompositeLoops, ScalarLoopsFollowTheRule) { CheckAgainstRule(false); }
+TEST(CompositeLoops, ScalarLoopsFollowTheRule) { CheckAgainstRule(BlendLoops::Plain); }
 
-TEST(CompositeLoops, VectorLoopsFollowTheRule) {
-  if (!VectorBlendAvailable()) GTEST_SKIP() << "no vector instructions on this processor";
-  CheckAgainstRule(true);
+TEST(CompositeLoops, Avx2LoopsFollowTheRule) {
+  if (BestBlendLoops() < BlendLoops::Avx2) GTEST_SKIP() << "no AVX2 on this processor";
+  CheckAgainstRule(BlendLoops::Avx2);
+}
+
+TEST(CompositeLoops, Avx512LoopsFollowTheRule) {
+  if (BestBlendLoops() < BlendLoops::Avx512) GTEST_SKIP() << "no AVX-512 on this processor";
+  CheckAgainstRule(BlendLoops::Avx512);
 }
 
 }  // namespace

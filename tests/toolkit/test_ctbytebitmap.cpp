@@ -189,6 +189,31 @@ TEST(CTByteBitmap, SizeLimits) {
   EXPECT_TRUE(Load(m, Header("TBB1", 100000, 0)));
 }
 
+// A header cannot make the reader allocate what the stream does not hold.
+TEST(CTByteBitmap, NoMaskIsMadeForDataTheStreamDoesNotHold) {
+  CTByteBitmap m;
+  Bytes raw = Header("TBB1", 100, 100);
+  raw.resize(raw.size() + 9999, 1);
+  EXPECT_FALSE(Load(m, raw));
+  EXPECT_EQ(m.Pixels(), nullptr);
+  raw.push_back(1);
+  EXPECT_TRUE(Load(m, raw));
+
+  Bytes packed = Header("TBBs", 2000, 4000);
+  Put32(packed, 8000000);
+  packed.insert(packed.end(), 100, 0x80);
+  EXPECT_FALSE(Load(m, packed)) << "packed bytes beyond the stream";
+  EXPECT_EQ(m.Pixels(), nullptr);
+  // Two packed bytes make at most 258 pixels.
+  EXPECT_TRUE(Load(m, Packed(258, 1, {0xFF, 255})));
+  EXPECT_FALSE(Load(m, Packed(259, 1, {0xFF, 255})));
+  EXPECT_EQ(m.Pixels(), nullptr);
+  // The reader's own limit on the sides.
+  const Bytes small = UniformPacked(40, 30, 5);
+  TBytesStream s(small.data(), small.size());
+  EXPECT_FALSE(m.LoadFromStream(&s, 39, 30));
+}
+
 TEST(CTByteBitmap, ResizeKeepsTheOverlap) {
   CTByteBitmap m;
   m.Resize(3, 2);

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/Classes.h"
@@ -115,7 +116,7 @@ class FontTest : public ::testing::Test {
   const TRect rect{10, 20, 200, 100};
 };
 
-// ---- the empty font and the sign array ----
+// ---- the empty font ----
 
 TEST(CTransFontEmpty, NewFontHasOneInvisibleSign) {
   CTransFont font;
@@ -129,47 +130,6 @@ TEST(CTransFontEmpty, NewFontHasOneInvisibleSign) {
   font.DrawText(t.get(), &r, "abc", clBlack, 255);
   EXPECT_EQ(font.LastPenX(), 5);
   EXPECT_EQ(font.LastPenY(), 3);
-}
-
-TEST(CTransFontEmpty, SignArrayGrowsByFive) {
-  MyArray<CTransFont::CSign> a;
-  a.SetCapacity(1);
-  std::vector<int> capacities;
-  for (int i = 0; i < 12; ++i) {
-    CTransFont::CSign* s = a.Add();
-    EXPECT_EQ(s->glyph, nullptr);
-    EXPECT_EQ(s->before, 0);
-    EXPECT_EQ(s->after, 0);
-    s->before = std::int16_t(i + 100);
-    capacities.push_back(a.Capacity());
-  }
-  EXPECT_EQ(capacities, (std::vector<int>{1, 6, 6, 6, 6, 6, 11, 11, 11, 11, 11, 16}));
-  EXPECT_EQ(a[11].before, 111) << "content survives growth";
-
-  a.Clear();
-  EXPECT_EQ(a.Count(), 0);
-  EXPECT_EQ(a.Capacity(), 16);
-  EXPECT_EQ(a.Add()->before, 0) << "cleared elements come back zero";
-
-  a.Add()->after = 5;
-  a.SetCapacity(1);
-  EXPECT_EQ(a.Count(), 1);
-  a.SetCapacity(0);
-  EXPECT_EQ(a.Count(), 0);
-  EXPECT_EQ(a.Capacity(), 0);
-  a.Add();
-  EXPECT_EQ(a.Capacity(), 5);
-}
-
-TEST(CTransFontEmpty, LoadedSignArrayCapacity) {
-  for (auto [n, capacity] : {std::pair{1, 1}, std::pair{2, 6}, std::pair{6, 6}, std::pair{7, 11}}) {
-    FontRecipe f;
-    f.signs.resize(std::size_t(n));
-    CTransFont font;
-    ASSERT_TRUE(Load(font, Encode(f)));
-    EXPECT_EQ(font.Signs().Count(), n);
-    EXPECT_EQ(font.Signs().Capacity(), capacity) << n;
-  }
 }
 
 TEST(CTransFontEmpty, ResetKeepsNameAndPen) {
@@ -461,6 +421,17 @@ TEST(CTransFontLoad, RangesOfTheHeader) {
   }
 }
 
+TEST(CTransFontLoad, GlyphsAreNoLargerThanAQuarterOfTheLargestScreen) {
+  for (auto [w, h, ok] : {std::tuple{320, 256, true}, std::tuple{321, 1, false}, std::tuple{1, 257, false},
+                          std::tuple{2048, 4096, false}}) {
+    FontRecipe f;
+    f.signs = {{0, 0}, {0, 0, w, h}};
+    CTransFont font;
+    EXPECT_EQ(Load(font, Encode(f)), ok) << w << " x " << h;
+    EXPECT_EQ(font.Signs()[1].glyph != nullptr && font.Signs()[1].glyph->Pixels() != nullptr, ok);
+  }
+}
+
 TEST(CTransFontLoad, BadMagic) {
   Bytes b = Encode(Standard());
   b[3] = '2';
@@ -590,11 +561,7 @@ class FontSetTest : public ::testing::Test {
     TFileStream f(path, fmCreate);
     f.WriteBuffer(b.data(), std::int64_t(b.size()));
   }
-  Bytes ReadRaw() {
-    TMemoryStream m;
-    m.LoadFromFile(path);
-    return Bytes(m.Memory(), m.Memory() + m.Size());
-  }
+  Bytes ReadRaw() { return ReadFileBytes(path, 1 << 20); }
 
   testsupport::TempDir dir;
   std::string path = dir.File("set.tfs");

@@ -12,13 +12,11 @@ namespace {
 TEST(EaseOut, QuadraticAndCubicSteps) {
   CEaseOut e;
   e.StartQuadratic(0, 100, 5);
-  EXPECT_FLOAT_EQ(e.coefficient, 4.0f);
   const long double q[] = {36, 64, 84, 96, 100};
   for (long double v : q) EXPECT_EQ(e.NextQuadratic(), v);
   EXPECT_EQ(e.NextQuadratic(), 100);  // past the end: the target again
 
   e.StartCubic(0, 100, 4);
-  EXPECT_FLOAT_EQ(e.coefficient, 1.5625f);
   const long double c[] = {57.8125L, 87.5L, 98.4375L, 100};
   for (long double v : c) EXPECT_EQ(e.NextCubic(), v);
   EXPECT_EQ(e.NextCubic(), 100);
@@ -28,7 +26,6 @@ TEST(EaseOut, NonPositiveStepsActAsOne) {
   for (int steps : {0, -3}) {
     CEaseOut e;
     e.StartCubic(10, 50, steps);
-    EXPECT_EQ(e.steps, 1);
     EXPECT_EQ(e.NextCubic(), 50);
   }
 }
@@ -36,7 +33,6 @@ TEST(EaseOut, NonPositiveStepsActAsOne) {
 TEST(EaseOut, StartAtTargetStaysThere) {
   CEaseOut e;
   e.StartQuadratic(7.5f, 7.5f, 6);
-  EXPECT_EQ(e.coefficient, 0.0f);
   for (int i = 0; i < 8; ++i) EXPECT_EQ(e.NextQuadratic(), 7.5L);
 }
 

@@ -27,12 +27,6 @@ class Target : public TComponent {
   std::vector<std::string>* log_;
 };
 
-TEST_F(PostedCallTest, InstanceIsOneObject) {
-  CPostEventsHandling* a = CPostEventsHandling::Instance();
-  ASSERT_NE(a, nullptr);
-  EXPECT_EQ(CPostEventsHandling::Instance(), a);
-}
-
 TEST_F(PostedCallTest, CallPostedInAHandlerRunsAfterItReturns) {
   TForm f(nullptr);
   f.SetBounds(0, 0, 100, 100);

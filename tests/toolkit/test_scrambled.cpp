@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -239,6 +241,9 @@ TEST_F(ScrambledFiles, LoadSplitsTheNameAndReadsTheMarker) {
   EXPECT_EQ(e.KeyFromName(), "x");
 
   EXPECT_THROW(e.Load("missing.+jp", true), EFOpenError);
+  Write("big.+jp", Bytes{1});
+  ASSERT_EQ(::truncate("big.+jp", kMaxPictureFileBytes + 1), 0);
+  EXPECT_THROW(e.Load("big.+jp", true), EReadError);
 }
 
 TEST_F(ScrambledFiles, KeyIsTheNameAloneWithSmallLetters) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,6 +25,23 @@ Bytes Pixels(TBitmap& b) {
   return out;
 }
 
+// Resampled alike: on average at most 2 of 255 a channel apart, none more
+// than 96 (at an edge moved by a fraction of a pixel).
+void ExpectResampledAlike(TBitmap& got, TBitmap& expected) {
+  ASSERT_EQ(got.Width(), expected.Width());
+  ASSERT_EQ(got.Height(), expected.Height());
+  const Bytes a = Pixels(got), b = Pixels(expected);
+  double sum = 0;
+  int most = 0;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const int d = std::abs(int(a[i]) - int(b[i]));
+    sum += d;
+    most = std::max(most, d);
+  }
+  EXPECT_LE(sum / double(a.size()), 2.0);
+  EXPECT_LE(most, 96);
+}
+
 bool AllWhite(TBitmap& b, const TRect& r) {
   for (int y = r.top; y < r.bottom; ++y)
     for (int x = r.left; x < r.right; ++x)
@@ -41,8 +60,9 @@ class WordPictures : public ::testing::Test {
     f.WriteBuffer(bytes.data(), std::int64_t(bytes.size()));
   }
 
-  // Stores a W x H picture for key and returns it as the program decodes it.
-  static Pic MakeWord(const std::string& key, int W, int H) {
+  // Stores a W x H picture for key and returns it as the program decodes it
+  // for a w x h word picture.
+  static Pic MakeWord(const std::string& key, int W, int H, int w = 0, int h = 0) {
     Pic b(NewBitmap24(W, H));
     for (int y = 0; y < H; ++y) {
       std::uint8_t* p = b->ScanLine(y);
@@ -55,7 +75,7 @@ class WordPictures : public ::testing::Test {
     Bytes jpeg = EncodeJpeg(*b, 90, false);
     WriteFile(WordPicturePath(key), jpeg);
     TJPEGImage j;
-    j.LoadFromMemory(jpeg.data(), jpeg.size());
+    j.LoadFromMemory(jpeg.data(), jpeg.size(), w, h);
     Pic decoded(new TBitmap);
     decoded->Assign(&j);
     return decoded;
@@ -104,13 +124,15 @@ TEST_F(WordPictures, SameSizeIsReturnedAsLoaded) {
 struct Geometry {
   int W, H, w, h;
   bool fit;
-  TRect rect;  // crop: the rectangle cut from the picture; fit: where the fitted picture lands
+  TRect rect;  // crop: the rectangle cut from the picture as decoded; fit: where the fitted picture lands
 };
 
 TEST_F(WordPictures, CropAndFitGeometry) {
   const Geometry table[] = {
-      {400, 300, 200, 200, false, Bounds(50, 0, 300, 300)},
-      {300, 400, 200, 200, false, Bounds(0, 50, 300, 300)},
+      // For 200 x 200, 400 x 300 is decoded at 3/4: 300 x 225.
+      {400, 300, 200, 200, false, Bounds(37, 0, 225, 225)},
+      {300, 400, 200, 200, false, Bounds(0, 37, 225, 225)},
+      {400, 300, 300, 300, false, Bounds(50, 0, 300, 300)},
       {400, 300, 200, 200, true, Bounds(0, 25, 200, 150)},
       {300, 400, 400, 400, true, Bounds(50, 0, 300, 400)},
       {400, 300, 201, 100, true, Bounds(34, 0, 133, 100)},
@@ -120,7 +142,7 @@ TEST_F(WordPictures, CropAndFitGeometry) {
   };
   for (const Geometry& g : table) {
     SCOPED_TRACE(testing::Message() << g.W << "x" << g.H << " -> " << g.w << "x" << g.h << (g.fit ? " fit" : " crop"));
-    Pic pic = MakeWord("dom", g.W, g.H);
+    Pic pic = MakeWord("dom", g.W, g.H, g.w, g.h);
     Pic expected(NewBitmap24(g.w, g.h));
     if (g.fit) {
       Pic f(NewBitmap24(g.rect.Width(), g.rect.Height()));
@@ -147,8 +169,50 @@ TEST_F(WordPictures, CropAndFitGeometry) {
   }
 }
 
+// A picture drawn as the word pictures are: flat white, a shaded shape with
+// a dark outline, thin lines.
+Pic Drawing(int size) {
+  Pic b(NewBitmap24(size, size));
+  for (int y = 0; y < size; ++y) {
+    std::uint8_t* p = b->ScanLine(y);
+    for (int x = 0; x < size; ++x, p += 3) {
+      const int dx = x - size / 2, dy = y - size / 2, r2 = dx * dx + dy * dy, r = size * 3 / 8;
+      const bool line = std::abs(x - y) < 2 || std::abs(x + y - size) < 2;
+      if (r2 < (r - 6) * (r - 6)) {
+        p[0] = std::uint8_t(40 + x / 8);
+        p[1] = std::uint8_t(160 - y / 5);
+        p[2] = std::uint8_t(220 - (x + y) / 10);
+      } else if (r2 < r * r || line) {
+        p[0] = p[1] = p[2] = 30;
+      } else {
+        p[0] = p[1] = p[2] = 255;
+      }
+    }
+  }
+  return b;
+}
+
+// Pictures decoded reduced for the games' card sizes, beside the full
+// picture resampled to the same size: what they may differ by.
+TEST_F(WordPictures, ReducedDecodingDiffersOnlyByResampling) {
+  Bytes jpeg = EncodeJpeg(*Drawing(400), 90, false);
+  WriteFile(WordPicturePath("rysunek"), jpeg);
+  TJPEGImage full;
+  full.LoadFromMemory(jpeg.data(), jpeg.size());
+  Pic whole(new TBitmap);
+  whole->Assign(&full);
+  for (int size : {86, 110, 136, 200, 300})
+    for (int flags = 0; flags < 4; ++flags) {
+      SCOPED_TRACE(testing::Message() << size << " flags " << flags);
+      Pic r(LoadWordPicture("rysunek", size, size, flags & 1, flags & 2));
+      Pic expected(NewBitmap24(size, size));
+      StretchBitmap(expected.get(), whole.get());
+      ExpectResampledAlike(*r, *expected);
+    }
+}
+
 TEST_F(WordPictures, StretchWithoutAspectDistorts) {
-  Pic pic = MakeWord("las", 400, 300);
+  Pic pic = MakeWord("las", 400, 300, 200, 200);
   Pic expected(NewBitmap24(200, 200));
   StretchBitmap(expected.get(), pic.get());
   Pic r(LoadWordPicture("las", 200, 200, false, true));
