@@ -205,8 +205,7 @@ std::vector<IsolatedSound> ParseIsolatedSounds(const std::string& tableText) {
 }
 
 std::string SoundDataDir() {
-  // Beside this source file: the generator runs where it was built.
-  return (std::filesystem::path(__FILE__).parent_path() / "data" / "sounds").string();
+  return (std::filesystem::path(DATAGEN_DATA_DIR) / "sounds").string();
 }
 
 std::string ReadDataFile(const std::string& name) {
