@@ -16,7 +16,7 @@ const std::map<std::string, Drawing>& Register() {
     for (const auto& group : {draw::FurnitureDrawings(), draw::HouseDrawings(), draw::OutdoorsDrawings(), draw::KitchenDrawings(),
                               draw::WashingDrawings(), draw::ToolsDrawings(), draw::ToysDrawings(), draw::SchoolDrawings(),
                               draw::FoodDrawings(), draw::PlantsDrawings(), draw::ClothesDrawings(), draw::BodyDrawings(),
-                              draw::CreatureDrawings()})
+                              draw::CreatureDrawings(), draw::SceneDrawings()})
       for (const auto& [name, d] : group) m.emplace(name, d);
     return m;
   }();

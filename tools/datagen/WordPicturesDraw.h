@@ -116,5 +116,6 @@ Named PlantsDrawings();
 Named ClothesDrawings();
 Named BodyDrawings();
 Named CreatureDrawings();
+Named SceneDrawings();
 
 }  // namespace datagen::words::draw

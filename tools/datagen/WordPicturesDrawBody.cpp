@@ -65,7 +65,7 @@ namespace {
 
 constexpr unsigned Shirt = 0x2ec4b6, Trousers = 0x5b7fd0, Cheek = 0xff9aa2, Eye = 0x2d2a32;
 
-enum class Pose { Front, Back, ArmsUp, Belly, Boxer };
+enum class Pose { Front, Back, ArmsUp, Belly, Boxer, HandsOnHips };
 
 // A friendly child standing, about 90 units tall, in a shirt of the colour given.
 void Child(cairo_t* cr, Pose pose, unsigned shirt = Shirt) {
@@ -93,6 +93,13 @@ void Child(cairo_t* cr, Pose pose, unsigned shirt = Shirt) {
     } else if (pose == Pose::Belly) {
       Open(cr, {50 + 12 * k, 48, 50 + 20 * k, 58, 50 + 14 * k, 66});
       Rod(cr, Skin, 5);
+    } else if (pose == Pose::HandsOnHips) {  // the elbows stick out sideways
+      Open(cr, {50 + 12 * k, 46, 50 + 25 * k, 56, 50 + 14 * k, 66});
+      Rod(cr, Skin, 5.5);
+      Circle(cr, 50 + 14 * k, 66, 4);
+      Fill(cr, Skin);
+      Open(cr, {50 + 12 * k, 46, 50 + 18 * k, 51});
+      Rod(cr, shirt, 6.5);
     } else {
       Open(cr, {50 + 12 * k, 48, 50 + 18 * k, 60, 50 + 20 * k, 70});
       Rod(cr, Skin, 5);
@@ -257,33 +264,11 @@ void Knee(cairo_t* cr) {
   Pointer(cr, 72, 38, -0.7, 24);
 }
 
-// An arm bent at the elbow, from a short sleeve down to the elbow and up to a
-// waving hand.
+// A child with its hands on its hips, one elbow marked.
 void Elbow(cairo_t* cr) {
-  Glow(cr, 48, 80, 16, 14);
-  Open(cr, {48, 80, 80, 32});
-  Rod(cr, Skin, 12);
-  Push(cr, 82, 22, 0.5);
-  Blob(cr, {-7, -4, -4, -14, 4, -14, 8, -4, 8, 6, 0, 12, -8, 8});
-  Fill(cr, Skin);
-  Ellipse(cr, -9, 2, 3.5, 6);
-  Fill(cr, Skin);
-  for (double x : {-1.5, 3.0}) {
-    Open(cr, {x, -13, x, -7});
-    Stroke(cr, Shade(Skin, -0.3), 0.8);
-  }
-  Pop(cr);
-  Open(cr, {22, 28, 48, 80});
-  Rod(cr, Skin, 14);
-  Circle(cr, 48, 80, 7);
-  Flat(cr, Skin);
-  Curve(cr, {44, 83, 48, 86, 53, 84});
-  Stroke(cr, Shade(Skin, -0.3), 1);
-  Push(cr, 20, 24, 0.45);
-  Box(cr, -13, -14, 26, 26, 6);
-  Pop(cr);
-  Fill(cr, Shirt);
-  Pointer(cr, 58, 86, 0.3, 26);
+  Glow(cr, 75, 56, 11, 11);
+  Child(cr, Pose::HandsOnHips);
+  Pointer(cr, 80, 57, 0.15, 18);
 }
 
 // A girl seen from behind with one long plait down her back.
