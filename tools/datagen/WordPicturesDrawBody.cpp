@@ -78,35 +78,30 @@ void Child(cairo_t* cr, Pose pose, unsigned shirt = Shirt) {
   }
   Box(cr, boxer ? 36 : 38, 68, boxer ? 28 : 24, boxer ? 14 : 10, 4);
   Fill(cr, boxer ? Red : Trousers);
-  // Arms.
+  // Arms: from the shoulder at height y through the elbow to the hand, the
+  // sleeve over the upper arm as far as the point given.
+  auto arm = [&](double k, double y, double ex, double ey, double hx, double hy, double hand, double sx, double sy,
+                 double width) {
+    Open(cr, {50 + 12 * k, y, 50 + ex * k, ey, 50 + hx * k, hy});
+    Rod(cr, Skin, width);
+    Circle(cr, 50 + hx * k, hy + hand, 4);
+    Fill(cr, Skin);
+    Open(cr, {50 + 12 * k, y, 50 + sx * k, sy});
+    Rod(cr, shirt, width + 1);
+  };
   for (double k : {-1.0, 1.0}) {
     if (boxer) {  // upper arms down and out; the fists come after the head
       Open(cr, {50 + 12 * k, 46, 50 + 21 * k, 58, 50 + 17 * k, 44});
       Rod(cr, Skin, 5);
     } else if (pose == Pose::ArmsUp) {
-      Open(cr, {50 + 12 * k, 48, 50 + 20 * k, 34, 50 + 24 * k, 16});
-      Rod(cr, Skin, 5);
-      Circle(cr, 50 + 24 * k, 13, 4);
-      Fill(cr, Skin);
-      Open(cr, {50 + 12 * k, 48, 50 + 18 * k, 38});
-      Rod(cr, shirt, 6);
+      arm(k, 48, 20, 34, 24, 16, -3, 18, 38, 5);
     } else if (pose == Pose::Belly) {
       Open(cr, {50 + 12 * k, 48, 50 + 20 * k, 58, 50 + 14 * k, 66});
       Rod(cr, Skin, 5);
     } else if (pose == Pose::HandsOnHips) {  // the elbows stick out sideways
-      Open(cr, {50 + 12 * k, 46, 50 + 25 * k, 56, 50 + 14 * k, 66});
-      Rod(cr, Skin, 5.5);
-      Circle(cr, 50 + 14 * k, 66, 4);
-      Fill(cr, Skin);
-      Open(cr, {50 + 12 * k, 46, 50 + 18 * k, 51});
-      Rod(cr, shirt, 6.5);
+      arm(k, 46, 25, 56, 14, 66, 0, 18, 51, 5.5);
     } else {
-      Open(cr, {50 + 12 * k, 48, 50 + 18 * k, 60, 50 + 20 * k, 70});
-      Rod(cr, Skin, 5);
-      Circle(cr, 50 + 20 * k, 72, 4);
-      Fill(cr, Skin);
-      Open(cr, {50 + 12 * k, 48, 50 + 16 * k, 56});
-      Rod(cr, shirt, 6);
+      arm(k, 48, 18, 60, 20, 70, 2, 16, 56, 5);
     }
   }
   Box(cr, 46, 36, 8, 10, 2);
