@@ -295,6 +295,16 @@ void Pointer(cairo_t* cr, double x, double y, double from, double length) {
   Fill(cr, Red);
 }
 
+void EyesAndCheeks(cairo_t* cr, double cx, double eyeY, double eyeDx, double eyeR, double cheekY, double cheekDx,
+                   double cheekR, double cheekAlpha) {
+  for (double k : {-1.0, 1.0}) {
+    Circle(cr, cx + eyeDx * k, eyeY, eyeR);
+    Flat(cr, 0x2d2a32);
+    Circle(cr, cx + cheekDx * k, cheekY, cheekR);
+    Flat(cr, 0xff9aa2, cheekAlpha);
+  }
+}
+
 void Glow(cairo_t* cr, double cx, double cy, double rx, double ry) {
   cairo_pattern_t* p = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
   cairo_pattern_add_color_stop_rgba(p, 0, 1, 0.93, 0.45, 0.85);

@@ -137,14 +137,7 @@ void Child(cairo_t* cr, Pose pose, unsigned shirt = Shirt) {
   } else {
     Blob(cr, {36, 20, 38, 10, 50, 6, 62, 10, 64, 20, 58, 14, 50, 16, 42, 14});
     Fill(cr, Hair);
-    Circle(cr, 45, 22, 1.6);
-    Flat(cr, Eye);
-    Circle(cr, 55, 22, 1.6);
-    Flat(cr, Eye);
-    Circle(cr, 42, 27, 2.4);
-    Flat(cr, Cheek, 0.7);
-    Circle(cr, 58, 27, 2.4);
-    Flat(cr, Cheek, 0.7);
+    EyesAndCheeks(cr, 50, 22, 5, 1.6, 27, 8, 2.4);
     Curve(cr, {46, 28, 50, 31, 54, 28});
     Stroke(cr, Eye, 1.2);
   }
@@ -395,12 +388,7 @@ void Neck(cairo_t* cr) {
   Fill(cr, Skin);
   Blob(cr, {27, 28, 30, 12, 50, 4, 70, 12, 73, 28, 64, 18, 50, 20, 36, 18});
   Fill(cr, Hair);
-  for (double k : {-1.0, 1.0}) {
-    Circle(cr, 50 + 8 * k, 31, 2.4);
-    Flat(cr, Eye);
-    Circle(cr, 50 + 13 * k, 39, 3.5);
-    Flat(cr, Cheek, 0.7);
-  }
+  EyesAndCheeks(cr, 50, 31, 8, 2.4, 39, 13, 3.5);
   Curve(cr, {44, 40, 50, 45, 56, 40});
   Stroke(cr, Eye, 1.6);
   Pointer(cr, 60, 62, -0.2, 26);

@@ -608,12 +608,7 @@ void Lady(cairo_t* cr) {
   Fill(cr, hair);
   Ellipse(cr, 50, 20, 7, 8);
   Fill(cr, Skin);
-  for (double k : {-1.0, 1.0}) {
-    Circle(cr, 50 + 3 * k, 19, 1);
-    Flat(cr, 0x2d2a32);
-    Circle(cr, 50 + 4.5 * k, 23, 1.5);
-    Flat(cr, 0xff9aa2, 0.6);
-  }
+  EyesAndCheeks(cr, 50, 19, 3, 1, 23, 4.5, 1.5, 0.6);
   Curve(cr, {48, 24, 50, 25.5, 52, 24});
   Stroke(cr, Red, 1);
   Ellipse(cr, 50, 11, 20, 4);
