@@ -108,7 +108,7 @@ void CKompTable::MouseUp(TMouseButton, TShiftState, int, int) {
   else if (inPool && OnPoolDrop) OnPoolDrop(pool);
   // The glide, and what the owner's judging of it did (flights, a praise
   // waited for), blocked the window: the clicks made meanwhile are dropped,
-  // with no button release kept (Part 4.101's rule for a mouse-up handler).
+  // with no button release kept, the game frame's rule for a mouse-up handler.
   if (inSlot) FlushControlMouseMessages(Parent(), fmmKeepFirstMove | fmmKeepLastMove, -1);
 }
 
