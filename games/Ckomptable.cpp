@@ -106,6 +106,10 @@ void CKompTable::MouseUp(TMouseButton, TShiftState, int, int) {
   Refresh();
   if (inSlot && OnSlotDrop) OnSlotDrop(box, state == CTableBox::kCorrect);
   else if (inPool && OnPoolDrop) OnPoolDrop(pool);
+  // The glide, and what the owner's judging of it did (flights, a praise
+  // waited for), blocked the window: the clicks made meanwhile are dropped,
+  // with no button release kept, the game frame's rule for a mouse-up handler.
+  if (inSlot) FlushControlMouseMessages(Parent(), fmmKeepFirstMove | fmmKeepLastMove, -1);
 }
 
 void CKompTable::PutBack(std::unique_ptr<CTableBlock>& block) {

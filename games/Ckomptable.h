@@ -6,6 +6,11 @@
 // animations: wrong blocks flying back to the pool, the solution shown in
 // the slots for a moment, the reset of a task.
 //
+// A drop into a slot blocks (the block glides in, and the owner's OnSlotDrop
+// runs inside the release): afterwards the board drops the mouse messages
+// queued on its window meanwhile, so that clicks made then have no effect.
+// An owner whose OnPoolDrop blocks flushes for itself.
+//
 // The owner keeps a full-window background and back buffer; the board
 // renders its area into the back buffer and shows it on its own canvas.
 // Blocks, slots and the mouse are in board coordinates.

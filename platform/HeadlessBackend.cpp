@@ -40,6 +40,7 @@ void HeadlessBackend::Reset() {
   signal_ = nullptr;
   boxes_.clear();
   urls_.clear();
+  presentHook_ = nullptr;
 }
 
 void HeadlessBackend::Present(const TBitmap& screen, const std::vector<TRect>& dirty) {
@@ -51,6 +52,7 @@ void HeadlessBackend::Present(const TBitmap& screen, const std::vector<TRect>& d
         std::memcpy(shown_.ScanLine(y) + 4 * r.left, screen.ScanLine(y) + 4 * r.left, std::size_t(4 * r.Width()));
   }
   ++presentCount_;
+  if (presentHook_) presentHook_();
 }
 
 bool HeadlessBackend::PollEvent(InputEvent& event) {
@@ -183,6 +185,7 @@ void HeadlessBackend::LoseFocus(std::int64_t delayMs) {
 void HeadlessBackend::ClearScript() {
   events_.clear();
   steps_.clear();
+  presentHook_ = nullptr;
 }
 
 BackendCursor* HeadlessBackend::CreateCursor(const TBitmap& colour, const TBitmap&, int hotX, int hotY) {

@@ -85,6 +85,10 @@ class HeadlessBackend : public Backend {
 
   // ---- what the program showed and played ----
   const TBitmap& Screen() const { return shown_; }
+  // Runs after every Present, so that a test can read the screen while a
+  // handler blocks in a Sleep or a sound (null: none). ClearScript and
+  // Reset remove it.
+  void OnPresent(std::function<void()> hook) { presentHook_ = std::move(hook); }
   TColor ScreenPixel(int x, int y) const { return shown_.PixelColor(x, y); }
   int PresentCount() const { return presentCount_; }
   const std::string& Title() const { return title_; }
@@ -153,6 +157,7 @@ class HeadlessBackend : public Backend {
   std::vector<MessageBoxEntry> boxes_;
   std::vector<std::string> urls_;
   int lastX_ = 0, lastY_ = 0;
+  std::function<void()> presentHook_;
 };
 
 // The headless back end in use (installing a fresh one when another is current).

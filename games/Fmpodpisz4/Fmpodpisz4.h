@@ -66,7 +66,8 @@ class TFormPodpisz4 : public CGameForm {
   void RedrawTask();
   // The current word's picture, through the picture mask over the background.
   void DrawWordPicture();
-  // The board's verdict on a drop into a slot.
+  // The board's verdict on a drop into a slot. It runs inside the board's
+  // release handler, which drops the clicks made meanwhile afterwards.
   void JudgeDrop(CTableBox* row, bool correct);
 
   int TaskCount() const { return taskCount; }

@@ -81,6 +81,17 @@ TEST(LabelItBoard, PoolAndSlotRowFollowTheWorkedLayouts) {
     ++k;
   }
 
+  // A pool of one block is laid out too: one cell, the band's width.
+  {
+    CTable one;
+    one.Add(Block("a", 60, 72, 900, 900));
+    ScriptedRand r({5, 7});
+    one.RandomLayout(Rect(100, 50, 300, 150), true);
+    EXPECT_EQ(one.Blocks().front()->x, 100 + 40 + 5);  // a cell of 200 cut to 120, centred
+    EXPECT_EQ(one.Blocks().front()->y, 50 + 7);
+    EXPECT_EQ(one.Blocks().front()->homeX, 145);
+  }
+
   // Cells of 150 are cut to 120 too; a cell of w0 + 2 leaves no room to
   // draw in, one of w0 + 3 a single place.
   {
@@ -207,6 +218,37 @@ TEST(LabelItBoard, APoolBlockUnderAFixedOneCannotBeTakenAndShufflingSwapsBlocks)
   std::string order;
   for (const auto& b : pool.Blocks()) order += b->text;
   EXPECT_EQ(order, "dbac");
+}
+
+// A moving block shows its move: what it uncovers comes back from the
+// background, its tile stands at the new place; a move along one axis only
+// is shown too, and one to the same place draws nothing.
+TEST(LabelItBoard, AMovedBlockRestoresWhatItUncoversAndDrawsItselfAnew) {
+  auto target = gametest::Solid(200, 100, clWhite);
+  auto background = gametest::Solid(200, 100, clBlue);
+  auto tile = gametest::Solid(20, 10, clRed);
+  CTableBlock b;
+  b.SetImage(tile.get());
+  b.x = 10;
+  b.y = 10;
+  target->Canvas()->Draw(10, 10, tile.get());
+  b.MoveTo(50, 10, nullptr, target->Canvas(), background->Canvas());  // sideways only
+  EXPECT_EQ(target->PixelColor(15, 15), clBlue);
+  EXPECT_EQ(target->PixelColor(55, 15), clRed);
+  b.MoveTo(50, 40, nullptr, target->Canvas(), background->Canvas());  // down only
+  EXPECT_EQ(target->PixelColor(55, 15), clBlue);
+  EXPECT_EQ(target->PixelColor(55, 45), clRed);
+  b.MoveTo(52, 43, nullptr, target->Canvas(), background->Canvas());  // overlapping its old place
+  EXPECT_EQ(target->PixelColor(50, 40), clBlue);
+  EXPECT_EQ(target->PixelColor(71, 52), clRed);
+  target->Canvas()->SetPixel(60, 48, clWhite);
+  b.MoveTo(52, 43, nullptr, target->Canvas(), background->Canvas());  // no move: nothing drawn
+  EXPECT_EQ(target->PixelColor(60, 48), clWhite);
+  // Kept inside the clip.
+  const TRect clip = Rect(0, 0, 100, 60);
+  b.MoveTo(95, 55, &clip, target->Canvas(), background->Canvas());
+  EXPECT_EQ(b.x, 80);
+  EXPECT_EQ(b.y, 50);
 }
 
 class LabelItBoardAlone : public GameTest {};

@@ -75,14 +75,37 @@ class LabelIt : public gametest::ProgramTest {
     ADD_FAILURE() << "no block " << text;
     return nullptr;
   }
-  // Queues the drags that fill slots first..last with right blocks.
-  void Fill(int first, int last) {
+  const CTableBox::SSlot& Slot(int i) { return *std::next(Cur().row->Slots().begin(), i); }
+  // Drags a right block from the pool into slot i.
+  void DragRight(int i) {
     std::set<const CTableBlock*> chosen;
-    for (int i = first; i <= last; ++i)
-      if (const CTableBlock* b = PoolBlock(std::next(Cur().row->Slots().begin(), i)->model->text, chosen))
-        Drag(Centre(*b), SlotCentre(i));
+    if (const CTableBlock* b = PoolBlock(Slot(i).model->text, chosen)) Drag(Centre(*b), SlotCentre(i));
+  }
+  // Fills every empty slot from first to last (-1: the last slot) with a
+  // right block, one drag per step: a drop into a slot blocks, and the board
+  // drops the clicks queued meanwhile, so the drags cannot be queued at once.
+  static constexpr int kMostSlots = 16;
+  void FillSteps(int first, int last = -1) {
+    for (int k = 0; k < kMostSlots; ++k)
+      Step([=, this] {
+        ASSERT_LE(Slots(), kMostSlots);
+        const int end = last < 0 ? Slots() - 1 : last;
+        for (int i = first; i <= end; ++i)
+          if (!Slot(i).placed) return DragRight(i);
+      });
   }
   int Slots() { return int(Cur().row->Slots().size()); }
+  // Queues a click on "nast" ms from now: made while a handler blocks.
+  void ClickNextIn(int ms) {
+    const TPoint p = At(W()->NextButton());
+    hb().Click(p.x, p.y, 1, ms);
+  }
+  const CTableBlock* PoolBlockNamed(const std::string& text) {
+    for (const auto& b : Cur().pool->Blocks())
+      if (b->text == text) return b.get();
+    ADD_FAILURE() << "no block " << text;
+    return nullptr;
+  }
   TColor Shown(TPoint p) { return hb().ScreenPixel(p.x, p.y); }
   static constexpr TColor kTile = 0xF0F0F0;       // every letter tile of the test library
   static constexpr TColor kEmptySlot = 0xD0DEE8;
@@ -106,6 +129,7 @@ TEST_F(LabelIt, LevelThreeDragsRestartStopDuringADragPlayAgainAndClose) {
   const CTableBlock* partner = nullptr;
   const CTableBlock* stray = nullptr;
   TPoint release{}, home{};
+  bool waitShown = false;
   std::vector<TPoint> homes;
   std::vector<const CTableBlock*> unshuffled;
   Step([&] {
@@ -188,10 +212,10 @@ TEST_F(LabelIt, LevelThreeDragsRestartStopDuringADragPlayAgainAndClose) {
     EXPECT_EQ(Centre(*stray).y, release.y);
     EXPECT_EQ(StatRec->Bad(), 1);
     EXPECT_TRUE(Played().empty());
-    Fill(2, Slots() - 1);
   });
+  FillSteps(2);
   Step([&] {
-    Fill(1, 1);  // the row full with a right block, one wrong in it
+    DragRight(1);  // the row full with a right block, one wrong in it
   });
   Step([&] {
     // The wrong block has flown home; the right ones stay.
@@ -202,6 +226,8 @@ TEST_F(LabelIt, LevelThreeDragsRestartStopDuringADragPlayAgainAndClose) {
     const CTableBlock& m = *Cur().row->Slots().front().model;
     EXPECT_EQ(Shown(On(m.x - 4, m.y + 5)), 0x406680);  // neutral again
     EXPECT_EQ(Shown(SlotCentre(1)), kTile);
+    // So is the back buffer, which a repaint of the window copies from.
+    EXPECT_EQ(W()->BackBuffer()->PixelColor(Centre(*partner).x, Centre(*partner).y), kTile);
     EXPECT_EQ(std::count(hb().Sleeps().begin(), hb().Sleeps().end(), 30u), 10);
     auto s = Played();
     ASSERT_FALSE(s.empty());
@@ -223,7 +249,7 @@ TEST_F(LabelIt, LevelThreeDragsRestartStopDuringADragPlayAgainAndClose) {
     const CTableBlock* right = PoolBlock(Cur().row->Slots().front().model->text, chosen);
     hb().MouseMove(Centre(*right).x, Centre(*right).y);
     Played();
-    Fill(0, 0);
+    DragRight(0);
   });
   Step([&] {
     EXPECT_EQ(StatRec->Good(), 1);
@@ -258,6 +284,18 @@ TEST_F(LabelIt, LevelThreeDragsRestartStopDuringADragPlayAgainAndClose) {
   Step([&] {
     EXPECT_EQ(Cur().row->Count(), Slots());
     EXPECT_EQ(W()->LastMouseDown().x, W()->PictureRect().left - 20);
+    // Every button's press is the last mouse-down point, the right one's too.
+    hb().MouseDown(PictureCentre().x + 7, PictureCentre().y + 3, 3);
+    hb().MouseUp(PictureCentre().x + 7, PictureCentre().y + 3, 3);
+  });
+  Step([&] {
+    EXPECT_EQ(W()->LastMouseDown(), (TPoint{PictureCentre().x + 7, PictureCentre().y + 3}));
+    hb().MouseDown(W()->PictureRect().left - 9, 40, 2);
+    hb().MouseUp(W()->PictureRect().left - 9, 40, 2);
+  });
+  Step([&] {
+    EXPECT_EQ(W()->LastMouseDown(), (TPoint{W()->PictureRect().left - 9, 40}));
+    EXPECT_EQ(Cur().row->Count(), Slots());  // neither press starts the task again
     hb().DoubleClick(PictureCentre().x, PictureCentre().y);  // on the picture: start again
   });
   Step([&] {
@@ -311,9 +349,15 @@ TEST_F(LabelIt, LevelThreeDragsRestartStopDuringADragPlayAgainAndClose) {
     EXPECT_FALSE(rec[0].completed);
     EXPECT_EQ(rec[0].level, 3);
     hb().MouseUp(500, 700);
+    // The game shows no wait picture of its own: nothing presented while the
+    // new game is made has it in the middle of the screen.
+    for (const Task& t : W()->Tasks()) ASSERT_FALSE(Near(ColourOf(t.word), shelltest::ShellTree::kWait)) << t.word;
+    hb().OnPresent([&] { waitShown = waitShown || Near(Shown(TPoint{512, 384}), shelltest::ShellTree::kWait); });
     ClickOn(FormKoniecGry->StartButton());  // play again
   });
   Step([&] {
+    hb().OnPresent(nullptr);
+    EXPECT_FALSE(waitShown);
     // A new game: a fresh session, new tasks, nothing held from the old one.
     EXPECT_TRUE(StatRec->Active());
     EXPECT_EQ(StatRec->Good() + StatRec->Bad() + StatRec->Help(), 0);
@@ -351,16 +395,28 @@ TEST_F(LabelIt, LevelThreeDragsRestartStopDuringADragPlayAgainAndClose) {
 TEST_F(LabelIt, LevelOneHelpNextPreviousAndEveryWordSpelled) {
   Open(1);
   std::int64_t helpAt = 0;
+  bool solutionShown = false;
   Step([&] {
     EXPECT_EQ(W()->Tasks().size(), 5u);
     EXPECT_EQ(Cur().pool->Count(), Slots());  // no distractors at level 1
     // Help, with a click on "nast" made during its pauses: dropped.
     Played();
     helpAt = hb().NowMs();
+    // What the screen shows while help waits: each slot with its model's
+    // block in a neutral frame, the pool hidden.
+    hb().OnPresent([&] {
+      bool whole = true;
+      for (const auto& s : Cur().row->Slots())
+        whole = whole && Shown(Centre(*s.model)) == kTile && Shown(On(s.model->x - 3, s.model->y + 5)) == 0x406680;
+      for (const auto& b : Cur().pool->Blocks()) whole = whole && Near(Shown(Centre(*b)), gametest::kBackground);
+      solutionShown = solutionShown || whole;
+    });
     ClickOn(W()->HelpButton());
     hb().Click(At(W()->NextButton()).x, At(W()->NextButton()).y, 1, 300);
   });
   Step([&] {
+    hb().OnPresent(nullptr);
+    EXPECT_TRUE(solutionShown);
     EXPECT_EQ(StatRec->Help(), 1);
     EXPECT_EQ(W()->CurrentTask(), 0);
     const auto& sleeps = hb().Sleeps();
@@ -375,8 +431,8 @@ TEST_F(LabelIt, LevelOneHelpNextPreviousAndEveryWordSpelled) {
     EXPECT_EQ(Cur().row->Count(), 0);
     EXPECT_EQ(Shown(SlotCentre(0)), kEmptySlot);
     for (const auto& b : Cur().pool->Blocks()) EXPECT_EQ(Shown(Centre(*b)), kTile);
-    Fill(0, Slots() - 1);
   });
+  FillSteps(0);
   Step([&] {
     EXPECT_EQ(StatRec->Good(), 1);
     ClickOn(W()->HelpButton());  // hidden now: nothing happens
@@ -396,15 +452,18 @@ TEST_F(LabelIt, LevelOneHelpNextPreviousAndEveryWordSpelled) {
     ClickOn(W()->NextButton());
   });
   for (int t = 1; t < 5; ++t) {
-    Step([&, t] {
-      EXPECT_EQ(W()->CurrentTask(), t);
-      Fill(0, Slots() - 1);
-    });
+    Step([&, t] { EXPECT_EQ(W()->CurrentTask(), t); });
+    FillSteps(0);
     if (t < 4) Step([&] { ClickOn(W()->NextButton()); });
   }
   Step([&] {
     EXPECT_FALSE(W()->NextButton()->Visible());
     EXPECT_EQ(StatRec->Good(), 5);
+    // An index outside the tasks is ignored.
+    W()->ShowTask(5);
+    W()->ShowTask(-1);
+    EXPECT_EQ(W()->CurrentTask(), 4);
+    EXPECT_EQ(Board().Pool(), Cur().pool.get());
     hb().Key(VK_ESCAPE, 27);
   });
   Step([&] { hb().Key(VK_ESCAPE, 27); });  // the end-of-game window: close the game
@@ -418,6 +477,192 @@ TEST_F(LabelIt, LevelOneHelpNextPreviousAndEveryWordSpelled) {
   EXPECT_EQ(rec[0].good, 5);
   EXPECT_EQ(rec[0].bad, 0);
   EXPECT_EQ(rec[0].help, 1);
+}
+
+// Clicks made while the board blocks are dropped, as after every blocking
+// handler: a click on "nast" made while a block glides into its slot, while
+// a wrong block flies back, or while the praise is waited for does not move
+// on afterwards.
+TEST_F(LabelIt, ClicksMadeWhileTheBoardBlocksAreDropped) {
+  Open(3);
+  const CTableBlock* partner = nullptr;
+  std::int64_t dropAt = 0;
+  Step([&] {
+    partner = PoolBlockNamed("rz");
+    dropAt = hb().NowMs();
+    Drag(Centre(*partner), SlotCentre(0));  // wrong: it glides in for 200 ms
+    ClickNextIn(100);
+  });
+  Step([&] {
+    EXPECT_EQ(W()->CurrentTask(), 0);
+    EXPECT_EQ(Slot(0).placed, partner);
+    EXPECT_EQ(StatRec->Bad(), 1);
+    EXPECT_GE(hb().NowMs() - dropAt, 200);
+  });
+  FillSteps(2);
+  Step([&] {
+    Played();
+    dropAt = hb().NowMs();
+    DragRight(1);  // the row full: the glide, then the wrong block flies home (300 ms)
+    ClickNextIn(200 + 150);
+  });
+  Step([&] {
+    EXPECT_EQ(W()->CurrentTask(), 0);
+    EXPECT_EQ(partner->x, partner->homeX);
+    EXPECT_EQ(partner->y, partner->homeY);
+    EXPECT_GE(hb().NowMs() - dropAt, 200 + 300);
+    EXPECT_EQ(StatRec->Bad(), 1);
+    Played();
+    dropAt = hb().NowMs();
+    DragRight(0);  // the word spelled: the glide, then the praise waited for
+    ClickNextIn(200 + 150);
+  });
+  Step([&] {
+    auto s = Played();
+    ASSERT_FALSE(s.empty());
+    EXPECT_TRUE(IsPraise(s.front()) && s.front().sync);
+    EXPECT_GE(hb().NowMs() - dropAt, 200 + gametest::kFeedbackSoundMs + 400);
+    EXPECT_EQ(Cur().solved, 1);
+    EXPECT_EQ(W()->CurrentTask(), 0);
+    EXPECT_EQ(StatRec->Good(), 1);
+    ClickOn(W()->NextButton());  // made now, the click moves on
+  });
+  Step([&] {
+    EXPECT_EQ(W()->CurrentTask(), 1);
+    hb().Key(VK_ESCAPE, 27);
+  });
+  Step([&] { hb().Key(VK_ESCAPE, 27); });
+  CloseAtTheEnd();
+  EXPECT_EQ(Run(), 0);
+  ASSERT_EQ(endOfGame.size(), 1u);
+  EXPECT_EQ(endOfGame[0].good, 1);
+  EXPECT_EQ(endOfGame[0].bad, 1 + 14);
+}
+
+// A solved task started again by a double click on its picture counts
+// nothing more: solving it again adds no good answer, a wrong drop no bad
+// one, help no help; and the help still shows the word.
+TEST_F(LabelIt, ASolvedTaskStartedAgainCountsNothingMore) {
+  Open(3);
+  const CTableBlock* partner = nullptr;
+  bool solutionShown = false;
+  FillSteps(0);
+  Step([&] {
+    EXPECT_EQ(Cur().solved, 1);
+    EXPECT_EQ(StatRec->Good(), 1);
+    hb().DoubleClick(PictureCentre().x, PictureCentre().y);
+  });
+  Step([&] {
+    EXPECT_EQ(Cur().row->Count(), 0);
+    EXPECT_TRUE(W()->HelpButton()->Visible());
+    partner = PoolBlockNamed("rz");
+    Played();
+    Drag(Centre(*partner), SlotCentre(0));  // wrong
+  });
+  Step([&] {
+    EXPECT_EQ(Slot(0).state, CTableBox::kWrong);
+    EXPECT_EQ(StatRec->Bad(), 0);
+    auto s = Played();
+    ASSERT_EQ(s.size(), 1u);
+    EXPECT_TRUE(IsBlame(s[0]));  // blamed all the same
+    // Lifted out of its slot, the block leaves the slot empty in a neutral
+    // frame at once, while it is still held.
+    hb().MouseDown(SlotCentre(0).x, SlotCentre(0).y);
+    hb().MouseMove(SlotCentre(0).x + 150, SlotCentre(0).y + 130);
+  });
+  Step([&] {
+    ASSERT_EQ(Board().Dragged(), partner);
+    const CTableBlock& m = *Slot(0).model;
+    EXPECT_EQ(Shown(Centre(m)), kEmptySlot);
+    EXPECT_EQ(Shown(On(m.x - 4, m.y + 5)), 0x406680);
+    EXPECT_EQ(Shown(On(m.x + m.width + 3, m.y + m.height + 3)), 0x406680);
+    EXPECT_EQ(Shown(On(m.x + 5, m.y + m.height + 1)), 0x406680);
+    hb().MouseUp(SlotCentre(0).x + 150, SlotCentre(0).y + 130);  // into the pool
+    hb().OnPresent([&] {
+      bool whole = true;
+      for (const auto& sl : Cur().row->Slots()) whole = whole && Shown(Centre(*sl.model)) == kTile;
+      solutionShown = solutionShown || whole;
+    });
+    ClickOn(W()->HelpButton());
+  });
+  Step([&] {
+    hb().OnPresent(nullptr);
+    EXPECT_TRUE(solutionShown);
+    EXPECT_EQ(StatRec->Help(), 0);
+    auto s = Played();
+    ASSERT_EQ(s.size(), 1u);
+    EXPECT_EQ(s[0].name, "Data\\Smd\\" + Cur().word + ".pw");
+  });
+  FillSteps(0);
+  Step([&] {
+    EXPECT_TRUE(Cur().row->AllFilled() && Cur().row->AllCorrect());
+    EXPECT_FALSE(W()->HelpButton()->Visible());
+    auto s = Played();
+    ASSERT_FALSE(s.empty());
+    EXPECT_TRUE(IsPraise(s[0]));  // praised all the same
+    EXPECT_EQ(StatRec->Good(), 1);
+    EXPECT_EQ(StatRec->Bad(), 0);
+    EXPECT_EQ(StatRec->Help(), 0);
+    hb().Key(VK_ESCAPE, 27);
+  });
+  Step([&] { hb().Key(VK_ESCAPE, 27); });
+  CloseAtTheEnd();
+  EXPECT_EQ(Run(), 0);
+  auto rec = Sessions();
+  ASSERT_EQ(rec.size(), 1u);
+  EXPECT_EQ(rec[0].good, 1);
+  EXPECT_EQ(rec[0].bad, 14);  // the fourteen tasks never solved
+  EXPECT_EQ(rec[0].help, 0);
+}
+
+// A block still held when its release went to another window goes home to
+// its own task's pool when the child moves to another task: it never turns
+// up in that task's pool.
+TEST_F(LabelIt, ABlockHeldWhenTheReleaseWasLostGoesHomeToItsOwnTask) {
+  Open(1);
+  const CTableBlock* held = nullptr;
+  const CTable* firstPool = nullptr;
+  int firstCount = 0;
+  Step([&] {
+    firstPool = Cur().pool.get();
+    firstCount = Cur().pool->Count();
+    held = Cur().pool->Blocks().front().get();
+    hb().MouseDown(Centre(*held).x, Centre(*held).y);
+    hb().MouseMove(500, 700);
+  });
+  Step([&] {
+    ASSERT_EQ(Board().Dragged(), held);
+    hb().LoseFocus();
+  });
+  Step([&] {
+    EXPECT_EQ(Board().Dragged(), held);
+    ClickOn(W()->NextButton());
+  });
+  Step([&] {
+    EXPECT_EQ(W()->CurrentTask(), 1);
+    EXPECT_EQ(Board().Dragged(), nullptr);
+    EXPECT_EQ(firstPool->Count(), firstCount);
+    EXPECT_EQ(firstPool->Blocks().front().get(), held);
+    EXPECT_EQ(held->x, held->homeX);
+    EXPECT_EQ(held->y, held->homeY);
+    // A press on the new task's board brings nothing of the old one.
+    hb().MouseDown(500, 700);
+    hb().MouseUp(500, 700);
+  });
+  Step([&] {
+    EXPECT_EQ(Cur().pool->Count(), Slots());
+    for (const auto& b : Cur().pool->Blocks()) EXPECT_NE(b.get(), held);
+    EXPECT_EQ(Cur().row->Count(), 0);
+    ClickOn(W()->PreviousButton());
+  });
+  Step([&] {
+    EXPECT_EQ(Cur().pool->Count(), firstCount);
+    EXPECT_EQ(Shown(Centre(*held)), kTile);
+    hb().Key(VK_ESCAPE, 27);
+  });
+  Step([&] { hb().Key(VK_ESCAPE, 27); });
+  CloseAtTheEnd();
+  EXPECT_EQ(Run(), 0);
 }
 
 // Every kind of input keeps the statistics session alive, dragging too: each

@@ -107,6 +107,25 @@ TEST_F(WindowsTest, DrawingOutsidePaintReachesTheScreenBeforeASleep) {
   EXPECT_EQ(copy.PixelColor(1, 1), clLime);
 }
 
+// A test reads the screen while a handler blocks through the present hook.
+TEST_F(WindowsTest, ThePresentHookSeesTheScreenAtASleepUntilTheScriptIsCleared) {
+  auto f = MakeForm(0, 0, 400, 300, clWhite);
+  f->Show();
+  Application->ProcessMessages();
+  std::vector<TColor> seen;
+  hb().OnPresent([&] { seen.push_back(hb().ScreenPixel(15, 15)); });
+  f->Canvas()->Brush.Color = clLime;
+  f->Canvas()->FillRect(Rect(10, 10, 20, 20));
+  Sleep(30);
+  ASSERT_FALSE(seen.empty());
+  EXPECT_EQ(seen.back(), clLime);
+  const std::size_t n = seen.size();
+  hb().ClearScript();
+  f->Canvas()->FillRect(Rect(30, 30, 40, 40));
+  Sleep(30);
+  EXPECT_EQ(seen.size(), n);
+}
+
 TEST_F(WindowsTest, PaintIsClippedToTheInvalidPartAndChildrenPaintAfterTheForm) {
   auto f = std::make_unique<TForm>(nullptr);
   f->SetBounds(0, 0, 100, 100);
