@@ -88,6 +88,18 @@ class Flowers : public gametest::ProgramTest {
       if (!T().Finished()) Drag(Pair(true).first, FlowerCentre(Pair(true).second));
     });
   }
+  // A free marker other than m.
+  int OtherFree(int m) {
+    int other = 0;
+    while (other == m || Marker(other).placed) ++other;
+    return other;
+  }
+  // Holds marker m by its label and carries it to p, not letting go.
+  void Hold(int m, TPoint p) {
+    hb().MouseMove(Label(m).x, Label(m).y);
+    hb().MouseDown(Label(m).x, Label(m).y);
+    hb().MouseMove(p.x, p.y);
+  }
   std::vector<HeadlessBackend::SoundEntry> Played() {
     auto s = hb().Sounds();
     hb().ClearSounds();
@@ -301,12 +313,12 @@ TEST_F(Flowers, AGameFromTheMainWindowWithEveryKindOfDropHelpAndBothEnds) {
       if (!Marker(i).placed) spare = i;
     ASSERT_GE(spare, 0);
     hb().Click(Label(spare).x, Label(spare).y, 3);
-    hb().MouseDown(Label(0).x, Label(0).y);
+    hb().MouseDown(Label(spare).x, Label(spare).y);
   });
   Step([&] {
     EXPECT_EQ(Played().size(), 1u);
     EXPECT_FALSE(W()->Dragging());
-    hb().MouseUp(Label(0).x, Label(0).y);
+    hb().MouseUp(Label(spare).x, Label(spare).y);
     hb().Key(VK_SPACE, 32);
   });
   SolveStep();
@@ -352,6 +364,135 @@ TEST_F(Flowers, AGameFromTheMainWindowWithEveryKindOfDropHelpAndBothEnds) {
   EXPECT_TRUE(rec[1].completed);
   EXPECT_EQ(rec[1].bad, 0);
   EXPECT_EQ(rec[1].good, endOfGame[1].first);
+}
+
+// What the child does while the window is busy flying a marker, praising or
+// speaking through the lens is dropped; markers land by their task's layout.
+TEST_F(Flowers, ClicksDuringFlightsAndTheLensAreDroppedAndEachTaskLandsByItsLayout) {
+  Open(0x5, kInitial | kMedial | kFinal, 2);
+  int m = 0, k = 0, frames = 0;
+  TPoint helpTarget;
+  // A right click on a free marker 100 ms on: its sound, should it come through.
+  auto rightClickLater = [&](int marker) { hb().Click(Label(marker).x, Label(marker).y, 3, 100); };
+  Step([&] {
+    ASSERT_EQ(W()->Game().TaskTotal(), 5);
+    std::tie(m, k) = Pair(true);
+    Played();
+    Drag(m, FlowerCentre(k));
+    rightClickLater(OtherFree(m));  // during the praise
+  });
+  Step([&] {
+    EXPECT_EQ(Played().size(), 2u);  // the praise and the word
+    // Help: the first free marker in order, to the first free flower with its label.
+    for (m = 0; Marker(m).placed; ++m) {}
+    for (k = 0; T().flowers[std::size_t(k)].occupied || !OwnLabel(m, k);) ++k;
+    const TRect& f = W()->Game().Board().flowers[k];
+    helpTarget = {(f.left + f.right - W()->PlateWidth()) / 2, (f.top + f.bottom - W()->PlateHeight()) / 2};
+    frames = 0;
+    hb().DuringSleeps([&] {
+      if (++frames != 40) return;  // the end of the way there: the plate just covers the target
+      const int w = W()->PlateWidth(), h = W()->PlateHeight();
+      auto plateAt = [&](int dx, int dy) { return Near(hb().ScreenPixel(helpTarget.x + dx, helpTarget.y + dy), gametest::kFlowerPlate); };
+      EXPECT_TRUE(plateAt(2, 2) && plateAt(w - 3, h - 3));
+      EXPECT_FALSE(plateAt(-3, h / 2) || plateAt(w + 2, h / 2) || plateAt(w / 2, -3) || plateAt(w / 2, h + 2));
+    });
+    ClickOn(W()->HelpButton());
+    rightClickLater(OtherFree(m));
+  });
+  Step([&] {
+    hb().DuringSleeps(nullptr);
+    EXPECT_EQ(frames, 60);
+    EXPECT_EQ(StatRec->Help(), 1);
+    EXPECT_TRUE(Played().empty());
+    k = Pair(true).second;
+    hb().Click(FlowerCentre(k).x, FlowerCentre(k).y, 3);
+    rightClickLater(OtherFree(0));  // while the word is spoken
+  });
+  Step([&] {
+    auto s = Played();
+    ASSERT_EQ(s.size(), 1u);
+    EXPECT_EQ(s[0].name, WordSoundPath(T().flowers[std::size_t(k)].record->word));
+    hb().Key(VK_SPACE, 32);
+  });
+  // Tasks 1, 2 and 3: layouts 1, 2 and 0 again.
+  for (int t = 1; t <= 3; ++t) {
+    Step([&] {
+      std::tie(m, k) = Pair(true);
+      Drag(m, FlowerCentre(k));
+    });
+    Step([&, t] {
+      ASSERT_TRUE(Marker(m).placed);
+      const TRect plate = W()->PlateRect(m);
+      const TPoint landing = W()->Places().landing[std::size_t(t % 3)][std::size_t(k)];
+      EXPECT_LE(std::abs((plate.left + plate.right) / 2 - Display.GameArea.left - landing.x), 1) << t;
+      EXPECT_LE(std::abs((plate.top + plate.bottom) / 2 - Display.GameArea.top - landing.y), 1) << t;
+      hb().Key(VK_SPACE, 32);
+    });
+  }
+  Step([&] { hb().Key(VK_ESCAPE, 27); });
+  Step([&] { ClickOn(FormKoniecGry->StopButton()); });
+  CloseAtTheEnd();
+  EXPECT_EQ(Run(), 0);
+  auto rec = Sessions();
+  ASSERT_EQ(rec.size(), 1u);
+  EXPECT_EQ(rec[0].good, 4);
+  EXPECT_EQ(rec[0].help, 1);
+}
+
+// A drag whose release has not come yet ends, uncounted, before a right press
+// acts, before help flies and when the game stops; nothing of it is left for
+// the next game.
+TEST_F(Flowers, ADragEndsUncountedBeforeARightPressHelpOrStop) {
+  Open(0x5, kInitial | kMedial | kFinal, 1);
+  int m = 0, k = 0;
+  std::size_t sleeps = 0;
+  TPoint home;
+  Step([&] {
+    std::tie(m, k) = Pair(true);
+    home = TPoint{Marker(m).x, Marker(m).y};
+    Played();
+    sleeps = hb().Sleeps().size();
+    Hold(m, FlowerCentre(k));
+    // The right press over another marker says nothing; its release lets go there.
+    hb().Click(Label(OtherFree(m)).x, Label(OtherFree(m)).y, 3);
+  });
+  Step([&] {
+    EXPECT_TRUE(Played().empty());
+    EXPECT_FALSE(W()->Dragging());
+    EXPECT_EQ(hb().Sleeps().size() - sleeps, 28u);  // home
+    sleeps = hb().Sleeps().size();
+    Hold(m, FlowerCentre(k));
+    ClickOn(W()->HelpButton());
+  });
+  Step([&] {
+    // Home first, then help's way there and back.
+    EXPECT_EQ(hb().Sleeps().size() - sleeps, 28u + 40u + 20u);
+    EXPECT_FALSE(W()->Dragging());
+    EXPECT_EQ(StatRec->Help(), 1);
+    EXPECT_EQ(Marker(m).x, home.x);
+    EXPECT_EQ(Marker(m).y, home.y);
+    Hold(m, FlowerCentre(k));
+    hb().Key(VK_ESCAPE, 27);
+  });
+  Step([&] {
+    ASSERT_EQ(endOfGame.size(), 1u);
+    EXPECT_EQ(endOfGame[0], std::make_pair(0, 24));
+    ClickOn(FormKoniecGry->StartButton());  // play again, the button still held
+  });
+  Step([&] {
+    ASSERT_FALSE(W()->Dragging());
+    sleeps = hb().Sleeps().size();
+    hb().MouseUp(FlowerCentre(k).x, FlowerCentre(k).y);
+  });
+  Step([&] {
+    EXPECT_EQ(hb().Sleeps().size(), sleeps);
+    EXPECT_EQ(T().remaining, 8);
+    EXPECT_EQ(StatRec->Good() + StatRec->Bad(), 0);
+    hb().Key(VK_ESCAPE, 27);
+  });
+  Step([&] { ClickOn(FormKoniecGry->StopButton()); });
+  CloseAtTheEnd();
+  EXPECT_EQ(Run(), 0);
 }
 
 // ---- the window built alone, in every screen size ----
