@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -64,6 +65,15 @@ class Flowers : public gametest::ProgramTest {
   TPoint Nowhere() { return TPoint{Display.GameArea.left + 5, Display.GameArea.top + 5}; }
   bool Takes(int m, int k) { return FindRecordByPhoneme(T().flowers[std::size_t(k)].record->word, Marker(m).record->phonemeText); }
   bool OwnLabel(int m, int k) { return T().flowers[std::size_t(k)].record->phonemeText == Marker(m).record->phonemeText; }
+  // Help's pair: the first free marker in order with a free flower of its
+  // own label, and the first such flower.
+  std::pair<int, int> HelpPair() {
+    for (int m = 0; m < int(T().markers.size()); ++m)
+      for (int k = 0; k < 8; ++k)
+        if (!Marker(m).placed && !T().flowers[std::size_t(k)].occupied && OwnLabel(m, k)) return {m, k};
+    ADD_FAILURE() << "no help";
+    return {0, 0};
+  }
   // The first free marker and free flower that do (or do not) go together;
   // with other, only where the flower's own label is another one.
   std::pair<int, int> Pair(bool right, bool other = false) {
@@ -141,6 +151,7 @@ TEST_F(Flowers, AGameFromTheMainWindowWithEveryKindOfDropHelpAndBothEnds) {
   Step([&] {
     EXPECT_EQ(W()->HoveredMarker(), -1);
     EXPECT_EQ(hb().Cursor(), nullptr);
+    EXPECT_TRUE(Near(hb().ScreenPixel(W()->PlateRect(0).left + 2, W()->PlateRect(0).top + 2), gametest::kBackground));
     std::tie(m, k) = Pair(true, true);
     spare = Marker(m).slot;
     Played();
@@ -161,6 +172,10 @@ TEST_F(Flowers, AGameFromTheMainWindowWithEveryKindOfDropHelpAndBothEnds) {
     const TPoint landing = W()->Places().landing[0][std::size_t(k)];
     EXPECT_LE(std::abs((plate.left + plate.right) / 2 - Display.GameArea.left - landing.x), 1);
     EXPECT_LE(std::abs((plate.top + plate.bottom) / 2 - Display.GameArea.top - landing.y), 1);
+    // Its plate shows, half through; the hand has gone.
+    const TColor half = hb().ScreenPixel(plate.left + 2, plate.top + 2);
+    EXPECT_FALSE(Near(half, gametest::kBackground) || Near(half, ColourOf(T().flowers[std::size_t(k)].record->key)));
+    EXPECT_EQ(hb().Cursor(), nullptr);
     // A marker with another label leaves a new one with its record in the lowest free slot.
     ASSERT_EQ(T().markers.size(), 9u);
     EXPECT_EQ(T().markers.back().record, Marker(m).record);
@@ -168,11 +183,14 @@ TEST_F(Flowers, AGameFromTheMainWindowWithEveryKindOfDropHelpAndBothEnds) {
     taken = k;
     std::tie(m, k) = Pair(false);
     home = TPoint{Marker(m).x, Marker(m).y};
+    sleeps = hb().Sleeps().size();
     Drag(m, FlowerCentre(k));
   });
   Step([&] {
-    // A wrong flower: blame, not waited for, and the marker back home.
+    // A wrong flower: blame, not waited for, and the marker flies back home.
     EXPECT_EQ(StatRec->Bad(), 1);
+    EXPECT_EQ(hb().Sleeps().size() - sleeps, 32u);
+    EXPECT_EQ(hb().Cursor(), nullptr);
     auto s = Played();
     ASSERT_EQ(s.size(), 1u);
     EXPECT_TRUE(!s[0].sync && s[0].name.find("Intf\\Smd\\b") != std::string::npos);
@@ -206,6 +224,7 @@ TEST_F(Flowers, AGameFromTheMainWindowWithEveryKindOfDropHelpAndBothEnds) {
     hb().Click(Label(m).x, Label(m).y, 3);
   });
   Step([&] {
+    EXPECT_EQ(hb().Cursor(), nullptr);  // no hand over a placed marker
     auto s = Played();
     ASSERT_EQ(s.size(), 1u);
     EXPECT_EQ(s[0].name, std::string("Data\\Smdgl\\") + PhonemeSoundName(std::int32_t(Marker(m).record->flags & 0x3FFFFFF)) + ".pw");
@@ -305,8 +324,16 @@ TEST_F(Flowers, AGameFromTheMainWindowWithEveryKindOfDropHelpAndBothEnds) {
     // Finished: help fades, smiles stand on the home slots, spare markers hide but still answer.
     ASSERT_TRUE(T().Finished());
     EXPECT_FALSE(W()->HelpButton()->Visible());
-    const TPoint slot = W()->Game().Board().homeSlots[5];
-    EXPECT_TRUE(Near(hb().ScreenPixel(slot.x, slot.y), clYellow));
+    // Each smile stands on its slot shifted by up to 2 px, not all alike (38 px: the test data's).
+    std::set<std::pair<int, int>> shifts;
+    for (const TPoint& slot : W()->Game().Board().homeSlots) {
+      int left = slot.x - 38, top = slot.y - 38;
+      while (left < slot.x && !Near(hb().ScreenPixel(left, slot.y), clYellow)) ++left;
+      while (top < slot.y && !Near(hb().ScreenPixel(slot.x, top), clYellow)) ++top;
+      shifts.insert({left - (slot.x - 19), top - (slot.y - 19)});
+      EXPECT_TRUE(std::abs(left - (slot.x - 19)) <= 2 && std::abs(top - (slot.y - 19)) <= 2) << left << "," << top;
+    }
+    EXPECT_GT(shifts.size(), 1u);
     Played();
     spare = -1;
     for (int i = 0; i < int(T().markers.size()); ++i)
@@ -378,14 +405,14 @@ TEST_F(Flowers, ClicksDuringFlightsAndTheLensAreDroppedAndEachTaskLandsByItsLayo
     ASSERT_EQ(W()->Game().TaskTotal(), 5);
     std::tie(m, k) = Pair(true);
     Played();
-    Drag(m, FlowerCentre(k));
+    // The plate's centre, not the pointer, decides: here just inside the flower's left edge.
+    Drag(m, TPoint{W()->Game().Board().flowers[k].left + 1, FlowerCentre(k).y});
     rightClickLater(OtherFree(m));  // during the praise
   });
   Step([&] {
+    EXPECT_TRUE(Marker(m).placed);
     EXPECT_EQ(Played().size(), 2u);  // the praise and the word
-    // Help: the first free marker in order, to the first free flower with its label.
-    for (m = 0; Marker(m).placed; ++m) {}
-    for (k = 0; T().flowers[std::size_t(k)].occupied || !OwnLabel(m, k);) ++k;
+    std::tie(m, k) = HelpPair();
     const TRect& f = W()->Game().Board().flowers[k];
     helpTarget = {(f.left + f.right - W()->PlateWidth()) / 2, (f.top + f.bottom - W()->PlateHeight()) / 2};
     frames = 0;
@@ -440,11 +467,11 @@ TEST_F(Flowers, ClicksDuringFlightsAndTheLensAreDroppedAndEachTaskLandsByItsLayo
 }
 
 // A drag whose release has not come yet ends, uncounted, before a right press
-// acts, before help flies and when the game stops; nothing of it is left for
-// the next game.
-TEST_F(Flowers, ADragEndsUncountedBeforeARightPressHelpOrStop) {
+// acts, before help flies, on Backspace and when the game stops; nothing of it
+// is left for the next game.
+TEST_F(Flowers, ADragEndsUncountedBeforeARightPressHelpBackspaceOrStop) {
   Open(0x5, kInitial | kMedial | kFinal, 1);
-  int m = 0, k = 0;
+  int m = 0, k = 0, helped = 0;
   std::size_t sleeps = 0;
   TPoint home;
   Step([&] {
@@ -461,6 +488,7 @@ TEST_F(Flowers, ADragEndsUncountedBeforeARightPressHelpOrStop) {
     EXPECT_FALSE(W()->Dragging());
     EXPECT_EQ(hb().Sleeps().size() - sleeps, 28u);  // home
     sleeps = hb().Sleeps().size();
+    helped = HelpPair().first;
     Hold(m, FlowerCentre(k));
     ClickOn(W()->HelpButton());
   });
@@ -471,6 +499,18 @@ TEST_F(Flowers, ADragEndsUncountedBeforeARightPressHelpOrStop) {
     EXPECT_EQ(StatRec->Help(), 1);
     EXPECT_EQ(Marker(m).x, home.x);
     EXPECT_EQ(Marker(m).y, home.y);
+    // The marker help flew is back home, plain.
+    EXPECT_TRUE(Inked(helped));
+    EXPECT_TRUE(Near(hb().ScreenPixel(W()->PlateRect(helped).left + 2, W()->PlateRect(helped).top + 2), gametest::kBackground));
+    // Backspace on the first task: the task stays, the marker goes home.
+    Hold(m, FlowerCentre(k));
+    hb().Key(VK_BACK, 8);
+    hb().MouseUp(FlowerCentre(k).x, FlowerCentre(k).y);
+  });
+  Step([&] {
+    ASSERT_EQ(W()->Game().currentTask, 0);
+    EXPECT_EQ(StatRec->Good() + StatRec->Bad(), 0);
+    EXPECT_EQ(Marker(m).x, home.x);
     Hold(m, FlowerCentre(k));
     hb().Key(VK_ESCAPE, 27);
   });
