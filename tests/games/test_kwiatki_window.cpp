@@ -135,6 +135,9 @@ TEST_F(Flowers, AGameFromTheMainWindowWithEveryKindOfDropHelpAndBothEnds) {
     }
     for (CPrzyciskW* b : {W()->NextButton(), W()->HelpButton()})
       EXPECT_EQ(hb().ScreenPixel(b->Left() + b->Width() / 2, b->Top() + b->Height() / 2), 0x806040);  // the buttons' look
+    const CPrzyciskW* previous = W()->PreviousButton();  // faded
+    const TColor faded = hb().ScreenPixel(previous->Left() + previous->Width() / 2, previous->Top() + previous->Height() / 2);
+    EXPECT_FALSE(Near(faded, 0x806040) || Near(faded, gametest::kBackground));
     // Free markers show no plate until hovered.
     EXPECT_TRUE(Near(hb().ScreenPixel(W()->PlateRect(1).left + 2, W()->PlateRect(1).top + 2), gametest::kBackground));
     hb().MouseMove(Label(0).x, Label(0).y);
@@ -418,6 +421,7 @@ TEST_F(Flowers, ClicksDuringFlightsAndTheLensAreDroppedAndEachTaskLandsByItsLayo
     frames = 0;
     hb().DuringSleeps([&] {
       if (++frames != 40) return;  // the end of the way there: the plate just covers the target
+      EXPECT_FALSE(Inked(m));        // and has left its home
       const int w = W()->PlateWidth(), h = W()->PlateHeight();
       auto plateAt = [&](int dx, int dy) { return Near(hb().ScreenPixel(helpTarget.x + dx, helpTarget.y + dy), gametest::kFlowerPlate); };
       EXPECT_TRUE(plateAt(2, 2) && plateAt(w - 3, h - 3));
