@@ -26,6 +26,7 @@ void HeadlessBackend::Reset() {
   title_.clear();
   bringToFrontCount_ = 0;
   sleeps_.clear();
+  duringSleep_ = nullptr;
   counterReadCostUs_ = 0;
   events_.clear();
   steps_.clear();
@@ -85,6 +86,7 @@ void HeadlessBackend::WaitEvent(int timeoutMs) {
 
 void HeadlessBackend::Sleep(unsigned ms) {
   sleeps_.push_back(ms);
+  if (duringSleep_) duringSleep_();
   nowUs_ += std::int64_t(ms) * 1000;
 }
 

@@ -57,6 +57,9 @@ class HeadlessBackend : public Backend {
   std::int64_t NowMs() const { return nowUs_ / 1000; }
   void AdvanceTime(std::int64_t ms) { nowUs_ += ms * 1000; }
   const std::vector<unsigned>& Sleeps() const { return sleeps_; }
+  // Runs at every Sleep, after the program has shown its screen: a test looks
+  // at the frames of an animation (null: none).
+  void DuringSleeps(std::function<void()> look) { duringSleep_ = std::move(look); }
   // Each reading of the performance counter moves the clock on by this much
   // first, as the busy time between two readings would (0 at first): a busy
   // wait on the counter then comes to its end.
@@ -141,6 +144,7 @@ class HeadlessBackend : public Backend {
   std::int64_t idleSinceUs_ = 0;
   int counterReadCostUs_ = 0;
   std::vector<unsigned> sleeps_;
+  std::function<void()> duringSleep_;
   std::deque<Timed> events_;
   std::deque<std::function<void()>> steps_;
   bool mouseCaptured_ = false;

@@ -63,7 +63,8 @@ TFormKwiatki::~TFormKwiatki() {
 }
 
 void TFormKwiatki::LoadImages() {
-  layout = kwiatki::LayoutFor(Display);
+  markerPicture.LoadBlackWhiteJpeg(SpecPicture("_kwi_podgB.xji"), SpecPicture("_kwi_podgW.xji"));
+  layout = kwiatki::LayoutFor(Display, PlateWidth(), PlateHeight());
   SKwiatkiPlansza board;
   for (int k = 0; k < kFlowers; ++k) {
     flowerMasks.emplace_back(LoadJpegBitmap(SpecPicture("_kwi_mk" + std::to_string(k + 1) + ".xji")));
@@ -72,7 +73,6 @@ void TFormKwiatki::LoadImages() {
     board.homeSlots[k] = OnScreen(layout.slots[std::size_t(k)]);
   }
   game.SetBoard(board);
-  markerPicture.LoadBlackWhiteJpeg(SpecPicture("_kwi_podgB.xji"), SpecPicture("_kwi_podgW.xji"));
   smilePicture.LoadBlackWhiteBmp(SpecPicture("_kwi_usmB.xbi"), SpecPicture("_kwi_usmW.xbi"));
 }
 

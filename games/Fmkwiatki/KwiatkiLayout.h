@@ -2,6 +2,7 @@
 // adds the game area's origin). The window, the data generator and the
 // tests all take the places from here.
 #pragma once
+#include <algorithm>
 #include <array>
 
 #include "platform/Types.h"
@@ -16,7 +17,9 @@ struct Layout {
   TPoint next, previous, help, stop;            // button top-lefts, the column at the right edge
 };
 
-inline Layout LayoutFor(const CDisplay& d) {
+// plateWidth, plateHeight: the marker plate's size, which a landed plate
+// keeps clear of the buttons with.
+inline Layout LayoutFor(const CDisplay& d, int plateWidth, int plateHeight) {
   constexpr int kFlowers[8][2] = {{96, 104}, {367, 88}, {208, 291}, {404, 401},
                                   {756, 444}, {964, 368}, {784, 178}, {987, 36}};
   constexpr int kSlots[8][2] = {{300, 728}, {398, 682}, {479, 748}, {575, 684},
@@ -48,6 +51,13 @@ inline Layout LayoutFor(const CDisplay& d) {
   l.previous = {w - 70 - s, prev};
   l.help = {w - 70 - s, help};
   l.stop = {w - 68 - s, stop};
+  // A landed plate level with the buttons stays left of their column (the
+  // sixth flower's in layout 0 would cover the left edge of "next" at
+  // 800 x 600): its landing point moves left just far enough.
+  const int column = std::min({l.next.x, l.previous.x, l.help.x, l.stop.x});
+  for (auto& places : l.landing)
+    for (TPoint& p : places)
+      if (p.y - plateHeight / 2 + plateHeight > l.next.y) p.x = std::min(p.x, column - plateWidth + plateWidth / 2);
   return l;
 }
 

@@ -5,8 +5,11 @@
 
 #include <algorithm>
 #include <map>
+#include <memory>
 #include <random>
 #include <set>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "games/Fmkwiatki/Ckwiatkizadanie.h"
@@ -150,6 +153,30 @@ TEST_F(FlowersTasks, ASoundWithOnlyExcludedWordsTakesAnotherSoundThenItsOwnWords
           << exclusions << " exclusions, task " << t;
     game.ClearTasks();
   }
+}
+
+// Help shows the first free marker, in order, with a free flower of its own
+// label, and the first such flower; a flower drawn for another sound does not count.
+TEST_F(FlowersTasks, HelpPicksTheFirstFreeMarkerAndTheFirstFreeFlowerOfItsLabel) {
+  std::map<std::string, CSlowa::SPaczka> records;
+  for (const char* label : {"SZ", "CZ", "K", "R"}) records[label].phonemeText = label;
+  auto task = std::make_unique<Task>();
+  const char* flowers[8] = {"CZ", "SZ", "CZ", "K", "K", "K", "K", "K"};
+  const char* markers[5] = {"CZ", "SZ", "R", "K", "SZ"};
+  task->flowers.resize(8);
+  for (int k = 0; k < 8; ++k) task->flowers[std::size_t(k)].record = &records[flowers[k]];
+  task->markers.resize(5);
+  for (int m = 0; m < 5; ++m) task->markers[std::size_t(m)].record = &records[markers[m]];
+  task->markers[1].placed = 1;
+  game.tasks.push_back(std::move(task));
+  game.SetCurrentTask(0);
+  std::vector<std::pair<int, int>> shown;
+  int m = -1, k = -1;
+  while (game.FindHelp(m, k)) {
+    shown.emplace_back(m, k);
+    game.Task(0).flowers[std::size_t(k)].occupied = 1;
+  }
+  EXPECT_EQ(shown, (std::vector<std::pair<int, int>>{{0, 0}, {0, 2}, {3, 3}, {3, 4}, {3, 5}, {3, 6}, {3, 7}, {4, 1}}));
 }
 
 // A greedy child drops any free marker on any free flower that takes it; the

@@ -55,7 +55,7 @@ void CheckFlowers(const Tree& tree, int si, const LoadedItems& items,
   for (bool class128 : {false, true}) {
     if (class128 && kSets[si].set != 16) continue;
     const CDisplay d = class128 ? checks::DisplayFor(1280, 1024) : DisplayOf(si);
-    const kwiatki::Layout f = kwiatki::LayoutFor(d);
+    const kwiatki::Layout f = kwiatki::LayoutFor(d, plate->Width(), plate->Height());
     TRect art = Rect(0, 0, d.ArtWidth, d.ArtHeight);
     std::vector<TRect> plates, flowers;
     for (const TPoint& s : f.slots)
@@ -63,9 +63,17 @@ void CheckFlowers(const Tree& tree, int si, const LoadedItems& items,
     for (int k = 0; k < 8; ++k)
       flowers.push_back(Bounds(f.flowers[k].x, f.flowers[k].y, masks[k]->Width(), masks[k]->Height()));
     for (int k = 0; k < 8; ++k) {
-      for (TPoint b : {f.next, f.previous, f.help, f.stop})
+      for (TPoint b : {f.next, f.previous, f.help, f.stop}) {
         if (checks::Overlap(flowers[size_t(k)], ButtonRoom(b)))
           p.Addf("%s flowers: flower %d covers a button%s", set, k + 1, class128 ? " (1280 x 1024)" : "");
+        for (int l = 0; l < 3; ++l) {
+          const TPoint c = f.landing[l][k];
+          const TRect landed = Bounds(c.x - plate->Width() / 2, c.y - plate->Height() / 2, plate->Width(), plate->Height());
+          if (checks::Overlap(landed, ButtonRoom(b)))
+            p.Addf("%s flowers: a plate landed on flower %d in layout %d covers a button%s", set, k + 1, l,
+                   class128 ? " (1280 x 1024)" : "");
+        }
+      }
     }
     if (class128) continue;  // the rest does not depend on the screen class
     for (int k = 0; k < 8; ++k) {

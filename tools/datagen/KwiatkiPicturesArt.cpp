@@ -49,7 +49,7 @@ std::unique_ptr<Art> FlowersBackground(int si) {
   const int h = si == 2 ? kFlowersScene128.h : a.height;
   auto art = Canvas(a.width, h, k, k);
   cairo_t* cr = art->cr();
-  const kwiatki::Layout f = kwiatki::LayoutFor(DisplayOf(si));
+  const kwiatki::Layout f = kwiatki::LayoutFor(DisplayOf(si), kMarkerPlate[si].w, kMarkerPlate[si].h);
   const double H = h / k;  // design height: 960, or 1024 below the stop button of the tallest screens
 
   Sky(cr, 1280, 640);
