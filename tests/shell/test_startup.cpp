@@ -3,6 +3,7 @@
 // starters, the fatal errors and the "z" report.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -190,6 +191,10 @@ TEST_F(ShellProgram, StartersAskTheGameAndShowMessage3WhenWordsAreTooFew) {
   Step([this] { ClickOn(FormMain->Button(TFormMain::bStart)); });  // tab 1
   Step([&] {
     EXPECT_EQ(labelIt.calls, "PHS");
+    // The main window is drawn again: the wait picture is gone.
+    TColor c = hb().ScreenPixel(512, 384);
+    EXPECT_FALSE(std::abs(GetRValue(c) - GetRValue(ShellTree::kWait)) <= 8 &&
+                 std::abs(GetBValue(c) - GetBValue(ShellTree::kWait)) <= 8);
     EXPECT_EQ(hb().Music(), "Data\\Intf\\Smd\\music.wav");  // back after the game
     ClickOn(FormMain->TabToggle(4)->GetImage());
   });
@@ -234,14 +239,28 @@ TEST_F(ShellProgram, ACloseRequestGoesToTheTopmostWindow) {
   int result = 0;
   game.during = [&] { result = FormKoniecGry->ShowModal(); };
   options.createGameWindows = [&] { SetGameWindow(1, &game); };
-  Step([this] { ClickOn(FormMain->Button(TFormMain::bAbout)); });
-  Step([this] {
+  // The main window, covered by the about box, comes back whole: its start
+  // button and a toggle as they were.
+  TPoint start{}, toggle{};
+  TColor startColour = 0, toggleColour = 0;
+  Step([&] {
+    start = shelltest::CentreOf(FormMain->Button(TFormMain::bStart));
+    toggle = shelltest::CentreOf(FormMain->SoundToggle(0)->GetImage());
+    startColour = hb().ScreenPixel(start.x, start.y);
+    toggleColour = hb().ScreenPixel(toggle.x, toggle.y);
+    EXPECT_NE(startColour, hb().ScreenPixel(5, 5));  // the buttons stand out from the background
+    EXPECT_NE(toggleColour, hb().ScreenPixel(5, 5));
+    ClickOn(FormMain->Button(TFormMain::bAbout));
+  });
+  Step([&] {
     ASSERT_TRUE(FormOProgramie->Visible());
     hb().RequestClose();
   });
-  Step([this] {
+  Step([&] {
     EXPECT_FALSE(FormOProgramie->Visible());
     EXPECT_TRUE(FormMain->Visible());
+    EXPECT_EQ(hb().ScreenPixel(start.x, start.y), startColour);
+    EXPECT_EQ(hb().ScreenPixel(toggle.x, toggle.y), toggleColour);
     ClickOn(FormMain->Button(TFormMain::bStart));
   });
   Step([this] {
