@@ -4,6 +4,7 @@
 #include <set>
 #include <string>
 
+#include "tools/datagen/Art.h"
 #include "tools/datagen/Resources.h"
 
 namespace {
@@ -32,6 +33,27 @@ TEST(DatagenResources, EveryNameOnce) {
   EXPECT_EQ(sounds[1].label, "\xC5\xBB/RZ");
   EXPECT_EQ(sounds[11].name, "DZZZ");
   EXPECT_EQ(sounds[11].label, "D\xC5\xB9/DZI");
+}
+
+// The scroll arrows take clicks over their whole rectangle, right beside the
+// track, so every pixel of theirs shows in every state; the other buttons keep
+// their round corners clear.
+TEST(DatagenResources, ScrollArrowsShowOverTheirWholeRectangle) {
+  for (const std::string base : {"up", "down", "rrec"}) {
+    const Size size = ButtonSize(base);
+    for (ButtonState state : {ButtonState::Normal, ButtonState::Hover, ButtonState::Pressed}) {
+      datagen::Art art(size.w, size.h);
+      DrawButton(art, base, state);
+      auto mask = art.AlphaMask();
+      int clear = 0;
+      for (int y = 0; y < size.h; ++y)
+        for (int x = 0; x < size.w; ++x) clear += mask->ScanLine(y)[3 * x] < 255;
+      if (base == "rrec")
+        EXPECT_GT(clear, 0);
+      else
+        EXPECT_EQ(clear, 0) << base << " state " << int(state);
+    }
+  }
 }
 
 }  // namespace

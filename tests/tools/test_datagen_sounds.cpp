@@ -379,6 +379,37 @@ TEST(DatagenSoundsMeasure, PeriodicityWeighsTheMiddleThreeFifths) {
   EXPECT_LT(Periodicity(spotted), 0.3);
 }
 
+// A released consonant: friction (a hiss, with a buzz under it when voiced)
+// for frictionMs, then a loud vowel for 120 ms.
+Samples Released(int frictionMs, double buzz, double hiss) {
+  Samples s = Noise(frictionMs / 1000.0, hiss, 3), voice = Tone(130, frictionMs / 1000.0, buzz);
+  for (std::size_t i = 0; i < s.size(); ++i) s[i] += voice[i];
+  Samples vowel = Tone(130, 0.12, 0.6), overtone = Tone(390, 0.12, 0.2);
+  for (std::size_t i = 0; i < vowel.size(); ++i) vowel[i] += overtone[i];
+  s.insert(s.end(), vowel.begin(), vowel.end());
+  return s;
+}
+
+TEST(DatagenSoundsMeasure, FrictionPeriodicityLeavesTheVowelOut) {
+  // A voiceless affricate: the whole sound's middle reaches into the vowel, its friction does not.
+  Samples voiceless = Released(100, 0, 0.3);
+  EXPECT_NEAR(double(VowelOnset(voiceless)) * 1000 / kRate, 100, 5);
+  EXPECT_GT(Periodicity(voiceless), 0.6);
+  EXPECT_LT(FrictionPeriodicity(voiceless), 0.3);
+  // A voiced one: a buzz under the hiss (which may not hiss in every frame).
+  Samples voiced = Released(100, 0.2, 0.15);
+  EXPECT_NEAR(double(VowelOnset(voiced)) * 1000 / kRate, 85, 20);
+  EXPECT_GT(FrictionPeriodicity(voiced), 0.6);
+  // Friction too short for a window in its middle: one window from the start.
+  EXPECT_LT(FrictionPeriodicity(Released(50, 0, 0.3)), 0.45);
+  EXPECT_GT(FrictionPeriodicity(Released(50, 0.2, 0.15)), 0.6);
+  // A consonant that never hisses (a soft V): the vowel starts where the level reaches half its top.
+  Samples soft = Released(100, 0.1, 0);
+  EXPECT_NEAR(double(VowelOnset(soft)) * 1000 / kRate, 100, 5);
+  EXPECT_GT(FrictionPeriodicity(soft), 0.95);
+  EXPECT_EQ(VowelOnset(Samples(1000, 0.f)), 0u);
+}
+
 // ---- music ----
 
 TEST(DatagenSoundsMusic, LoopsWithoutASeamAndStaysInBounds) {
@@ -458,13 +489,19 @@ TEST_F(DatagenSoundsCheck, WhatAListenerWouldHearWrongIsReported) {
   FadeEnds(hiss, 20, 20);
   dir.Write("Data/Smdgl/zz.pw", EncodeWave(hiss));
   dir.Write("Data/Smdgl/sz.pw", EncodeWave(hiss));
+  // An affricate whose friction is a hiss, however voiced its vowel, and its voiceless partner.
+  Samples affricate = Released(100, 0, 0.3);
+  FadeEnds(affricate, 5, 5);
+  dir.Write("Data/Smdgl/dzz.pw", EncodeWave(affricate));
+  dir.Write("Data/Smdgl/cz.pw", EncodeWave(affricate));
   Samples music = Tone(440, 25, 0.3);
   for (std::size_t i = music.size() - kRate; i < music.size(); ++i) music[i] *= float(music.size() - i) / kRate;
   dir.Write("Data/Intf/Smd/music.wav", EncodeWave(music));
   auto problems = CheckSounds(tree);
   EXPECT_TRUE(Mentions(problems, "Data\\Smdgl\\zz.pw: voicing 0."));
+  EXPECT_TRUE(Mentions(problems, "Data\\Smdgl\\dzz.pw: voicing 0."));
   EXPECT_TRUE(Mentions(problems, "Data\\Intf\\Smd\\music.wav: the level steps by -"));
-  EXPECT_EQ(problems.size(), 2u);
+  EXPECT_EQ(problems.size(), 3u);
 }
 
 // ---- speech (needs espeak-ng) ----

@@ -225,8 +225,17 @@ void DrawTile(Art& art, const TileFit& fit, const std::string& utf8, bool red) {
 
 namespace {
 
-// The button's plate, over the whole picture.
-void PlatePath(cairo_t* cr, const Art& art, double& top, double& bottom) {
+// The button's plate, over the whole picture. The scroll arrows' plates are
+// square: the track runs right beside them, and a corner left clear there
+// would take the arrow's clicks unseen. Their plate is the whole picture, its
+// outline half inside.
+void PlatePath(cairo_t* cr, const Art& art, const std::string& base, double& top, double& bottom) {
+  if (base == "up" || base == "down") {
+    top = 0;
+    bottom = art.Height();
+    cairo_rectangle(cr, 0, 0, art.Width(), bottom);
+    return;
+  }
   top = 1.5;
   bottom = art.Height() - 1.5;
   RoundedRect(cr, 1.5, top, art.Width() - 3, bottom - top, 13);
@@ -389,7 +398,7 @@ void Icon(cairo_t* cr, const std::string& base, double cx, double cy) {
 void DrawButton(Art& art, const std::string& base, ButtonState state) {
   cairo_t* cr = art.cr();
   double top, bottom;
-  PlatePath(cr, art, top, bottom);
+  PlatePath(cr, art, base, top, bottom);
   switch (state) {
     case ButtonState::Normal: FillVertical(cr, top, bottom, 0xfffbf2, 0xffe2b0); break;
     case ButtonState::Hover: FillVertical(cr, top, bottom, 0xfffbd6, kYellow); break;
@@ -405,9 +414,9 @@ void DrawButton(Art& art, const std::string& base, ButtonState state) {
   } else {
     // Pressed in: a shadow under the upper edge.
     cairo_save(cr);
-    PlatePath(cr, art, top, bottom);
+    PlatePath(cr, art, base, top, bottom);
     cairo_clip(cr);
-    PlatePath(cr, art, top, bottom);
+    PlatePath(cr, art, base, top, bottom);
     cairo_translate(cr, 0, 3);
     SetColor(cr, 0x7a5a2a, 0.35);
     cairo_set_line_width(cr, 4);

@@ -205,8 +205,7 @@ std::vector<IsolatedSound> ParseIsolatedSounds(const std::string& tableText) {
 }
 
 std::string SoundDataDir() {
-  // Beside this source file: the generator runs where it was built.
-  return (std::filesystem::path(__FILE__).parent_path() / "data" / "sounds").string();
+  return (std::filesystem::path(DATAGEN_DATA_DIR) / "sounds").string();
 }
 
 std::string ReadDataFile(const std::string& name) {
@@ -293,9 +292,10 @@ std::string Figure(double x) {
 
 // What a listener would hear wrong in a well-formed file: a voiced fricative
 // that sounds voiceless, or music that dips where it comes round.
-std::string HeardProblem(const SoundFile& f, const Samples& s) {
-  if (f.kind == Kind::Isolated && IsVoicedFricative(IsolatedSoundNames().at(std::size_t(f.index)))) {
-    double v = Periodicity(s);
+std::string HeardProblem(const SoundFile& f, const Samples& s, const std::vector<IsolatedSound>& isolated) {
+  if (f.kind == Kind::Isolated && IsVoicedFricative(isolated.at(std::size_t(f.index)).name)) {
+    // A held fricative is friction throughout; a released one ends in a vowel.
+    double v = isolated[std::size_t(f.index)].treatment == Treatment::Hold ? Periodicity(s) : FrictionPeriodicity(s);
     if (v < kMinVoicing) return f.path + ": voicing " + Figure(v) + ", not clearly voiced";
   }
   if (f.kind == Kind::Music) {
@@ -312,8 +312,10 @@ std::vector<std::string> CheckSounds(const Tree& tree) {
   std::vector<std::string> problems;
   CSlowa dictionary;
   std::vector<SoundFile> files;
+  std::vector<IsolatedSound> isolated;
   try {
     files = ExpectedFiles(dictionary);
+    isolated = ParseIsolatedSounds(ReadDataFile("isolated.txt"));
   } catch (const std::exception& e) {
     return {e.what()};
   }
@@ -335,7 +337,7 @@ std::vector<std::string> CheckSounds(const Tree& tree) {
     int ms = WaveDurationMs(bytes);
     int own = int(ParseWave(bytes).dataBytes * 1000 / (2 * kRate));
     if (ms != own) problems.push_back(f.path + ": the player reads " + std::to_string(ms) + " ms, not " + std::to_string(own));
-    problems.push_back(HeardProblem(f, DecodeWave(bytes)));
+    problems.push_back(HeardProblem(f, DecodeWave(bytes), isolated));
     if (problems.back().empty()) problems.pop_back();
   }
   // The dictionary's resource report sees every recording and nothing else.

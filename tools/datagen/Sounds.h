@@ -114,6 +114,14 @@ inline int DurationMs(const Samples& s) { return int(s.size() * 1000 / kRate); }
 // windows. A hiss scores about 0.15 to 0.2, a held vowel near 1; 0 when the
 // sound is too short for one window.
 double Periodicity(const Samples& s);
+// Where the vowel after a released consonant begins: just after the last
+// audible frame that hisses or, in a consonant that never hisses (a soft V),
+// at the first frame at half the loudest level.
+std::size_t VowelOnset(const Samples& s);
+// How clearly a released consonant's friction alone is voiced: Periodicity
+// over the part before VowelOnset (at least one window, from the start when
+// that part is shorter), so that the vowel after an affricate does not count.
+double FrictionPeriodicity(const Samples& s);
 // The RMS level of s[from, to) in dB of full scale (-200 for silence).
 double LevelDb(const Samples& s, std::size_t from, std::size_t to);
 

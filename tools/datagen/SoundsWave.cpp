@@ -37,7 +37,9 @@ std::vector<float> FrameRms(const Samples& s) {
   return out;
 }
 
-// Sign changes per second in a frame: low for voiced sound, high for hiss.
+// Sign changes per second in a frame: low for voiced sound, high for hiss;
+// a frame with this many or more hisses.
+constexpr double kHissCrossings = 2500;
 double CrossingRate(const Samples& s, std::size_t from, std::size_t to) {
   int n = 0;
   for (std::size_t j = from + 1; j < to; ++j) n += (s[j - 1] < 0) != (s[j] < 0);
@@ -280,7 +282,7 @@ Samples CutAfterVowel(const Samples& s, int keepMs, int fadeMs) {
   std::size_t onset = s.size();
   for (std::size_t i = 0; i < rms.size() && top > 0; ++i) {
     std::size_t from = i * kFrame, to = std::min(s.size(), from + kFrame);
-    if (rms[i] >= top * 0.5f && CrossingRate(s, from, to) < 2500) {
+    if (rms[i] >= top * 0.5f && CrossingRate(s, from, to) < kHissCrossings) {
       onset = from;
       break;
     }
@@ -318,10 +320,13 @@ void RaiseVoicing(Samples& s, double db) {
   }
 }
 
-double Periodicity(const Samples& s) {
+namespace {
+
+// The median, over 40 ms windows 20 ms apart within [from, to), of each
+// window's highest normalised autocorrelation at the voice's lags.
+double PeriodicityWithin(const Samples& s, std::size_t from, std::size_t to) {
   const std::size_t window = kRate / 25, hop = kRate / 50;
   const std::size_t minLag = kRate / 400, maxLag = kRate / 60;
-  const std::size_t from = s.size() / 5, to = s.size() - s.size() / 5;
   std::vector<double> peaks;
   for (std::size_t at = from; at + window <= to; at += hop) {
     const float* x = s.data() + at;
@@ -341,6 +346,36 @@ double Periodicity(const Samples& s) {
   std::sort(peaks.begin(), peaks.end());
   std::size_t n = peaks.size();
   return n % 2 ? peaks[n / 2] : (peaks[n / 2 - 1] + peaks[n / 2]) / 2;
+}
+
+}  // namespace
+
+double Periodicity(const Samples& s) { return PeriodicityWithin(s, s.size() / 5, s.size() - s.size() / 5); }
+
+std::size_t VowelOnset(const Samples& s) {
+  std::vector<float> rms = FrameRms(s);
+  if (rms.empty()) return 0;
+  const float threshold = AudibleThreshold(rms), top = *std::max_element(rms.begin(), rms.end());
+  std::size_t lastHiss = rms.size();
+  for (std::size_t i = 0; i < rms.size(); ++i) {
+    std::size_t from = i * kFrame, to = std::min(s.size(), from + kFrame);
+    if (rms[i] >= threshold && CrossingRate(s, from, to) >= kHissCrossings) lastHiss = i;
+  }
+  if (lastHiss < rms.size()) return std::min(s.size(), (lastHiss + 1) * kFrame);
+  for (std::size_t i = 0; i < rms.size(); ++i)
+    if (rms[i] >= top * 0.5f) return i * kFrame;
+  return 0;
+}
+
+double FrictionPeriodicity(const Samples& s) {
+  const std::size_t window = kRate / 25, onset = VowelOnset(s);
+  std::size_t from = onset / 5, to = onset - onset / 5;
+  if (to < from + window) {  // one window round the middle, kept within the sound
+    const std::size_t middle = onset / 2;
+    from = middle > window / 2 ? middle - window / 2 : 0;
+    to = std::min(s.size(), from + window);
+  }
+  return PeriodicityWithin(s, from, to);
 }
 
 double LevelDb(const Samples& s, std::size_t from, std::size_t to) {

@@ -175,7 +175,7 @@ std::vector<Entry> ParseTable(const std::string& text, std::vector<std::string>&
 }
 
 std::string TablePath() {
-  return (std::filesystem::path(__FILE__).parent_path() / "data" / "words" / "words.tsv").string();
+  return (std::filesystem::path(DATAGEN_DATA_DIR) / "words" / "words.tsv").string();
 }
 
 bool ShowsDrawing(const Entry& e) {

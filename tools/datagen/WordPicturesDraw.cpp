@@ -16,7 +16,7 @@ const std::map<std::string, Drawing>& Register() {
     for (const auto& group : {draw::FurnitureDrawings(), draw::HouseDrawings(), draw::OutdoorsDrawings(), draw::KitchenDrawings(),
                               draw::WashingDrawings(), draw::ToolsDrawings(), draw::ToysDrawings(), draw::SchoolDrawings(),
                               draw::FoodDrawings(), draw::PlantsDrawings(), draw::ClothesDrawings(), draw::BodyDrawings(),
-                              draw::CreatureDrawings()})
+                              draw::CreatureDrawings(), draw::SceneDrawings()})
       for (const auto& [name, d] : group) m.emplace(name, d);
     return m;
   }();
@@ -293,6 +293,16 @@ void Pointer(cairo_t* cr, double x, double y, double from, double length) {
   Poly(cr, {0, 0, 10, -8, 10, -3.5, length, -3.5, length, 3.5, 10, 3.5, 10, 8});
   Pop(cr);
   Fill(cr, Red);
+}
+
+void EyesAndCheeks(cairo_t* cr, double cx, double eyeY, double eyeDx, double eyeR, double cheekY, double cheekDx,
+                   double cheekR, double cheekAlpha) {
+  for (double k : {-1.0, 1.0}) {
+    Circle(cr, cx + eyeDx * k, eyeY, eyeR);
+    Flat(cr, 0x2d2a32);
+    Circle(cr, cx + cheekDx * k, cheekY, cheekR);
+    Flat(cr, 0xff9aa2, cheekAlpha);
+  }
 }
 
 void Glow(cairo_t* cr, double cx, double cy, double rx, double ry) {

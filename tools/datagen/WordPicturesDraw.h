@@ -73,6 +73,11 @@ void Edge(cairo_t* cr, double width = Line);
 // outline 0 paints them flat.
 void Blossom(cairo_t* cr, double x, double y, double r, unsigned petals, unsigned centre, double outline = 0.6);
 
+// A face's dark round eyes (radius eyeR, at cx -/+ eyeDx on the line eyeY)
+// and its pink cheeks (cheekR at cx -/+ cheekDx on cheekY, as opaque as given).
+void EyesAndCheeks(cairo_t* cr, double cx, double eyeY, double eyeDx, double eyeR, double cheekY, double cheekDx,
+                   double cheekR, double cheekAlpha = 0.7);
+
 // A soft white gleam (an ellipse).
 void Gleam(cairo_t* cr, double cx, double cy, double rx, double ry, double angle = 0, double alpha = 0.45);
 // The drawing's ground: a soft shadow ellipse under a standing thing.
@@ -116,5 +121,6 @@ Named PlantsDrawings();
 Named ClothesDrawings();
 Named BodyDrawings();
 Named CreatureDrawings();
+Named SceneDrawings();
 
 }  // namespace datagen::words::draw

@@ -65,7 +65,7 @@ namespace {
 
 constexpr unsigned Shirt = 0x2ec4b6, Trousers = 0x5b7fd0, Cheek = 0xff9aa2, Eye = 0x2d2a32;
 
-enum class Pose { Front, Back, ArmsUp, Belly, Boxer };
+enum class Pose { Front, Back, ArmsUp, Belly, Boxer, HandsOnHips };
 
 // A friendly child standing, about 90 units tall, in a shirt of the colour given.
 void Child(cairo_t* cr, Pose pose, unsigned shirt = Shirt) {
@@ -78,28 +78,30 @@ void Child(cairo_t* cr, Pose pose, unsigned shirt = Shirt) {
   }
   Box(cr, boxer ? 36 : 38, 68, boxer ? 28 : 24, boxer ? 14 : 10, 4);
   Fill(cr, boxer ? Red : Trousers);
-  // Arms.
+  // Arms: from the shoulder at height y through the elbow to the hand, the
+  // sleeve over the upper arm as far as the point given.
+  auto arm = [&](double k, double y, double ex, double ey, double hx, double hy, double hand, double sx, double sy,
+                 double width) {
+    Open(cr, {50 + 12 * k, y, 50 + ex * k, ey, 50 + hx * k, hy});
+    Rod(cr, Skin, width);
+    Circle(cr, 50 + hx * k, hy + hand, 4);
+    Fill(cr, Skin);
+    Open(cr, {50 + 12 * k, y, 50 + sx * k, sy});
+    Rod(cr, shirt, width + 1);
+  };
   for (double k : {-1.0, 1.0}) {
     if (boxer) {  // upper arms down and out; the fists come after the head
       Open(cr, {50 + 12 * k, 46, 50 + 21 * k, 58, 50 + 17 * k, 44});
       Rod(cr, Skin, 5);
     } else if (pose == Pose::ArmsUp) {
-      Open(cr, {50 + 12 * k, 48, 50 + 20 * k, 34, 50 + 24 * k, 16});
-      Rod(cr, Skin, 5);
-      Circle(cr, 50 + 24 * k, 13, 4);
-      Fill(cr, Skin);
-      Open(cr, {50 + 12 * k, 48, 50 + 18 * k, 38});
-      Rod(cr, shirt, 6);
+      arm(k, 48, 20, 34, 24, 16, -3, 18, 38, 5);
     } else if (pose == Pose::Belly) {
       Open(cr, {50 + 12 * k, 48, 50 + 20 * k, 58, 50 + 14 * k, 66});
       Rod(cr, Skin, 5);
+    } else if (pose == Pose::HandsOnHips) {  // the elbows stick out sideways
+      arm(k, 46, 25, 56, 14, 66, 0, 18, 51, 5.5);
     } else {
-      Open(cr, {50 + 12 * k, 48, 50 + 18 * k, 60, 50 + 20 * k, 70});
-      Rod(cr, Skin, 5);
-      Circle(cr, 50 + 20 * k, 72, 4);
-      Fill(cr, Skin);
-      Open(cr, {50 + 12 * k, 48, 50 + 16 * k, 56});
-      Rod(cr, shirt, 6);
+      arm(k, 48, 18, 60, 20, 70, 2, 16, 56, 5);
     }
   }
   Box(cr, 46, 36, 8, 10, 2);
@@ -135,14 +137,7 @@ void Child(cairo_t* cr, Pose pose, unsigned shirt = Shirt) {
   } else {
     Blob(cr, {36, 20, 38, 10, 50, 6, 62, 10, 64, 20, 58, 14, 50, 16, 42, 14});
     Fill(cr, Hair);
-    Circle(cr, 45, 22, 1.6);
-    Flat(cr, Eye);
-    Circle(cr, 55, 22, 1.6);
-    Flat(cr, Eye);
-    Circle(cr, 42, 27, 2.4);
-    Flat(cr, Cheek, 0.7);
-    Circle(cr, 58, 27, 2.4);
-    Flat(cr, Cheek, 0.7);
+    EyesAndCheeks(cr, 50, 22, 5, 1.6, 27, 8, 2.4);
     Curve(cr, {46, 28, 50, 31, 54, 28});
     Stroke(cr, Eye, 1.2);
   }
@@ -257,33 +252,11 @@ void Knee(cairo_t* cr) {
   Pointer(cr, 72, 38, -0.7, 24);
 }
 
-// An arm bent at the elbow, from a short sleeve down to the elbow and up to a
-// waving hand.
+// A child with its hands on its hips, one elbow marked.
 void Elbow(cairo_t* cr) {
-  Glow(cr, 48, 80, 16, 14);
-  Open(cr, {48, 80, 80, 32});
-  Rod(cr, Skin, 12);
-  Push(cr, 82, 22, 0.5);
-  Blob(cr, {-7, -4, -4, -14, 4, -14, 8, -4, 8, 6, 0, 12, -8, 8});
-  Fill(cr, Skin);
-  Ellipse(cr, -9, 2, 3.5, 6);
-  Fill(cr, Skin);
-  for (double x : {-1.5, 3.0}) {
-    Open(cr, {x, -13, x, -7});
-    Stroke(cr, Shade(Skin, -0.3), 0.8);
-  }
-  Pop(cr);
-  Open(cr, {22, 28, 48, 80});
-  Rod(cr, Skin, 14);
-  Circle(cr, 48, 80, 7);
-  Flat(cr, Skin);
-  Curve(cr, {44, 83, 48, 86, 53, 84});
-  Stroke(cr, Shade(Skin, -0.3), 1);
-  Push(cr, 20, 24, 0.45);
-  Box(cr, -13, -14, 26, 26, 6);
-  Pop(cr);
-  Fill(cr, Shirt);
-  Pointer(cr, 58, 86, 0.3, 26);
+  Glow(cr, 75, 56, 11, 11);
+  Child(cr, Pose::HandsOnHips);
+  Pointer(cr, 80, 57, 0.15, 18);
 }
 
 // A girl seen from behind with one long plait down her back.
@@ -415,12 +388,7 @@ void Neck(cairo_t* cr) {
   Fill(cr, Skin);
   Blob(cr, {27, 28, 30, 12, 50, 4, 70, 12, 73, 28, 64, 18, 50, 20, 36, 18});
   Fill(cr, Hair);
-  for (double k : {-1.0, 1.0}) {
-    Circle(cr, 50 + 8 * k, 31, 2.4);
-    Flat(cr, Eye);
-    Circle(cr, 50 + 13 * k, 39, 3.5);
-    Flat(cr, Cheek, 0.7);
-  }
+  EyesAndCheeks(cr, 50, 31, 8, 2.4, 39, 13, 3.5);
   Curve(cr, {44, 40, 50, 45, 56, 40});
   Stroke(cr, Eye, 1.6);
   Pointer(cr, 60, 62, -0.2, 26);

@@ -1,6 +1,7 @@
 // Word drawings: clothes and shoes.
 #include <cmath>
 #include <tuple>
+#include <vector>
 
 #include "tools/datagen/WordPicturesDraw.h"
 
@@ -28,6 +29,8 @@ void Apron(cairo_t* cr);
 void Headdress(cairo_t* cr);
 void RibbonReel(cairo_t* cr);
 
+void Lady(cairo_t* cr);
+void Shawls(cairo_t* cr);
 }  // namespace
 
 Named ClothesDrawings() {
@@ -51,6 +54,8 @@ Named ClothesDrawings() {
       {"apron", Apron},
       {"headdress", Headdress},
       {"ribbon-reel", RibbonReel},
+      {"lady", Lady},
+      {"shawls", Shawls},
   };
 }
 
@@ -566,6 +571,104 @@ void RibbonReel(cairo_t* cr) {
   Circle(cr, 40, 44, 6);
   Fill(cr, 0xfaf6ee);
   Gleam(cr, 26, 32, 7, 3, -0.7, 0.45);
+}
+
+// An elegant lady in a long ball gown: a wide hat with a feather, gloves to
+// her elbows, pearls, a fan in her hand.
+void Lady(cairo_t* cr) {
+  const unsigned gown = 0x8e5bd6, glove = 0xfaf6ff, hair = 0x6a3d1e;
+  GroundShadow(cr, 50, 96, 30, 3);
+  // The skirt, wide as a bell down to the floor, with a frill.
+  Blob(cr, {40, 50, 60, 50, 70, 70, 82, 94, 50, 97, 18, 94, 30, 70});
+  Fill(cr, gown);
+  Curve(cr, {20, 90, 34, 86, 50, 90, 66, 86, 80, 90});
+  Stroke(cr, Shade(gown, 0.45), 2);
+  // The bodice and the arms in long gloves; the fan open in the right hand.
+  Blob(cr, {41, 34, 59, 34, 58, 46, 54, 54, 46, 54, 42, 46});
+  Fill(cr, gown);
+  Open(cr, {42, 36, 34, 46, 38, 56});
+  Rod(cr, glove, 4.5);
+  Open(cr, {58, 36, 66, 46, 70, 38});
+  Rod(cr, glove, 4.5);
+  Push(cr, 71, 36, -0.6);
+  cairo_new_sub_path(cr);
+  cairo_move_to(cr, 0, 0);
+  cairo_arc(cr, 0, 0, 13, -M_PI * 0.85, -M_PI * 0.15);
+  cairo_close_path(cr);
+  Pop(cr);
+  Fill(cr, 0xffb3c8);
+  // Neck, pearls, the face, her hair up under the hat.
+  Box(cr, 47, 27, 6, 8, 2);
+  Fill(cr, Skin);
+  for (int i = -3; i <= 3; ++i) {
+    Circle(cr, 50 + 2.2 * i, 33 + 0.25 * i * i, 1.1);
+    Fill(cr, 0xffffff, 0.5);
+  }
+  Blob(cr, {40, 18, 44, 10, 56, 10, 60, 18, 58, 26, 42, 26});
+  Fill(cr, hair);
+  Ellipse(cr, 50, 20, 7, 8);
+  Fill(cr, Skin);
+  EyesAndCheeks(cr, 50, 19, 3, 1, 23, 4.5, 1.5, 0.6);
+  Curve(cr, {48, 24, 50, 25.5, 52, 24});
+  Stroke(cr, Red, 1);
+  Ellipse(cr, 50, 11, 20, 4);
+  Fill(cr, 0xf7f0e0);
+  Blob(cr, {41, 10, 44, 2, 56, 2, 59, 10});
+  Fill(cr, 0xf7f0e0);
+  Box(cr, 41, 7, 18, 3, 1);
+  Flat(cr, gown);
+  Curve(cr, {58, 6, 66, 0, 74, -2});
+  Rod(cr, 0xff7eb6, 3.5);
+}
+
+// Two wide woollen shawls hung over a rod, each falling in soft folds in two
+// layers to a fringed edge: one checked, one striped.
+void Shawls(cairo_t* cr) {
+  Open(cr, {0, 12, 100, 12});
+  Rod(cr, DarkWood, 3.5);
+  for (double k : {0.0, 1.0}) {
+    const double x = 4 + 48 * k, w = 44;
+    const unsigned cloth = k == 0 ? 0xd9534f : 0x3aa0a0;
+    for (int layer = 0; layer < 2; ++layer) {
+      const double bottom = layer == 0 ? 92 : 74, dx = layer == 0 ? 3 : -1;
+      const unsigned c = layer == 0 ? Shade(cloth, -0.2) : cloth;
+      cairo_new_sub_path(cr);
+      cairo_move_to(cr, x + dx, 12);
+      cairo_curve_to(cr, x + dx - 3, 40, x + dx + 2, 60, x + dx - 1, bottom);
+      for (int f = 1; f <= 4; ++f) {
+        const double fx = x + dx + w * f / 4;
+        cairo_curve_to(cr, fx - w / 12, bottom + 2, fx - w / 6, bottom - 2, fx, bottom);
+      }
+      cairo_curve_to(cr, x + dx + w + 2, 60, x + dx + w - 2, 40, x + dx + w, 12);
+      cairo_close_path(cr);
+      FillAndClip(cr, c);
+      if (k == 0) {
+        for (double v = x + 6; v < x + w + 4; v += 10) {
+          Open(cr, {v, 10, v, 100});
+          Stroke(cr, Yellow, 2.2, 0.6);
+        }
+        for (double y = 22; y < 100; y += 10) {
+          Open(cr, {x - 4, y, x + w + 8, y});
+          Stroke(cr, Shade(cloth, -0.45), 2.2, 0.5);
+        }
+      } else {
+        for (double y = 24; y < 100; y += 9) {
+          Open(cr, {x - 4, y, x + w + 8, y});
+          Stroke(cr, layer == 0 ? 0xe8d9a8 : 0xfff1d0, 3, 0.8);
+        }
+      }
+      for (double f = 0.25; f < 1; f += 0.25) {
+        Curve(cr, {x + dx + w * f, 14, x + dx + w * f - 2, 50, x + dx + w * f + 1, bottom});
+        Stroke(cr, Shade(c, -0.35), 1, 0.6);
+      }
+      Unclip(cr);
+      for (double t = 0.02; t < 1; t += 0.05) {
+        const double ex = x + dx + w * t;
+        Open(cr, {ex, bottom + 0.5, ex + 0.5, bottom + 7});
+        Stroke(cr, Shade(c, -0.1), 1.4);
+      }
+    }
+  }
 }
 
 }  // namespace

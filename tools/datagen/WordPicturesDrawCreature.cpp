@@ -467,7 +467,8 @@ void Crane(cairo_t* cr) {
   EyeAt(cr, 29, 8, 1.3);
 }
 
-void Calf(cairo_t* cr) {
+// A calf, or its mother (horns and an udder) when grown.
+void CalfFigure(cairo_t* cr, bool grown) {
   const unsigned coat = 0xfaf7f2, patch = 0x3a3438, hoof = 0x5a4a4a;
   GroundShadow(cr, 54, 94, 34, 3);
   Leg(cr, 70, 60, 94, 6, Shade(coat, -0.08), hoof, 1);
@@ -485,6 +486,14 @@ void Calf(cairo_t* cr) {
   Blob(cr, {74, 56, 84, 52, 88, 64, 76, 66});
   Flat(cr, patch);
   Unclip(cr);
+  if (grown) {
+    Blob(cr, {62, 62, 72, 62, 70, 70, 64, 70});
+    Fill(cr, 0xffb6c1);
+    for (double k : {-1.0, 1.0}) {
+      Curve(cr, {26 + 6 * k, 16, 26 + 12 * k, 12, 26 + 13 * k, 5});
+      Rod(cr, 0xf2e6c8, 3);
+    }
+  }
   // The big head of a young one, looking at us.
   for (double k : {-1.0, 1.0}) {
     Push(cr, 26 + 12 * k, 26, 0.35 * k);
@@ -506,7 +515,26 @@ void Calf(cairo_t* cr) {
   }
 }
 
-void Foal(cairo_t* cr) {
+// The young one whole, its mother's big head bending to it from the edge:
+// only the little one is there to be named, and it is little.
+void WithMother(cairo_t* cr, void (*figure)(cairo_t*, bool)) {
+  cairo_save(cr);
+  cairo_rectangle(cr, -10, -10, 120, 116);
+  cairo_clip(cr);
+  Push(cr, 50, -14, 0.25, 1.45);
+  cairo_scale(cr, -1, 1);
+  figure(cr, true);
+  Pop(cr);
+  cairo_restore(cr);
+  Push(cr, 24, 18, 0, 0.86);
+  figure(cr, false);
+  Pop(cr);
+}
+
+void Calf(cairo_t* cr) { WithMother(cr, CalfFigure); }
+
+// A foal, or its mother (a long flowing mane and tail) when grown.
+void FoalFigure(cairo_t* cr, bool grown) {
   const unsigned coat = 0xc07a45, mane = 0x5a3420, hoof = 0x3a2a24;
   GroundShadow(cr, 54, 96, 30, 3);
   Leg(cr, 68, 56, 96, 4.5, Shade(coat, -0.12), hoof, 1.5);
@@ -535,6 +563,8 @@ void Foal(cairo_t* cr) {
   Circle(cr, 8, 30, 1);
   Flat(cr, Eye);
 }
+
+void Foal(cairo_t* cr) { WithMother(cr, FoalFigure); }
 
 void RoeDeer(cairo_t* cr) {
   const unsigned coat = 0xb8703e, hoof = 0x3a2a24;

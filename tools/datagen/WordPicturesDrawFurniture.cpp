@@ -214,20 +214,24 @@ void Desk(cairo_t* cr) {
   Fill(cr, Orange);
 }
 
+// A long heavy bench: one thick plank on three pairs of stout legs, long and
+// low as no table is.
 void Bench(cairo_t* cr) {
-  GroundShadow(cr, 50, 86, 46, 3);
-  for (double x : {20.0, 80.0}) {
-    Poly(cr, {x - 3, 44, x + 3, 44, x + 8, 85, x + 1, 85});
+  GroundShadow(cr, 50, 80, 50, 3);
+  for (double x : {10.0, 50.0, 90.0}) {
+    Poly(cr, {x - 4, 56, x + 2, 56, x + 5, 80, x - 1, 80});
     Fill(cr, DarkWood);
-    Poly(cr, {x - 3, 44, x + 3, 44, x - 1, 85, x - 8, 85});
+    Poly(cr, {x - 2, 56, x + 4, 56, x + 1, 82, x - 5, 82});
     Fill(cr, Wood);
   }
-  Box(cr, 17, 62, 66, 4, 1.5);
-  Fill(cr, Shade(Wood, -0.15), 0.8);
-  Poly(cr, {10, 34, 90, 34, 96, 41, 4, 41});
+  Poly(cr, {2, 46, 94, 46, 100, 52, 0, 52});
   Fill(cr, LightWood);
-  Box(cr, 4, 41, 92, 6, 2);
+  Box(cr, 0, 52, 100, 7, 2);
   Fill(cr, Wood);
+  for (double y : {48.5, 50.5}) {
+    Curve(cr, {10, y, 40, y + 0.5, 70, y - 0.5, 92, y});
+    Stroke(cr, DarkWood, 0.5, 0.6);
+  }
 }
 
 void Pouffe(cairo_t* cr) {

@@ -324,53 +324,81 @@ void GardenBeds(cairo_t* cr) {
   }
 }
 
+// Water welling out from under a mossy rock on a slope, bubbling, and
+// running away downhill as a brook between ferns.
 void Spring(cairo_t* cr) {
-  // Water welling up in a ring of stones and running away as a brook.
+  Blob(cr, {2, 60, 20, 42, 50, 38, 80, 42, 98, 54, 98, 94, 50, 98, 2, 94});
+  Fill(cr, Grass);
+  // The rock, moss on its top.
+  Blob(cr, {14, 50, 20, 20, 46, 8, 74, 14, 86, 40, 80, 54, 50, 58});
+  Fill(cr, 0xa9a29a);
+  Blob(cr, {22, 24, 46, 10, 72, 16, 62, 22, 44, 18, 30, 28});
+  Flat(cr, 0x6cbf5a, 0.9);
+  Curve(cr, {30, 40, 40, 34, 52, 40});
+  Stroke(cr, Shade(0xa9a29a, -0.3), 1);
+  // The opening under the rock and the water coming out of it.
+  Ellipse(cr, 50, 54, 12, 6);
+  Flat(cr, 0x4a4440);
   cairo_new_sub_path(cr);
-  cairo_move_to(cr, 44, 60);
-  cairo_curve_to(cr, 40, 74, 20, 80, 18, 96);
-  cairo_line_to(cr, 40, 96);
-  cairo_curve_to(cr, 44, 84, 58, 76, 56, 60);
+  cairo_move_to(cr, 38, 56);
+  cairo_curve_to(cr, 40, 66, 60, 64, 62, 56);
+  cairo_curve_to(cr, 70, 70, 84, 74, 84, 96);
+  cairo_line_to(cr, 60, 97);
+  cairo_curve_to(cr, 60, 82, 40, 76, 38, 56);
   cairo_close_path(cr);
   Fill(cr, 0x6fc3f0);
-  Ellipse(cr, 50, 50, 30, 13);
-  Fill(cr, 0x6fc3f0);
-  for (double r : {6.0, 12.0, 18.0}) {
-    Ellipse(cr, 50, 50, r, r * 0.4);
-    Stroke(cr, 0xffffff, 1, 0.8);
+  for (auto [x, y, r] : std::vector<std::tuple<double, double, double>>{{46, 60, 2.2}, {53, 62, 1.6}, {50, 58, 1.4}, {57, 59, 1.2}})
+    Circle(cr, x, y, r), Stroke(cr, 0xffffff, 0.9, 0.9);
+  for (double k : {0.0, 1.0, 2.0}) {
+    Curve(cr, {62 + 4 * k, 70 + 8 * k, 68 + 4 * k, 74 + 8 * k, 72 + 4 * k, 80 + 8 * k});
+    Stroke(cr, 0xffffff, 1.2, 0.8);
   }
-  cairo_new_sub_path(cr);
-  cairo_move_to(cr, 44, 50);
-  cairo_curve_to(cr, 44, 40, 56, 40, 56, 50);
-  cairo_close_path(cr);
-  Fill(cr, 0xbfe8ff, 0.8);
-  const double stones[][3] = {{18, 46, 6}, {24, 36, 6}, {36, 32, 6.5}, {50, 30, 6}, {64, 32, 6.5}, {76, 36, 6},
-                              {82, 46, 6}, {78, 58, 6.5}, {66, 64, 6}, {32, 64, 6}, {22, 58, 6.5}};
-  for (const auto& st : stones) {
-    Ellipse(cr, st[0], st[1], st[2] * 1.2, st[2] * 0.8);
-    Fill(cr, 0xb8b0a8, 0.8);
-  }
-  LeafAt(cr, 12, 40, -2.2, 18, 5, 0x6cbf5a);
-  LeafAt(cr, 88, 40, -0.9, 18, 5, 0x6cbf5a);
-  LeafAt(cr, 86, 64, -0.4, 14, 4, 0x5cb85c);
+  // Ferns and stones along the brook.
+  LeafAt(cr, 22, 76, -1.9, 20, 6, DarkGrass, Shade(DarkGrass, -0.3));
+  LeafAt(cr, 30, 80, -1.2, 18, 6, Leaf, Shade(Leaf, -0.3));
+  LeafAt(cr, 94, 70, -1.5, 18, 6, Leaf, Shade(Leaf, -0.3));
+  Ellipse(cr, 56, 88, 4, 3);
+  Fill(cr, 0xb8b0a8);
+  Ellipse(cr, 90, 90, 5, 3.5);
+  Fill(cr, 0xb8b0a8);
 }
 
+// Broken plates of ice drifting on dark cold water: one big floe in front,
+// its thick edge and the part under the water showing, smaller ones behind.
 void IceFloe(cairo_t* cr) {
-  Ellipse(cr, 50, 70, 48, 20);
-  Fill(cr, 0x5eb0ea);
-  for (double r : {40.0, 30.0}) {
-    Ellipse(cr, 50, 70, r, r * 0.35);
-    Stroke(cr, 0xbfe6ff, 1, 0.8);
+  Blob(cr, {-6, 26, 20, 20, 50, 24, 80, 18, 106, 24, 108, 60, 104, 96, 76, 100, 50, 96, 24, 102, -4, 96, -8, 60});
+  Fill(cr, 0x3f86c6);
+  for (double y : {34.0, 48.0, 92.0}) {
+    Curve(cr, {6, y, 20, y - 2, 34, y, 48, y - 2});
+    Stroke(cr, 0xbfe6ff, 1, 0.6);
+    Curve(cr, {56, y + 3, 70, y + 1, 84, y + 3, 98, y + 1});
+    Stroke(cr, 0xbfe6ff, 1, 0.6);
   }
-  Poly(cr, {10, 60, 24, 68, 50, 70, 78, 68, 90, 60, 90, 66, 78, 74, 50, 76, 24, 74, 10, 66});
-  Fill(cr, 0x9fd6f0);
-  Poly(cr, {10, 60, 22, 50, 44, 46, 70, 48, 90, 60, 78, 68, 50, 70, 24, 68});
-  Fill(cr, 0xf4fbff);
-  Open(cr, {40, 50, 46, 56, 42, 64});
-  Stroke(cr, 0x9fc8e0, 1);
-  Gleam(cr, 56, 54, 14, 2, -0.05, 0.7);
-  Poly(cr, {70, 78, 82, 74, 86, 80, 74, 84});
-  Fill(cr, 0xf4fbff);
+  auto floe = [cr](std::initializer_list<double> top, double depth) {
+    std::vector<double> pts(top);
+    // The ice under the water, pale and wide.
+    cairo_new_sub_path(cr);
+    for (std::size_t i = 0; i + 1 < pts.size(); i += 2) cairo_line_to(cr, pts[i], pts[i + 1] + depth * 2.2);
+    cairo_close_path(cr);
+    Flat(cr, 0x9fd6f0, 0.45);
+    // The side, then the top.
+    cairo_new_sub_path(cr);
+    for (std::size_t i = 0; i + 1 < pts.size(); i += 2) cairo_line_to(cr, pts[i], pts[i + 1] + depth);
+    cairo_close_path(cr);
+    Fill(cr, 0xa9d8ee);
+    cairo_new_sub_path(cr);
+    for (std::size_t i = 0; i + 1 < pts.size(); i += 2) cairo_line_to(cr, pts[i], pts[i + 1]);
+    cairo_close_path(cr);
+    Fill(cr, 0xf7fcff);
+  };
+  floe({60, 28, 78, 24, 94, 30, 86, 36, 66, 36}, 3);
+  floe({8, 38, 26, 32, 40, 36, 34, 44, 14, 44}, 3);
+  floe({10, 64, 30, 54, 62, 52, 90, 58, 94, 70, 70, 80, 36, 80, 14, 74}, 6);
+  Open(cr, {40, 58, 46, 66, 42, 74});
+  Stroke(cr, 0x9fc8e0, 1.2);
+  Open(cr, {46, 66, 60, 68});
+  Stroke(cr, 0x9fc8e0, 1.2);
+  Gleam(cr, 64, 60, 14, 2.2, -0.05, 0.8);
 }
 
 void Sand(cairo_t* cr) {
@@ -395,26 +423,39 @@ void Sand(cairo_t* cr) {
   Flat(cr, Yellow, 0.8);
 }
 
-// Water swirling round into a hole, a leaf caught in it.
+// Water seen at a slant, swirling round into a deep funnel in its middle; a
+// paper boat and a leaf are drawn round into it.
 void Whirlpool(cairo_t* cr) {
-  Ellipse(cr, 50, 50, 48, 40);
-  FillAndClip(cr, 0x4aa8e0);
-  for (int k = 0; k < 3; ++k) {
+  const double cx = 50, cy = 56, squash = 0.5;
+  Ellipse(cr, cx, cy, 50, 34);
+  FillAndClip(cr, 0x4aa8e0, 0);
+  // The funnel: rings darker and smaller towards its throat.
+  for (int i = 0; i < 6; ++i) {
+    const double r = 30 - 4.6 * i;
+    Ellipse(cr, cx + 0.8 * i, cy + 1.6 * i, r, r * squash);
+    Flat(cr, Mix(0x4aa8e0, 0x0e3050, (i + 1) / 6.0));
+  }
+  for (int k = 0; k < 4; ++k) {
     std::vector<double> spiral;
-    for (double t = 0; t < 3 * M_PI; t += 0.25) {
-      const double r = 4 + 13 * t / M_PI, a = t + k * 2 * M_PI / 3;
-      spiral.push_back(50 + r * std::cos(a));
-      spiral.push_back(50 + r * 0.82 * std::sin(a));
+    for (double t = 0; t < 2.4 * M_PI; t += 0.2) {
+      const double r = 6 + 14 * t / M_PI, a = t + k * M_PI / 2;
+      spiral.push_back(cx + r * std::cos(a));
+      spiral.push_back(cy + r * squash * std::sin(a) + (r < 30 ? 0.3 * (30 - r) : 0));
     }
     cairo_new_sub_path(cr);
     cairo_move_to(cr, spiral[0], spiral[1]);
     for (std::size_t i = 2; i + 1 < spiral.size(); i += 2) cairo_line_to(cr, spiral[i], spiral[i + 1]);
-    Stroke(cr, 0xd8f0ff, 2.4, 0.9);
+    Stroke(cr, 0xd8f0ff, 1.8, 0.85);
   }
-  Ellipse(cr, 50, 50, 7, 5.5);
-  Flat(cr, 0x1a4a7a);
   Unclip(cr);
-  LeafAt(cr, 74, 30, 2.4, 14, 5, Orange);
+  // The boat on the rim, tilting in.
+  Push(cr, 26, 40, 0.35);
+  Poly(cr, {-10, 0, 10, 0, 6, 5, -6, 5});
+  Fill(cr, White);
+  Poly(cr, {-5, 0, 0, -10, 5, 0});
+  Fill(cr, White);
+  Pop(cr);
+  LeafAt(cr, 74, 70, 2.6, 12, 4.5, Orange);
 }
 
 // A long bold zigzag, red with a yellow line along it.

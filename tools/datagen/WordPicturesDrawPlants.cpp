@@ -23,6 +23,7 @@ void Dandelion(cairo_t* cr);
 void Oak(cairo_t* cr);
 void Bark(cairo_t* cr);
 
+void Dahlia(cairo_t* cr);
 }  // namespace
 
 Named PlantsDrawings() {
@@ -42,29 +43,57 @@ Named PlantsDrawings() {
       {"dandelion", Dandelion},
       {"oak", Oak},
       {"bark", Bark},
+      {"dahlia", Dahlia},
   };
 }
 
 namespace {
 
+// A plane on a plank, and out of its mouth a long wood shaving curling up
+// into a loose roll.
 void Shaving(cairo_t* cr) {
-  GroundShadow(cr, 50, 84, 44, 3);
-  Poly(cr, {6, 70, 94, 70, 94, 82, 6, 82});
+  GroundShadow(cr, 50, 92, 46, 3);
+  Poly(cr, {2, 78, 98, 78, 98, 90, 2, 90});
   Fill(cr, Wood);
-  Poly(cr, {6, 70, 14, 62, 98, 62, 94, 70});
+  Poly(cr, {2, 78, 10, 72, 100, 72, 98, 78});
   Fill(cr, LightWood);
-  for (double y : {74.0, 78.0}) {
-    Curve(cr, {8, y, 40, y + 1, 70, y - 1, 92, y});
-    Stroke(cr, DarkWood, 0.6, 0.7);
+  Curve(cr, {4, 84, 40, 85, 70, 83, 96, 84});
+  Stroke(cr, DarkWood, 0.6, 0.7);
+  // The shaving: a ribbon from the plane's mouth, rising and coiling away
+  // like a spring, the back of each turn in shade.
+  const unsigned face = 0xf2cf98, back = 0xd9ae70;
+  Curve(cr, {28, 70, 36, 66, 42, 60});
+  Rod(cr, face, 7);
+  for (int i = 0; i < 4; ++i) {
+    const double cx = 48 + 12 * i, cy = 44 - 3 * i, rx = 10 - i, ry = 18 - 2 * i;
+    cairo_new_sub_path(cr);
+    cairo_arc_negative(cr, 0, 0, 1, 0, 0);
+    cairo_new_path(cr);
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_scale(cr, rx, ry);
+    cairo_arc(cr, 0, 0, 1, M_PI * 0.5, M_PI * 1.5);
+    cairo_restore(cr);
+    Rod(cr, back, 7 - 0.8 * i);
+    cairo_save(cr);
+    cairo_translate(cr, cx + 4, cy);
+    cairo_scale(cr, rx, ry);
+    cairo_arc(cr, 0, 0, 1, -M_PI * 0.5, M_PI * 0.5);
+    cairo_restore(cr);
+    Rod(cr, face, 7 - 0.8 * i);
   }
-  // A curl of wood rising from the plank.
-  for (int k = 0; k < 3; ++k) {
-    double cx = 34 + 13 * k, cy = 36 - 3 * k, rx = 14 - 2 * k, ry = 17 - 3 * k;
-    Ellipse(cr, cx, cy, rx, ry);
-    Rod(cr, 0xf4d6a4, 6 - k, 0.8);
-  }
-  Curve(cr, {14, 64, 20, 56, 22, 44});
-  Rod(cr, 0xf4d6a4, 6, 0.8);
+  // The plane: a wooden block, its blade, the knob in front and the handle behind.
+  Box(cr, 2, 60, 34, 13, 3);
+  Fill(cr, DarkWood);
+  Poly(cr, {24, 54, 30, 54, 27, 72, 22, 72});
+  Fill(cr, Steel);
+  Circle(cr, 32, 56, 4);
+  Fill(cr, Red);
+  Blob(cr, {4, 60, 6, 48, 14, 46, 18, 52, 14, 60});
+  Fill(cr, Red);
+  // A loose curl on the plank.
+  Ellipse(cr, 84, 70, 7, 4);
+  Rod(cr, 0xf2cf98, 3);
 }
 
 void Berry(cairo_t* cr, double x, double y, double r, unsigned rgb, double outline = 0.7) {
@@ -449,6 +478,39 @@ void Bark(cairo_t* cr) {
   Fill(cr, 0xe8c89a, 0.6);
   Pop(cr);
   Pointer(cr, 40, 50, 3.6, 22);
+}
+
+// A dahlia: a round head of many pointed petals in rings, on a stem with
+// toothed leaves.
+void Dahlia(cairo_t* cr) {
+  Curve(cr, {50, 96, 52, 80, 50, 58});
+  Rod(cr, DarkGrass, 3.5);
+  LeafAt(cr, 51, 84, -0.5, 24, 10, Leaf, DarkGrass);
+  LeafAt(cr, 51, 78, -2.7, 22, 9, Leaf, DarkGrass);
+  const double cx = 50, cy = 40;
+  const unsigned petal = 0xe8477a;
+  const struct {
+    double r;
+    int n;
+    double w, t;
+  } rings[] = {{38, 16, 7.5, -0.05}, {30, 14, 7, 0.15}, {21, 12, 6, 0.35}, {12, 9, 4.5, 0.55}};
+  int ring = 0;
+  for (const auto& g : rings) {
+    for (int i = 0; i < g.n; ++i) {
+      const double a = (i + 0.5 * (ring % 2)) * 2 * M_PI / g.n;
+      Push(cr, cx, cy, a);
+      cairo_new_sub_path(cr);
+      cairo_move_to(cr, 0, 0);
+      cairo_curve_to(cr, g.r * 0.4, -g.w, g.r * 0.85, -g.w * 0.7, g.r, 0);
+      cairo_curve_to(cr, g.r * 0.85, g.w * 0.7, g.r * 0.4, g.w, 0, 0);
+      cairo_close_path(cr);
+      Pop(cr);
+      Fill(cr, Shade(petal, g.t), 0.7);
+    }
+    ++ring;
+  }
+  Circle(cr, cx, cy, 5);
+  Fill(cr, Yellow, 0.7);
 }
 
 }  // namespace

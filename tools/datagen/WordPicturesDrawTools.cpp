@@ -105,32 +105,41 @@ void Rake(cairo_t* cr) {
   }
 }
 
+// A well's roller on its posts, the rope and bucket; the crank that turns it
+// big and lit, an arrow going round it.
 void Crank(cairo_t* cr) {
-  // A well's roller on its posts, the rope and bucket, and the crank to turn it.
-  Box(cr, 8, 20, 8, 76, 1.5);
+  Box(cr, 4, 26, 8, 70, 1.5);
   Fill(cr, DarkWood);
-  Box(cr, 70, 20, 8, 76, 1.5);
+  Box(cr, 56, 26, 8, 70, 1.5);
   Fill(cr, DarkWood);
-  Box(cr, 14, 30, 58, 18, 4);
+  Box(cr, 10, 34, 48, 16, 4);
   Fill(cr, Wood);
-  for (int i = 0; i < 9; ++i) {
-    double x = 26 + 3.6 * i;
-    Open(cr, {x, 30.5, x + 2, 47.5});
+  for (int i = 0; i < 7; ++i) {
+    double x = 20 + 3.6 * i;
+    Open(cr, {x, 34.5, x + 2, 49.5});
     Stroke(cr, 0xe8d9a8, 2.2);
   }
-  Open(cr, {44, 47, 44, 68});
+  Open(cr, {34, 49, 34, 70});
   Stroke(cr, 0xe8d9a8, 1.8);
-  Poly(cr, {34, 68, 54, 68, 51, 88, 37, 88});
+  Poly(cr, {24, 70, 44, 70, 41, 90, 27, 90});
   Fill(cr, Steel);
-  Curve(cr, {34, 68, 44, 60, 54, 68});
+  Curve(cr, {24, 70, 34, 62, 44, 70});
   Stroke(cr, DarkSteel, 1.2);
-  Open(cr, {74, 39, 90, 39});
-  Rod(cr, DarkSteel, 3.5);
-  Open(cr, {90, 39, 90, 64});
-  Rod(cr, DarkSteel, 3.5);
-  Open(cr, {90, 64, 97, 64});
-  Rod(cr, Red, 5.5);
-  Circle(cr, 74, 39, 3);
+  Glow(cr, 80, 58, 22, 26);
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, 78, 42, 24, -2.6, -0.9);
+  Stroke(cr, Red, 2.5, 0.9);
+  Push(cr, 78 + 24 * std::cos(-0.9), 42 + 24 * std::sin(-0.9), 0.7);
+  Poly(cr, {-4, -5, 5, 0, -4, 5});
+  Pop(cr);
+  Fill(cr, Red);
+  Open(cr, {62, 42, 82, 42});
+  Rod(cr, DarkSteel, 5);
+  Open(cr, {82, 42, 82, 72});
+  Rod(cr, DarkSteel, 5);
+  Open(cr, {82, 72, 96, 72});
+  Rod(cr, Red, 7.5);
+  Circle(cr, 62, 42, 4);
   Fill(cr, Steel, 0.8);
 }
 

@@ -265,12 +265,7 @@ void RagDoll(cairo_t* cr) {
   Fill(cr, skin);
   Blob(cr, {35, 20, 38, 9, 50, 5, 62, 9, 65, 20, 58, 12, 50, 14, 42, 12});
   Fill(cr, hair);
-  for (double k : {-1.0, 1.0}) {
-    Circle(cr, 50 + 6 * k, 22, 2.4);
-    Flat(cr, 0x2d2a32);
-    Circle(cr, 50 + 10 * k, 27, 2.6);
-    Flat(cr, 0xff9aa2, 0.8);
-  }
+  EyesAndCheeks(cr, 50, 22, 6, 2.4, 27, 10, 2.6, 0.8);
   // A stitched smile.
   Curve(cr, {45, 28, 50, 31, 55, 28});
   Stroke(cr, Red, 1.2);

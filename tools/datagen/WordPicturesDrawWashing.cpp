@@ -18,7 +18,7 @@ void WashingPowder(cairo_t* cr);
 void FlyPapers(cairo_t* cr);
 void Comb(cairo_t* cr);
 void Dummy(cairo_t* cr);
-void GlassesCase(cairo_t* cr);
+void ViolinCase(cairo_t* cr);
 void CodLiverOil(cairo_t* cr);
 void Tap(cairo_t* cr);
 void CreamJar(cairo_t* cr);
@@ -42,7 +42,7 @@ Named WashingDrawings() {
       {"fly-papers", FlyPapers},
       {"comb", Comb},
       {"dummy", Dummy},
-      {"glasses-case", GlassesCase},
+      {"violin-case", ViolinCase},
       {"cod-liver-oil", CodLiverOil},
       {"tap", Tap},
       {"cream-jar", CreamJar},
@@ -135,24 +135,62 @@ void Iron(cairo_t* cr) {
   Gleam(cr, 34, 52, 10, 2.5, -0.5, 0.45);
 }
 
-void FlyPapers(cairo_t* cr) {
-  for (double cx : {30.0, 70.0}) {
-    double top = cx < 50 ? 6 : 14;
-    Cylinder(cr, cx, top, 6, 2, 6, Red, Shade(Red, -0.1));
-    for (int i = 0; i < 9; ++i) {
-      double y = top + 8 + 9 * i, w = 5.5;
-      bool face = i % 2 == 0;
-      Poly(cr, {cx - w, y, cx + w, y + 3, cx + w, y + 9.5, cx - w, y + 6.5});
-      Fill(cr, face ? 0xf5c542 : 0xd9a62c, 0.7);
-    }
+// A fly at (x, y), its head towards the angle: see-through wings, a dark body,
+// red eyes.
+void Fly(cairo_t* cr, double x, double y, double angle, double s = 1) {
+  Push(cr, x, y, angle, s);
+  for (double k : {-1.0, 1.0}) {
+    Push(cr, -1, 1.5 * k, 2.6 * k);
+    Ellipse(cr, 5, 0, 5.5, 2.4);
+    Pop(cr);
+    Fill(cr, 0xe8f4ff, 0.5);
+    Open(cr, {2, 2.5 * k, 4, 5.5 * k});
+    Stroke(cr, Ink, 0.7);
+    Open(cr, {-2, 2.5 * k, -3, 5.5 * k});
+    Stroke(cr, Ink, 0.7);
   }
-  for (auto [x, y] : {std::pair{28.0, 34.0}, {32.0, 62.0}, {68.0, 48.0}, {72.0, 80.0}, {30.0, 82.0}}) {
-    Ellipse(cr, x - 2.5, y - 2.5, 3, 2);
-    Flat(cr, 0xffffff, 0.8);
-    Ellipse(cr, x + 2.5, y - 2.5, 3, 2);
-    Flat(cr, 0xffffff, 0.8);
-    Ellipse(cr, x, y, 2.6, 3.2);
-    Flat(cr, 0x2d2a32);
+  Ellipse(cr, -1.5, 0, 4.5, 2.8);
+  Fill(cr, 0x3a3438, 0.6);
+  Circle(cr, 3.8, 0, 2.2);
+  Fill(cr, 0x3a3438, 0.6);
+  for (double k : {-1.0, 1.0}) {
+    Circle(cr, 4.8, 1.4 * k, 1.1);
+    Flat(cr, 0xc0392b);
+  }
+  Pop(cr);
+}
+
+// Two sticky strips hanging from the ceiling, twisting as they hang, flies
+// caught on them and one more flying by.
+void FlyPapers(cairo_t* cr) {
+  Box(cr, -4, 0, 108, 5, 0);
+  Fill(cr, 0xf2ede4);
+  for (double cx : {32.0, 68.0}) {
+    const double top = cx < 50 ? 5 : 9, bottom = cx < 50 ? 92 : 82;
+    Open(cr, {cx, 5, cx, top + 2});
+    Stroke(cr, Ink, 1);
+    Box(cr, cx - 5, top + 2, 10, 6, 2);
+    Fill(cr, Red);
+    // The strip: a ribbon twisting round, broad where it faces us, narrow
+    // where it shows its edge.
+    const int turns = 7;
+    const double step = (bottom - top - 8) / turns;
+    for (int i = 0; i < turns; ++i) {
+      const double y = top + 8 + step * i;
+      const bool face = i % 2 == 0;
+      const double w = face ? 7 : 4;
+      Poly(cr, {cx - w, y, cx + w, y, cx + (face ? 4 : 7), y + step, cx - (face ? 4 : 7), y + step});
+      Fill(cr, face ? 0xf6c343 : 0xd99a22, 0.7);
+    }
+    Gleam(cr, cx - 2, top + 30, 1.5, 14, 0, 0.5);
+  }
+  for (auto [x, y, a] : std::vector<std::tuple<double, double, double>>{
+           {30, 24, -1.2}, {35, 50, -2.0}, {29, 76, -1.6}, {66, 36, -1.4}, {70, 62, -1.9}})
+    Fly(cr, x, y, a, 1.15);
+  Fly(cr, 88, 22, -2.6, 1.2);
+  for (double k : {0.0, 1.0}) {
+    Curve(cr, {96 - 3 * k, 28 + 4 * k, 98, 36 + 4 * k, 94, 42 + 4 * k});
+    Stroke(cr, Ink, 0.8, 0.5);
   }
 }
 
@@ -323,33 +361,45 @@ void WashingPowder(cairo_t* cr) {
   Cylinder(cr, 86, 80, 9, 3, 10, 0xffffff, Teal);
 }
 
-void GlassesCase(cairo_t* cr) {
-  GroundShadow(cr, 50, 86, 44, 3);
-  cairo_new_sub_path(cr);
-  cairo_move_to(cr, 10, 56);
-  cairo_curve_to(cr, 10, 26, 90, 26, 90, 56);
-  cairo_close_path(cr);
-  Fill(cr, Shade(Purple, -0.15));
-  cairo_new_sub_path(cr);
-  cairo_move_to(cr, 14, 56);
-  cairo_curve_to(cr, 14, 32, 86, 32, 86, 56);
-  cairo_close_path(cr);
-  Fill(cr, 0xfff1c0, 0.8);
-  for (double x : {32.0, 68.0}) {
-    Ellipse(cr, x, 56, 14, 10);
-    Fill(cr, 0xdff4ff, 2);
-    Gleam(cr, x - 5, 53, 3, 2, -0.5, 0.7);
+// An open violin case: the lid up behind, lined in velvet, the violin and
+// its bow lying in the fitted bed.
+void ViolinCase(cairo_t* cr) {
+  const unsigned shell = 0x3a3438, velvet = 0xc0392b;
+  GroundShadow(cr, 50, 92, 46, 3);
+  // The lid, open, seen from inside.
+  Blob(cr, {8, 48, 14, 20, 40, 10, 70, 14, 92, 24, 94, 48});
+  Fill(cr, shell);
+  Blob(cr, {13, 46, 18, 24, 40, 15, 70, 19, 88, 28, 89, 46});
+  Fill(cr, Shade(velvet, -0.15));
+  Open(cr, {22, 34, 84, 30});
+  Rod(cr, DarkWood, 2);
+  Open(cr, {22, 34, 22, 30});
+  Stroke(cr, Ink, 1);
+  // The case's body, its velvet bed and the violin in it.
+  Blob(cr, {4, 60, 10, 48, 50, 46, 90, 46, 97, 58, 94, 80, 80, 88, 20, 88, 6, 80});
+  Fill(cr, shell);
+  Blob(cr, {10, 62, 14, 52, 50, 50, 88, 50, 92, 60, 88, 78, 76, 83, 24, 83, 12, 76});
+  Fill(cr, velvet);
+  Push(cr, 46, 67, 0, 1);
+  Blob(cr, {-30, -9, -20, -13, -11, -8, -4, -11, 6, -11, 12, -8, 18, -11, 26, -6, 26, 6, 18, 11, 12, 8, 6, 11, -4, 11, -11, 8,
+            -20, 13, -30, 9, -34, 0});
+  Fill(cr, 0xc7722e);
+  Box(cr, 22, -2, 24, 4, 1.5);
+  Fill(cr, 0x2d2a32);
+  Circle(cr, 48, 0, 3);
+  Fill(cr, 0x6a3d1e);
+  for (double k : {-1.0, 1.0}) {
+    Curve(cr, {-3, 5 * k, 0, 3 * k, 3, 5 * k});
+    Stroke(cr, Ink, 1.2);
   }
-  Curve(cr, {46, 54, 50, 50, 54, 54});
-  Stroke(cr, Ink, 2, 0.8);
-  cairo_new_sub_path(cr);
-  cairo_move_to(cr, 8, 56);
-  cairo_line_to(cr, 92, 56);
-  cairo_curve_to(cr, 92, 90, 8, 90, 8, 56);
-  cairo_close_path(cr);
-  Fill(cr, Purple);
-  Box(cr, 46, 55, 8, 5, 2);
-  Fill(cr, Yellow, 0.7);
+  for (double y : {-1.5, -0.5, 0.5, 1.5}) {
+    Open(cr, {-22, y, 44, y});
+    Stroke(cr, 0xeeeeee, 0.4);
+  }
+  Box(cr, -26, -5, 4, 10, 1);
+  Fill(cr, 0x2d2a32);
+  Pop(cr);
+  Knob(cr, 50, 87, 2.5);
 }
 
 void Dummy(cairo_t* cr) {
