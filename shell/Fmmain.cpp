@@ -347,7 +347,7 @@ void TFormMain::DrawWindow() {
   for (auto& t : amounts_) t->Paint();
   for (auto& t : options_) t->Paint();
   speaker_->Paint();
-  for (CPrzyciskW* b : buttons_) b->Paint();
+  for (CPrzyciskW* b : buttons_) b->PaintAsShown();
   if (CurrentTab == 6)
     for (auto& r : rows_) r->Draw(Surface(), *recordings_, r->Slot() == marked_, GameFontCiezarowka);
   DrawStatus();

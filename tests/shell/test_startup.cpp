@@ -240,14 +240,17 @@ TEST_F(ShellProgram, ACloseRequestGoesToTheTopmostWindow) {
   game.during = [&] { result = FormKoniecGry->ShowModal(); };
   options.createGameWindows = [&] { SetGameWindow(1, &game); };
   // The main window, covered by the about box, comes back whole: its start
-  // button and a toggle as they were.
-  TPoint start{}, toggle{};
-  TColor startColour = 0, toggleColour = 0;
+  // button and a toggle as they were, and the about button, still under the
+  // mouse, as the click left it.
+  TPoint start{}, toggle{}, about{};
+  TColor startColour = 0, toggleColour = 0, aboutColour = 0;
   Step([&] {
     start = shelltest::CentreOf(FormMain->Button(TFormMain::bStart));
     toggle = shelltest::CentreOf(FormMain->SoundToggle(0)->GetImage());
+    about = shelltest::CentreOf(FormMain->Button(TFormMain::bAbout));
     startColour = hb().ScreenPixel(start.x, start.y);
     toggleColour = hb().ScreenPixel(toggle.x, toggle.y);
+    aboutColour = hb().ScreenPixel(about.x, about.y);
     EXPECT_NE(startColour, hb().ScreenPixel(5, 5));  // the buttons stand out from the background
     EXPECT_NE(toggleColour, hb().ScreenPixel(5, 5));
     ClickOn(FormMain->Button(TFormMain::bAbout));
@@ -261,6 +264,8 @@ TEST_F(ShellProgram, ACloseRequestGoesToTheTopmostWindow) {
     EXPECT_TRUE(FormMain->Visible());
     EXPECT_EQ(hb().ScreenPixel(start.x, start.y), startColour);
     EXPECT_EQ(hb().ScreenPixel(toggle.x, toggle.y), toggleColour);
+    EXPECT_NE(hb().ScreenPixel(about.x, about.y), aboutColour);
+    EXPECT_NE(hb().ScreenPixel(about.x, about.y), hb().ScreenPixel(5, 5));
     ClickOn(FormMain->Button(TFormMain::bStart));
   });
   Step([this] {
