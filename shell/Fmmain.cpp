@@ -439,15 +439,27 @@ void TFormMain::A_StartExecute(TObject*) {
   // The choices are kept before the game runs.
   if (!SettingsFile.empty()) SaveSettings(SettingsFile);
   DrawWaitPicture(this);
+  // The game covers the whole screen: the background waits on disk until it ends.
+  clean_->SetHeight(0);
   try {
     StartGame(CurrentTab);
   } catch (...) {
+    ReloadBackground();
     Invalidate();
     ResumeMusic();
     throw;
   }
+  ReloadBackground();
   Invalidate();
   ResumeMusic();
+}
+
+void TFormMain::ReloadBackground() {
+  // Read at start-up already; should it fail now, the window stands on black.
+  try {
+    Display.LoadBackground(clean_.get(), BackgroundFile());
+  } catch (const Exception&) {
+  }
 }
 
 void TFormMain::A_OProgramieExecute(TObject*) {

@@ -94,6 +94,7 @@ class TFormMain : public TForm {
   void LoadTabSettings();
   // Draws the whole window on its surface (nothing while it has none).
   void DrawWindow();
+  void ReloadBackground();
   void DrawTexts(TBitmap* target);
   void DrawStatus();
   void SetStatus(const std::string& text);
@@ -132,7 +133,7 @@ class TFormMain : public TForm {
   void RedrawRows();
   void ClearKnob();
 
-  std::unique_ptr<TBitmap> clean_;  // the background; the window draws on its surface
+  std::unique_ptr<TBitmap> clean_;  // the background (empty while a game runs); the window draws on its surface
   CTransBitmap wait_;
 
   std::vector<TAction*> actions_;  // owned by the window
