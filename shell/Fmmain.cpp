@@ -436,8 +436,9 @@ void TFormMain::A_StartExecute(TObject*) {
   if (!s || !GameWindow(CurrentTab)) return;
   PauseMusic();
   s->ClearOutsideBits();
-  // The choices are kept before the game runs.
-  if (!SettingsFile.empty()) SaveSettings(SettingsFile);
+  // The choices are kept before the game runs (the file already holds them
+  // when nothing changed since it was last written).
+  if (!SettingsFile.empty()) SaveChangedSettings(SettingsFile);
   DrawWaitPicture(this);
   // The game covers the whole screen: the background waits on disk until it ends.
   clean_->SetHeight(0);

@@ -173,6 +173,30 @@ class FakeGame : public IGameWindow {
   bool enough_;
 };
 
+TEST_F(ShellProgram, AGameStartWritesTheSettingsOnlyWhenTheyChangedSinceTheLastWrite) {
+  FakeGame labelIt(true);
+  options.createGameWindows = [&] { SetGameWindow(1, &labelIt); };
+  auto ini = [this] { return tree->File("Data/data.ini"); };
+  options.onReady = [&] { std::filesystem::remove(ini()); };  // written at start-up
+  Step([this] { ClickOn(FormMain->Button(TFormMain::bStart)); });
+  Step([&] {
+    EXPECT_FALSE(std::filesystem::exists(ini()));
+    ClickOn(FormMain->AmountToggle(2)->GetImage());
+  });
+  Step([this] { ClickOn(FormMain->Button(TFormMain::bStart)); });
+  Step([&] {
+    ASSERT_TRUE(std::filesystem::exists(ini()));
+    EXPECT_EQ(TIniFile(ini()).ReadInteger("Podpisz4", "Poziom", 0), 3);
+    std::filesystem::remove(ini());
+    ClickOn(FormMain->Button(TFormMain::bStart));
+  });
+  Step([&] { EXPECT_FALSE(std::filesystem::exists(ini())); });
+  CloseAtTheEnd();
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(labelIt.calls, "PHSPHSPHS");
+  EXPECT_EQ(TIniFile(ini()).ReadInteger("DaneProgramu", "LU", 0), 1);  // the exit writes it all the same
+}
+
 TEST_F(ShellProgram, StartersAskTheGameAndShowMessage3WhenWordsAreTooFew) {
   FakeGame labelIt(true), oddOneOut(false);
   options.createGameWindows = [&] {
