@@ -20,15 +20,8 @@ command -v xdotool >/dev/null || { echo "missing xdotool (apt-get install xdotoo
 programs=("$program")
 names=(build)
 if [ -n "${2:-}" ]; then
-  peerBuild=$(cd "$2" && pwd)
-  [ -x "$peerBuild/trelamondo" ] || { echo "no program in $peerBuild" >&2; exit 2; }
-  mkdir -p "$scratch/peer/Data"
-  cp "$peerBuild/trelamondo" "$scratch/peer/"
-  ln -s "$build/resource" "$scratch/peer/resource"
-  for e in "$build"/Data/*; do
-    [ "$(basename "$e")" = data.ini ] || ln -s "$e" "$scratch/peer/Data/"
-  done
-  programs+=("$scratch/peer/trelamondo")
+  peer_copy "$2"
+  programs+=("$peerProgram")
   names+=(peer)
 fi
 

@@ -140,22 +140,21 @@ TEST_F(Dialogs, MessageBoxClosesWithItsButtonEscOrACloseRequest) {
   EXPECT_FALSE(box.Visible());
 }
 
+template <class Window>
+void ExpectCode1WithoutPicture(const std::string& file) {
+  std::remove(file.c_str());
+  try {
+    Window w(nullptr);
+    FAIL() << file;
+  } catch (const CBlad& e) {
+    EXPECT_EQ(e.Code, 1);
+  }
+}
+
 TEST_F(Dialogs, MissingPictureFailsWithCode1) {
-  std::remove(tree.File("Data/Intf/Spec/mKom_kp.xji").c_str());
-  try {
-    TFormKomunikat box(nullptr);
-    FAIL();
-  } catch (const CBlad& e) {
-    EXPECT_EQ(e.Code, 1);
-  }
+  ExpectCode1WithoutPicture<TFormKomunikat>(tree.File("Data/Intf/Spec/mKom_kp.xji"));
   // The about box reads its picture only when shown, but one that is missing stops the start-up all the same.
-  std::remove(tree.File("Data/Intf/Spec/R3_oprT.xji").c_str());
-  try {
-    TFormOProgramie about(nullptr);
-    FAIL();
-  } catch (const CBlad& e) {
-    EXPECT_EQ(e.Code, 1);
-  }
+  ExpectCode1WithoutPicture<TFormOProgramie>(tree.File("Data/Intf/Spec/R3_oprT.xji"));
 }
 
 TEST_F(Dialogs, TheAboutBoxHoldsItsPictureOnlyWhileShown) {
