@@ -320,7 +320,14 @@ TEST_F(Recorder, LeavingTheTabOrTheProgramKeepsWhatWasRecorded) {
 
 TEST_F(Recorder, TheListScrollsRowByRowWithinItsThirtySlots) {
   int trackTop = 0;
+  // The rows are on the screen on the recorder's tab only.
+  TPoint rowPlace{};
+  Step([&] {
+    rowPlace = FormMain->Row(0)->Area()->ClientToScreen(TPoint{FormMain->Row(0)->Rect().Width() - 5, 4});
+    EXPECT_NE(hb().ScreenPixel(rowPlace.x, rowPlace.y), RGB(252, 250, 242));
+  });
   GoToTheRecorder();
+  Step([&] { EXPECT_EQ(hb().ScreenPixel(rowPlace.x, rowPlace.y), RGB(252, 250, 242)); });
   Step([&] {
     CScrollBut* knob = FormMain->ScrollIndicator()->Knob();
     EXPECT_TRUE(knob->Visible());

@@ -153,6 +153,18 @@ TEST_F(ShellProgram, TheSplashShowsWhileStartUpRuns) {
 
 // ---- the starters ----
 
+// Pixels of the wait picture still in the middle of a 1024 x 768 screen.
+int WaitPictureLeft() {
+  int left = 0;
+  for (int y = 384 - 15; y < 384 + 15; ++y)
+    for (int x = 512 - 20; x < 512 + 20; ++x) {
+      TColor c = Headless().ScreenPixel(x, y);
+      left += std::abs(GetRValue(c) - GetRValue(ShellTree::kWait)) <= 8 &&
+              std::abs(GetBValue(c) - GetBValue(ShellTree::kWait)) <= 8;
+    }
+  return left;
+}
+
 class FakeGame : public IGameWindow {
  public:
   explicit FakeGame(bool enough) : enough_(enough) {}
@@ -216,14 +228,7 @@ TEST_F(ShellProgram, StartersAskTheGameAndShowMessage3WhenWordsAreTooFew) {
   Step([&] {
     EXPECT_EQ(labelIt.calls, "PHS");
     // The main window is drawn again, its background read back: no pixel of the wait picture is left.
-    int left = 0;
-    for (int y = 384 - 15; y < 384 + 15; ++y)
-      for (int x = 512 - 20; x < 512 + 20; ++x) {
-        TColor c = hb().ScreenPixel(x, y);
-        left += std::abs(GetRValue(c) - GetRValue(ShellTree::kWait)) <= 8 &&
-                std::abs(GetBValue(c) - GetBValue(ShellTree::kWait)) <= 8;
-      }
-    EXPECT_EQ(left, 0);
+    EXPECT_EQ(WaitPictureLeft(), 0);
     EXPECT_EQ(hb().Music(), "Data\\Intf\\Smd\\music.wav");  // back after the game
     ClickOn(FormMain->TabToggle(4)->GetImage());
   });
@@ -308,6 +313,56 @@ TEST_F(ShellProgram, ACloseRequestGoesToTheTopmostWindow) {
   CloseAtTheEnd();
   EXPECT_EQ(Run(), 0);
   EXPECT_EQ(game.calls, "PHS");
+}
+
+// Drawn afresh after the about box covered it, the main window is as it was,
+// pixel for pixel (the about button aside, which shows the click), on a game
+// tab and on the recorder's with its list and status line.
+TEST_F(ShellProgram, TheMainWindowComesBackWholeAfterTheAboutBox) {
+  TBitmap before;
+  auto sameScreen = [this, &before] {
+    const TRect about = FormMain->Button(TFormMain::bAbout)->BoundsRect();
+    int differ = 0;
+    for (int y = 0; y < before.Height(); ++y)
+      for (int x = 0; x < before.Width(); ++x)
+        differ += !about.Contains(x, y) && hb().ScreenPixel(x, y) != before.PixelColor(x, y);
+    return differ;
+  };
+  for (int tab : {1, 6}) {
+    Step([&, tab] { ClickOn(FormMain->TabToggle(tab)->GetImage()); });
+    Step([&] {
+      before.Assign(&hb().Screen());
+      ClickOn(FormMain->Button(TFormMain::bAbout));
+    });
+    Step([&] {
+      ASSERT_TRUE(FormOProgramie->Visible());
+      EXPECT_TRUE(FormMain->Surface()->Empty());  // covered: drawn afresh when it shows again
+      EXPECT_GT(sameScreen(), 0);
+      hb().Key(VK_ESCAPE, 27);
+    });
+    Step([&, tab] {
+      EXPECT_EQ(sameScreen(), 0);
+      // Not only as before, but all there: the loudspeaker on the test tree's
+      // black and, on the recorder's tab, the status line under the list.
+      const TPoint speaker = shelltest::CentreOf(FormMain->SpeakerToggle()->GetImage());
+      EXPECT_NE(hb().ScreenPixel(speaker.x, speaker.y), clBlack);
+      auto ink = [this](const TRect& r) {
+        int n = 0;
+        for (int y = r.top; y < r.bottom; ++y)
+          for (int x = r.left; x < r.right; ++x) n += hb().ScreenPixel(x, y) != clBlack;
+        return n;
+      };
+      if (tab == 6) {
+        const TRect last = FormMain->Row(7)->Rect();
+        EXPECT_GT(ink(Rect(last.left, last.bottom + 1, last.right, last.bottom + 60)), 0);
+      } else {
+        const TImage* sz = FormMain->SoundToggle(0)->GetImage();  // the label over the sounds
+        EXPECT_GT(ink(Rect(sz->Left(), sz->Top() - 25, sz->Left() + 100, sz->Top() - 2)), 0);
+      }
+    });
+  }
+  CloseAtTheEnd();
+  EXPECT_EQ(Run(), 0);
 }
 
 // ---- the program's folder ----
@@ -504,6 +559,7 @@ TEST_F(ShellProgram, AnErrorInAHandlerIsShownAndTheProgramGoesOn) {
     EXPECT_EQ(UtfBoxText(0), "Za mało pamięci, by dokończyć tę czynność.");
     EXPECT_NE(FormMain, nullptr);
     EXPECT_TRUE(FormMain->Visible());
+    EXPECT_EQ(WaitPictureLeft(), 0);  // the window drawn whole again, on its background
   });
   CloseAtTheEnd();
   EXPECT_EQ(Run(), 0);
