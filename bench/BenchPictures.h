@@ -1,5 +1,6 @@
 // Pictures for the blending benchmarks.
 #pragma once
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -24,6 +25,16 @@ inline void FillRandom(TBitmap* b, std::mt19937& rng) {
     std::uint8_t* row = b->ScanLine(y);
     for (int x = 0; x < b->RowBytes(); ++x) row[x] = std::uint8_t(rng());
   }
+}
+
+// The loops Composite runs when these are asked for, as a label.
+inline const char* LoopsName(BlendLoops asked) {
+  switch (std::min(asked, BestBlendLoops())) {
+    case BlendLoops::Avx512: return "AVX2 and AVX-512 masked stores";
+    case BlendLoops::Avx2: return "AVX2";
+    case BlendLoops::Plain: break;
+  }
+  return "plain loops";
 }
 
 // The largest card mask of the odd-one-out game, from the generated data

@@ -81,7 +81,8 @@ void BM_Composite(benchmark::State& state) {
   }
   UseBlendLoops(BlendLoops::Avx512);
   state.SetItemsProcessed(state.iterations() * std::int64_t(w) * h);
-  state.SetLabel(std::string(MaskName(state.range(4))) + (state.range(5) ? ", vector" : ", plain loops"));
+  state.SetLabel(std::string(MaskName(state.range(4))) + ", " +
+                 LoopsName(state.range(5) ? BlendLoops::Avx512 : BlendLoops::Plain));
 }
 
 // A picture over a clean copy of the window's background into the back

@@ -23,15 +23,8 @@ probe=$build/bench/click_probe
 
 peer=()
 if [ -n "${3:-}" ]; then
-  peerBuild=$(cd "$3" && pwd)
-  [ -x "$peerBuild/trelamondo" ] || { echo "no program in $peerBuild" >&2; exit 2; }
-  mkdir -p "$scratch/peer/Data"
-  cp "$peerBuild/trelamondo" "$scratch/peer/"
-  ln -s "$build/resource" "$scratch/peer/resource"
-  for e in "$build"/Data/*; do
-    [ "$(basename "$e")" = data.ini ] || ln -s "$e" "$scratch/peer/Data/"
-  done
-  peer=(-b "$scratch/peer/trelamondo")
+  peer_copy "$3"
+  peer=(-b "$peerProgram")
 fi
 
 echo "load: $(uptime | sed 's/.*load average: //')"

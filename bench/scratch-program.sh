@@ -2,7 +2,8 @@
 # folder, so the build's own settings and statistics are left as they are.
 # The program finds its data beside its own file, so the file is copied and
 # the build's data tree linked in. Sets $scratch (removed on exit) and
-# $program; starts and stops Xvfb with start_screen SIZE / stop_screen.
+# $program (peer_copy BUILD adds another build's program as $peerProgram);
+# starts and stops Xvfb with start_screen SIZE / stop_screen.
 scratch=$(mktemp -d /tmp/tw-bench-XXXXXX)
 xvfb=
 stop_screen() {
@@ -15,15 +16,30 @@ stop_screen() {
 trap 'stop_screen; rm -rf "$scratch"' EXIT
 [ -x "$build/trelamondo" ] || { echo "no program in $build" >&2; exit 2; }
 command -v Xvfb >/dev/null || { echo "missing Xvfb (apt-get install xvfb)" >&2; exit 2; }
-mkdir -p "$scratch/prog/Data" "$scratch/run"
-chmod 700 "$scratch/run"
-cp "$build/trelamondo" "$scratch/prog/"
-ln -s "$build/resource" "$scratch/prog/resource"
-for e in "$build"/Data/*; do
-  [ "$(basename "$e")" = data.ini ] || ln -s "$e" "$scratch/prog/Data/"
-done
+# A program file in $scratch/NAME beside this build's data tree and resource
+# library: copy_program PROGRAM NAME.
+copy_program() {
+  mkdir -p "$scratch/$2/Data"
+  cp "$1" "$scratch/$2/"
+  ln -s "$build/resource" "$scratch/$2/resource"
+  for e in "$build"/Data/*; do
+    [ "$(basename "$e")" = data.ini ] || ln -s "$e" "$scratch/$2/Data/"
+  done
+}
+copy_program "$build/trelamondo" prog
 program=$scratch/prog/trelamondo
+mkdir -p "$scratch/run"
+chmod 700 "$scratch/run"
 export XDG_RUNTIME_DIR=$scratch/run
+
+# Another build's program, for a peer run on this build's data; sets $peerProgram.
+peer_copy() {
+  local peerBuild
+  peerBuild=$(cd "$1" && pwd)
+  [ -x "$peerBuild/trelamondo" ] || { echo "no program in $peerBuild" >&2; exit 2; }
+  copy_program "$peerBuild/trelamondo" peer
+  peerProgram=$scratch/peer/trelamondo
+}
 
 # Starts Xvfb at SIZE (WxH) on a free display and exports DISPLAY.
 start_screen() {

@@ -309,6 +309,16 @@ void TBitmap::Assign(const TPersistent* source) {
   TGraphic::Assign(source);
 }
 
+void TBitmap::Exchange(TBitmap& other) {
+  std::swap(width_, other.width_);
+  std::swap(height_, other.height_);
+  std::swap(stride_, other.stride_);
+  std::swap(pixelFormat_, other.pixelFormat_);
+  std::swap(handleType_, other.handleType_);
+  bits_.swap(other.bits_);
+  palette_.swap(other.palette_);
+}
+
 void TBitmap::DrawOn(TCanvas& canvas, int x, int y) const {
   canvas.CopyRect(Bounds(x, y, width_, height_), const_cast<TBitmap*>(this)->Canvas(), Rect(0, 0, width_, height_));
 }

@@ -93,6 +93,9 @@ class TBitmap : public TGraphic {
   TCanvas* Canvas();
 
   void Assign(const TPersistent* source) override;  // TBitmap (deep copy) or TJPEGImage
+  // Trades pictures (pixels, size, format, palette) with another bitmap, copying nothing;
+  // each keeps its own canvas.
+  void Exchange(TBitmap& other);
   void DrawOn(TCanvas& canvas, int x, int y) const override;
 
   // BMP files. Reading checks every size against the data it has; nothing in

@@ -122,7 +122,13 @@ void TJPEGImage::LoadFromMemory(const std::uint8_t* data, std::size_t size, int 
   if (!ok) throw EJPEG("JPEG error: " + error);
   if (decoded.PixelFormat() == pf8bit) decoded.SetPalette(NewGreyPalette());
   decoded.SetHandleType(bmDIB);
-  bitmap_.Assign(&decoded);
+  // Taken over, not copied: a screen-sized picture is never held twice.
+  bitmap_.Exchange(decoded);
+}
+
+void TJPEGImage::TakeBitmap(TBitmap* target) {
+  target->Exchange(bitmap_);
+  bitmap_.SetHeight(0);
 }
 
 void TJPEGImage::LoadFromFile(const std::string& fileName) {

@@ -30,6 +30,8 @@ class TJPEGImage : public TGraphic {
   void Assign(const TPersistent* source) override;
 
   const TBitmap& Bitmap() const { return bitmap_; }
+  // Hands the picture over to target without copying it; the image is empty afterwards.
+  void TakeBitmap(TBitmap* target);
 
  private:
   TBitmap bitmap_;

@@ -110,8 +110,6 @@ TFormMain::TFormMain(TComponent* owner) : TForm(owner) {
     SetBounds(0, 0, Display.ScreenWidth, Display.ScreenHeight);
     clean_ = std::make_unique<TBitmap>();
     Display.LoadBackground(clean_.get(), BackgroundFile());
-    buffer_ = std::make_unique<TBitmap>();
-    buffer_->Assign(clean_.get());
     // The wait picture is a nicety: without it nothing is drawn.
     wait_.TryLoadBlackWhiteJpeg("Data\\Intf\\Spec\\" + Display.ArtPrefix[1] + "_waitB.xji",
                                 "Data\\Intf\\Spec\\" + Display.ArtPrefix[1] + "_waitW.xji");
@@ -144,8 +142,10 @@ TFormMain::~TFormMain() {
 }
 
 void TFormMain::BuildControls() {
+  // The window draws straight onto its surface, so the controls' buffer is
+  // the window's canvas and the buttons need not copy anything onto it.
   TCanvas* target = Canvas();
-  TCanvas* buffer = buffer_->Canvas();
+  TCanvas* buffer = Canvas();
   TCanvas* clean = clean_->Canvas();
   auto action = [this](void (TFormMain::*handler)(TObject*)) {
     auto* a = new TAction(this);
@@ -154,7 +154,7 @@ void TFormMain::BuildControls() {
     return a;
   };
   auto button = [&](ButtonId id, const char* name, TAction* a) {
-    buttons_[id] = new CPrzyciskW(this, name, target, buffer, clean, 0, 0, a);
+    buttons_[id] = new CPrzyciskW(this, name, nullptr, buffer, clean, 0, 0, a);
   };
   button(bStart, "start", action(&TFormMain::A_StartExecute));
   button(bAbout, "oprogramie", action(&TFormMain::A_OProgramieExecute));
@@ -333,25 +333,24 @@ void TFormMain::SelectTab(int tab) {
   LoadTabSettings();
   status_.clear();
   if (!game) IdleStatus();
-  RedrawBuffer();
+  Invalidate();
 }
 
-void TFormMain::RedrawBuffer() {
-  if (!built_) return;
-  buffer_->Canvas()->CopyMode = cmSrcCopy;
-  buffer_->Canvas()->Draw(0, 0, clean_.get());
-  DrawTexts(buffer_.get());
+void TFormMain::DrawWindow() {
+  if (!built_ || Surface()->Empty()) return;
+  Canvas()->CopyMode = cmSrcCopy;
+  Canvas()->Draw(0, 0, clean_.get());
+  DrawTexts(Surface());
   for (auto& t : tabs_) t->Paint();
   for (auto& t : sounds_) t->Paint();
   for (auto& t : positions_) t->Paint();
   for (auto& t : amounts_) t->Paint();
   for (auto& t : options_) t->Paint();
   speaker_->Paint();
-  for (CPrzyciskW* b : buttons_) b->Paint();
+  for (CPrzyciskW* b : buttons_) b->PaintAsShown();
   if (CurrentTab == 6)
-    for (auto& r : rows_) r->Draw(buffer_.get(), *recordings_, r->Slot() == marked_, GameFontCiezarowka);
-  DrawStatus(false);
-  Invalidate();
+    for (auto& r : rows_) r->Draw(Surface(), *recordings_, r->Slot() == marked_, GameFontCiezarowka);
+  DrawStatus();
 }
 
 void TFormMain::DrawTexts(TBitmap* target) {
@@ -376,25 +375,28 @@ void TFormMain::DrawTexts(TBitmap* target) {
 
 TRect TFormMain::StatusRect() const { return status_rect_; }
 
-void TFormMain::DrawStatus(bool present) {
-  if (CurrentTab != 6) return;
+// The text is drawn on the surface's pixels, inside the rectangle that the
+// canvas has just restored, so the screen takes it with that rectangle.
+void TFormMain::DrawStatus() {
+  if (CurrentTab != 6 || Surface()->Empty()) return;
   TRect r = StatusRect();
-  buffer_->Canvas()->CopyRect(r, clean_->Canvas(), r);
-  GameFontCiezarowka.DrawTextInRect(buffer_.get(), status_, r, busy_ == Busy::None ? kInk : RGB(180, 30, 30), 0, 255);
-  if (present) InvalidateRect(r);
+  Canvas()->CopyRect(r, clean_->Canvas(), r);
+  GameFontCiezarowka.DrawTextInRect(Surface(), status_, r, busy_ == Busy::None ? kInk : RGB(180, 30, 30), 0, 255);
 }
 
 void TFormMain::SetStatus(const std::string& text) {
   if (text == status_) return;
   status_ = text;
-  DrawStatus(true);
+  DrawStatus();
 }
 
 void TFormMain::IdleStatus() { SetStatus("Zaznacz miejsce na li\234" "cie, nagraj i pos\263uchaj."); }
 
+// What the window draws stays on its surface; a paint of the whole window (a
+// new surface when the window shows, or a redraw asked for) draws it afresh.
+// A smaller paint only follows a drawing that is on the surface already.
 void TFormMain::Paint() {
-  TRect r = PaintClip();
-  Canvas()->CopyRect(r, buffer_->Canvas(), r);
+  if (PaintClip() == ClientRect()) DrawWindow();
 }
 
 void TFormMain::DrawWaitPicture(TForm* window) {
@@ -434,18 +436,31 @@ void TFormMain::A_StartExecute(TObject*) {
   if (!s || !GameWindow(CurrentTab)) return;
   PauseMusic();
   s->ClearOutsideBits();
-  // The choices are kept before the game runs.
-  if (!SettingsFile.empty()) SaveSettings(SettingsFile);
+  // The choices are kept before the game runs (the file already holds them
+  // when nothing changed since it was last written).
+  if (!SettingsFile.empty()) SaveChangedSettings(SettingsFile);
   DrawWaitPicture(this);
+  // The game covers the whole screen: the background waits on disk until it ends.
+  clean_->SetHeight(0);
   try {
     StartGame(CurrentTab);
   } catch (...) {
+    ReloadBackground();
     Invalidate();
     ResumeMusic();
     throw;
   }
+  ReloadBackground();
   Invalidate();
   ResumeMusic();
+}
+
+void TFormMain::ReloadBackground() {
+  // Read at start-up already; should it fail now, the window stands on black.
+  try {
+    Display.LoadBackground(clean_.get(), BackgroundFile());
+  } catch (const Exception&) {
+  }
 }
 
 void TFormMain::A_OProgramieExecute(TObject*) {
@@ -500,7 +515,7 @@ void TFormMain::A_SpeakerExecute(TObject*) {
   // back under it first.
   TImage* img = speaker_->GetImage();
   TRect r = img->BoundsRect();
-  buffer_->Canvas()->CopyRect(r, clean_->Canvas(), r);
+  Canvas()->CopyRect(r, clean_->Canvas(), r);
   speaker_->ToggleRedraw();
   ProgramOptions.music = speaker_->GetChecked();
   UpdateMusic();
@@ -517,13 +532,12 @@ void TFormMain::A_OptionExecute(TObject* sender) {
 
 void TFormMain::RedrawRows() {
   for (int i = 0; i < kVisibleRows; ++i) rows_[std::size_t(i)]->SetSlot(topRow_ + i);
-  if (CurrentTab != 6) return;
+  if (CurrentTab != 6 || Surface()->Empty()) return;
   for (auto& r : rows_) {
     TRect rr = r->Rect();
-    buffer_->Canvas()->CopyRect(rr, clean_->Canvas(), rr);
-    r->Draw(buffer_.get(), *recordings_, r->Slot() == marked_, GameFontCiezarowka);
+    Canvas()->CopyRect(rr, clean_->Canvas(), rr);
+    r->Draw(Surface(), *recordings_, r->Slot() == marked_, GameFontCiezarowka);
   }
-  InvalidateRect(listRect_);
 }
 
 void TFormMain::A_SelectExecute(TObject* sender) {
@@ -536,9 +550,16 @@ void TFormMain::A_SelectExecute(TObject* sender) {
   }
 }
 
+// The knob leaves the clean background behind it.
+void TFormMain::ClearKnob() {
+  TRect k = scroll_->Knob()->BoundsRect();
+  Canvas()->CopyRect(k, clean_->Canvas(), k);
+}
+
 void TFormMain::A_UpExecute(TObject*) {
   if (topRow_ <= 0) return;
   --topRow_;
+  ClearKnob();
   scroll_->StepUp();
   RedrawRows();
 }
@@ -546,6 +567,7 @@ void TFormMain::A_UpExecute(TObject*) {
 void TFormMain::A_DownExecute(TObject*) {
   if (topRow_ >= kLastTopRow) return;
   ++topRow_;
+  ClearKnob();
   scroll_->StepDown();
   RedrawRows();
 }

@@ -92,9 +92,11 @@ class TFormMain : public TForm {
   void BuildControls();
   void Layout();
   void LoadTabSettings();
-  void RedrawBuffer();
+  // Draws the whole window on its surface (nothing while it has none).
+  void DrawWindow();
+  void ReloadBackground();
   void DrawTexts(TBitmap* target);
-  void DrawStatus(bool present);
+  void DrawStatus();
   void SetStatus(const std::string& text);
   void IdleStatus();
   TRect StatusRect() const;
@@ -129,9 +131,9 @@ class TFormMain : public TForm {
   void RecorderTick();
   void ShowMessage(std::int16_t code);
   void RedrawRows();
+  void ClearKnob();
 
-  std::unique_ptr<TBitmap> buffer_;
-  std::unique_ptr<TBitmap> clean_;
+  std::unique_ptr<TBitmap> clean_;  // the background (empty while a game runs); the window draws on its surface
   CTransBitmap wait_;
 
   std::vector<TAction*> actions_;  // owned by the window

@@ -1,4 +1,5 @@
-// The about box: a full-screen picture, a "stop" button that closes it, two
+// The about box: a full-screen picture (read when the box is shown and let go
+// when it is hidden), a "stop" button that closes it, two
 // links (the maker's web page and a pre-addressed e-mail, opened with the
 // desktop's programs) and a hidden credits animation: a double click on the
 // sun in the picture's top-left corner rolls the credits up over its plate on a 25 ms timer,
@@ -31,18 +32,31 @@ class TFormOProgramie : public TForm {
   TImage* WebLink() const { return web_; }
   TImage* MailLink() const { return mail_; }
   CPrzyciskP* StopButton() const { return stop_; }
+  // The picture the box shows; empty while the box is hidden.
+  const TBitmap& Picture() const { return *shown_; }
 
  protected:
   void Paint() override;
+  // Builds the picture before the box shows; drops it when the box hides.
+  void VisibleChanging() override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void KeyPress(char& key) override;
 
  private:
+  // The background with the texts and links drawn on it.
   void DrawContent();
   void CreditsTick();
 
-  std::unique_ptr<TBitmap> shown_;  // the picture with the links; the button's background
-  std::unique_ptr<TBitmap> work_;        // one frame of the credits
+  struct Link {
+    const char* label = "";
+    const char* address = "";
+    TRect labelRect{};
+    TRect textRect{};  // the address, which takes the click
+  };
+
+  std::string backgroundFile_;
+  std::unique_ptr<TBitmap> shown_;  // the picture with the links; the button's background; empty while hidden
+  std::unique_ptr<TBitmap> work_;   // one frame of the credits; empty while hidden
   TAction* stopAction_ = nullptr;
   CPrzyciskP* stop_ = nullptr;
   TImage* web_ = nullptr;
@@ -50,7 +64,7 @@ class TFormOProgramie : public TForm {
   TTimer* creditsTimer_ = nullptr;
   TRect corner_{};
   TRect creditsRect_{};
-  TRect webText_{}, mailText_{};
+  Link links_[2];
   int creditsOffset_ = 0;
   int creditsHeight_ = 0;
   TColor plateColour_ = -1;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "platform/IniFiles.h"
 #include "platform/SysUtils.h"
@@ -66,6 +67,20 @@ void ResetSettings() {
 
 namespace {
 
+// What the settings file was last given by this program, to tell whether a
+// write would change anything.
+std::string g_lastWritten;
+
+std::string Snapshot(const std::string& iniPath) {
+  std::string s = iniPath + '\n' + std::to_string(ProgramOptions.launches) + ' ' + std::to_string(CurrentTab) + ' ' +
+                  std::to_string(ProgramOptions.music) + ' ' + std::to_string(ProgramOptions.position) + ' ' +
+                  std::to_string(RecorderOptions.playAfterRecording) + ' ' +
+                  std::to_string(RecorderOptions.protectRecordings);
+  for (const CUstGry* g : kAll)
+    s += ' ' + std::to_string(g->PhonemeMask) + ' ' + std::to_string(g->Level) + ' ' + std::to_string(g->PositionMask);
+  return s;
+}
+
 void Store(TIniFile& ini) {
   ini.WriteInteger(kMain, "LU", ProgramOptions.launches);
   ini.WriteInteger(kMain, "Zakladka", CurrentTab);
@@ -109,14 +124,21 @@ void LoadSettings(const std::string& iniPath) {
   // Written back from what was read: the file is parsed once.
   Store(*ini);
   if (!ini->UpdateFile()) throw CBlad(4, ini->Error());
+  g_lastWritten = Snapshot(iniPath);
 }
 
 bool SaveSettings(const std::string& iniPath) {
   try {
     TIniFile ini(iniPath);
     Store(ini);
-    return ini.UpdateFile();
+    if (!ini.UpdateFile()) return false;
+    g_lastWritten = Snapshot(iniPath);
+    return true;
   } catch (const Exception&) {
     return false;
   }
+}
+
+bool SaveChangedSettings(const std::string& iniPath) {
+  return Snapshot(iniPath) == g_lastWritten || SaveSettings(iniPath);
 }

@@ -73,5 +73,8 @@ extern RecorderSettings RecorderOptions;
 void LoadSettings(const std::string& iniPath);
 // Writes the settings file whole; false when it could not be written.
 bool SaveSettings(const std::string& iniPath);
+// The same when anything changed since this program last wrote or read the
+// file; true without writing otherwise.
+bool SaveChangedSettings(const std::string& iniPath);
 // Puts every record and option back to its default.
 void ResetSettings();

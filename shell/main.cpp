@@ -1,4 +1,6 @@
 // The program: trelamondo [z]
+#include <malloc.h>
+
 #include <string>
 #include <vector>
 
@@ -7,6 +9,11 @@
 #include "shell/Startup.h"
 
 int main(int argc, char** argv) {
+  // Pictures come and go by the megabyte (a game's pictures, a background
+  // read again, a window's surface): every block of 256 KiB or more is
+  // mapped on its own and given back to the system when freed, instead of
+  // leaving holes that stay resident in the heap (about 2.5 MiB after a game).
+  mallopt(M_MMAP_THRESHOLD, 256 * 1024);
   std::vector<std::string> args(argv + 1, argv + argc);
   RunOptions options;
   options.createGameWindows = CreateGameWindows;

@@ -81,11 +81,30 @@ void CDisplay::LoadBackground(TBitmap* target, const std::string& fileName) cons
   target->SetPixelFormat(pf24bit);
   target->SetHandleType(bmDIB);
   target->Canvas()->Brush.Color = clBlack;
-  target->SetWidth(ScreenWidth);
-  target->SetHeight(ScreenHeight);
-  if (!FileExists(fileName)) throw Exception("Brak bitmapy t\263a!", fileName + ": no such file");
+  auto blackScreen = [&] {
+    target->SetWidth(ScreenWidth);
+    target->SetHeight(ScreenHeight);
+  };
+  if (!FileExists(fileName)) {
+    blackScreen();
+    throw Exception("Brak bitmapy t\263a!", fileName + ": no such file");
+  }
+  // The picture is read before the screen-sized bitmap is made, and one that
+  // covers the whole screen becomes the bitmap: no second copy of it is held.
   TJPEGImage jpeg;
-  jpeg.LoadFromFile(fileName);
+  try {
+    jpeg.LoadFromFile(fileName);
+  } catch (...) {
+    blackScreen();
+    throw;
+  }
+  const TBitmap& picture = jpeg.Bitmap();
+  if (GameArea.left == 0 && GameArea.top == 0 && picture.Width() == ScreenWidth &&
+      picture.Height() == ScreenHeight && picture.PixelFormat() == pf24bit) {
+    jpeg.TakeBitmap(target);
+    return;
+  }
+  blackScreen();
   target->Canvas()->Draw(GameArea.left, GameArea.top, &jpeg);
 }
 

@@ -124,6 +124,7 @@ TRect CPrzyciskW::BufferRect() const { return Bounds(Left() - originX_, Top() - 
 
 void CPrzyciskW::DrawToBuffer(TBitmap* picture) {
   if (!mask_) return;  // not built yet
+  shown_ = picture;
   TRect r = BufferRect();
   DrawThroughMask(buffer_, r.left, r.top, mask_, picture);
 }
@@ -134,6 +135,10 @@ void CPrzyciskW::Present() {
 
 void CPrzyciskW::Paint() {
   if (Visible()) DrawToBuffer(normal_);
+}
+
+void CPrzyciskW::PaintAsShown() {
+  if (Visible()) DrawToBuffer(shown_ ? shown_ : normal_);
 }
 
 void CPrzyciskW::Show() {

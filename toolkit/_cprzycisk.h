@@ -63,6 +63,10 @@ class CPrzyciskW : public TImage {
   // Draws the normal picture into the buffer when the button is visible;
   // the window presents its buffer itself.
   void Paint() override;
+  // The same with the picture the button drew last (normal, active or
+  // pressed), for a window that draws itself afresh while the mouse may
+  // still be on the button.
+  void PaintAsShown();
   // Makes a hidden button visible and draws it into the buffer and onto the
   // window; a visible one is left alone.
   void Show();
@@ -89,6 +93,7 @@ class CPrzyciskW : public TImage {
   TBitmap* active_ = nullptr;
   TBitmap* pressed_ = nullptr;
   TBitmap* mask_ = nullptr;
+  TBitmap* shown_ = nullptr;  // the picture drawn last
   TCanvas* target_;
   TCanvas* buffer_;
   TCanvas* clean_;

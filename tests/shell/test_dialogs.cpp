@@ -140,13 +140,51 @@ TEST_F(Dialogs, MessageBoxClosesWithItsButtonEscOrACloseRequest) {
   EXPECT_FALSE(box.Visible());
 }
 
-TEST_F(Dialogs, MissingPictureFailsWithCode1) {
-  std::remove(tree.File("Data/Intf/Spec/mKom_kp.xji").c_str());
+template <class Window>
+void ExpectCode1WithoutPicture(const std::string& file) {
+  std::remove(file.c_str());
   try {
-    TFormKomunikat box(nullptr);
-    FAIL();
+    Window w(nullptr);
+    FAIL() << file;
   } catch (const CBlad& e) {
     EXPECT_EQ(e.Code, 1);
+  }
+}
+
+TEST_F(Dialogs, MissingPictureFailsWithCode1) {
+  ExpectCode1WithoutPicture<TFormKomunikat>(tree.File("Data/Intf/Spec/mKom_kp.xji"));
+  // The about box reads its picture only when shown, but one that is missing stops the start-up all the same.
+  ExpectCode1WithoutPicture<TFormOProgramie>(tree.File("Data/Intf/Spec/R3_oprT.xji"));
+}
+
+TEST_F(Dialogs, TheAboutBoxHoldsItsPictureOnlyWhileShown) {
+  TFormOProgramie about(nullptr);
+  EXPECT_TRUE(about.Picture().Empty());
+  EXPECT_TRUE(about.Surface()->Empty());
+  TColor background = 0, link = 0;
+  for (int round = 0; round < 2; ++round) {
+    hb().Then([&] {
+      EXPECT_EQ(about.Picture().Width(), 1024);
+      EXPECT_EQ(about.Picture().Height(), 768);
+      // On the screen: the background's colour in the top-left corner, the
+      // link's underline under the web address.
+      TColor c = hb().ScreenPixel(10, 10);
+      EXPECT_NEAR(GetRValue(c), GetRValue(shelltest::ShellTree::kAbout), 8);
+      EXPECT_NEAR(GetGValue(c), GetGValue(shelltest::ShellTree::kAbout), 8);
+      TPoint under = about.WebLink()->ClientToScreen(TPoint{about.WebLink()->Width() / 2, about.WebLink()->Height() - 1});
+      EXPECT_EQ(hb().ScreenPixel(under.x, under.y), RGB(20, 60, 200));
+      if (round == 0) {
+        background = c;
+        link = hb().ScreenPixel(under.x, under.y);
+      } else {
+        EXPECT_EQ(c, background);  // shown again, the same picture
+        EXPECT_EQ(hb().ScreenPixel(under.x, under.y), link);
+      }
+      hb().Key(VK_ESCAPE, 27);
+    });
+    EXPECT_EQ(about.ShowModal(), mrOk);
+    EXPECT_TRUE(about.Picture().Empty());
+    EXPECT_TRUE(about.Surface()->Empty());
   }
 }
 

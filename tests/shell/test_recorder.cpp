@@ -320,7 +320,14 @@ TEST_F(Recorder, LeavingTheTabOrTheProgramKeepsWhatWasRecorded) {
 
 TEST_F(Recorder, TheListScrollsRowByRowWithinItsThirtySlots) {
   int trackTop = 0;
+  // The rows are on the screen on the recorder's tab only.
+  TPoint rowPlace{};
+  Step([&] {
+    rowPlace = FormMain->Row(0)->Area()->ClientToScreen(TPoint{FormMain->Row(0)->Rect().Width() - 5, 4});
+    EXPECT_NE(hb().ScreenPixel(rowPlace.x, rowPlace.y), RGB(252, 250, 242));
+  });
   GoToTheRecorder();
+  Step([&] { EXPECT_EQ(hb().ScreenPixel(rowPlace.x, rowPlace.y), RGB(252, 250, 242)); });
   Step([&] {
     CScrollBut* knob = FormMain->ScrollIndicator()->Knob();
     EXPECT_TRUE(knob->Visible());
@@ -331,8 +338,22 @@ TEST_F(Recorder, TheListScrollsRowByRowWithinItsThirtySlots) {
     TPoint p = shelltest::CentreOf(knob);
     hb().Click(p.x, FormMain->Button(TFormMain::bDown)->ClientToScreen(TPoint{0, 0}).y - 1);
   });
-  Step([this] { EXPECT_EQ(FormMain->TopRow(), 0); });
-  for (int i = 0; i < 25; ++i) ClickButton(TFormMain::bDown);
+  // A step down leaves the background where the knob's top rows were, on the screen.
+  TPoint knobTop{};
+  TColor knobColour = 0;
+  Step([&] {
+    EXPECT_EQ(FormMain->TopRow(), 0);
+    CScrollBut* knob = FormMain->ScrollIndicator()->Knob();
+    knobTop = knob->ClientToScreen(TPoint{knob->Width() / 2, 0});
+    knobColour = hb().ScreenPixel(knobTop.x, knobTop.y);
+    ClickOn(FormMain->Button(TFormMain::bDown));
+  });
+  Step([&] {
+    EXPECT_EQ(FormMain->TopRow(), 1);
+    EXPECT_NE(knobColour, clBlack);
+    EXPECT_EQ(hb().ScreenPixel(knobTop.x, knobTop.y), clBlack);  // the test tree's background there
+  });
+  for (int i = 1; i < 25; ++i) ClickButton(TFormMain::bDown);
   Step([&] {
     EXPECT_EQ(FormMain->TopRow(), kLastTopRow);
     EXPECT_EQ(FormMain->Row(0)->Slot(), 22);

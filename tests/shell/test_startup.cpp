@@ -3,6 +3,7 @@
 // starters, the fatal errors and the "z" report.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -152,6 +153,18 @@ TEST_F(ShellProgram, TheSplashShowsWhileStartUpRuns) {
 
 // ---- the starters ----
 
+// Pixels of the wait picture still in the middle of a 1024 x 768 screen.
+int WaitPictureLeft() {
+  int left = 0;
+  for (int y = 384 - 15; y < 384 + 15; ++y)
+    for (int x = 512 - 20; x < 512 + 20; ++x) {
+      TColor c = Headless().ScreenPixel(x, y);
+      left += std::abs(GetRValue(c) - GetRValue(ShellTree::kWait)) <= 8 &&
+              std::abs(GetBValue(c) - GetBValue(ShellTree::kWait)) <= 8;
+    }
+  return left;
+}
+
 class FakeGame : public IGameWindow {
  public:
   explicit FakeGame(bool enough) : enough_(enough) {}
@@ -172,6 +185,30 @@ class FakeGame : public IGameWindow {
   bool enough_;
 };
 
+TEST_F(ShellProgram, AGameStartWritesTheSettingsOnlyWhenTheyChangedSinceTheLastWrite) {
+  FakeGame labelIt(true);
+  options.createGameWindows = [&] { SetGameWindow(1, &labelIt); };
+  auto ini = [this] { return tree->File("Data/data.ini"); };
+  options.onReady = [&] { std::filesystem::remove(ini()); };  // written at start-up
+  Step([this] { ClickOn(FormMain->Button(TFormMain::bStart)); });
+  Step([&] {
+    EXPECT_FALSE(std::filesystem::exists(ini()));
+    ClickOn(FormMain->AmountToggle(2)->GetImage());
+  });
+  Step([this] { ClickOn(FormMain->Button(TFormMain::bStart)); });
+  Step([&] {
+    ASSERT_TRUE(std::filesystem::exists(ini()));
+    EXPECT_EQ(TIniFile(ini()).ReadInteger("Podpisz4", "Poziom", 0), 3);
+    std::filesystem::remove(ini());
+    ClickOn(FormMain->Button(TFormMain::bStart));
+  });
+  Step([&] { EXPECT_FALSE(std::filesystem::exists(ini())); });
+  CloseAtTheEnd();
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(labelIt.calls, "PHSPHSPHS");
+  EXPECT_EQ(TIniFile(ini()).ReadInteger("DaneProgramu", "LU", 0), 1);  // the exit writes it all the same
+}
+
 TEST_F(ShellProgram, StartersAskTheGameAndShowMessage3WhenWordsAreTooFew) {
   FakeGame labelIt(true), oddOneOut(false);
   options.createGameWindows = [&] {
@@ -190,6 +227,8 @@ TEST_F(ShellProgram, StartersAskTheGameAndShowMessage3WhenWordsAreTooFew) {
   Step([this] { ClickOn(FormMain->Button(TFormMain::bStart)); });  // tab 1
   Step([&] {
     EXPECT_EQ(labelIt.calls, "PHS");
+    // The main window is drawn again, its background read back: no pixel of the wait picture is left.
+    EXPECT_EQ(WaitPictureLeft(), 0);
     EXPECT_EQ(hb().Music(), "Data\\Intf\\Smd\\music.wav");  // back after the game
     ClickOn(FormMain->TabToggle(4)->GetImage());
   });
@@ -234,14 +273,33 @@ TEST_F(ShellProgram, ACloseRequestGoesToTheTopmostWindow) {
   int result = 0;
   game.during = [&] { result = FormKoniecGry->ShowModal(); };
   options.createGameWindows = [&] { SetGameWindow(1, &game); };
-  Step([this] { ClickOn(FormMain->Button(TFormMain::bAbout)); });
-  Step([this] {
+  // The main window, covered by the about box, comes back whole: its start
+  // button and a toggle as they were, and the about button, still under the
+  // mouse, as the click left it.
+  TPoint start{}, toggle{}, about{};
+  TColor startColour = 0, toggleColour = 0, aboutColour = 0;
+  Step([&] {
+    start = shelltest::CentreOf(FormMain->Button(TFormMain::bStart));
+    toggle = shelltest::CentreOf(FormMain->SoundToggle(0)->GetImage());
+    about = shelltest::CentreOf(FormMain->Button(TFormMain::bAbout));
+    startColour = hb().ScreenPixel(start.x, start.y);
+    toggleColour = hb().ScreenPixel(toggle.x, toggle.y);
+    aboutColour = hb().ScreenPixel(about.x, about.y);
+    EXPECT_NE(startColour, hb().ScreenPixel(5, 5));  // the buttons stand out from the background
+    EXPECT_NE(toggleColour, hb().ScreenPixel(5, 5));
+    ClickOn(FormMain->Button(TFormMain::bAbout));
+  });
+  Step([&] {
     ASSERT_TRUE(FormOProgramie->Visible());
     hb().RequestClose();
   });
-  Step([this] {
+  Step([&] {
     EXPECT_FALSE(FormOProgramie->Visible());
     EXPECT_TRUE(FormMain->Visible());
+    EXPECT_EQ(hb().ScreenPixel(start.x, start.y), startColour);
+    EXPECT_EQ(hb().ScreenPixel(toggle.x, toggle.y), toggleColour);
+    EXPECT_NE(hb().ScreenPixel(about.x, about.y), aboutColour);
+    EXPECT_NE(hb().ScreenPixel(about.x, about.y), hb().ScreenPixel(5, 5));
     ClickOn(FormMain->Button(TFormMain::bStart));
   });
   Step([this] {
@@ -255,6 +313,56 @@ TEST_F(ShellProgram, ACloseRequestGoesToTheTopmostWindow) {
   CloseAtTheEnd();
   EXPECT_EQ(Run(), 0);
   EXPECT_EQ(game.calls, "PHS");
+}
+
+// Drawn afresh after the about box covered it, the main window is as it was,
+// pixel for pixel (the about button aside, which shows the click), on a game
+// tab and on the recorder's with its list and status line.
+TEST_F(ShellProgram, TheMainWindowComesBackWholeAfterTheAboutBox) {
+  TBitmap before;
+  auto sameScreen = [this, &before] {
+    const TRect about = FormMain->Button(TFormMain::bAbout)->BoundsRect();
+    int differ = 0;
+    for (int y = 0; y < before.Height(); ++y)
+      for (int x = 0; x < before.Width(); ++x)
+        differ += !about.Contains(x, y) && hb().ScreenPixel(x, y) != before.PixelColor(x, y);
+    return differ;
+  };
+  for (int tab : {1, 6}) {
+    Step([&, tab] { ClickOn(FormMain->TabToggle(tab)->GetImage()); });
+    Step([&] {
+      before.Assign(&hb().Screen());
+      ClickOn(FormMain->Button(TFormMain::bAbout));
+    });
+    Step([&] {
+      ASSERT_TRUE(FormOProgramie->Visible());
+      EXPECT_TRUE(FormMain->Surface()->Empty());  // covered: drawn afresh when it shows again
+      EXPECT_GT(sameScreen(), 0);
+      hb().Key(VK_ESCAPE, 27);
+    });
+    Step([&, tab] {
+      EXPECT_EQ(sameScreen(), 0);
+      // Not only as before, but all there: the loudspeaker on the test tree's
+      // black and, on the recorder's tab, the status line under the list.
+      const TPoint speaker = shelltest::CentreOf(FormMain->SpeakerToggle()->GetImage());
+      EXPECT_NE(hb().ScreenPixel(speaker.x, speaker.y), clBlack);
+      auto ink = [this](const TRect& r) {
+        int n = 0;
+        for (int y = r.top; y < r.bottom; ++y)
+          for (int x = r.left; x < r.right; ++x) n += hb().ScreenPixel(x, y) != clBlack;
+        return n;
+      };
+      if (tab == 6) {
+        const TRect last = FormMain->Row(7)->Rect();
+        EXPECT_GT(ink(Rect(last.left, last.bottom + 1, last.right, last.bottom + 60)), 0);
+      } else {
+        const TImage* sz = FormMain->SoundToggle(0)->GetImage();  // the label over the sounds
+        EXPECT_GT(ink(Rect(sz->Left(), sz->Top() - 25, sz->Left() + 100, sz->Top() - 2)), 0);
+      }
+    });
+  }
+  CloseAtTheEnd();
+  EXPECT_EQ(Run(), 0);
 }
 
 // ---- the program's folder ----
@@ -451,6 +559,7 @@ TEST_F(ShellProgram, AnErrorInAHandlerIsShownAndTheProgramGoesOn) {
     EXPECT_EQ(UtfBoxText(0), "Za mało pamięci, by dokończyć tę czynność.");
     EXPECT_NE(FormMain, nullptr);
     EXPECT_TRUE(FormMain->Visible());
+    EXPECT_EQ(WaitPictureLeft(), 0);  // the window drawn whole again, on its background
   });
   CloseAtTheEnd();
   EXPECT_EQ(Run(), 0);

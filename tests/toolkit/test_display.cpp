@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <memory>
 
 #include "platform/HeadlessBackend.h"
@@ -117,6 +119,35 @@ TEST(Display, LoadBackgroundCentresThePictureOnBlack) {
   EXPECT_EQ(target.PixelColor(120, 55), clBlack);
 }
 
+// A picture of the screen's size becomes the bitmap itself: the same pixels
+// as a copy would give, 24-bit, and a target that held another picture before.
+TEST(Display, LoadBackgroundTakesAScreenSizedPictureAsItIs) {
+  testsupport::TempDir dir;
+  std::unique_ptr<TBitmap> pic(NewBitmap24(800, 600));
+  for (int y = 0; y < 600; ++y)
+    for (int x = 0; x < 800; ++x) pic->ScanLine(y)[3 * x + (x + y) % 3] = std::uint8_t(x ^ y);
+  std::string file = dir.Write("bg.xji", EncodeJpeg(*pic, 95, true));
+  TJPEGImage decoded;
+  decoded.LoadFromFile(file);
+
+  CDisplay d;
+  d.SelectMode(800, 600);
+  TBitmap target;
+  target.SetPixelFormat(pf32bit);
+  target.SetSize(20, 10);
+  d.LoadBackground(&target, file);
+  ASSERT_EQ(target.Width(), 800);
+  ASSERT_EQ(target.Height(), 600);
+  EXPECT_EQ(target.PixelFormat(), pf24bit);
+  EXPECT_EQ(target.HandleType(), bmDIB);
+  for (int y = 0; y < 600; y += 7)
+    ASSERT_EQ(0, std::memcmp(target.ScanLine(y), decoded.Bitmap().ScanLine(y), 800 * 3)) << y;
+  // Its canvas draws on the picture.
+  target.Canvas()->Brush.Color = clRed;
+  target.Canvas()->FillRect(Rect(0, 0, 2, 2));
+  EXPECT_EQ(target.PixelColor(1, 1), clRed);
+}
+
 TEST(Display, LoadBackgroundWithoutFileLeavesBlackScreenAndRaises) {
   CDisplay d;
   d.SelectMode(800, 600);
@@ -139,6 +170,9 @@ TEST(Display, LoadBackgroundRejectsAFileThatIsNoJpeg) {
   d.SelectMode(800, 600);
   TBitmap target;
   EXPECT_THROW(d.LoadBackground(&target, file), EJPEG);
+  EXPECT_EQ(target.Width(), 800);  // on a black screen, as a missing one
+  EXPECT_EQ(target.Height(), 600);
+  EXPECT_EQ(target.PixelColor(400, 300), clBlack);
 }
 
 }  // namespace
