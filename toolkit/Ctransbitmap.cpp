@@ -511,20 +511,41 @@ constexpr Control Spread32(int v) {
 constexpr Control kSpread24[3] = {Spread24(0), Spread24(1), Spread24(2)};
 constexpr Control kSpread32[2] = {Spread32(0), Spread32(1)};
 
+// Byte permutes over 64 bytes (16 pixels of 4 bytes, AVX-512 VBMI): byte q
+// reads the first byte of pixel q / 4 of a mask of MS bytes a pixel, or byte
+// q % 4 of pixel q / 4 of a 3-byte colour (the fourth byte, never stored, its first).
+struct alignas(64) Control64 {
+  std::uint8_t b[64];
+};
+
+constexpr Control64 SpreadMask16(int ms) {
+  Control64 c{};
+  for (int q = 0; q < 64; ++q) c.b[q] = std::uint8_t(q / 4 * ms);
+  return c;
+}
+
+constexpr Control64 SpreadColour16() {
+  Control64 c{};
+  for (int q = 0; q < 64; ++q) c.b[q] = std::uint8_t(q / 4 * 3 + (q % 4 == 3 ? 0 : q % 4));
+  return c;
+}
+
+constexpr Control64 kMaskSpread16[3] = {SpreadMask16(1), SpreadMask16(3), SpreadMask16(4)};
+constexpr Control64 kColourSpread16 = SpreadColour16();
+
 #define TW_VECTOR __attribute__((target("avx2")))
 #define TW_VECTOR_INLINE __attribute__((target("avx2"), always_inline)) inline
 namespace avx2 {
-constexpr bool kMaskedStores = false;
 #include "toolkit/Blendloops.inc"
 }  // namespace avx2
 #undef TW_VECTOR_INLINE
 #undef TW_VECTOR
 
-#define TW_VECTOR __attribute__((target("avx2,avx512bw,avx512vl")))
-#define TW_VECTOR_INLINE __attribute__((target("avx2,avx512bw,avx512vl"), always_inline)) inline
+#define TW_VECTOR __attribute__((target("avx2,avx512bw,avx512vl,avx512vbmi")))
+#define TW_VECTOR_INLINE __attribute__((target("avx2,avx512bw,avx512vl,avx512vbmi"), always_inline)) inline
 namespace avx512 {
-constexpr bool kMaskedStores = true;
 #include "toolkit/Blendloops.inc"
+#include "toolkit/Blendloops512.inc"
 }  // namespace avx512
 #undef TW_VECTOR_INLINE
 #undef TW_VECTOR
@@ -532,12 +553,16 @@ constexpr bool kMaskedStores = true;
 BlendLoops CpuBlendLoops() {
   __builtin_cpu_init();
   if (!__builtin_cpu_supports("avx2")) return BlendLoops::Plain;
-  if (__builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512vl")) return BlendLoops::Avx512;
+  // Byte permutes too. Processors without them (the first with AVX-512)
+  // also lower their clock for 512-bit work: they take the AVX2 loops.
+  if (__builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512vl") &&
+      __builtin_cpu_supports("avx512vbmi"))
+    return BlendLoops::Avx512;
   return BlendLoops::Avx2;
 }
 
 RowsKernel VectorKernel(BlendLoops loops, int step, int colourStep, int maskStep, bool full) {
-  if (loops == BlendLoops::Avx512) return KernelFor<avx512::VectorKernel>(step, colourStep, maskStep, full);
+  if (loops == BlendLoops::Avx512) return KernelFor<avx512::WideKernel>(step, colourStep, maskStep, full);
   return KernelFor<avx2::VectorKernel>(step, colourStep, maskStep, full);
 }
 
