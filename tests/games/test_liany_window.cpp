@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,6 +15,7 @@
 #include "games/Fmliany/Fmliany.h"
 #include "games/Fmliany/LianyLayout.h"
 #include "platform/ExtCtrls.h"
+#include "platform/HeadlessBackend.h"
 #include "platform/WinApi.h"
 #include "shell/Fmkoniecgry.h"
 #include "shell/Fmmain.h"
@@ -30,8 +34,28 @@ using Sound = HeadlessBackend::SoundEntry;
 
 constexpr TColor kButton = 0x806040;  // the normal look of the test buttons
 
+// The headless back end, with a look at the screen at every pause of an
+// animation: what it showed between its frames.
+class WatchedBackend : public HeadlessBackend {
+ public:
+  void Sleep(unsigned ms) override {
+    HeadlessBackend::Sleep(ms);
+    if (onSleep) onSleep(ms);
+  }
+  std::function<void(unsigned)> onSleep;
+};
+
 class Vines : public gametest::ProgramTest {
  protected:
+  void SetUp() override {
+    InstallBackend(std::make_unique<WatchedBackend>());
+    ProgramTest::SetUp();
+  }
+  void TearDown() override {
+    ProgramTest::TearDown();
+    InstallBackend(std::make_unique<HeadlessBackend>());
+  }
+  WatchedBackend& watched() { return static_cast<WatchedBackend&>(hb()); }
   // Steps: tab 2, the game's settings, "start"; every word's files are there.
   void Open(std::int32_t phonemes, std::int32_t positions, int level) {
     hb().SetScreenSize(1024, 768);
@@ -72,6 +96,7 @@ TEST_F(Vines, LevelOneGameFromTab2ThroughCutsHelpMagnifierNavigationToPlayAgainA
   Open(0x1, kInitial | kMedial, 1);  // SZ
   int w = 0, firstLanding = 0, presents = 0;
   std::int64_t clicked = 0;
+  std::vector<TColor> blinking;
   Step([&] {
     ASSERT_EQ(W()->Tasks().size(), 5u);
     EXPECT_EQ(W()->LetterAlpha(), 255);
@@ -118,6 +143,8 @@ TEST_F(Vines, LevelOneGameFromTab2ThroughCutsHelpMagnifierNavigationToPlayAgainA
     EXPECT_EQ(hb().Sleeps().back(), 400u);
     EXPECT_EQ(StatRec->Bad(), 1);
     EXPECT_FALSE(Leaf(3).cut);
+    EXPECT_TRUE(Near(Shown(Rim(3)), kLeaf));  // put out, though the pointer stays on it
+    EXPECT_FALSE(Shears());
     // A right leaf; half a second into its flight another right one is clicked.
     Click(Centre(0));
     Click(Centre(1), 1, 500);
@@ -170,6 +197,15 @@ TEST_F(Vines, LevelOneGameFromTab2ThroughCutsHelpMagnifierNavigationToPlayAgainA
   });
   Step([&] {
     EXPECT_TRUE(Shears());
+    Move(Middle(W()->NextButton()->BoundsRect()));  // from the leaf straight onto a button
+  });
+  Step([&] {
+    EXPECT_FALSE(Shears());
+    EXPECT_TRUE(Near(Shown(Rim(0)), kLeaf));
+    Move(Centre(0));
+  });
+  Step([&] {
+    EXPECT_TRUE(Shears());
     hb().Key(' ', ' ');  // moving on forgets the lit leaf, and the shears with it
   });
   Step([&] {
@@ -179,12 +215,23 @@ TEST_F(Vines, LevelOneGameFromTab2ThroughCutsHelpMagnifierNavigationToPlayAgainA
   });
   Step([&] {
     EXPECT_EQ(W()->CurrentTask(), 1);
+    watched().onSleep = [&, rim = Rim(0)](unsigned ms) {
+      if (ms == 28) blinking.push_back(Shown(rim));
+    };
     Click(Middle(W()->HelpButton()->BoundsRect()));
+    Click(Centre(4), 1, 500);  // a wrong leaf while the help blinks
   });
   Step([&] {
-    // The first right leaf blinked three times and is back as it was.
+    // The first right leaf blinked yellow three times and is back as it was;
+    // the click made meanwhile was dropped.
+    watched().onSleep = nullptr;
     EXPECT_EQ(StatRec->Help(), 1);
+    EXPECT_EQ(StatRec->Bad(), 1);
     EXPECT_EQ(std::count(hb().Sleeps().begin(), hb().Sleeps().end(), 28u), 69);
+    int blinks = 0;
+    for (std::size_t i = 0; i < blinking.size(); ++i)
+      blinks += gametest::Channel(blinking[i], 0) > 0xC0 && (i == 0 || gametest::Channel(blinking[i - 1], 0) <= 0xC0);
+    EXPECT_EQ(blinks, 3);
     ExpectScreenIsBackBuffer(Leaf(0).Bounds());
     Played();
     Click(Centre(4), 3);
@@ -241,29 +288,63 @@ TEST_F(Vines, LevelOneGameFromTab2ThroughCutsHelpMagnifierNavigationToPlayAgainA
   EXPECT_EQ(rec[1].bad, 15);
 }
 
+// Every input keeps the session counting: a click on the board, "nast",
+// "pop" and "pomoc", each followed by 100 s without input, more than half
+// the idle time.
+TEST_F(Vines, EveryInputKeepsTheSessionAlive) {
+  Open(0x10000, kFinal, 1);  // K at the end
+  const std::vector<std::pair<const char*, std::function<void()>>> inputs = {
+      {"start", [] {}},
+      {"board", [this] { Click({W()->Width() - 5, 5}); }},
+      {"next", [this] { ClickOn(W()->NextButton()); }},
+      {"previous", [this] { ClickOn(W()->PreviousButton()); }},
+      {"help", [this] { ClickOn(W()->HelpButton()); }},
+  };
+  for (std::size_t i = 0; i < inputs.size(); ++i) {
+    Step([&, i] {
+      if (i > 0) EXPECT_TRUE(StatRec->Active()) << "after " << inputs[i - 1].first;
+      inputs[i].second();
+    });
+    Step([&] { hb().AdvanceTime(100000); });
+  }
+  Step([&] {
+    EXPECT_TRUE(StatRec->Active()) << "after help";
+    EXPECT_EQ(StatRec->Help(), 1);
+    hb().Key(VK_ESCAPE, 27);
+  });
+  Step([&] { ClickOn(FormKoniecGry->StopButton()); });
+  CloseAtTheEnd();
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(Sessions().size(), 1u);
+}
+
 TEST_F(Vines, TheSoundTimerOutlivesTheStopButOnlyStopsItselfOnceTheGameHasClosed) {
   Open(0x10000, kFinal, 7);  // K at the end; any other level plays 4 tasks
-  // A click on the board and a help press keep the session counting.
-  Step([&] {
-    hb().AdvanceTime(100000);
-    Click({W()->Width() - 5, 5});
-  });
-  Step([&] {
-    hb().AdvanceTime(100000);
-    Click(Middle(W()->HelpButton()->BoundsRect()));
-  });
-  Step([&] {
-    hb().AdvanceTime(100000);
-    EXPECT_TRUE(StatRec->Active());
-  });
+  TPoint far{};
   for (int t = 0; t < 4; ++t) Step([&] { hb().Key(' ', ' '); });
   Step([&] {
     EXPECT_EQ(W()->CurrentTask(), 3);  // Space on the last task stays there
+    // The leaf farthest from the middle, where the end-of-game window will stand.
+    const TPoint mid{W()->Width() / 2, W()->Height() / 2};
+    auto distance = [&](TPoint p) { return std::abs(p.x - mid.x) + std::abs(p.y - mid.y); };
+    far = mid;
+    for (int i = 0; i < 6; ++i)
+      if (distance(Centre(i)) > distance(far)) far = Centre(i);
+    Move(far);
+  });
+  Step([&] {
+    EXPECT_TRUE(Shears());
     Played();
     hb().Key(VK_ESCAPE, 27);
   });
-  // Stopped before its sound was said, the task says it under the end-of-game window.
-  Step([&] { hb().AdvanceTime(800); });
+  // Stopped before its sound was said, the task says it under the end-of-game
+  // window; the shears are gone from the board around that window.
+  Step([&] {
+    ASSERT_TRUE(FormKoniecGry->Visible());
+    ASSERT_FALSE(FormKoniecGry->BoundsRect().Contains(far.x, far.y));
+    EXPECT_FALSE(Shears());
+    hb().AdvanceTime(800);
+  });
   Step([&] {
     auto s = Played();
     ASSERT_EQ(s.size(), 1u);
