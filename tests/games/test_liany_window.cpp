@@ -18,6 +18,7 @@
 #include "platform/HeadlessBackend.h"
 #include "platform/WinApi.h"
 #include "shell/Fmkoniecgry.h"
+#include "shell/Fmkomunikat.h"
 #include "shell/Fmmain.h"
 #include "tests/games/GameTestSupport.h"
 #include "toolkit/_cblad.h"
@@ -96,7 +97,7 @@ TEST_F(Vines, LevelOneGameFromTab2ThroughCutsHelpMagnifierNavigationToPlayAgainA
   Open(0x1, kInitial | kMedial, 1);  // SZ
   int w = 0, firstLanding = 0, presents = 0;
   std::int64_t clicked = 0;
-  std::vector<TColor> blinking;
+  std::vector<TColor> blinking;  // a point of the screen at each pause of an animation
   Step([&] {
     ASSERT_EQ(W()->Tasks().size(), 5u);
     EXPECT_EQ(W()->LetterAlpha(), 255);
@@ -126,10 +127,14 @@ TEST_F(Vines, LevelOneGameFromTab2ThroughCutsHelpMagnifierNavigationToPlayAgainA
     EXPECT_EQ(W()->LetterAlpha(), 0);
     EXPECT_GE(hb().PresentCount() - presents, 17);
     EXPECT_TRUE(Near(Shown(Middle(W()->TitleRect())), ColourOf(Task().titleWord->key)));
+    EXPECT_EQ(std::count(hb().Sleeps().begin(), hb().Sleeps().end(), 20u), 17);
     EXPECT_FALSE(W()->Timer()->Enabled());
     Move(Centre(0));
   });
-  Step([&] { Move(Centre(3)); });  // a wrong leaf
+  Step([&] {
+    EXPECT_TRUE(Near(Shown(Rim(0)), kLeafLit));
+    Move(Centre(3));  // a wrong leaf
+  });
   Step([&] {
     EXPECT_TRUE(Shears());
     EXPECT_TRUE(Near(Shown(Rim(0)), kLeaf));
@@ -146,6 +151,10 @@ TEST_F(Vines, LevelOneGameFromTab2ThroughCutsHelpMagnifierNavigationToPlayAgainA
     EXPECT_TRUE(Near(Shown(Rim(3)), kLeaf));  // put out, though the pointer stays on it
     EXPECT_FALSE(Shears());
     // A right leaf; half a second into its flight another right one is clicked.
+    const TPoint landed{firstLanding + w - 4, W()->CollectBase().y + Leaf(0).Bounds().Height() - 4};
+    watched().onSleep = [&, landed](unsigned ms) {
+      if (ms == 23) blinking.push_back(Shown(landed));
+    };
     Click(Centre(0));
     Click(Centre(1), 1, 500);
   });
@@ -161,7 +170,18 @@ TEST_F(Vines, LevelOneGameFromTab2ThroughCutsHelpMagnifierNavigationToPlayAgainA
     EXPECT_GE(s[1].startMs - s[0].startMs, 1840);  // after 80 steps of 23 ms
     EXPECT_EQ(W()->HoveredLeaf(), 1);              // the last move is posted again
     EXPECT_TRUE(Shears());
-    Click(Centre(0));  // a cut leaf in the row counts no more
+    // The leaf flew lit all the way to its place in the row.
+    watched().onSleep = nullptr;
+    ASSERT_EQ(blinking.size(), 80u);
+    EXPECT_TRUE(Near(blinking.back(), kLeafLit));
+    blinking.clear();
+    Move(Centre(0));
+  });
+  Step([&] {
+    // A cut leaf in the row is neither lit nor cut again.
+    EXPECT_FALSE(Shears());
+    EXPECT_EQ(W()->HoveredLeaf(), -1);
+    Click(Centre(0));
     Click(Centre(1));
   });
   Step([&] { Click(Centre(2)); });
@@ -316,6 +336,19 @@ TEST_F(Vines, EveryInputKeepsTheSessionAlive) {
   CloseAtTheEnd();
   EXPECT_EQ(Run(), 0);
   EXPECT_EQ(Sessions().size(), 1u);
+}
+
+TEST_F(Vines, NoSoundWithEnoughWordsShowsMessageThreeInsteadOfTheGame) {
+  Open(0x800, kInitial, 1);  // DŹ starts two words; a sound needs five
+  Step([&] {
+    ASSERT_TRUE(FormKomunikat->Visible());
+    EXPECT_EQ(FormKomunikat->Message(), kMsgTooFewWords);
+    EXPECT_FALSE(W()->Visible());
+    ClickOn(FormKomunikat->StopButton());
+  });
+  CloseAtTheEnd();
+  EXPECT_EQ(Run(), 0);
+  EXPECT_TRUE(Sessions().empty());
 }
 
 TEST_F(Vines, TheSoundTimerOutlivesTheStopButOnlyStopsItselfOnceTheGameHasClosed) {
