@@ -77,15 +77,15 @@ TEST_F(VinesTasks, EveryLevelHangsItsCorrectAndWrongWordsOnDistinctAnchors) {
     std::int32_t phonemes, positions;
   };
   const Choice choices[] = {{SZ | S | K, kInitial | kMedial}, {kAllSounds, kAllPositions}, {K, kFinal}};
-  for (int level : {1, 2, 3, 0}) {
-    const LianyLevel table = LianyLevelOf(level);
-    const int K_ = table.correctLeafCount, N = table.leafCount;
+  // Per level: tasks, leaves a task, right leaves a task; any other level plays as 0.
+  const int levels[4][4] = {{1, 5, 6, 3}, {2, 7, 8, 4}, {3, 9, 10, 5}, {0, 4, 6, 3}};
+  for (const auto& [level, taskCount, N, K_] : levels) {
     std::set<int> rightAnchors;
     for (const Choice& c : choices) {
       for (std::uint64_t seed = 1; seed <= 4; ++seed) {
         SCOPED_TRACE(std::to_string(level) + " " + std::to_string(c.phonemes) + " " + std::to_string(seed));
         ASSERT_TRUE(Generate(c.phonemes, c.positions, level, seed));
-        ASSERT_EQ(int(tasks.size()), table.taskCount);
+        ASSERT_EQ(int(tasks.size()), taskCount);
         std::map<int, int> perSound;
         for (const auto& t : tasks) {
           ++perSound[t->phoneme];
@@ -120,7 +120,7 @@ TEST_F(VinesTasks, EveryLevelHangsItsCorrectAndWrongWordsOnDistinctAnchors) {
           EXPECT_EQ(int(anchors.size()), N) << "two leaves on one anchor";
         }
         // Every usable sound plays when the game has at least as many tasks.
-        for (int p : usable) EXPECT_TRUE(perSound.count(p) || table.taskCount < int(usable.size())) << p;
+        for (int p : usable) EXPECT_TRUE(perSound.count(p) || taskCount < int(usable.size())) << p;
       }
     }
     EXPECT_GT(int(rightAnchors.size()), K_) << "the right leaves hang on the same anchors in every task";
@@ -187,6 +187,35 @@ TEST_F(VinesTasks, WrongWordsComeFromThePartnerThenAnyPositionThenTheOtherVoicin
       expectVoicedOfAnySound(PhonemeMask(OppositeMask(sound)));
     }
   }
+}
+
+// The last two steps of the pool, which the built-in words never reach: the
+// other voicing class when it holds as many words as wanted, else every word
+// without the sound; a word whose exclusions name the sound stays out.
+TEST(VinesWrongWords, TheOtherVoicingWhenItHasEnoughElseEveryWordWithoutTheSound) {
+  std::vector<WordTableRow> rows = {
+      {1, "dom", "_d,o,m,", 0x2000000 | kInitial},      // D, voiced
+      {1, "kot", "_k,o,t,", K | kInitial},              // voiceless
+      {1, "lis", "l,i,_s,", S | kFinal},                // S, voiceless, but ...
+      {1, "szal", "_sz,a,l,", SZ | kInitial},           // the sound itself
+      {1, "z^aba", "_\277,a,b,a,", ZZ | kInitial},     // its partner, too few
+      {0, "lis", "l,i,_s,", SZ | kFinal},               // ... its exclusions name SZ
+  };
+  auto keys = [](const std::vector<CSlowa::CPaczkaEx*>& pool) {
+    std::vector<std::string> out;
+    for (const CSlowa::CPaczkaEx* w : pool) out.push_back(w->key);
+    return out;
+  };
+  std::vector<CSlowa::CPaczkaEx*> pool;
+  {
+    CSlowa words(rows);
+    LianyWrongWordPool(words, SZ, kInitial, 3, pool);
+    EXPECT_EQ(keys(pool), (std::vector<std::string>{"dom", "kot", "z^aba"}));
+  }
+  rows.push_back({1, "gol", "_g,o,l,", G | kInitial});
+  CSlowa words(rows);
+  LianyWrongWordPool(words, SZ, kInitial, 3, pool);
+  EXPECT_EQ(keys(pool), (std::vector<std::string>{"dom", "gol", "z^aba"}));
 }
 
 }  // namespace
