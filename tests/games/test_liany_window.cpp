@@ -18,7 +18,6 @@
 #include "platform/HeadlessBackend.h"
 #include "platform/WinApi.h"
 #include "shell/Fmkoniecgry.h"
-#include "shell/Fmkomunikat.h"
 #include "shell/Fmmain.h"
 #include "tests/games/GameTestSupport.h"
 #include "toolkit/_cblad.h"
@@ -376,12 +375,7 @@ TEST_F(Vines, EveryInputKeepsTheSessionAlive) {
 
 TEST_F(Vines, NoSoundWithEnoughWordsShowsMessageThreeInsteadOfTheGame) {
   Open(0x800, kInitial, 1);  // DŹ starts two words; a sound needs five
-  Step([&] {
-    ASSERT_TRUE(FormKomunikat->Visible());
-    EXPECT_EQ(FormKomunikat->Message(), kMsgTooFewWords);
-    EXPECT_FALSE(W()->Visible());
-    ClickOn(FormKomunikat->StopButton());
-  });
+  Step([&] { CloseTooFewWordsMessage(W()); });
   CloseAtTheEnd();
   EXPECT_EQ(Run(), 0);
   EXPECT_TRUE(Sessions().empty());
