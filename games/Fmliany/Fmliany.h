@@ -39,10 +39,6 @@ class TFormLiany : public CGameForm {
   TPoint CollectBase() const { return collectBase; }
   CZoom44* Zoom() const { return zoom.get(); }
   TTimer* Timer() const { return timerOpoznG; }
-  CPrzyciskW* StopButton() const { return stopButton; }
-  CPrzyciskW* HelpButton() const { return helpButton; }
-  CPrzyciskW* PreviousButton() const { return previousButton; }
-  CPrzyciskW* NextButton() const { return nextButton; }
 
   TAction* A_NowaGra = nullptr;
   TAction* A_Stop = nullptr;
