@@ -22,6 +22,7 @@
 #include "games/Gamewindows.h"
 #include "platform/Jpeg.h"
 #include "platform/Mmsystem.h"
+#include "shell/Fmkomunikat.h"
 #include "shell/_cstatrec.h"
 #include "shell/_custgry.h"
 #include "shell/_gloskifn.h"
@@ -31,6 +32,7 @@
 #include "tests/support/TempDir.h"
 #include "toolkit/Cdataencryption.h"
 #include "toolkit/Cdisplay.h"
+#include "toolkit/_cprzycisk.h"
 
 namespace gametest {
 
@@ -306,6 +308,13 @@ class ProgramTest : public shelltest::ShellProgram {
     return out;
   }
   TColor ColourOf(const std::string& key) const { return words->ColourOf(key); }
+  // A step: message 3 stands where the game would have opened; its button closes it.
+  void CloseTooFewWordsMessage(const TForm* game) {
+    ASSERT_TRUE(FormKomunikat->Visible());
+    EXPECT_EQ(FormKomunikat->Message(), kMsgTooFewWords);
+    EXPECT_FALSE(game->Visible());
+    shelltest::ClickOn(FormKomunikat->StopButton());
+  }
   // The words' files a game on these settings can draw.
   std::unique_ptr<WordFiles> words;
 };
