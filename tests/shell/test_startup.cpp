@@ -20,6 +20,7 @@
 #include "shell/_cstatrec.h"
 #include "tests/shell/OtherCopy.h"
 #include "tests/shell/ShellProgram.h"
+#include "tests/support/DamagedFiles.h"
 #include "toolkit/_cblad.h"
 #include "toolkit/_ccheckbutw.h"
 #include "toolkit/_cprzycisk.h"
@@ -391,6 +392,18 @@ TEST_F(Fatal, MainWindowBackgroundMissing) {
   o.skip = {"Data/Intf/Spec/R2_mainT.xji"};
   tree = std::make_unique<ShellTree>(o);
   ExpectFatal(1, "R2_mainT.xji");
+}
+
+// A picture declaring 16383 x 4095 pixels, cut after its first bytes, in
+// place of the background: refused from its header, naming the file.
+TEST_F(Fatal, MainWindowBackgroundDeclaringAHugePicture) {
+  hb().SetScreenSize(800, 600);
+  tree = std::make_unique<ShellTree>();
+  TBitmap small;
+  shelltest::Fill(small, 64, 48, clBlue);
+  tree->dir.Write("Data/Intf/Spec/R2_mainT.xji",
+                  testsupport::JpegDeclaringSize(EncodeJpeg(small, 90, false), 16383, 4095));
+  ExpectFatal(1, "Data\\Intf\\Spec\\R2_mainT.xji: JPEG error: the picture declares 16383 x 4095 pixels");
 }
 
 TEST_F(Fatal, LoudspeakerPictureMissing) {
