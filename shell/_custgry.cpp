@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "platform/Classes.h"
 #include "platform/IniFiles.h"
 #include "platform/SysUtils.h"
 #include "toolkit/_cblad.h"
@@ -87,7 +88,11 @@ void LoadSettings(const std::string& iniPath) {
   SettingsFile = iniPath;
   std::unique_ptr<TIniFile> ini;
   try {
-    ini = std::make_unique<TIniFile>(iniPath);
+    // A file larger than a settings file can be is damaged, as one of
+    // garbage is: the defaults are used and written over it.
+    const bool oversized = FileSize(iniPath) > kMaxTextFileBytes;
+    if (oversized) ReportFailure(iniPath + ": larger than a settings file can be; the defaults are used");
+    ini = std::make_unique<TIniFile>(iniPath, !oversized);
     ProgramOptions.launches = ini->ReadInteger(kMain, "LU", 0);
     std::int32_t tab = ini->ReadInteger(kMain, "Zakladka", 1);
     CurrentTab = std::int16_t(tab >= 1 && tab <= 6 ? tab : 1);
