@@ -214,7 +214,7 @@ bool HeadlessBackend::SoundPlayingNow() const {
   return !sounds_.empty() && NowMs() < sounds_.back().startMs + sounds_.back().durationMs;
 }
 
-bool HeadlessBackend::PlayMusic(const std::string& name, const std::vector<std::uint8_t>& wave) {
+bool HeadlessBackend::PlayMusic(const std::string& name, std::vector<std::uint8_t> wave) {
   if (WaveDurationMs(wave) < 0) return false;
   music_ = name;
   return true;

@@ -41,7 +41,7 @@ class HeadlessBackend : public Backend {
   void Sleep(unsigned ms) override;
   bool PlaySound(const std::string& name, const std::vector<std::uint8_t>& wave, bool sync) override;
   void StopSound() override;
-  bool PlayMusic(const std::string& name, const std::vector<std::uint8_t>& wave) override;
+  bool PlayMusic(const std::string& name, std::vector<std::uint8_t> wave) override;
   void StopMusic() override;
   void Beep(unsigned frequency, unsigned milliseconds) override { beeps_.push_back(BeepEntry{frequency, milliseconds}); }
   bool OpenCapture() override;

@@ -97,10 +97,10 @@ bool sndPlaySound(const std::string& fileName, UINT flags) {
 }
 
 bool PlayMusicFile(const std::string& fileName) {
-  const std::vector<std::uint8_t> wave = ReadSoundFile(fileName, kMaxSoundFileBytes);
+  std::vector<std::uint8_t> wave = ReadSoundFile(fileName, kMaxSoundFileBytes);
   WaveFormat f;
   if (!ReadWaveFormat(wave.data(), wave.size(), f)) return false;
-  return CurrentBackend().PlayMusic(fileName, wave);
+  return CurrentBackend().PlayMusic(fileName, std::move(wave));
 }
 
 void StopMusic() { CurrentBackend().StopMusic(); }

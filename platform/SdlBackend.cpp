@@ -340,10 +340,10 @@ void SdlBackend::StopSound() {
   if (mixerReady_) Mix_HaltChannel(0);
 }
 
-bool SdlBackend::PlayMusic(const std::string&, const std::vector<std::uint8_t>& wave) {
+bool SdlBackend::PlayMusic(const std::string&, std::vector<std::uint8_t> wave) {
   if (!InitMixer()) return true;
   StopMusic();
-  musicData_ = wave;
+  musicData_ = std::move(wave);
   music_ = Mix_LoadMUS_RW(SDL_RWFromConstMem(musicData_.data(), int(musicData_.size())), 1);
   if (!music_) return false;
   return Mix_PlayMusic(music_, -1) == 0;

@@ -34,7 +34,7 @@ class SdlBackend : public Backend {
   void Sleep(unsigned ms) override;
   bool PlaySound(const std::string& name, const std::vector<std::uint8_t>& wave, bool sync) override;
   void StopSound() override;
-  bool PlayMusic(const std::string& name, const std::vector<std::uint8_t>& wave) override;
+  bool PlayMusic(const std::string& name, std::vector<std::uint8_t> wave) override;
   void StopMusic() override;
   bool OpenCapture() override;
   void ReadCapture(std::vector<std::int16_t>& append) override;
@@ -44,6 +44,8 @@ class SdlBackend : public Backend {
 
   // The colour the window shows at a point (0x00RRGGBB), -1 without a window (tests).
   long WindowPixel(int x, int y);
+  // The bytes of the music playing, null for none (tests).
+  const std::uint8_t* MusicBytes() const { return music_ ? musicData_.data() : nullptr; }
 
  private:
   bool InitVideo();

@@ -187,6 +187,17 @@ std::vector<std::uint8_t> DamagedMusicAfterGoodData() {
   return w;
 }
 
+// Music is long: the back end plays the bytes it is given, not a copy.
+TEST_F(SdlBackendTest, MusicPlaysFromTheBytesHandedOver) {
+  ASSERT_TRUE(WriteWaveFile(folder + "/tune.wav", std::vector<std::int16_t>(44100, 300), 22050));
+  std::vector<std::uint8_t> wave = ReadSoundFile(folder + "/tune.wav", kMaxSoundFileBytes);
+  const std::uint8_t* bytes = wave.data();
+  ASSERT_TRUE(sdl().PlayMusic("m", std::move(wave)));
+  EXPECT_EQ(sdl().MusicBytes(), bytes);
+  sdl().StopMusic();
+  EXPECT_EQ(sdl().MusicBytes(), nullptr);
+}
+
 TEST_F(SdlBackendTest, DamagedMusicAndSoundsAreSilenceNotACrash) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   for (const auto& w : {DamagedMusic(), DamagedMusicAfterGoodData()}) {
