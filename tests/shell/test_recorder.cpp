@@ -207,7 +207,16 @@ TEST_F(Recorder, ADamagedRecordingIsRefusedAndTheSlotStaysUsable) {
     EXPECT_EQ(hb().Sounds().back().durationMs, 1000);
   });
   CloseAtTheEnd();
+  testing::internal::CaptureStderr();
   EXPECT_EQ(Run(), 0);
+  // Each refusal named its file, once.
+  const std::string err = testing::internal::GetCapturedStderr();
+  for (const char* line : {"trelamondo: Nagrane\\Nagranie3.wav: not a recording the recorder makes",
+                           "trelamondo: Nagrane\\Nagranie4.wav: not a recording the recorder makes"}) {
+    const std::size_t at = err.find(line);
+    EXPECT_NE(at, std::string::npos) << err;
+    EXPECT_EQ(err.find(line, at + 1), std::string::npos) << err;
+  }
 }
 
 TEST_F(Recorder, ARecordingStopsByItselfAfterSixtySeconds) {

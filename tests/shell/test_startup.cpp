@@ -327,6 +327,23 @@ TEST_F(ForeignFolderName, AFolderThatCannotBeEnteredEndsTheStartUpWithCode1) {
   EXPECT_TRUE(LaunchFolderEmpty());
 }
 
+// A cursor whose picture the library refuses leaves the arrow in its place
+// and says which picture it was; the program runs on.
+TEST_F(ShellProgram, ACursorPictureRefusedLeavesTheArrowAndALine) {
+  resources.refuse = "SEKATOR_M";
+  options.onReady = [] {
+    EXPECT_NE(Screen->Cursors(1), nullptr);
+    EXPECT_EQ(Screen->Cursors(2), nullptr);
+  };
+  CloseAtTheEnd();
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(Run(), 0);
+  const std::string err = testing::internal::GetCapturedStderr();
+  const std::string line = "trelamondo: the cursor picture SEKATOR_M is missing from the resource library";
+  ASSERT_NE(err.find(line), std::string::npos) << err;
+  EXPECT_EQ(err.find(line, err.find(line) + 1), std::string::npos) << err;
+}
+
 // ---- fatal errors: the message, then the same way out as a normal end ----
 
 struct FatalCase {
