@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/Mmsystem.h"
+#include "platform/Termination.h"
 
 struct BackendCursor {
   int hotX, hotY, width, height;
@@ -29,6 +30,8 @@ void HeadlessBackend::Reset() {
   counterReadCostUs_ = 0;
   events_.clear();
   steps_.clear();
+  terminations_.clear();
+  ForgetTerminationRequest();
   mouseCaptured_ = false;
   cursor_ = nullptr;
   cursorVisible_ = true;
@@ -53,7 +56,19 @@ void HeadlessBackend::Present(const TBitmap& screen, const std::vector<TRect>& d
   ++presentCount_;
 }
 
+void HeadlessBackend::Pass(std::int64_t us) {
+  std::int64_t to = nowUs_ + us;
+  if (TerminationRequested()) return;  // the wait ends at once
+  if (!terminations_.empty() && terminations_.front() < to) to = std::max(nowUs_, terminations_.front());
+  nowUs_ = to;
+  while (!terminations_.empty() && terminations_.front() <= nowUs_) {
+    terminations_.pop_front();
+    RequestTermination();
+  }
+}
+
 bool HeadlessBackend::PollEvent(InputEvent& event) {
+  Pass(0);
   if (events_.empty() || events_.front().atUs > nowUs_) return false;
   event = events_.front().event;
   events_.pop_front();
@@ -62,6 +77,8 @@ bool HeadlessBackend::PollEvent(InputEvent& event) {
 }
 
 void HeadlessBackend::WaitEvent(int timeoutMs) {
+  Pass(0);
+  if (TerminationRequested()) return;
   if (!events_.empty() && events_.front().atUs <= nowUs_) return;
   if (!steps_.empty()) {
     auto step = std::move(steps_.front());
@@ -71,6 +88,12 @@ void HeadlessBackend::WaitEvent(int timeoutMs) {
     return;
   }
   std::int64_t limitUs = timeoutMs < 0 ? -1 : nowUs_ + std::int64_t(timeoutMs) * 1000;
+  // A signal due first ends the wait.
+  if (const std::int64_t t = NextTerminationUs(); t >= 0 && (limitUs < 0 || t < limitUs) &&
+                                                   (events_.empty() || t < events_.front().atUs)) {
+    Pass(t - nowUs_);
+    return;
+  }
   if (!events_.empty() && (limitUs < 0 || events_.front().atUs <= limitUs)) {
     nowUs_ = std::max(nowUs_, events_.front().atUs);
     return;
@@ -83,7 +106,7 @@ void HeadlessBackend::WaitEvent(int timeoutMs) {
 
 void HeadlessBackend::Sleep(unsigned ms) {
   sleeps_.push_back(ms);
-  nowUs_ += std::int64_t(ms) * 1000;
+  Pass(std::int64_t(ms) * 1000);
 }
 
 void HeadlessBackend::Post(const InputEvent& e, std::int64_t delayMs) {
@@ -174,6 +197,15 @@ void HeadlessBackend::RequestClose(std::int64_t delayMs) {
   Post(e, delayMs);
 }
 
+void HeadlessBackend::Terminate(std::int64_t delayMs) {
+  if (delayMs <= 0) {
+    RequestTermination();
+    return;
+  }
+  const std::int64_t at = nowUs_ + delayMs * 1000;
+  terminations_.insert(std::upper_bound(terminations_.begin(), terminations_.end(), at), at);
+}
+
 void HeadlessBackend::LoseFocus(std::int64_t delayMs) {
   InputEvent e;
   e.kind = InputEvent::FocusLost;
@@ -198,7 +230,7 @@ bool HeadlessBackend::PlaySound(const std::string& name, const std::vector<std::
   int ms = WaveDurationMs(wave);
   if (ms < 0) return false;
   sounds_.push_back(SoundEntry{name, sync, NowMs(), ms});
-  if (sync) nowUs_ += std::int64_t(ms) * 1000;
+  if (sync) Pass(std::int64_t(ms) * 1000);
   return true;
 }
 

@@ -3,6 +3,11 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -10,6 +15,7 @@
 #include "platform/Graphics.h"
 #include "platform/Messages.h"
 #include "platform/SdlX11.h"
+#include "platform/Termination.h"
 
 struct BackendCursor {
   SDL_Cursor* cursor;
@@ -79,6 +85,7 @@ int CharOf(SDL_Keycode k, Uint16 mod) {
 SdlBackend::SdlBackend() = default;
 
 SdlBackend::~SdlBackend() {
+  StopWatching();
   CloseCapture();
   if (mixerReady_) {
     Mix_HaltChannel(-1);
@@ -93,8 +100,11 @@ SdlBackend::~SdlBackend() {
 
 bool SdlBackend::InitVideo() {
   if (!videoReady_) {
+    // The program's own handlers take the termination signals.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     videoReady_ = SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0;
     if (videoReady_) SDL_StopTextInput();
+    if (videoReady_) WatchTermination();
     // On X11 the window surface then goes to the X server through shared
     // memory. SDL's default routes it through an OpenGL texture, which
     // without a GPU is software GL: some 300 ms to set up and 5-10 ms a
@@ -104,6 +114,32 @@ bool SdlBackend::InitVideo() {
     if (videoReady_ && driver && std::strcmp(driver, "x11") == 0) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   }
   return videoReady_;
+}
+
+void SdlBackend::WatchTermination() {
+  const int request = TerminationFd();
+  if (request < 0 || watcher_.joinable()) return;
+  stopWatching_ = eventfd(0, EFD_CLOEXEC);
+  if (stopWatching_ < 0) return;
+  watcher_ = std::thread([request, stop = stopWatching_] {
+    pollfd p[2] = {{request, POLLIN, 0}, {stop, POLLIN, 0}};
+    while (::poll(p, 2, -1) < 0 && errno == EINTR) {
+    }
+    if (p[1].revents || !(p[0].revents & POLLIN)) return;
+    SDL_Event e{};
+    e.type = SDL_USEREVENT;
+    SDL_PushEvent(&e);
+  });
+}
+
+void SdlBackend::StopWatching() {
+  if (watcher_.joinable()) {
+    const std::uint64_t one = 1;
+    (void)!::write(stopWatching_, &one, sizeof one);
+    watcher_.join();
+  }
+  if (stopWatching_ >= 0) ::close(stopWatching_);
+  stopWatching_ = -1;
 }
 
 bool SdlBackend::InitMixer() {
@@ -262,8 +298,9 @@ bool SdlBackend::PollEvent(InputEvent& out) {
 }
 
 void SdlBackend::WaitEvent(int timeoutMs) {
+  if (TerminationRequested()) return;
   if (!InitVideo()) {
-    if (timeoutMs > 0) SDL_Delay(Uint32(timeoutMs));
+    if (timeoutMs > 0) SleepUnlessTerminated(unsigned(timeoutMs));
     return;
   }
   if (timeoutMs < 0) SDL_WaitEvent(nullptr);
@@ -312,7 +349,7 @@ std::int64_t SdlBackend::PerformanceCounter() { return std::int64_t(SDL_GetPerfo
 std::int64_t SdlBackend::PerformanceFrequency() { return std::int64_t(SDL_GetPerformanceFrequency()); }
 
 void SdlBackend::Sleep(unsigned ms) {
-  SDL_Delay(ms);
+  SleepUnlessTerminated(ms);
   // Keeps the desktop from judging the program hung; events stay queued.
   if (videoReady_) SDL_PumpEvents();
 }
@@ -328,10 +365,12 @@ bool SdlBackend::PlaySound(const std::string&, const std::vector<std::uint8_t>& 
   if (!chunk_) return false;
   if (Mix_PlayChannel(0, chunk_, 0) < 0) return false;
   if (sync) {
-    while (Mix_Playing(0)) {
-      SDL_Delay(5);
+    // A termination request cuts the sound short.
+    while (Mix_Playing(0) && !TerminationRequested()) {
+      SleepUnlessTerminated(5);
       if (videoReady_) SDL_PumpEvents();
     }
+    if (TerminationRequested()) Mix_HaltChannel(0);
   }
   return true;
 }

@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/Backend.h"
@@ -51,6 +52,10 @@ class SdlBackend : public Backend {
   bool InitVideo();
   bool InitMixer();
   void EnsureWindow();
+  // Turns a termination request into an event in SDL's queue, so a wait
+  // for input ends: the signal handler may not touch SDL itself.
+  void WatchTermination();
+  void StopWatching();
 
   bool videoReady_ = false;
   bool audioTried_ = false;
@@ -62,4 +67,6 @@ class SdlBackend : public Backend {
   std::vector<std::uint8_t> musicData_;
   std::uint32_t captureDevice_ = 0;
   int lastX_ = 0, lastY_ = 0;
+  std::thread watcher_;
+  int stopWatching_ = -1;  // an eventfd that ends the watcher
 };

@@ -327,6 +327,22 @@ TEST_F(ForeignFolderName, AFolderThatCannotBeEnteredEndsTheStartUpWithCode1) {
   EXPECT_TRUE(LaunchFolderEmpty());
 }
 
+// A termination signal on the main window, while a recording is made: the
+// program ends as its exit does, the settings chosen written.
+TEST_F(ShellProgram, ATerminationSignalEndsTheProgramAsItsExitDoes) {
+  Step([this] { ClickOn(FormMain->TabToggle(6)->GetImage()); });
+  Step([this] { ClickOn(FormMain->Button(TFormMain::bTryRecord)); });
+  Step([this] {
+    EXPECT_TRUE(hb().Capturing());
+    hb().Terminate();
+  });
+  EXPECT_EQ(Run(), 0);
+  EXPECT_FALSE(hb().Capturing());
+  EXPECT_EQ(FormMain, nullptr);
+  EXPECT_TRUE(hb().MessageBoxes().empty());
+  EXPECT_EQ(TIniFile(tree->File("Data/data.ini")).ReadInteger("DaneProgramu", "Zakladka", 0), 6);
+}
+
 // A cursor whose picture the library refuses leaves the arrow in its place
 // and says which picture it was; the program runs on.
 TEST_F(ShellProgram, ACursorPictureRefusedLeavesTheArrowAndALine) {
