@@ -3,12 +3,15 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <dirent.h>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/Controls.h"
@@ -80,6 +83,32 @@ int CharOf(SDL_Keycode k, Uint16 mod) {
   return 0;
 }
 
+// Asks the processes this one has started to end: the message box SDL shows
+// from a process of its own, which has the default handling of the signal.
+void EndChildren() {
+  const pid_t self = ::getpid();
+  DIR* proc = ::opendir("/proc");
+  if (!proc) return;
+  while (dirent* e = ::readdir(proc)) {
+    char* end = nullptr;
+    const long pid = std::strtol(e->d_name, &end, 10);
+    if (pid <= 0 || *end) continue;
+    char path[64], stat[512] = {};
+    std::snprintf(path, sizeof path, "/proc/%ld/stat", pid);
+    FILE* f = std::fopen(path, "r");
+    if (!f) continue;
+    const std::size_t n = std::fread(stat, 1, sizeof stat - 1, f);
+    std::fclose(f);
+    stat[n] = 0;
+    // "pid (name) state ppid ...": the name may hold anything but ends at the last ')'.
+    const char* close = std::strrchr(stat, ')');
+    char state;
+    long parent;
+    if (close && std::sscanf(close + 1, " %c %ld", &state, &parent) == 2 && parent == self) ::kill(pid_t(pid), SIGTERM);
+  }
+  ::closedir(proc);
+}
+
 }  // namespace
 
 SdlBackend::SdlBackend() = default;
@@ -104,7 +133,6 @@ bool SdlBackend::InitVideo() {
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     videoReady_ = SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0;
     if (videoReady_) SDL_StopTextInput();
-    if (videoReady_) WatchTermination();
     // On X11 the window surface then goes to the X server through shared
     // memory. SDL's default routes it through an OpenGL texture, which
     // without a GPU is software GL: some 300 ms to set up and 5-10 ms a
@@ -121,7 +149,7 @@ void SdlBackend::WatchTermination() {
   if (request < 0 || watcher_.joinable()) return;
   stopWatching_ = eventfd(0, EFD_CLOEXEC);
   if (stopWatching_ < 0) return;
-  watcher_ = std::thread([request, stop = stopWatching_] {
+  watcher_ = std::thread([request, stop = stopWatching_, box = boxOpen_] {
     pollfd p[2] = {{request, POLLIN, 0}, {stop, POLLIN, 0}};
     while (::poll(p, 2, -1) < 0 && errno == EINTR) {
     }
@@ -129,6 +157,12 @@ void SdlBackend::WatchTermination() {
     SDL_Event e{};
     e.type = SDL_USEREVENT;
     SDL_PushEvent(&e);
+    // A message box does not wait for an answer from a program that is
+    // ending; it may be about to open.
+    while (box->load()) {
+      EndChildren();
+      ::usleep(50000);
+    }
   });
 }
 
@@ -303,6 +337,7 @@ void SdlBackend::WaitEvent(int timeoutMs) {
     if (timeoutMs > 0) SleepUnlessTerminated(unsigned(timeoutMs));
     return;
   }
+  WatchTermination();
   if (timeoutMs < 0) SDL_WaitEvent(nullptr);
   else SDL_WaitEventTimeout(nullptr, timeoutMs);
 }
@@ -430,8 +465,14 @@ void SdlBackend::CloseCapture() {
 }
 
 void SdlBackend::MessageBox(const std::string& text, const std::string& caption) {
-  if (!InitVideo() || SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption.c_str(), text.c_str(), window_) != 0)
-    std::fprintf(stderr, "%s\n%s\n", caption.c_str(), text.c_str());
+  // Marked open first: a termination request then either keeps the box
+  // from opening or closes it.
+  boxOpen_->store(true);
+  if (InitVideo()) WatchTermination();
+  const bool shown = !TerminationRequested() && videoReady_ &&
+                     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption.c_str(), text.c_str(), window_) == 0;
+  boxOpen_->store(false);
+  if (!shown) std::fprintf(stderr, "%s\n%s\n", caption.c_str(), text.c_str());
 }
 
 bool SdlBackend::OpenUrl(const std::string& url) { return SDL_OpenURL(url.c_str()) == 0; }

@@ -1,7 +1,9 @@
 // The back end of the program, over SDL2 and SDL2_mixer: one desktop-wide
 // window showing the composed screen, input, cursors, sound and recording.
 #pragma once
+#include <atomic>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -53,7 +55,9 @@ class SdlBackend : public Backend {
   bool InitMixer();
   void EnsureWindow();
   // Turns a termination request into an event in SDL's queue, so a wait
-  // for input ends: the signal handler may not touch SDL itself.
+  // for input ends, and closes a message box: the signal handler may not
+  // touch SDL itself. Started before the first wait (video may be up before
+  // the program catches the signals).
   void WatchTermination();
   void StopWatching();
 
@@ -69,4 +73,6 @@ class SdlBackend : public Backend {
   int lastX_ = 0, lastY_ = 0;
   std::thread watcher_;
   int stopWatching_ = -1;  // an eventfd that ends the watcher
+  // While a message box is up: SDL shows it from a process of its own.
+  std::shared_ptr<std::atomic<bool>> boxOpen_ = std::make_shared<std::atomic<bool>>(false);
 };
