@@ -10,6 +10,7 @@
 #include "shell/Fmmain.h"
 #include "shell/_cnagrywanie.h"
 #include "tests/shell/ShellProgram.h"
+#include "tests/support/DamagedFiles.h"
 #include "toolkit/_ccheckbutw.h"
 #include "toolkit/_cprzycisk.h"
 #include "toolkit/_cscrollbar.h"
@@ -71,6 +72,14 @@ TEST(RecordingList, AFailedWriteLeavesTheSlotAsItWas) {
   EXPECT_FALSE(list.Has(1));
   EXPECT_EQ(FileSize(list.WaveFile(0)), 44 + 200);
   EXPECT_FALSE(list.Store(30, {}, "d"));
+  {
+    // A recording that does not reach the disk (a full disk) replaces nothing.
+    testsupport::FileSizeLimit full(100);
+    EXPECT_FALSE(list.Store(0, std::vector<std::int16_t>(60, 5), "d4"));
+  }
+  EXPECT_EQ(FileSize(list.WaveFile(0)), 44 + 200);
+  EXPECT_EQ(list.Date(0), "d1");
+  EXPECT_FALSE(std::filesystem::exists(list.WaveFile(0) + ".tmp"));
   // No folder can be made where a file stands in its way.
   dir.Write("Plik", std::string("x"));
   CRecordings blocked(dir.File("Plik/Nagrane"));

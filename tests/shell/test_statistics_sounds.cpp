@@ -13,6 +13,7 @@
 #include "shell/_cstatrec.h"
 #include "shell/_custgry.h"
 #include "shell/_gloskifn.h"
+#include "tests/support/DamagedFiles.h"
 #include "tests/support/Headless.h"
 #include "tests/support/TempDir.h"
 #include "toolkit/_cblad.h"
@@ -120,6 +121,38 @@ TEST_F(Statistics, TornRecordIsCutBeforeTheNextAppend) {
   ASSERT_TRUE(CStatRec::ReadFile(file, recs));
   ASSERT_EQ(recs.size(), 2u);
   EXPECT_EQ(recs[1].gameId, 5);
+}
+
+// A record that does not reach the disk (a full disk) is not reported saved;
+// what of it was written is cut before the next session's record. A file
+// whose header does not reach the disk is not taken either.
+TEST_F(Statistics, WhatDoesNotReachTheDiskIsNotReportedSaved) {
+  CStatRec stat(file);
+  stat.Start(&SettingsKwiatki);
+  stat.AddGood();
+  stat.End();
+  {
+    testsupport::FileSizeLimit full(kStatHeaderSize + kStatRecordSize / 2);
+    EXPECT_FALSE(stat.SaveSession(true));
+  }
+  std::vector<SessionRecord> recs;
+  ASSERT_TRUE(CStatRec::ReadFile(file, recs));
+  EXPECT_TRUE(recs.empty());
+  stat.Start(&SettingsCiezarowka);
+  stat.End();
+  EXPECT_TRUE(stat.SaveSession(false));
+  ASSERT_TRUE(CStatRec::ReadFile(file, recs));
+  ASSERT_EQ(recs.size(), 1u);
+  EXPECT_EQ(recs[0].gameId, 5);
+
+  const std::string other = dir.File("nowy.stt");
+  testsupport::FileSizeLimit full(kStatHeaderSize / 2);
+  try {
+    CStatRec none(other);
+    ADD_FAILURE() << "a file without its whole header was taken";
+  } catch (const CBlad& e) {
+    EXPECT_EQ(e.Code, 3);
+  }
 }
 
 TEST_F(Statistics, AForeignFileIsSetAsideNotOverwritten) {

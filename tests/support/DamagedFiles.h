@@ -2,6 +2,9 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <cstdint>
 #include <vector>
 
@@ -20,5 +23,28 @@ inline std::vector<std::uint8_t> JpegDeclaringSize(std::vector<std::uint8_t> jpe
   ADD_FAILURE() << "no frame header";
   return jpeg;
 }
+
+// While it lives no file of the process grows past `bytes`: writes beyond
+// fail as on a full disk (the signal such a write raises is ignored).
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    ::getrlimit(RLIMIT_FSIZE, &old_);
+    handler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = old_;
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &old_);
+    std::signal(SIGXFSZ, handler_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit old_{};
+  void (*handler_)(int) = nullptr;
+};
 
 }  // namespace testsupport
