@@ -118,7 +118,8 @@ void LoadSettings(const std::string& iniPath) {
 
 bool SaveSettings(const std::string& iniPath) {
   try {
-    TIniFile ini(iniPath);
+    // A file grown too large to be a settings file is written anew.
+    TIniFile ini(iniPath, FileSize(iniPath) <= kMaxTextFileBytes);
     Store(ini);
     return ini.UpdateFile();
   } catch (const Exception&) {

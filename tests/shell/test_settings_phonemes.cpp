@@ -104,6 +104,7 @@ TEST_F(Settings, AFileThatExistsButCannotBeReadEndsTheStartUp) {
   std::filesystem::create_symlink(shortFile, ini);
   EXPECT_EQ(CodeOfLoad(ini), 4);
   EXPECT_EQ(ProgramOptions.launches, 0);
+  EXPECT_FALSE(SaveSettings(ini));  // nor is it written over at exit
 }
 
 // A file larger than the reader takes is readable and writable: it is
@@ -120,6 +121,11 @@ TEST_F(Settings, AFileTooLargeToBeSettingsIsReplacedWithTheDefaults) {
   EXPECT_EQ(CurrentTab, 1);
   EXPECT_LT(std::filesystem::file_size(ini), 4096u);
   EXPECT_EQ(TIniFile(ini).ReadInteger("DaneProgramu", "LU", 0), 1);
+  // Grown that large while the program ran, it is written anew at exit.
+  CurrentTab = 5;
+  ASSERT_EQ(::truncate(ini.c_str(), kMaxTextFileBytes + 1), 0);
+  EXPECT_TRUE(SaveSettings(ini));
+  EXPECT_EQ(TIniFile(ini).ReadInteger("DaneProgramu", "Zakladka", 0), 5);
   // One that large which cannot be written still ends the start-up.
   ASSERT_EQ(::truncate(ini.c_str(), kMaxTextFileBytes + 1), 0);
   ASSERT_EQ(::chmod(ini.c_str(), 0400), 0);

@@ -85,6 +85,11 @@ TEST_F(Statistics, NewFileGetsItsHeaderAndSessionsAppendWholeRecords) {
 
 TEST_F(Statistics, TwoMinutesWithoutInputLapseTheSession) {
   CStatRec stat(file);
+  // From its start, also without any input at all.
+  stat.Start(&SettingsKwiatki);
+  hb().AdvanceTime(121000);
+  Application->ProcessMessages();
+  EXPECT_FALSE(stat.Active());
   stat.Start(&SettingsKwiatki);
   hb().AdvanceTime(119000);
   stat.KeepAlive();
@@ -138,12 +143,23 @@ TEST_F(Statistics, WhatDoesNotReachTheDiskIsNotReportedSaved) {
   std::vector<SessionRecord> recs;
   ASSERT_TRUE(CStatRec::ReadFile(file, recs));
   EXPECT_TRUE(recs.empty());
+  const std::int64_t started = std::int64_t(std::time(nullptr));
   stat.Start(&SettingsCiezarowka);
   stat.End();
   EXPECT_TRUE(stat.SaveSession(false));
+  recs.resize(3);  // read into a list that held something
   ASSERT_TRUE(CStatRec::ReadFile(file, recs));
   ASSERT_EQ(recs.size(), 1u);
   EXPECT_EQ(recs[0].gameId, 5);
+  EXPECT_GE(recs[0].start, started);
+  EXPECT_LE(recs[0].start, recs[0].end);
+  // A file that cannot be made again where it was is not written either.
+  std::filesystem::remove(file);
+  std::filesystem::create_directory(file);
+  stat.Start(&SettingsKwiatki);
+  stat.End();
+  EXPECT_FALSE(stat.SaveSession(true));
+  std::filesystem::remove(file);
 
   const std::string other = dir.File("nowy.stt");
   testsupport::FileSizeLimit full(kStatHeaderSize / 2);
@@ -155,13 +171,25 @@ TEST_F(Statistics, WhatDoesNotReachTheDiskIsNotReportedSaved) {
   }
 }
 
+// Anything that is not a statistics file, also one shorter than a header,
+// is set aside whole; the records are read from files of ours only.
 TEST_F(Statistics, AForeignFileIsSetAsideNotOverwritten) {
-  dir.Write("prgst5.stt", std::string("somebody else's data"));
-  CStatRec stat(file);
-  EXPECT_EQ(FileSize(file), kStatHeaderSize);
-  TStringList kept;
-  kept.LoadFromFile(file + ".obcy", 1000);
-  EXPECT_EQ(kept[0], "somebody else's data");
+  std::vector<std::uint8_t> cutHeader = ReadFileBytes(CStatRec(dir.File("ours.stt")).FileName(), kStatHeaderSize);
+  cutHeader.resize(kStatHeaderSize / 2);
+  const std::string foreign[] = {"somebody else's data", "TWS", std::string(cutHeader.begin(), cutHeader.end())};
+  for (const std::string& bytes : foreign) {
+    std::filesystem::remove_all(file + ".obcy");
+    dir.Write("prgst5.stt", bytes);
+    std::vector<SessionRecord> recs;
+    EXPECT_FALSE(CStatRec::ReadFile(file, recs));
+    CStatRec stat(file);
+    EXPECT_EQ(FileSize(file), kStatHeaderSize);
+    EXPECT_TRUE(CStatRec::ReadFile(file, recs));
+    const std::vector<std::uint8_t> kept = ReadFileBytes(file + ".obcy", 1000);
+    EXPECT_EQ(std::string(kept.begin(), kept.end()), bytes);
+  }
+  std::vector<SessionRecord> none;
+  EXPECT_FALSE(CStatRec::ReadFile(dir.File("missing.stt"), none));
 }
 
 TEST_F(Statistics, NoFileCanBeMadeEndsTheStartUp) {
