@@ -8,6 +8,7 @@
 #include "platform/ExtCtrls.h"
 #include "platform/PixelCodec.h"
 #include "platform/SysUtils.h"
+#include "platform/Termination.h"
 
 namespace {
 TScreen g_screen;
@@ -324,6 +325,8 @@ void TApplication::PumpInput() {
   Backend& b = CurrentBackend();
   InputEvent ev;
   while (b.PollEvent(ev)) {
+    // Once the program is ending, what the user does is not played.
+    if (terminating_ && ev.kind != InputEvent::Activated) continue;
     WPARAM keys = 0;
     if (ev.shift & ssShift) keys |= MK_SHIFT;
     if (ev.shift & ssCtrl) keys |= MK_CONTROL;
@@ -521,7 +524,21 @@ void TApplication::WaitForInput() {
   CurrentBackend().WaitEvent(timeout);
 }
 
+void TApplication::ActOnTermination() {
+  if (terminating_ || !TerminationRequested()) return;
+  terminating_ = true;
+  Terminated = true;
+  queue_.erase(std::remove_if(queue_.begin(), queue_.end(),
+                              [](const TMsg& m) {
+                                return IsMouseMessage(m.message) || m.message == WM_KEYDOWN || m.message == WM_KEYUP ||
+                                       m.message == WM_CHAR || m.message == WM_CLOSE;
+                              }),
+               queue_.end());
+  if (TForm* f = ActiveForm()) Guarded([f] { f->Perform(WM_CLOSE, 0, 0); });
+}
+
 void TApplication::HandleMessage() {
+  ActOnTermination();
   if (DispatchOne()) {
     Present();
     return;
@@ -809,6 +826,7 @@ void TApplication::ResetForTests() {
   dirty_.clear();
   OnIdle = nullptr;
   Terminated = false;
+  terminating_ = false;
   cursorCount_ = 0;
   cursorKnown_ = false;
   screen_.SetHeight(0);

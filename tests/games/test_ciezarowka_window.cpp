@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "games/Fmciezarowka/Fmciezarowka.h"
+#include "platform/IniFiles.h"
 #include "platform/WinApi.h"
 #include "shell/Fmkoniecgry.h"
 #include "shell/Fmmain.h"
@@ -288,6 +289,37 @@ TEST_F(Truck, GameFromTheMainWindowToTheTruckLeavingThenStopDuringTheEntrance) {
 // not a white one. Esc during play counts the correct parcels still queued;
 // the truck then drives off behind the end-of-game window, and no second
 // stop follows when it has gone.
+// A termination signal during play: the game's loop runs on its idle
+// turns, and stops as the stop button stops it; the program ends at once.
+TEST_F(Truck, ATerminationSignalDuringPlayEndsTheGameAsStopThenTheProgram) {
+  int phase = 0;
+  std::int64_t signalled = 0;
+  Open(1024, 768, 0x1 | 0x2, kInitial | kMedial | kFinal, 1, [&] {
+    TPoint at;
+    if (phase == 0 && W()->IntroDone() && !Parcels().activeParcels.empty())
+      for (CgraCie_GOPaczka* p : Parcels().activeParcels)
+        if (p->correct && !p->marked && Hits(p, at)) {
+          Click(at);
+          phase = 1;
+          return;
+        }
+    if (phase == 1 && StatRec->Good() == 1) {
+      hb().Terminate();
+      signalled = hb().NowMs();
+      phase = 2;
+    }
+  });
+  EXPECT_EQ(Run(), 0);
+  ASSERT_EQ(phase, 2);
+  EXPECT_LT(hb().NowMs() - signalled, 1000);
+  ASSERT_EQ(endOfGame.size(), 1u);
+  auto rec = Sessions();
+  ASSERT_EQ(rec.size(), 1u);
+  EXPECT_EQ(rec[0].good, 1);
+  EXPECT_EQ(std::size_t(rec[0].bad), endOfGame[0].queued);
+  EXPECT_EQ(TIniFile(tree->File("Data/data.ini")).ReadInteger("DaneProgramu", "Zakladka", 0), 5);
+}
+
 TEST_F(Truck, StopDuringPlayOnATallScreen) {
   int phase = 0, framesGone = 0;
   Open(1280, 1024, 0x1 | 0x2, kInitial | kMedial | kFinal, 2, [&] {
