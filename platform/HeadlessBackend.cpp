@@ -23,6 +23,7 @@ HeadlessBackend::~HeadlessBackend() = default;
 void HeadlessBackend::Reset() {
   shown_.SetHeight(0);
   presentCount_ = 0;
+  OnPresent = nullptr;
   title_.clear();
   bringToFrontCount_ = 0;
   sleeps_.clear();
@@ -51,6 +52,7 @@ void HeadlessBackend::Present(const TBitmap& screen, const std::vector<TRect>& d
         std::memcpy(shown_.ScanLine(y) + 4 * r.left, screen.ScanLine(y) + 4 * r.left, std::size_t(4 * r.Width()));
   }
   ++presentCount_;
+  if (OnPresent) OnPresent();
 }
 
 bool HeadlessBackend::PollEvent(InputEvent& event) {

@@ -87,6 +87,8 @@ class HeadlessBackend : public Backend {
   const TBitmap& Screen() const { return shown_; }
   TColor ScreenPixel(int x, int y) const { return shown_.PixelColor(x, y); }
   int PresentCount() const { return presentCount_; }
+  // Runs after every Present, while a handler may still be busy.
+  std::function<void()> OnPresent;
   const std::string& Title() const { return title_; }
   int BringToFrontCount() const { return bringToFrontCount_; }
   bool MouseCaptured() const { return mouseCaptured_; }

@@ -285,7 +285,14 @@ void TFormCiezarowka::ErasePass() {
 void TFormCiezarowka::StepFrame() {
   if (!introDone) {
     plane->Step();
+    const bool arriving = !truck->Stands();
     truck->Step();
+    if (arriving && truck->Stands()) {
+      // Parked while the plane still fades: erased this frame and no longer
+      // drawn as a sprite, so it joins the still scene now.
+      PaintCleanScene();
+      truck->Draw(frameBuffer.get());
+    }
     if (truck->active) {
       if (truck->x == truck->stopX && !plane->active) {
         introDone = true;
