@@ -288,17 +288,13 @@ void TFormCiezarowka::StepFrame() {
     const bool arriving = !truck->Stands();
     truck->Step();
     if (arriving && truck->Stands()) {
-      // Parked while the plane still fades: erased this frame and no longer
-      // drawn as a sprite, so it joins the still scene now.
+      // Parked: erased this frame and no longer drawn as a sprite, it joins
+      // the still scene at once, also while the plane still fades.
       PaintCleanScene();
       truck->Draw(frameBuffer.get());
     }
     if (truck->active) {
-      if (truck->x == truck->stopX && !plane->active) {
-        introDone = true;
-        PaintCleanScene();  // the parked truck joins the scene
-        ResetFrameBuffer();
-      }
+      if (truck->x == truck->stopX && !plane->active) introDone = true;
     } else if (plane->fading) {
       truck->active = true;
     }

@@ -89,7 +89,8 @@ inline void WriteLens(const testsupport::TempDir& dir) {
   }
 }
 
-// The truck game's pictures: flat colours, a box with a see-through face,
+// The truck game's pictures: flat colours, a box with a see-through face
+// under a half see-through rim,
 // a truck too narrow for its text (which must then be cut to the truck) with
 // a half see-through band, so that a truck blended twice shows, and a
 // 1280 x 960 scene, shorter than the playfield of a 1280 x 1024 screen, in
@@ -123,7 +124,7 @@ inline void WriteTruckData(const testsupport::TempDir& dir) {
     pair(p + "_cie_spa", false, s(168), s(108), kChute, Rect(0, s(50), s(30), s(108)));
     const TRect face = Rect(d.ScaleRounded(16, 24), d.ScaleRounded(16, 8), d.ScaleRounded(16, 152),
                             d.ScaleRounded(16, 142));
-    pair(p + "_cie_pac", false, s(176), s(160), kBox, face);
+    pair(p + "_cie_pac", false, s(176), s(160), kBox, face, Rect(face.left, face.top, face.right, face.top + 7));
   }
   const char* backs[3] = {"R2", "R3", "R8"};
   for (int i = 0; i < 3; ++i) {

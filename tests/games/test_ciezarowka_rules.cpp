@@ -102,9 +102,26 @@ TEST_F(TruckRules, TruckDrivesInAndOutAtTheDesignSpeeds) {
       ASSERT_GT(x + 500, 0) << "still active after leaving";
       truck.Step();
       EXPECT_EQ(truck.x, int(float(x) - speed));
-      if (truck.active) EXPECT_FLOAT_EQ(truck.speed, std::min(speed + set.truckStep, float(set.truckTop)));
+      if (truck.active) {
+        EXPECT_FLOAT_EQ(truck.speed, std::min(speed + set.truckStep, float(set.truckTop)));
+      }
     }
     EXPECT_LE(truck.x + 500, 0);
+    // Landing right on the braking zone's edge keeps the speed; a column on
+    // the playfield keeps the truck there, none lets it go.
+    truck.Reset();
+    truck.active = true;
+    truck.x = stopX - 100 - set.truckTop;
+    truck.Step();
+    EXPECT_EQ(truck.x, stopX - 100);
+    EXPECT_EQ(truck.speed, float(set.truckTop));
+    truck.speed = 0;
+    truck.Depart();
+    truck.x = -498;
+    truck.Step();
+    EXPECT_TRUE(truck.active && truck.x == -499);
+    truck.Step();
+    EXPECT_TRUE(!truck.active && truck.x == -500);
   }
 }
 
@@ -129,14 +146,26 @@ TEST_F(TruckRules, ThePlaneCrawlsWithItsBannerInTheMiddle) {
       plane.Step();
       if (plane.speed == 1.0f && !crawled) crawlFrom = plane.x, crawled = true;
       if (plane.speed == 1.0f) crawlTo = plane.x;
-      if (plane.x <= centred - Display.Scale(16, 350)) EXPECT_EQ(plane.speed, speed);
-      if (crawled && plane.speed > 1.0f) EXPECT_GT(plane.speed, speed);
+      if (plane.x <= centred - Display.Scale(16, 350)) {
+        EXPECT_EQ(plane.speed, speed);
+      }
+      if (crawled && plane.speed > 1.0f) {
+        EXPECT_GT(plane.speed, speed);
+      }
       if (plane.fading) EXPECT_GT(plane.x, centred + 40 + Display.Scale(16, 260));
       else EXPECT_LE(plane.x, centred + 40 + Display.Scale(16, 260));
     }
     // Braking by whole frames ends the last stretch a little short.
     EXPECT_TRUE(crawlFrom <= centred && crawlFrom > centred - 2 * set.planeTop) << crawlFrom << " " << set.screen.x;
     EXPECT_EQ(crawlTo, centred + 40) << set.screen.x;
+    EXPECT_TRUE(plane.fading);
+    // Right on the fade point it does not fade yet.
+    plane.Reset();
+    plane.x = centred + 40 + Display.Scale(16, 260) - 1;
+    plane.speed = 1;
+    plane.Step();
+    EXPECT_FALSE(plane.fading);
+    plane.Step();
     EXPECT_TRUE(plane.fading);
   }
 }
@@ -313,7 +342,7 @@ TEST_F(TruckRules, ThrowRisesByItsDrawnHeightAndShrinksThroughItsMask) {
     std::int32_t draw;  // the random draw
     int rise;
   };
-  for (Case c : {Case{300, 600, 0, 80}, Case{300, 600, 79, 159}, Case{300, 600, 80 + 5, 85}, Case{300, 300, 0, 80},
+  for (Case c : {Case{300, 600, 0, 80}, Case{300, 600, 79, 159}, Case{300, 600, 160 + 5, 85}, Case{300, 300, 0, 80},
                  Case{400, 300, 0, 80 + extra + 100}, Case{250, 100, 79, 250}, Case{3, 500, 0, 5}}) {
     auto p = NewParcel(true, 1, half.get());
     p->SetStart(500, c.y + kH);
@@ -567,7 +596,9 @@ TEST_F(TruckRules, MissedParcelsGoBackOrLeave) {
     EXPECT_TRUE(game.activeParcels.empty());
     EXPECT_EQ(game.wrongQueue.size(), c.wrongWaiting + c.back) << c.rightWaiting << " " << c.wrongWaiting;
     EXPECT_EQ(game.wrongQueue.back() == wrong, c.back);
-    if (c.back) EXPECT_FALSE(wrong->marked);
+    if (c.back) {
+      EXPECT_FALSE(wrong->marked);
+    }
   }
 }
 

@@ -226,6 +226,9 @@ class Truck : public gametest::ProgramTest {
       expect(from, p->x + p->W() - 1, p->y + p->H() / 2, box, "a parcel's right edge");
       expect(from, p->x + (face.left + face.right) / 2, p->y + (face.top + face.bottom) / 2,
              blinking ? Mix(word, clBlack, 80) : word, "a parcel's picture");
+      if (!p->hint && !blinking && words->Has(p->word->key))  // the face's half see-through rim
+        expect(from, p->x + (face.left + face.right) / 2, p->y + face.top + 3, Mix(word, gametest::kBox, 128),
+               "a parcel's picture under the rim of its face");
     }
   }
 
@@ -456,16 +459,17 @@ TEST_F(Truck, GameFromTheMainWindowToTheTruckLeavingThenStopDuringTheEntrance) {
   EXPECT_EQ(rec[1].bad, 8);
 }
 
-// On a 1280 x 1024 screen the scene (1280 x 960 here) leaves a black band,
-// not a white one, and the buttons' looks lie in the still scene where the
-// buttons stand. Level 2 parcels fall 2 pixels
+// On a screen of class 128 wider and taller than the game area, the borders
+// are black, the scene (1280 x 960 here) leaves a black band below it, not a
+// white one, and the buttons' looks lie in the still scene where the buttons
+// stand. Level 2 parcels fall 2 pixels
 // a frame. Esc during play counts the correct parcels still queued; the truck
 // then drives off behind the end-of-game window, and no second stop follows
 // when it has gone.
 TEST_F(Truck, StopDuringPlayOnATallScreen) {
   int phase = 0, framesGone = 0;
   std::map<CgraCie_GOPaczka*, int> lastY;
-  Open(1280, 1024, 0x1 | 0x2, kInitial | kMedial | kFinal, 2, [&] {
+  Open(1400, 1050, 0x1 | 0x2, kInitial | kMedial | kFinal, 2, [&] {
     CgraCie_GOCiezarowka& truck = W()->Truck();
     TPoint at;
     for (CgraCie_GOPaczka* p : Parcels().activeParcels) {
@@ -478,14 +482,21 @@ TEST_F(Truck, StopDuringPlayOnATallScreen) {
     switch (phase) {
       case 0: {
         if (!W()->IntroDone()) break;
+        const int left = Display.GameArea.left, top = Display.GameArea.top;
+        ASSERT_TRUE(left > 0 && top > 0);
         for (int x = 0; x < 1280; x += 97) {
           EXPECT_EQ(W()->FrameBuffer()->PixelColor(x, 1000), clBlack) << x;
-          EXPECT_EQ(hb().ScreenPixel(x, 1023), clBlack) << x;
-          EXPECT_TRUE(gametest::Near(hb().ScreenPixel(x, 500), gametest::kBackground)) << x;
+          EXPECT_EQ(hb().ScreenPixel(left + x, top + 1023), clBlack) << x;
+          EXPECT_TRUE(gametest::Near(hb().ScreenPixel(left + x, top + 500), gametest::kBackground)) << x;
+          EXPECT_EQ(hb().ScreenPixel(left + x, top - 1), clBlack) << x;  // the borders
+        }
+        for (int y = 0; y < 1050; y += 101) {
+          EXPECT_EQ(hb().ScreenPixel(left - 1, y), clBlack) << y;
+          EXPECT_EQ(hb().ScreenPixel(left + 1280, y), clBlack) << y;
         }
         const ciezarowka::Layout layout = ciezarowka::LayoutFor(Display);
         for (auto [button, place] : {std::pair{W()->StopButton(), layout.stop}, std::pair{W()->HelpButton(), layout.help}}) {
-          const TRect r = button->BoundsRect();
+          const TRect r = button->BoundsRect();  // on the screen; the still scene starts at the game area
           for (TPoint d : {TPoint{r.Width() / 2, r.Height() / 2}, TPoint{2, 2}, TPoint{r.Width() - 3, r.Height() - 3}})
             EXPECT_EQ(W()->CleanScene()->PixelColor(place.x + d.x, place.y + d.y), hb().ScreenPixel(r.left + d.x, r.top + d.y));
           EXPECT_NE(W()->CleanScene()->PixelColor(place.x + r.Width() / 2, place.y + r.Height() / 2),
@@ -562,7 +573,12 @@ TEST_F(Truck, EveryInputKeepsTheSessionAlive) {
   };
   const std::vector<Input> inputs = {
       {"right click", [&] { TPoint at; return parcel(true, at) && (Click(at, 3), true); },
-       [&] { return !Played().empty(); }},
+       [&] {
+         const auto said = Played();
+         if (said.empty()) return false;
+         EXPECT_FALSE(said[0].sync) << "the word is not waited for";
+         return true;
+       }},
       {"right parcel", [&] { TPoint at; return parcel(true, at) && (Click(at), true); },
        [&] { return StatRec->Good() == 1; }},
       {"wrong parcel", [&] { TPoint at; return parcel(false, at) && (Click(at), true); },
