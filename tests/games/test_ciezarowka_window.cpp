@@ -21,6 +21,7 @@
 #include "games/Fmciezarowka/CiezarowkaLayout.h"
 #include "games/Fmciezarowka/Fmciezarowka.h"
 #include "platform/WinApi.h"
+#include "shell/Fmkomunikat.h"
 #include "shell/Fmkoniecgry.h"
 #include "shell/Fmmain.h"
 #include "tests/games/GameTestSupport.h"
@@ -622,6 +623,62 @@ TEST_F(Truck, EveryInputKeepsTheSessionAlive) {
   ASSERT_EQ(rec.size(), 1u);
   EXPECT_EQ(rec[0].good, 1);
   EXPECT_EQ(rec[0].help, 1);
+}
+
+// A sound with two words is too few for a short game: message 3, no game.
+// A level outside 1..3 has one right parcel, falling at level 1's speed;
+// stopped while it is in the air with none left to drop, the game is saved
+// as completed, with no wrong answer.
+TEST_F(Truck, TooFewWordsThenALevelOutsideOneToThree) {
+  constexpr std::int32_t kFew = 0x8, kAll = kInitial | kMedial | kFinal;
+  Step([this] { ClickOn(FormMain->TabToggle(5)->GetImage()); });
+  Step([this] {
+    SettingsCiezarowka.PhonemeMask = kFew;
+    SettingsCiezarowka.PositionMask = kAll;
+    SettingsCiezarowka.Level = 1;
+    ClickOn(FormMain->Button(TFormMain::bStart));
+  });
+  Step([this] {
+    ASSERT_TRUE(FormKomunikat->Visible());
+    EXPECT_EQ(FormKomunikat->Message(), kMsgTooFewWords);
+    EXPECT_FALSE(W()->Visible());
+    EXPECT_FALSE(StatRec->Active());
+    ClickOn(FormKomunikat->StopButton());
+  });
+  int phase = 0, lastY = 0;
+  Open(800, 600, kFew, kAll, 0, [&] {
+    auto& p = Parcels();
+    if (phase == 0 && W()->IntroDone()) {
+      EXPECT_EQ(p.correctParcels.size(), 1u);
+      EXPECT_EQ(p.wrongParcels.size(), 3u);
+      phase = 1;
+    }
+    if (phase == 1 && p.correctQueue.empty()) {
+      const CgraCie_GOPaczka* right = p.correctParcels[0].get();
+      ASSERT_EQ(std::count(p.activeParcels.begin(), p.activeParcels.end(), right), 1);
+      if (lastY != 0) {
+        EXPECT_EQ(right->y - lastY, 1);
+      }
+      lastY = right->y;
+      if (right->y > 100) {
+        hb().Key(VK_ESCAPE, 27);
+        phase = 2;
+      }
+    } else if (phase == 2 && FormKoniecGry->Visible()) {
+      ClickOn(FormKoniecGry->StopButton());
+      phase = 3;
+    }
+  });
+  CloseAtTheEnd();
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(phase, 3);
+  ASSERT_EQ(endOfGame.size(), 1u);
+  EXPECT_EQ(endOfGame[0].bad, 0);
+  auto rec = Sessions();
+  ASSERT_EQ(rec.size(), 1u);
+  EXPECT_TRUE(rec[0].completed);
+  EXPECT_EQ(rec[0].good + rec[0].bad, 0);
+  EXPECT_EQ(rec[0].level, 0);
 }
 
 // ---- the window built alone, in every screen size ----
