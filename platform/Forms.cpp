@@ -749,8 +749,23 @@ void TApplication::ScreenDirty(const TRect& r) {
 
 void TApplication::Compose(const TRect& r, std::uint8_t* frame, int pitch) {
   auto row = [frame, pitch](int y) { return frame + std::ptrdiff_t(y) * pitch; };
-  for (int y = r.top; y < r.bottom; ++y) std::memset(row(y) + 4 * r.left, 0, std::size_t(4 * r.Width()));
-  for (TForm* f : zorder_) {
+  // A form whose surface covers the whole rectangle hides the forms under it
+  // and the black behind them: composing starts with the topmost such form.
+  auto first = zorder_.end();
+  for (auto it = zorder_.end(); it != zorder_.begin();) {
+    const TForm* f = *--it;
+    const TRect surface = Bounds(f->left_, f->top_, f->surface_.Width(), f->surface_.Height());
+    if (f->cornerW_ <= 1 && f->cornerH_ <= 1 && IntersectRects(IntersectRects(surface, f->BoundsRect()), r) == r) {
+      first = it;
+      break;
+    }
+  }
+  if (first == zorder_.end()) {
+    first = zorder_.begin();
+    for (int y = r.top; y < r.bottom; ++y) std::memset(row(y) + 4 * r.left, 0, std::size_t(4 * r.Width()));
+  }
+  for (auto it = first; it != zorder_.end(); ++it) {
+    TForm* f = *it;
     TRect fb = f->BoundsRect();
     TRect i = IntersectRects(r, fb);
     const TBitmap& s = f->surface_;
