@@ -2,13 +2,20 @@
 // art set (800 x 600, 1024 x 768, 1280 x 960, and 1280 x 1024 with its
 // taller playfield).
 //
+// The window path (argument "lent") is the program's own on SDL, 1: the
+// screen is composed straight into a frame the back end lends (SDL's window
+// surface there, a bitmap here), and the back end's own work, sending that
+// frame's changed rectangles to the X server, is BM_TruckFramePresent in
+// sdl_bench. 0, for comparison: the path of back ends that lend no frame,
+// composed into the application's own screen and copied by the back end.
+// The label says which.
+//
 // BM_TruckFrameWork: one frame's work without the wait: erase, step, draw,
-// flush to the window and present to the (headless) back end, in the worst
-// case: the plane crossing, the truck driving off, 12 parcels in play, 2 of
-// them thrown. Counters: p50_us and p99_us of a frame, period_ms,
-// pct_of_period (the mean frame over the frame period; the target is 5 %),
-// and the mean of each part (erase_us ... present_us).
-// Presenting through SDL is measured beside it in sdl_bench.
+// flush to the window and bring the screen's changed rectangles to the back
+// end, in the worst case: the plane crossing, the truck driving off, 12
+// parcels in play, 2 of them thrown. Counters: p50_us and p99_us of a frame,
+// period_ms, pct_of_period (the mean frame over the frame period; the target
+// is 5 %), and the mean of each part (erase_us ... present_us).
 //
 // BM_TruckGamePeriods: 1,000 frames of a level-3 game run by the message
 // loop on the real clock. Counters: mean_ms (time between two flushes),
@@ -35,11 +42,38 @@ namespace {
 namespace fs = std::filesystem;
 using namespace benchclock;
 
-// The truck window alone over the build's data tree, shown with a new game.
+// The real clock with a screen lent to the application, as SDL's window
+// surface is: the application composes into it; presenting it costs nothing.
+class LendingClockBackend : public RealClockBackend {
+ public:
+  std::uint8_t* LendFrame(int& pitch) override {
+    const TPoint size = ScreenSize();
+    if (frame_.Width() != size.x || frame_.Height() != size.y) {
+      frame_.SetPixelFormat(pf32bit);
+      frame_.SetSize(size.x, size.y);
+    }
+    pitch = frame_.RowBytes();
+    return frame_.ScanLine(0);
+  }
+  void PresentLent(const std::vector<TRect>&) override {}
+
+ private:
+  TBitmap frame_;
+};
+
+// The truck window alone over the build's data tree, shown with a new game,
+// on a back end of its own that lends its frame or not. What it changes
+// (back end, display mode, settings, working folder, the application's
+// state) is put back when it goes.
 class TruckWindow {
  public:
-  TruckWindow(int w, int h) : oldDir_(fs::current_path()) {
-    InstallRealClock().SetScreenSize(w, h);
+  TruckWindow(int w, int h, bool lent)
+      : oldDir_(fs::current_path()), oldDisplay_(Display), oldSettings_(SettingsCiezarowka) {
+    hadRealClock_ = dynamic_cast<RealClockBackend*>(&CurrentBackend()) != nullptr;
+    if (lent) InstallBackend(std::make_unique<LendingClockBackend>());
+    else InstallBackend(std::make_unique<RealClockBackend>());
+    Application->ResetForTests();
+    static_cast<HeadlessBackend&>(CurrentBackend()).SetScreenSize(w, h);
     fs::current_path(fs::path(ExecutableFolder()).parent_path());
     ok_ = fs::exists("Data/Intf/Spec/R3_cieT.xji");
     if (!ok_) return;
@@ -57,6 +91,10 @@ class TruckWindow {
   ~TruckWindow() {
     window_.reset();
     Application->ResetForTests();
+    InstallBackend(nullptr);
+    if (hadRealClock_) InstallRealClock();
+    Display = oldDisplay_;
+    SettingsCiezarowka = oldSettings_;
     fs::current_path(oldDir_);
   }
   bool Ok() const { return ok_; }
@@ -106,6 +144,9 @@ class TruckWindow {
 
  private:
   fs::path oldDir_;
+  CDisplay oldDisplay_;
+  CUstGry oldSettings_;
+  bool hadRealClock_ = false;
   bool ok_ = false;
   std::unique_ptr<TFormCiezarowka> window_;
 };
@@ -118,7 +159,7 @@ double Percentile(std::vector<double> v, double q) {
 int PeriodMs() { return Display.ArtSet == 2 ? 40 : Display.ArtSet == 4 ? 32 : 28; }
 
 void BM_TruckFrameWork(benchmark::State& state) {
-  TruckWindow t(int(state.range(0)), int(state.range(1)));
+  TruckWindow t(int(state.range(0)), int(state.range(1)), state.range(2) != 0);
   if (!t.Ok()) {
     state.SkipWithError("no generated data tree in the build folder");
     return;
@@ -142,20 +183,24 @@ void BM_TruckFrameWork(benchmark::State& state) {
   state.counters["p99_us"] = Percentile(us, 0.99);
   state.counters["period_ms"] = PeriodMs();
   state.counters["pct_of_period"] = 100.0 * mean / (1000.0 * PeriodMs());
+  state.SetLabel(state.range(2) ? "composed into the back end's frame, as on SDL"
+                                : "composed into the program's screen, copied by the back end");
   const char* names[5] = {"erase_us", "step_us", "draw_us", "flush_us", "present_us"};
   for (int i = 0; i < 5; ++i) state.counters[names[i]] = parts[i] / double(us.size());
 }
 BENCHMARK(BM_TruckFrameWork)
-    ->Args({800, 600})
-    ->Args({1024, 768})
-    ->Args({1280, 960})
-    ->Args({1280, 1024})
+    ->ArgNames({"w", "h", "lent"})
+    ->Args({800, 600, 1})
+    ->Args({1024, 768, 1})
+    ->Args({1280, 960, 1})
+    ->Args({1280, 1024, 1})
+    ->Args({1280, 1024, 0})
     ->Iterations(2000)
     ->UseManualTime()
     ->Unit(benchmark::kMicrosecond);
 
 void BM_TruckGamePeriods(benchmark::State& state) {
-  TruckWindow t(int(state.range(0)), int(state.range(1)));
+  TruckWindow t(int(state.range(0)), int(state.range(1)), true);
   if (!t.Ok()) {
     state.SkipWithError("no generated data tree in the build folder");
     return;

@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   try {
     LoadSettings(file);
   } catch (const CBlad&) {
-    return 0;  // larger than a settings file may be
+    return 0;  // a file that cannot be read or written
   }
   const Snapshot first = Take();
   if (!SaveSettings(file)) __builtin_trap();

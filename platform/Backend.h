@@ -79,8 +79,9 @@ class Backend {
   // nothing. False when the content is unplayable; silence without a device.
   virtual bool PlaySound(const std::string& name, const std::vector<std::uint8_t>& wave, bool sync) = 0;
   virtual void StopSound() = 0;
-  // Music on a channel of its own, looping.
-  virtual bool PlayMusic(const std::string& name, const std::vector<std::uint8_t>& wave) = 0;
+  // Music on a channel of its own, looping. The bytes are handed over: music
+  // is long, and the back end keeps them while it plays.
+  virtual bool PlayMusic(const std::string& name, std::vector<std::uint8_t> wave) = 0;
   virtual void StopMusic() = 0;
   // A short tone from the speaker; nothing by default.
   virtual void Beep(unsigned frequency, unsigned milliseconds) {}

@@ -11,9 +11,7 @@ namespace {
 
 [[noreturn]] void Bad(const char* why) { throw EInvalidGraphic(std::string("Bitmap image is not valid: ") + why); }
 
-constexpr int kMaxSide = 32768;
-constexpr std::int64_t kMaxFileBytes = std::int64_t(1) << 31;
-constexpr std::int64_t kMaxPixelBytes = std::int64_t(512) << 20;
+constexpr std::int64_t kMaxFileBytes = kMaxPictureFileBytes;
 
 // Extracts one channel through a bit mask and widens it to 8 bits.
 struct Channel {
@@ -78,7 +76,10 @@ void TBitmap::LoadFromMemory(const std::uint8_t* f, std::size_t n) {
   }
   bool topDown = h < 0;
   std::int64_t absH = topDown ? -h : h;
-  if (w <= 0 || absH == 0 || w > kMaxSide || absH > kMaxSide) Bad("bad dimensions");
+  if (w <= 0 || absH == 0) Bad("bad dimensions");
+  if (!PictureSizeUsable(w, absH))
+    Bad(("the picture declares " + std::to_string(w) + " x " + std::to_string(absH) +
+         " pixels, more than the program uses").c_str());
 
   std::uint32_t masks[3] = {0, 0, 0};
   bool bitfields = false;
@@ -109,7 +110,6 @@ void TBitmap::LoadFromMemory(const std::uint8_t* f, std::size_t n) {
 
   std::int64_t stride = ((w * bitCount + 31) / 32) * 4;
   std::int64_t pixelBytes = stride * absH;
-  if (pixelBytes > kMaxPixelBytes) Bad("picture too large");
   if (std::uint64_t(offBits) + std::uint64_t(pixelBytes) > n) Bad("pixel data beyond the end of the file");
 
   // The palette follows the header (and bit masks of an old-style header).

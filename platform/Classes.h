@@ -98,6 +98,16 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string& fileName, std::int64_
 constexpr std::int64_t kMaxPictureFileBytes = std::int64_t(32) << 20;  // pictures of the data tree
 constexpr std::int64_t kMaxTextFileBytes = std::int64_t(4) << 20;      // settings files and lists
 
+// The largest picture a file may declare. No screen class uses more than
+// 1280 x 1024, so a larger one is a damaged file: the decoders refuse it
+// from its header, before anything is allocated for its pixels.
+constexpr int kMaxPictureSide = 4096;
+constexpr std::int64_t kMaxPicturePixels = std::int64_t(4) << 20;
+inline bool PictureSizeUsable(std::int64_t width, std::int64_t height) {
+  return width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide &&
+         width * height <= kMaxPicturePixels;
+}
+
 // A read-only stream over bytes the caller keeps alive.
 class TBytesStream : public TStream {
  public:

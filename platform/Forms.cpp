@@ -8,6 +8,7 @@
 #include "platform/ExtCtrls.h"
 #include "platform/PixelCodec.h"
 #include "platform/SysUtils.h"
+#include "platform/Termination.h"
 
 namespace {
 TScreen g_screen;
@@ -324,6 +325,8 @@ void TApplication::PumpInput() {
   Backend& b = CurrentBackend();
   InputEvent ev;
   while (b.PollEvent(ev)) {
+    // Once the program is ending, what the user does is not played.
+    if (terminating_ && ev.kind != InputEvent::Activated) continue;
     WPARAM keys = 0;
     if (ev.shift & ssShift) keys |= MK_SHIFT;
     if (ev.shift & ssCtrl) keys |= MK_CONTROL;
@@ -521,7 +524,21 @@ void TApplication::WaitForInput() {
   CurrentBackend().WaitEvent(timeout);
 }
 
+void TApplication::ActOnTermination() {
+  if (terminating_ || !TerminationRequested()) return;
+  terminating_ = true;
+  Terminated = true;
+  queue_.erase(std::remove_if(queue_.begin(), queue_.end(),
+                              [](const TMsg& m) {
+                                return IsMouseMessage(m.message) || m.message == WM_KEYDOWN || m.message == WM_KEYUP ||
+                                       m.message == WM_CHAR || m.message == WM_CLOSE;
+                              }),
+               queue_.end());
+  if (TForm* f = ActiveForm()) Guarded([f] { f->Perform(WM_CLOSE, 0, 0); });
+}
+
 void TApplication::HandleMessage() {
+  ActOnTermination();
   if (DispatchOne()) {
     Present();
     return;
@@ -732,8 +749,23 @@ void TApplication::ScreenDirty(const TRect& r) {
 
 void TApplication::Compose(const TRect& r, std::uint8_t* frame, int pitch) {
   auto row = [frame, pitch](int y) { return frame + std::ptrdiff_t(y) * pitch; };
-  for (int y = r.top; y < r.bottom; ++y) std::memset(row(y) + 4 * r.left, 0, std::size_t(4 * r.Width()));
-  for (TForm* f : zorder_) {
+  // A form whose surface covers the whole rectangle hides the forms under it
+  // and the black behind them: composing starts with the topmost such form.
+  auto first = zorder_.end();
+  for (auto it = zorder_.end(); it != zorder_.begin();) {
+    const TForm* f = *--it;
+    const TRect surface = Bounds(f->left_, f->top_, f->surface_.Width(), f->surface_.Height());
+    if (f->cornerW_ <= 1 && f->cornerH_ <= 1 && IntersectRects(IntersectRects(surface, f->BoundsRect()), r) == r) {
+      first = it;
+      break;
+    }
+  }
+  if (first == zorder_.end()) {
+    first = zorder_.begin();
+    for (int y = r.top; y < r.bottom; ++y) std::memset(row(y) + 4 * r.left, 0, std::size_t(4 * r.Width()));
+  }
+  for (auto it = first; it != zorder_.end(); ++it) {
+    TForm* f = *it;
     TRect fb = f->BoundsRect();
     TRect i = IntersectRects(r, fb);
     const TBitmap& s = f->surface_;
@@ -809,6 +841,7 @@ void TApplication::ResetForTests() {
   dirty_.clear();
   OnIdle = nullptr;
   Terminated = false;
+  terminating_ = false;
   cursorCount_ = 0;
   cursorKnown_ = false;
   screen_.SetHeight(0);

@@ -154,6 +154,12 @@ class TApplication : public TComponent {
   // Shows the main form and runs the loop until Terminate.
   void Run();
   void Terminate() { Terminated = true; }
+  // A termination request (platform/Termination.h) is acted on at the next
+  // turn of a loop, once: the loops end (modal windows return mrCancel at
+  // once), input is no longer taken, and the active window gets a close
+  // request that it cannot refuse: a game runs its stop flow, the main
+  // window ends the program as its exit does.
+  bool Terminating() const { return terminating_; }
   // Dispatches everything waiting (input, posted messages, paints, due
   // timers) and returns without waiting.
   void ProcessMessages();
@@ -212,6 +218,7 @@ class TApplication : public TComponent {
   void Dispatch(TMsg& m);
   bool PaintPending();
   bool FireTimers();
+  void ActOnTermination();
   void UpdateHover();
   void WaitForInput();
   // Composes the visible forms over black into r of a 32-bit frame.
@@ -234,6 +241,7 @@ class TApplication : public TComponent {
   TForm* active_ = nullptr;
   std::vector<TCustomApplicationEvents*> hooks_;
   bool dispatchCancelled_ = false;
+  bool terminating_ = false;
   std::vector<TTimer*> timers_;
   std::vector<std::vector<TForm*>> disabledByModal_;
   HWND captureWindow_ = nullptr;

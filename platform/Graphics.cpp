@@ -332,7 +332,12 @@ TColor TBitmap::PixelColor(int x, int y) const {
 void TBitmap::LoadFromFile(const std::string& fileName) {
   TMemoryStream m;
   m.LoadFromFile(fileName, kMaxPictureFileBytes);
-  LoadFromMemory(m.Memory(), std::size_t(m.Size()));
+  try {
+    LoadFromMemory(m.Memory(), std::size_t(m.Size()));
+  } catch (EInvalidGraphic& e) {
+    NameFileInError(e, fileName);
+    throw;
+  }
 }
 
 void TBitmap::SaveToFile(const std::string& fileName) const {

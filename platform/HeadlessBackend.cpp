@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/Mmsystem.h"
+#include "platform/Termination.h"
 
 struct BackendCursor {
   int hotX, hotY, width, height;
@@ -30,6 +31,8 @@ void HeadlessBackend::Reset() {
   counterReadCostUs_ = 0;
   events_.clear();
   steps_.clear();
+  terminations_.clear();
+  ForgetTerminationRequest();
   mouseCaptured_ = false;
   cursor_ = nullptr;
   cursorVisible_ = true;
@@ -56,7 +59,19 @@ void HeadlessBackend::Present(const TBitmap& screen, const std::vector<TRect>& d
   if (presentHook_) presentHook_();
 }
 
+void HeadlessBackend::Pass(std::int64_t us) {
+  std::int64_t to = nowUs_ + us;
+  if (TerminationRequested()) return;  // the wait ends at once
+  if (!terminations_.empty() && terminations_.front() < to) to = std::max(nowUs_, terminations_.front());
+  nowUs_ = to;
+  while (!terminations_.empty() && terminations_.front() <= nowUs_) {
+    terminations_.pop_front();
+    RequestTermination();
+  }
+}
+
 bool HeadlessBackend::PollEvent(InputEvent& event) {
+  Pass(0);
   if (events_.empty() || events_.front().atUs > nowUs_) return false;
   event = events_.front().event;
   events_.pop_front();
@@ -65,6 +80,8 @@ bool HeadlessBackend::PollEvent(InputEvent& event) {
 }
 
 void HeadlessBackend::WaitEvent(int timeoutMs) {
+  Pass(0);
+  if (TerminationRequested()) return;
   if (!events_.empty() && events_.front().atUs <= nowUs_) return;
   if (!steps_.empty()) {
     auto step = std::move(steps_.front());
@@ -74,6 +91,12 @@ void HeadlessBackend::WaitEvent(int timeoutMs) {
     return;
   }
   std::int64_t limitUs = timeoutMs < 0 ? -1 : nowUs_ + std::int64_t(timeoutMs) * 1000;
+  // A signal due first ends the wait.
+  if (const std::int64_t t = NextTerminationUs(); t >= 0 && (limitUs < 0 || t < limitUs) &&
+                                                   (events_.empty() || t < events_.front().atUs)) {
+    Pass(t - nowUs_);
+    return;
+  }
   if (!events_.empty() && (limitUs < 0 || events_.front().atUs <= limitUs)) {
     nowUs_ = std::max(nowUs_, events_.front().atUs);
     return;
@@ -87,7 +110,7 @@ void HeadlessBackend::WaitEvent(int timeoutMs) {
 void HeadlessBackend::Sleep(unsigned ms) {
   sleeps_.push_back(ms);
   if (duringSleep_) duringSleep_();
-  nowUs_ += std::int64_t(ms) * 1000;
+  Pass(std::int64_t(ms) * 1000);
 }
 
 void HeadlessBackend::Post(const InputEvent& e, std::int64_t delayMs) {
@@ -178,6 +201,15 @@ void HeadlessBackend::RequestClose(std::int64_t delayMs) {
   Post(e, delayMs);
 }
 
+void HeadlessBackend::Terminate(std::int64_t delayMs) {
+  if (delayMs <= 0) {
+    RequestTermination();
+    return;
+  }
+  const std::int64_t at = nowUs_ + delayMs * 1000;
+  terminations_.insert(std::upper_bound(terminations_.begin(), terminations_.end(), at), at);
+}
+
 void HeadlessBackend::LoseFocus(std::int64_t delayMs) {
   InputEvent e;
   e.kind = InputEvent::FocusLost;
@@ -203,7 +235,7 @@ bool HeadlessBackend::PlaySound(const std::string& name, const std::vector<std::
   int ms = WaveDurationMs(wave);
   if (ms < 0) return false;
   sounds_.push_back(SoundEntry{name, sync, NowMs(), ms});
-  if (sync) nowUs_ += std::int64_t(ms) * 1000;
+  if (sync) Pass(std::int64_t(ms) * 1000);
   return true;
 }
 
@@ -219,7 +251,7 @@ bool HeadlessBackend::SoundPlayingNow() const {
   return !sounds_.empty() && NowMs() < sounds_.back().startMs + sounds_.back().durationMs;
 }
 
-bool HeadlessBackend::PlayMusic(const std::string& name, const std::vector<std::uint8_t>& wave) {
+bool HeadlessBackend::PlayMusic(const std::string& name, std::vector<std::uint8_t> wave) {
   if (WaveDurationMs(wave) < 0) return false;
   music_ = name;
   return true;

@@ -41,7 +41,7 @@ class HeadlessBackend : public Backend {
   void Sleep(unsigned ms) override;
   bool PlaySound(const std::string& name, const std::vector<std::uint8_t>& wave, bool sync) override;
   void StopSound() override;
-  bool PlayMusic(const std::string& name, const std::vector<std::uint8_t>& wave) override;
+  bool PlayMusic(const std::string& name, std::vector<std::uint8_t> wave) override;
   void StopMusic() override;
   void Beep(unsigned frequency, unsigned milliseconds) override { beeps_.push_back(BeepEntry{frequency, milliseconds}); }
   bool OpenCapture() override;
@@ -78,6 +78,10 @@ class HeadlessBackend : public Backend {
   void KeyUp(int vk, std::int64_t delayMs = 0);
   void Key(int vk, int ch = 0, std::int64_t delayMs = 0);  // down and up
   void RequestClose(std::int64_t delayMs = 0);
+  // A termination signal, taken as the program's handler takes it: at once,
+  // or delayMs later (also during a Sleep or a synchronous sound, which it
+  // cuts short).
+  void Terminate(std::int64_t delayMs = 0);
   void LoseFocus(std::int64_t delayMs = 0);  // another window takes the keyboard and the pointer
   std::size_t PendingInput() const { return events_.size(); }
   // Steps run one at a time whenever the program would wait for input; when
@@ -135,6 +139,10 @@ class HeadlessBackend : public Backend {
     std::int64_t atUs;
     InputEvent event;
   };
+  // Moves the clock on by us, or to the first termination due before, and
+  // delivers the terminations due by then.
+  void Pass(std::int64_t us);
+  std::int64_t NextTerminationUs() const { return terminations_.empty() ? -1 : terminations_.front(); }
   TPoint screenSize_{1024, 768};
   TBitmap shown_;
   int presentCount_ = 0;
@@ -147,6 +155,7 @@ class HeadlessBackend : public Backend {
   std::function<void()> duringSleep_;
   std::deque<Timed> events_;
   std::deque<std::function<void()>> steps_;
+  std::deque<std::int64_t> terminations_;  // when, in time order
   bool mouseCaptured_ = false;
   BackendCursor* cursor_ = nullptr;
   bool cursorVisible_ = true;

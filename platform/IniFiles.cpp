@@ -64,8 +64,8 @@ class Fd {
 
 }  // namespace
 
-TIniFile::TIniFile(const std::string& fileName) : fileName_(fileName) {
-  if (!FileExists(fileName)) return;
+TIniFile::TIniFile(const std::string& fileName, bool read) : fileName_(fileName) {
+  if (!read || !FileExists(fileName)) return;
   TStringList lines;
   lines.LoadFromFile(fileName, kMaxTextFileBytes);
   // Every line is at most one section or one key: the tables never grow while reading.

@@ -12,8 +12,9 @@ class TIniFile {
  public:
   // Reads the file when it exists; a missing file is an empty one.
   // Raises EFOpenError when the file exists but cannot be read, EReadError
-  // when it is larger than kMaxTextFileBytes.
-  explicit TIniFile(const std::string& fileName);
+  // when it is larger than kMaxTextFileBytes. Without read it starts empty,
+  // for a file to be written anew.
+  explicit TIniFile(const std::string& fileName, bool read = true);
 
   const std::string& FileName() const { return fileName_; }
 

@@ -7,6 +7,7 @@
 #include <jpeglib.h>
 #include <jerror.h>
 
+#include "platform/Classes.h"
 #include "platform/SysUtils.h"
 
 namespace {
@@ -33,14 +34,27 @@ void WarningIsError(j_common_ptr cinfo, int level) {
   if (level < 0) ErrorExit(cinfo);
 }
 
-constexpr int kMaxSide = 16384;
-constexpr std::int64_t kMaxPixels = std::int64_t(64) << 20;
+// What libjpeg may hold besides the picture itself: a progressive picture
+// of the largest size keeps every coefficient, up to 24 MB.
+constexpr long kMaxDecoderMemory = 40L << 20;
+// Each scan of a progressive picture passes over all of it again; real
+// pictures have a dozen.
+constexpr int kMaxScans = 100;
 
 // Everything that lives across the jump is plain data held by the caller.
 struct DecodeState {
   jpeg_decompress_struct cinfo;
   ErrorManager err;
+  jpeg_progress_mgr progress;
 };
+
+void CountScans(j_common_ptr cinfo) {
+  auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
+  if (d->input_scan_number <= kMaxScans) return;
+  auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
+  std::snprintf(err->message, sizeof err->message, "more than %d scans", kMaxScans);
+  std::longjmp(err->jump, 1);
+}
 
 // The smallest of libjpeg's scales M/8 that makes a width x height picture
 // at least minWidth x minHeight, and makes it exactly (so its proportions
@@ -74,16 +88,18 @@ bool Decode(DecodeState& st, const std::uint8_t* data, std::size_t size, int min
     error = "Unsupported JPEG colour space";
     return false;
   }
-  if (st.cinfo.image_width > kMaxSide || st.cinfo.image_height > kMaxSide ||
-      std::int64_t(st.cinfo.image_width) * st.cinfo.image_height > kMaxPixels) {
+  if (!PictureSizeUsable(st.cinfo.image_width, st.cinfo.image_height)) {
     jpeg_destroy_decompress(&st.cinfo);
-    error = "JPEG picture too large";
+    error = "the picture declares " + std::to_string(st.cinfo.image_width) + " x " +
+            std::to_string(st.cinfo.image_height) + " pixels, more than the program uses";
     return false;
   }
   st.cinfo.out_color_space = grey ? JCS_GRAYSCALE : JCS_EXT_BGR;
   st.cinfo.scale_num = ReducedScale(st.cinfo.image_width, st.cinfo.image_height, minWidth, minHeight);
   st.cinfo.scale_denom = 8;
-  st.cinfo.mem->max_memory_to_use = 512L << 20;
+  st.cinfo.mem->max_memory_to_use = kMaxDecoderMemory;
+  st.progress.progress_monitor = CountScans;
+  st.cinfo.progress = &st.progress;
   jpeg_start_decompress(&st.cinfo);
   // The bitmap's storage is allocated before any further libjpeg call can jump.
   out.SetPixelFormat(grey ? pf8bit : pf24bit);
@@ -135,7 +151,12 @@ void TJPEGImage::LoadFromFile(const std::string& fileName) {
   bitmap_.SetHeight(0);
   TMemoryStream m;
   m.LoadFromFile(fileName, kMaxPictureFileBytes);
-  LoadFromMemory(m.Memory(), std::size_t(m.Size()));
+  try {
+    LoadFromMemory(m.Memory(), std::size_t(m.Size()));
+  } catch (EInvalidGraphic& e) {
+    NameFileInError(e, fileName);
+    throw;
+  }
 }
 
 void TJPEGImage::LoadFromStream(TStream* stream) {

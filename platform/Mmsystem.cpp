@@ -9,14 +9,28 @@
 #include "platform/Forms.h"
 #include "platform/SysUtils.h"
 
-std::vector<std::uint8_t> ReadSoundFile(const std::string& fileName, std::int64_t maxBytes) {
-  if (!FileExists(fileName)) return {};
+std::vector<std::uint8_t> ReadSoundFile(const std::string& fileName, std::int64_t maxBytes, std::string* why) {
   try {
-    return ReadFileBytes(fileName, maxBytes);
-  } catch (const Exception&) {
-    return {};
+    if (FileExists(fileName)) return ReadFileBytes(fileName, maxBytes);
+    if (why) *why = fileName + ": no such file";
+  } catch (const Exception& e) {
+    if (why) *why = Diagnosis(e);
   }
+  return {};
 }
+
+namespace {
+
+// What the program plays, for the line that says why a sound was refused.
+const char* const kNotPlayable =
+    "not a sound the program plays (RIFF WAVE, PCM, 1 or 2 channels of 8 or 16 bits, 4,000 to 96,000 a second)";
+
+bool Refused(const std::string& why) {
+  ReportFailure(why);
+  return false;
+}
+
+}  // namespace
 
 bool IsRiffWave(const std::vector<std::uint8_t>& w) { return IsRiffWave(w.data(), w.size()); }
 
@@ -79,12 +93,14 @@ int WaveDurationMs(const std::uint8_t* w, std::size_t size) {
 
 bool PlayWave(const std::string& name, const std::vector<std::uint8_t>& wave, UINT flags) {
   WaveFormat f;
-  if (!ReadWaveFormat(wave.data(), wave.size(), f) || f.DurationMs() > kMaxSoundMs) return false;
+  if (!ReadWaveFormat(wave.data(), wave.size(), f)) return Refused(name + ": " + kNotPlayable);
+  if (f.DurationMs() > kMaxSoundMs) return Refused(name + ": longer than the 3 minutes a sound may last");
   Backend& b = CurrentBackend();
   const bool sync = (flags & SND_ASYNC) == 0;
   if (sync) Application->Present();
-  b.PlaySound(name, wave, sync);
+  const bool played = b.PlaySound(name, wave, sync);
   if (sync) Application->PumpInput();
+  if (!played) ReportFailure(name + ": the sound device did not take it");
   return true;
 }
 
@@ -93,14 +109,20 @@ bool sndPlaySound(const std::string& fileName, UINT flags) {
     CurrentBackend().StopSound();
     return true;
   }
-  return PlayWave(fileName, ReadSoundFile(fileName, kMaxSoundFileBytes), flags);
+  std::string why;
+  const std::vector<std::uint8_t> wave = ReadSoundFile(fileName, kMaxSoundFileBytes, &why);
+  if (wave.empty() && !why.empty()) return Refused(why);
+  return PlayWave(fileName, wave, flags);
 }
 
 bool PlayMusicFile(const std::string& fileName) {
-  const std::vector<std::uint8_t> wave = ReadSoundFile(fileName, kMaxSoundFileBytes);
+  std::string why;
+  std::vector<std::uint8_t> wave = ReadSoundFile(fileName, kMaxSoundFileBytes, &why);
+  if (wave.empty() && !why.empty()) return Refused(why);
   WaveFormat f;
-  if (!ReadWaveFormat(wave.data(), wave.size(), f)) return false;
-  return CurrentBackend().PlayMusic(fileName, wave);
+  if (!ReadWaveFormat(wave.data(), wave.size(), f)) return Refused(fileName + ": " + kNotPlayable);
+  if (!CurrentBackend().PlayMusic(fileName, std::move(wave))) return Refused(fileName + ": the sound device did not take it");
+  return true;
 }
 
 void StopMusic() { CurrentBackend().StopMusic(); }

@@ -37,14 +37,17 @@ constexpr int kMaxSoundMs = 3 * 60 * 1000;
 // Plays a RIFF WAVE file whatever its extension. An asynchronous play cuts
 // the sound playing; a synchronous one returns when the sound has ended,
 // dispatching nothing (input meanwhile stays queued). An empty name stops
-// the sound. False (and silence) for a missing, unreadable or refused file.
+// the sound. False (and silence) for a missing, unreadable or refused file,
+// which is named on standard error with the reason.
 bool sndPlaySound(const std::string& fileName, UINT flags);
-// The same for content held in memory (name is for logs).
+// The same for content held in memory (name is for logs and standard error).
 bool PlayWave(const std::string& name, const std::vector<std::uint8_t>& wave, UINT flags);
-// A sound file's bytes; empty when it is missing, unreadable or larger than maxBytes.
-std::vector<std::uint8_t> ReadSoundFile(const std::string& fileName, std::int64_t maxBytes);
+// A sound file's bytes; empty when it is missing, unreadable or larger than
+// maxBytes, the reason (naming the file) then in why when it is given.
+std::vector<std::uint8_t> ReadSoundFile(const std::string& fileName, std::int64_t maxBytes, std::string* why = nullptr);
 
-// Background music on its own channel, looping until stopped.
+// Background music on its own channel, looping until stopped; a file that
+// cannot be played is named on standard error with the reason.
 bool PlayMusicFile(const std::string& fileName);
 void StopMusic();
 

@@ -3,13 +3,22 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <dirent.h>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/Controls.h"
 #include "platform/Graphics.h"
 #include "platform/Messages.h"
 #include "platform/SdlX11.h"
+#include "platform/Termination.h"
 
 struct BackendCursor {
   SDL_Cursor* cursor;
@@ -74,11 +83,38 @@ int CharOf(SDL_Keycode k, Uint16 mod) {
   return 0;
 }
 
+// Asks the processes this one has started to end: the message box SDL shows
+// from a process of its own, which has the default handling of the signal.
+void EndChildren() {
+  const pid_t self = ::getpid();
+  DIR* proc = ::opendir("/proc");
+  if (!proc) return;
+  while (dirent* e = ::readdir(proc)) {
+    char* end = nullptr;
+    const long pid = std::strtol(e->d_name, &end, 10);
+    if (pid <= 0 || *end) continue;
+    char path[64], stat[512] = {};
+    std::snprintf(path, sizeof path, "/proc/%ld/stat", pid);
+    FILE* f = std::fopen(path, "r");
+    if (!f) continue;
+    const std::size_t n = std::fread(stat, 1, sizeof stat - 1, f);
+    std::fclose(f);
+    stat[n] = 0;
+    // "pid (name) state ppid ...": the name may hold anything but ends at the last ')'.
+    const char* close = std::strrchr(stat, ')');
+    char state;
+    long parent;
+    if (close && std::sscanf(close + 1, " %c %ld", &state, &parent) == 2 && parent == self) ::kill(pid_t(pid), SIGTERM);
+  }
+  ::closedir(proc);
+}
+
 }  // namespace
 
 SdlBackend::SdlBackend() = default;
 
 SdlBackend::~SdlBackend() {
+  StopWatching();
   CloseCapture();
   if (mixerReady_) {
     Mix_HaltChannel(-1);
@@ -93,6 +129,8 @@ SdlBackend::~SdlBackend() {
 
 bool SdlBackend::InitVideo() {
   if (!videoReady_) {
+    // The program's own handlers take the termination signals.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     videoReady_ = SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0;
     if (videoReady_) SDL_StopTextInput();
     // On X11 the window surface then goes to the X server through shared
@@ -104,6 +142,38 @@ bool SdlBackend::InitVideo() {
     if (videoReady_ && driver && std::strcmp(driver, "x11") == 0) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   }
   return videoReady_;
+}
+
+void SdlBackend::WatchTermination() {
+  const int request = TerminationFd();
+  if (request < 0 || watcher_.joinable()) return;
+  stopWatching_ = eventfd(0, EFD_CLOEXEC);
+  if (stopWatching_ < 0) return;
+  watcher_ = std::thread([request, stop = stopWatching_, box = boxOpen_] {
+    pollfd p[2] = {{request, POLLIN, 0}, {stop, POLLIN, 0}};
+    while (::poll(p, 2, -1) < 0 && errno == EINTR) {
+    }
+    if (p[1].revents || !(p[0].revents & POLLIN)) return;
+    SDL_Event e{};
+    e.type = SDL_USEREVENT;
+    SDL_PushEvent(&e);
+    // A message box does not wait for an answer from a program that is
+    // ending; it may be about to open.
+    while (box->load()) {
+      EndChildren();
+      ::usleep(50000);
+    }
+  });
+}
+
+void SdlBackend::StopWatching() {
+  if (watcher_.joinable()) {
+    const std::uint64_t one = 1;
+    (void)!::write(stopWatching_, &one, sizeof one);
+    watcher_.join();
+  }
+  if (stopWatching_ >= 0) ::close(stopWatching_);
+  stopWatching_ = -1;
 }
 
 bool SdlBackend::InitMixer() {
@@ -262,10 +332,12 @@ bool SdlBackend::PollEvent(InputEvent& out) {
 }
 
 void SdlBackend::WaitEvent(int timeoutMs) {
+  if (TerminationRequested()) return;
   if (!InitVideo()) {
-    if (timeoutMs > 0) SDL_Delay(Uint32(timeoutMs));
+    if (timeoutMs > 0) SleepUnlessTerminated(unsigned(timeoutMs));
     return;
   }
+  WatchTermination();
   if (timeoutMs < 0) SDL_WaitEvent(nullptr);
   else SDL_WaitEventTimeout(nullptr, timeoutMs);
 }
@@ -312,7 +384,7 @@ std::int64_t SdlBackend::PerformanceCounter() { return std::int64_t(SDL_GetPerfo
 std::int64_t SdlBackend::PerformanceFrequency() { return std::int64_t(SDL_GetPerformanceFrequency()); }
 
 void SdlBackend::Sleep(unsigned ms) {
-  SDL_Delay(ms);
+  SleepUnlessTerminated(ms);
   // Keeps the desktop from judging the program hung; events stay queued.
   if (videoReady_) SDL_PumpEvents();
 }
@@ -328,10 +400,12 @@ bool SdlBackend::PlaySound(const std::string&, const std::vector<std::uint8_t>& 
   if (!chunk_) return false;
   if (Mix_PlayChannel(0, chunk_, 0) < 0) return false;
   if (sync) {
-    while (Mix_Playing(0)) {
-      SDL_Delay(5);
+    // A termination request cuts the sound short.
+    while (Mix_Playing(0) && !TerminationRequested()) {
+      SleepUnlessTerminated(5);
       if (videoReady_) SDL_PumpEvents();
     }
+    if (TerminationRequested()) Mix_HaltChannel(0);
   }
   return true;
 }
@@ -340,10 +414,10 @@ void SdlBackend::StopSound() {
   if (mixerReady_) Mix_HaltChannel(0);
 }
 
-bool SdlBackend::PlayMusic(const std::string&, const std::vector<std::uint8_t>& wave) {
+bool SdlBackend::PlayMusic(const std::string&, std::vector<std::uint8_t> wave) {
   if (!InitMixer()) return true;
   StopMusic();
-  musicData_ = wave;
+  musicData_ = std::move(wave);
   music_ = Mix_LoadMUS_RW(SDL_RWFromConstMem(musicData_.data(), int(musicData_.size())), 1);
   if (!music_) return false;
   return Mix_PlayMusic(music_, -1) == 0;
@@ -391,8 +465,14 @@ void SdlBackend::CloseCapture() {
 }
 
 void SdlBackend::MessageBox(const std::string& text, const std::string& caption) {
-  if (!InitVideo() || SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption.c_str(), text.c_str(), window_) != 0)
-    std::fprintf(stderr, "%s\n%s\n", caption.c_str(), text.c_str());
+  // Marked open first: a termination request then either keeps the box
+  // from opening or closes it.
+  boxOpen_->store(true);
+  if (InitVideo()) WatchTermination();
+  const bool shown = !TerminationRequested() && videoReady_ &&
+                     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption.c_str(), text.c_str(), window_) == 0;
+  boxOpen_->store(false);
+  if (!shown) std::fprintf(stderr, "%s\n%s\n", caption.c_str(), text.c_str());
 }
 
 bool SdlBackend::OpenUrl(const std::string& url) { return SDL_OpenURL(url.c_str()) == 0; }

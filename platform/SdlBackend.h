@@ -1,8 +1,11 @@
 // The back end of the program, over SDL2 and SDL2_mixer: one desktop-wide
 // window showing the composed screen, input, cursors, sound and recording.
 #pragma once
+#include <atomic>
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/Backend.h"
@@ -34,7 +37,7 @@ class SdlBackend : public Backend {
   void Sleep(unsigned ms) override;
   bool PlaySound(const std::string& name, const std::vector<std::uint8_t>& wave, bool sync) override;
   void StopSound() override;
-  bool PlayMusic(const std::string& name, const std::vector<std::uint8_t>& wave) override;
+  bool PlayMusic(const std::string& name, std::vector<std::uint8_t> wave) override;
   void StopMusic() override;
   bool OpenCapture() override;
   void ReadCapture(std::vector<std::int16_t>& append) override;
@@ -44,11 +47,19 @@ class SdlBackend : public Backend {
 
   // The colour the window shows at a point (0x00RRGGBB), -1 without a window (tests).
   long WindowPixel(int x, int y);
+  // The bytes of the music playing, null for none (tests).
+  const std::uint8_t* MusicBytes() const { return music_ ? musicData_.data() : nullptr; }
 
  private:
   bool InitVideo();
   bool InitMixer();
   void EnsureWindow();
+  // Turns a termination request into an event in SDL's queue, so a wait
+  // for input ends, and closes a message box: the signal handler may not
+  // touch SDL itself. Started before the first wait (video may be up before
+  // the program catches the signals).
+  void WatchTermination();
+  void StopWatching();
 
   bool videoReady_ = false;
   bool audioTried_ = false;
@@ -60,4 +71,8 @@ class SdlBackend : public Backend {
   std::vector<std::uint8_t> musicData_;
   std::uint32_t captureDevice_ = 0;
   int lastX_ = 0, lastY_ = 0;
+  std::thread watcher_;
+  int stopWatching_ = -1;  // an eventfd that ends the watcher
+  // While a message box is up: SDL shows it from a process of its own.
+  std::shared_ptr<std::atomic<bool>> boxOpen_ = std::make_shared<std::atomic<bool>>(false);
 };

@@ -84,6 +84,11 @@ std::string Diagnosis(const std::exception& e) {
 
 void ReportFailure(const std::string& text) { std::fprintf(stderr, "trelamondo: %s\n", Cp1250ToUtf8(text).c_str()); }
 
+void NameFileInError(Exception& e, const std::string& fileName) {
+  const std::string named = fileName + ": ";
+  if (e.Message.compare(0, named.size(), named) != 0) e.Message = named + e.Message;
+}
+
 bool SameText(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i)

@@ -36,6 +36,9 @@ class EOutOfResources : public Exception { using Exception::Exception; };
 std::string Diagnosis(const std::exception& e);
 // Writes "trelamondo: " and the text (code page 1250) as a line to standard error.
 void ReportFailure(const std::string& text);
+// Puts the file's name before what an error about its content says
+// ("Data\x.xji: why"), unless it is there already.
+void NameFileInError(Exception& e, const std::string& fileName);
 
 // Equal text, ASCII letters compared without regard to case.
 bool SameText(const std::string& a, const std::string& b);

@@ -64,7 +64,8 @@ struct InstalledCursor {
   HCURSOR cursor;
 };
 
-// A cursor whose pictures are missing leaves the system arrow in its place.
+// A cursor whose pictures are missing leaves the system arrow in its place,
+// and a line on standard error.
 void InstallCursors(std::vector<InstalledCursor>& installed) {
   struct Spec {
     const char* name;
@@ -73,9 +74,18 @@ void InstallCursors(std::vector<InstalledCursor>& installed) {
   };
   for (const Spec& s : {Spec{"REKA1", 1, 9, 1}, Spec{"SEKATOR", 2, 2, 2}}) {
     TBitmap colour, mask;
-    if (!OtworzBMP(s.name, &colour) || !OtworzBMP(std::string(s.name) + "_M", &mask)) continue;
+    const std::string maskName = std::string(s.name) + "_M";
+    const char* failed = !OtworzBMP(s.name, &colour) ? s.name : !OtworzBMP(maskName, &mask) ? maskName.c_str() : nullptr;
+    if (failed) {
+      ReportFailure(std::string("the cursor picture ") + failed +
+                    " is missing from the resource library or cannot be read; the arrow stands in");
+      continue;
+    }
     HCURSOR c = CreatePictureCursor(colour, mask, s.hotX, s.hotY);
-    if (!c) continue;
+    if (!c) {
+      ReportFailure(std::string("the cursor ") + s.name + " cannot be made of its pictures; the arrow stands in");
+      continue;
+    }
     Screen->SetCursors(s.index, c);
     installed.push_back({s.index, c});
   }

@@ -36,8 +36,9 @@ void CRecordings::Load() {
       entries_[i].name = ini.ReadString(SectionOf(i), "Nazwa", "");
       entries_[i].date = ini.ReadString(SectionOf(i), "Data", "");
     }
-  } catch (const Exception&) {
+  } catch (const Exception& e) {
     // An unreadable list: the recordings are still there, only unnamed.
+    ReportFailure(Diagnosis(e));
   }
 }
 
@@ -94,12 +95,18 @@ bool CRecordings::SaveList() const {
 }
 
 std::vector<std::uint8_t> ReadRecordingFile(const std::string& file) {
-  std::vector<std::uint8_t> wave = ReadSoundFile(file, kMaxRecordingFileBytes);
+  std::string why;
+  std::vector<std::uint8_t> wave = ReadSoundFile(file, kMaxRecordingFileBytes, &why);
   WaveFormat f;
-  if (!ReadWaveFormat(wave.data(), wave.size(), f) || f.channels != 1 || f.bits != 16 || f.rate != kRecordRate ||
-      f.DurationMs() > kMaxRecordingMs)
-    return {};
-  return wave;
+  if (!why.empty()) {
+    ReportFailure(why);
+  } else if (!ReadWaveFormat(wave.data(), wave.size(), f) || f.channels != 1 || f.bits != 16 || f.rate != kRecordRate ||
+             f.DurationMs() > kMaxRecordingMs) {
+    ReportFailure(file + ": not a recording the recorder makes (mono, 16-bit, 22,050 a second, at most a minute)");
+  } else {
+    return wave;
+  }
+  return {};
 }
 
 // ---- the recorder ----

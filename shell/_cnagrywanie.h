@@ -32,7 +32,8 @@ constexpr std::int64_t kMaxRecordingFileBytes = 44 + std::int64_t(kMaxRecordingS
 
 // The bytes of a recording as the recorder makes them: a file of at most
 // kMaxRecordingFileBytes holding mono 16-bit sound at kRecordRate, at most
-// kMaxRecordingMs long. Empty for anything else, which is not played.
+// kMaxRecordingMs long. Empty for anything else, which is not played: what
+// was wrong is then said on standard error.
 std::vector<std::uint8_t> ReadRecordingFile(const std::string& file);
 
 class CRecordings {

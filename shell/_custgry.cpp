@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/Classes.h"
 #include "platform/IniFiles.h"
 #include "platform/SysUtils.h"
 #include "toolkit/_cblad.h"
@@ -102,7 +103,11 @@ void LoadSettings(const std::string& iniPath) {
   SettingsFile = iniPath;
   std::unique_ptr<TIniFile> ini;
   try {
-    ini = std::make_unique<TIniFile>(iniPath);
+    // A file larger than a settings file can be is damaged, as one of
+    // garbage is: the defaults are used and written over it.
+    const bool oversized = FileSize(iniPath) > kMaxTextFileBytes;
+    if (oversized) ReportFailure(iniPath + ": larger than a settings file can be; the defaults are used");
+    ini = std::make_unique<TIniFile>(iniPath, !oversized);
     ProgramOptions.launches = ini->ReadInteger(kMain, "LU", 0);
     std::int32_t tab = ini->ReadInteger(kMain, "Zakladka", 1);
     CurrentTab = std::int16_t(tab >= 1 && tab <= 6 ? tab : 1);
@@ -129,7 +134,8 @@ void LoadSettings(const std::string& iniPath) {
 
 bool SaveSettings(const std::string& iniPath) {
   try {
-    TIniFile ini(iniPath);
+    // A file grown too large to be a settings file is written anew.
+    TIniFile ini(iniPath, FileSize(iniPath) <= kMaxTextFileBytes);
     Store(ini);
     if (!ini.UpdateFile()) return false;
     g_lastWritten = Snapshot(iniPath);

@@ -68,8 +68,9 @@ extern RecorderSettings RecorderOptions;
 
 // Reads the settings file into the records, CurrentTab and
 // ProgramOptions, raises the launch counter and writes the file back at once
-// (a missing file is written with the defaults). A file that exists but
-// cannot be read, or cannot be written, raises CBlad(4).
+// (a missing file is written with the defaults, and so is one too large to
+// be a settings file). A file that exists but cannot be read, or cannot be
+// written, raises CBlad(4).
 void LoadSettings(const std::string& iniPath);
 // Writes the settings file whole; false when it could not be written.
 bool SaveSettings(const std::string& iniPath);

@@ -6,6 +6,7 @@
 
 #include "games/Gamewindows.h"
 #include "platform/Forms.h"
+#include "platform/Termination.h"
 #include "shell/Startup.h"
 
 int main(int argc, char** argv) {
@@ -14,6 +15,8 @@ int main(int argc, char** argv) {
   // mapped on its own and given back to the system when freed, instead of
   // leaving holes that stay resident in the heap (about 2.5 MiB after a game).
   mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+  // A logout, Ctrl+C or a closed terminal ends the program as its exit does.
+  CatchTerminationSignals();
   std::vector<std::string> args(argv + 1, argv + argc);
   RunOptions options;
   options.createGameWindows = CreateGameWindows;

@@ -82,14 +82,18 @@ std::string WordPicturePath(const std::string& key) { return "Data\\exio44j\\" +
 TBitmap* LoadWordPicture(const std::string& key, int w, int h, bool keepAspect, bool fit) {
   const std::string path = WordPicturePath(key);
   if (!FileExists(path)) return RedCross(w, h);
+  // A picture that cannot be read leaves a blank card, and a line saying why.
   try {
     std::unique_ptr<TBitmap> pic(new TBitmap);
     // Decoded no larger than it need be for the size asked for.
     CDataEncryption::LoadBitmap(pic.get(), path, 1, w, h);
     if (pic->Width() == w && pic->Height() == h) return pic.release();
-    if (TBitmap* r = Fit(pic.get(), w, h, keepAspect, fit)) return r;
-  } catch (const Exception&) {
+    if (pic->Empty()) ReportFailure(path + ": the file is empty");
+    else if (TBitmap* r = Fit(pic.get(), w, h, keepAspect, fit)) return r;
+  } catch (const Exception& e) {
+    ReportFailure(Diagnosis(e));
   } catch (const std::bad_alloc&) {
+    ReportFailure(path + ": out of memory");
   }
   return NewBitmap24(w, h);
 }

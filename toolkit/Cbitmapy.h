@@ -15,7 +15,8 @@ std::string WordPicturePath(const std::string& key);
 //  keepAspect 1, fit 0: cut to the proportions of w x h around its centre, then resampled;
 //  keepAspect 1, fit 1: resampled whole to the largest size that fits, centred on white.
 // A missing file gives white with a red cross from corner to corner; a file
-// that cannot be read gives plain white. Never null, never raises for a bad file.
+// that cannot be read gives plain white, and a line on standard error saying
+// why. Never null, never raises for a bad file.
 TBitmap* LoadWordPicture(const std::string& key, int w, int h, bool keepAspect, bool fit);
 
 // A new white 24-bit bitmap of w x h.

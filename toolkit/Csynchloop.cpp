@@ -1,5 +1,6 @@
 #include "toolkit/Csynchloop.h"
 
+#include "platform/Termination.h"
 #include "platform/WinApi.h"
 
 namespace {
@@ -39,6 +40,8 @@ void CSynchLoop::SetPeriod(unsigned periodMs) {
 }
 
 void CSynchLoop::WaitForNextFrame() {
+  // A program that is ending runs what is left of an animation without waiting.
+  if (TerminationRequested()) return;
   if (TickCountMode()) WaitTickCount();
   else WaitCounter();
 }

@@ -33,7 +33,7 @@ class CSynchLoop {
 
   // Chooses the mode and restarts the timing: the next wait returns at once.
   void SetPeriod(unsigned periodMs);
-  // Returns when the next frame is due.
+  // Returns when the next frame is due; at once once a termination is requested.
   void WaitForNextFrame();
 
   // True while working on the tick count (no high-resolution counter).

@@ -322,8 +322,10 @@ std::uint8_t CTransBitmap::TryLoadBlackWhiteJpeg(const std::string& blackFile, c
     LoadBlackWhiteJpeg(blackFile, whiteFile);
     return 0;
   } catch (const ETransBitmap& e) {
+    ReportFailure(Diagnosis(e));
     return e.Code;
-  } catch (const Exception&) {
+  } catch (const Exception& e) {
+    ReportFailure(Diagnosis(e));
     return berrUnknown;
   }
 }

@@ -102,7 +102,8 @@ class CTransBitmap {
   void LoadBlackWhiteBmp(const std::string& blackFile, const std::string& whiteFile);
   void LoadBlackWhiteJpeg(const std::string& blackFile, const std::string& whiteFile);
   // LoadBlackWhiteJpeg with its failures as a result: 0 when loaded, else the
-  // error code (berrUnknown for any other Exception).
+  // error code (berrUnknown for any other Exception), what failed then said
+  // on standard error.
   std::uint8_t TryLoadBlackWhiteJpeg(const std::string& blackFile, const std::string& whiteFile);
 
   // Blends colour through mask over the background at (bgx, bgy) into Cache,

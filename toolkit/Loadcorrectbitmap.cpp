@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "platform/Endian.h"
+#include "platform/SysUtils.h"
 
 void FixBmpSizeImage(std::uint8_t* buffer, std::int64_t size) {
   if (!buffer || size < 54) return;
@@ -25,5 +26,10 @@ void LoadCorrectBitmap(TBitmap* bitmap, const std::string& fileName) {
   TMemoryStream stream;
   stream.LoadFromFile(fileName, kMaxPictureFileBytes);
   FixBmpSizeImage(stream.Memory(), stream.Size());
-  bitmap->LoadFromMemory(stream.Memory(), std::size_t(stream.Size()));
+  try {
+    bitmap->LoadFromMemory(stream.Memory(), std::size_t(stream.Size()));
+  } catch (EInvalidGraphic& e) {
+    NameFileInError(e, fileName);
+    throw;
+  }
 }

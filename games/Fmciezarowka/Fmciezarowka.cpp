@@ -285,13 +285,16 @@ void TFormCiezarowka::ErasePass() {
 void TFormCiezarowka::StepFrame() {
   if (!introDone) {
     plane->Step();
+    const bool arriving = !truck->Stands();
     truck->Step();
+    if (arriving && truck->Stands()) {
+      // Parked: erased this frame and no longer drawn as a sprite, it joins
+      // the still scene at once, also while the plane still fades.
+      PaintCleanScene();
+      truck->Draw(frameBuffer.get());
+    }
     if (truck->active) {
-      if (truck->x == truck->stopX && !plane->active) {
-        introDone = true;
-        PaintCleanScene();  // the parked truck joins the scene
-        ResetFrameBuffer();
-      }
+      if (truck->x == truck->stopX && !plane->active) introDone = true;
     } else if (plane->fading) {
       truck->active = true;
     }

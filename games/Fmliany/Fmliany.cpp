@@ -59,18 +59,15 @@ TFormLiany::TFormLiany(TComponent* Owner) : CGameForm(Owner) {
     Display.LoadBackground(background, SpecPicture(Display.ArtPrefix[2], "_liaT.xji"));
     LoadGraphics();
 
-    const int L = Display.GameArea.left, T = Display.GameArea.top;
     const liany::Layout l = liany::LayoutFor(Display);
-    TCanvas* window = Canvas();
-    TCanvas* buffer = backBuffer->Canvas();
-    TCanvas* clean = background->Canvas();
-    auto button = [&](const char* name, TPoint at, TAction* action) {
-      return new CPrzyciskW(this, name, window, buffer, clean, L + at.x, T + at.y, action);
-    };
-    stopButton = button("stop", l.stop, A_Stop);
-    helpButton = button("pomoc", l.help, A_Pomoc);
-    nextButton = button("nast", l.next, A_Nastepny);
-    previousButton = button("pop", l.previous, A_Poprzedni);
+    stopButton = NewButton("stop", l.stop, A_Stop);
+    helpButton = NewButton("pomoc", l.help, A_Pomoc);
+    nextButton = NewButton("nast", l.next, A_Nastepny);
+    previousButton = NewButton("pop", l.previous, A_Poprzedni);
+    // The buttons take the moves over them: a pointer that jumps from a leaf
+    // straight onto one puts the leaf out and leaves the shears behind.
+    for (CPrzyciskW* b : {stopButton, helpButton, nextButton, previousButton})
+      b->OnMouseMove = [this](TObject*, TShiftState, int, int) { HoverLeaf(-1); };
   } catch (...) {
     FreeResources();
     throw CBlad(1);
@@ -238,7 +235,10 @@ int TFormLiany::LeafAt(int x, int y, bool includeCut) const {
 
 void TFormLiany::UpdateLeafHover(int x, int y) {
   if (!Current() || Current()->Finished()) return;
-  const int i = LeafAt(x, y, false);
+  HoverLeaf(LeafAt(x, y, false));
+}
+
+void TFormLiany::HoverLeaf(int i) {
   if (i == hoveredLeaf) return;
   if (hoveredLeaf >= 0) RedrawLeaf(hoveredLeaf, false);
   hoveredLeaf = i;

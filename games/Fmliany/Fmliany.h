@@ -39,10 +39,6 @@ class TFormLiany : public CGameForm {
   TPoint CollectBase() const { return collectBase; }
   CZoom44* Zoom() const { return zoom.get(); }
   TTimer* Timer() const { return timerOpoznG; }
-  CPrzyciskW* StopButton() const { return stopButton; }
-  CPrzyciskW* HelpButton() const { return helpButton; }
-  CPrzyciskW* PreviousButton() const { return previousButton; }
-  CPrzyciskW* NextButton() const { return nextButton; }
 
   TAction* A_NowaGra = nullptr;
   TAction* A_Stop = nullptr;
@@ -85,6 +81,8 @@ class TFormLiany : public CGameForm {
   // The leaf of the current task under the point (cut ones too when asked); -1 when none.
   int LeafAt(int x, int y, bool includeCut) const;
   void UpdateLeafHover(int x, int y);
+  // Leaf i lit under the shears (-1: none, and the arrow), the one lit before put out.
+  void HoverLeaf(int i);
   // One leaf's rectangle rebuilt from the background and copied to the screen.
   void RedrawLeaf(int i, bool highlighted);
   // The title clicked: the sound letter fades in, the sound is said, the

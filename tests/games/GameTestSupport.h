@@ -22,6 +22,7 @@
 #include "games/Gamewindows.h"
 #include "platform/Jpeg.h"
 #include "platform/Mmsystem.h"
+#include "shell/Fmkomunikat.h"
 #include "shell/_cstatrec.h"
 #include "shell/_custgry.h"
 #include "shell/_gloskifn.h"
@@ -31,6 +32,7 @@
 #include "tests/support/TempDir.h"
 #include "toolkit/Cdataencryption.h"
 #include "toolkit/Cdisplay.h"
+#include "toolkit/_cprzycisk.h"
 
 namespace gametest {
 
@@ -89,18 +91,25 @@ inline void WriteLens(const testsupport::TempDir& dir) {
   }
 }
 
-// The truck game's pictures: flat colours, a box with a see-through face,
-// a truck too narrow for its text (which must then be cut to the truck), and
-// a 1280 x 960 scene, shorter than the playfield of a 1280 x 1024 screen.
+// The truck game's pictures: flat colours, a box with a see-through face
+// under a half see-through rim,
+// a truck too narrow for its text (which must then be cut to the truck) with
+// a half see-through band, so that a truck blended twice shows, and a
+// 1280 x 960 scene, shorter than the playfield of a 1280 x 1024 screen, in
+// faint bands, so that a shifted copy of it shows.
 constexpr TColor kPlane = 0x3050F0, kTruck = 0x204060, kChute = 0xE0E0E0, kBox = 0x3080C0;
 inline void WriteTruckData(const testsupport::TempDir& dir) {
   const char* prefixes[3] = {"R2", "R3", "R5"};
   const int screens[3][2] = {{800, 600}, {1024, 768}, {1280, 960}};
-  auto pair = [&](const std::string& name, bool bmp, int w, int h, TColor c, TRect hole) {
+  // hole: wholly see-through; soft: half see-through.
+  auto pair = [&](const std::string& name, bool bmp, int w, int h, TColor c, TRect hole, TRect soft = TRect{}) {
     for (int white = 0; white < 2; ++white) {
       auto b = Solid(w, h, c);
       b->Canvas()->Brush.Color = white ? clWhite : clBlack;
       b->Canvas()->FillRect(hole);
+      const auto half = [&](int i) { return Channel(c, i) / 2 + (white ? 128 : 0); };
+      b->Canvas()->Brush.Color = TColor(half(0) | half(1) << 8 | half(2) << 16);
+      b->Canvas()->FillRect(soft);
       const std::string rel = "Data/Intf/Spec/" + name + (white ? "W" : "B") + (bmp ? ".xbi" : ".xji");
       if (bmp) b->SaveToFile(dir.File(rel));
       else WriteJpeg(dir, rel, *b);
@@ -113,15 +122,20 @@ inline void WriteTruckData(const testsupport::TempDir& dir) {
     const std::string p = prefixes[i];
     pair(p + "_cie_sam", true, s(200), s(110), kPlane, TRect{});
     WriteJpeg(dir, "Data/Intf/Spec/" + p + "_cie_chmM.xji", *Solid(s(700), s(130), clWhite));
-    pair(p + "_cie_cie", false, s(300), s(260), kTruck, TRect{});
+    pair(p + "_cie_cie", false, s(300), s(260), kTruck, TRect{}, Rect(s(20), s(150), s(120), s(200)));
     pair(p + "_cie_spa", false, s(168), s(108), kChute, Rect(0, s(50), s(30), s(108)));
     const TRect face = Rect(d.ScaleRounded(16, 24), d.ScaleRounded(16, 8), d.ScaleRounded(16, 152),
                             d.ScaleRounded(16, 142));
-    pair(p + "_cie_pac", false, s(176), s(160), kBox, face);
+    pair(p + "_cie_pac", false, s(176), s(160), kBox, face, Rect(face.left, face.top, face.right, face.top + 7));
   }
-  WriteJpeg(dir, "Data/Intf/Spec/R2_cieT.xji", *Solid(800, 600, kBackground));
-  WriteJpeg(dir, "Data/Intf/Spec/R3_cieT.xji", *Solid(1024, 768, kBackground));
-  WriteJpeg(dir, "Data/Intf/Spec/R8_cieT.xji", *Solid(1280, 960, kBackground));
+  const char* backs[3] = {"R2", "R3", "R8"};
+  for (int i = 0; i < 3; ++i) {
+    const int w = screens[i][0], h = screens[i][1];
+    auto back = Solid(w, h, kBackground);
+    back->Canvas()->Brush.Color = kBackground + 0x060606;
+    for (int x = 0; x < w; x += 32) back->Canvas()->FillRect(Rect(x, 0, x + 16, h));
+    WriteJpeg(dir, std::string("Data/Intf/Spec/") + backs[i] + "_cieT.xji", *back);
+  }
 }
 
 // The label-it word picture's size per art set (R2, R3, R5 masks).
@@ -208,6 +222,7 @@ class WordFiles {
     for (std::size_t i = 0; i < words_.words.size(); ++i) colours_[words_.words[i]->key] = WordColour(int(i));
   }
   TColor ColourOf(const std::string& key) const { return colours_.at(key); }
+  bool Has(const std::string& key) const { return written_.count(key) != 0; }
 
   // The picture and the recording of one word.
   void Write(const std::string& key) {
@@ -306,6 +321,13 @@ class ProgramTest : public shelltest::ShellProgram {
     return out;
   }
   TColor ColourOf(const std::string& key) const { return words->ColourOf(key); }
+  // A step: message 3 stands where the game would have opened; its button closes it.
+  void CloseTooFewWordsMessage(const TForm* game) {
+    ASSERT_TRUE(FormKomunikat->Visible());
+    EXPECT_EQ(FormKomunikat->Message(), kMsgTooFewWords);
+    EXPECT_FALSE(game->Visible());
+    shelltest::ClickOn(FormKomunikat->StopButton());
+  }
   // The words' files a game on these settings can draw.
   std::unique_ptr<WordFiles> words;
 };

@@ -14,6 +14,7 @@
 #include "games/Fmconiepasuje3/Cgraniep_karty.h"
 #include "games/Czoom44.h"
 #include "games/Fmconiepasuje3/Fmconiepasuje3.h"
+#include "platform/IniFiles.h"
 #include "platform/WinApi.h"
 #include "shell/Fmkomunikat.h"
 #include "shell/Fmkoniecgry.h"
@@ -413,6 +414,68 @@ TEST_F(OddOneOut, InputTypedAheadWhileReadingStopsOnceAndIsNotPlayedAfterTheGame
   ASSERT_EQ(rec.size(), 1u);
   EXPECT_EQ(rec[0].good, 0);
   EXPECT_EQ(rec[0].bad, 10);  // every round, unvisited ones too
+}
+
+// ---- a termination signal (a logout): the game ends as its stop button
+// ends it, the settings are written as on a normal exit, the program ends ----
+
+class OddOneOutTerminated : public OddOneOut {
+ protected:
+  // The program has ended: the settings chosen for the game are in the file.
+  void ExpectSettingsWritten() {
+    EXPECT_EQ(FormMain, nullptr);
+    TIniFile ini(tree->File("Data/data.ini"));
+    EXPECT_EQ(ini.ReadInteger("DaneProgramu", "Zakladka", 0), 4);
+    EXPECT_EQ(ini.ReadInteger("CoNiePasuje3", "Gloski", 0), 0x11);
+    EXPECT_EQ(ini.ReadInteger("CoNiePasuje3", "Poziom", 0), 2);
+  }
+};
+
+TEST_F(OddOneOutTerminated, WhileTheGameRunsItsSessionIsSavedWithoutWaitingOnTheEndOfGameWindow) {
+  Open(0x11, kInitial | kMedial, 2);
+  Step([&] { Click(Centre(Odd())); });
+  Step([&] {
+    // A click given with the signal is not played any more.
+    Click(Centre(Fitting()));
+    hb().Terminate();
+  });
+  EXPECT_EQ(Run(), 0);
+  ASSERT_EQ(endOfGame.size(), 1u);
+  auto rec = Sessions();
+  ASSERT_EQ(rec.size(), 1u);
+  EXPECT_EQ(rec[0].good, 1);
+  EXPECT_EQ(rec[0].bad, 9);  // the rounds left, as the stop button counts them
+  EXPECT_FALSE(rec[0].completed);
+  ExpectSettingsWritten();
+}
+
+TEST_F(OddOneOutTerminated, WithTheEndOfGameWindowOpen) {
+  Open(0x11, kInitial | kMedial, 2);
+  Step([&] { Esc(); });
+  Step([&] {
+    ASSERT_TRUE(FormKoniecGry->Visible());
+    hb().Terminate();
+  });
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(endOfGame.size(), 1u);
+  EXPECT_EQ(Sessions().size(), 1u);
+  ExpectSettingsWritten();
+}
+
+// The signal comes while the cards are read aloud, each played to its end:
+// the word is cut short and the program has ended well within a second.
+TEST_F(OddOneOutTerminated, WhileTheCardsAreReadAloud) {
+  Open(0x11, kInitial | kMedial, 2);
+  std::int64_t signalled = 0;
+  Step([&] {
+    Click(At(W()->SayButton()));
+    hb().Terminate(200);
+    signalled = hb().NowMs() + 200;
+  });
+  EXPECT_EQ(Run(), 0);
+  EXPECT_LT(hb().NowMs() - signalled, 1000);
+  EXPECT_EQ(Sessions().size(), 1u);
+  ExpectSettingsWritten();
 }
 
 TEST_F(OddOneOut, ADesktopCloseRequestOnTheGameRunsItsStopFlow) {

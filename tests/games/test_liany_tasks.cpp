@@ -77,14 +77,15 @@ TEST_F(VinesTasks, EveryLevelHangsItsCorrectAndWrongWordsOnDistinctAnchors) {
     std::int32_t phonemes, positions;
   };
   const Choice choices[] = {{SZ | S | K, kInitial | kMedial}, {kAllSounds, kAllPositions}, {K, kFinal}};
-  for (int level : {1, 2, 3, 0}) {
-    const LianyLevel table = LianyLevelOf(level);
-    const int K_ = table.correctLeafCount, N = table.leafCount;
+  // Per level: tasks, leaves a task, right leaves a task; any other level plays as 0.
+  const int levels[4][4] = {{1, 5, 6, 3}, {2, 7, 8, 4}, {3, 9, 10, 5}, {0, 4, 6, 3}};
+  for (const auto& [level, taskCount, N, K_] : levels) {
+    std::set<int> rightAnchors;
     for (const Choice& c : choices) {
       for (std::uint64_t seed = 1; seed <= 4; ++seed) {
         SCOPED_TRACE(std::to_string(level) + " " + std::to_string(c.phonemes) + " " + std::to_string(seed));
         ASSERT_TRUE(Generate(c.phonemes, c.positions, level, seed));
-        ASSERT_EQ(int(tasks.size()), table.taskCount);
+        ASSERT_EQ(int(tasks.size()), taskCount);
         std::map<int, int> perSound;
         for (const auto& t : tasks) {
           ++perSound[t->phoneme];
@@ -111,6 +112,7 @@ TEST_F(VinesTasks, EveryLevelHangsItsCorrectAndWrongWordsOnDistinctAnchors) {
             ASSERT_EQ(leaf.x, art.anchors[a].x);
             ASSERT_EQ(leaf.y, art.anchors[a].y);
             anchors.insert(a);
+            if (leaf.correct) rightAnchors.insert(a);
             EXPECT_EQ(bool(leaf.leftShape), a <= 5);
             EXPECT_EQ(leaf.Bounds(), Bounds(leaf.x, leaf.y, kLeafW, kLeafH));
           }
@@ -118,9 +120,10 @@ TEST_F(VinesTasks, EveryLevelHangsItsCorrectAndWrongWordsOnDistinctAnchors) {
           EXPECT_EQ(int(anchors.size()), N) << "two leaves on one anchor";
         }
         // Every usable sound plays when the game has at least as many tasks.
-        for (int p : usable) EXPECT_TRUE(perSound.count(p) || table.taskCount < int(usable.size())) << p;
+        for (int p : usable) EXPECT_TRUE(perSound.count(p) || taskCount < int(usable.size())) << p;
       }
     }
+    EXPECT_GT(int(rightAnchors.size()), K_) << "the right leaves hang on the same anchors in every task";
   }
 }
 
@@ -148,31 +151,71 @@ TEST_F(VinesTasks, ASoundNeedsTwoWordsBeyondTheCorrectOnesAndTasksFollowTheWordC
 }
 
 TEST_F(VinesTasks, WrongWordsComeFromThePartnerThenAnyPositionThenTheOtherVoicing) {
+  // Every wrong word voiced, not all of them with the partner sound.
+  auto expectVoicedOfAnySound = [&](PhonemeMask partner) {
+    bool other = false;
+    for (const auto& t : tasks)
+      for (CSlowa::CPaczkaEx* w : Wrong(*t)) {
+        EXPECT_EQ(w->phonemes & ~kVoiced, 0u) << w->key;
+        other = other || !HasPrimary(w, partner | CSlowa::AllPositions);
+      }
+    EXPECT_TRUE(other);
+  };
   for (std::uint64_t seed = 1; seed <= 5; ++seed) {
     // SZ at the start: words beginning with Ż.
     ASSERT_TRUE(Generate(SZ, kInitial, 3, seed));
     for (const auto& t : tasks)
       for (CSlowa::CPaczkaEx* w : Wrong(*t)) EXPECT_TRUE(HasPrimary(w, ZZ | kInitial)) << w->key;
-    // Ć everywhere: DŹ has just enough words, five.
-    ASSERT_TRUE(Generate(0x400, kAllPositions, 1, seed));
-    for (const auto& t : tasks)
-      for (CSlowa::CPaczkaEx* w : Wrong(*t)) EXPECT_TRUE(HasPrimary(w, DZI | kAllPositions)) << w->key;
+    // Ć everywhere, and at the end where no word has DŹ: DŹ's five words
+    // anywhere are just enough for three wrong leaves, one too few for four.
+    for (std::int32_t positions : {kAllPositions, kFinal}) {
+      ASSERT_TRUE(Generate(0x400, positions, 1, seed));
+      for (const auto& t : tasks)
+        for (CSlowa::CPaczkaEx* w : Wrong(*t)) EXPECT_TRUE(HasPrimary(w, DZI | kAllPositions)) << w->key;
+      ASSERT_TRUE(Generate(0x400, positions, 2, seed));
+      expectVoicedOfAnySound(DZI);
+    }
     // K at the end: no word ends in G, so G words from anywhere.
     ASSERT_TRUE(Generate(K, kFinal, 1, seed));
     for (const auto& t : tasks)
       for (CSlowa::CPaczkaEx* w : Wrong(*t)) EXPECT_TRUE(HasPrimary(w, G | kInitial | kMedial)) << w->key;
-    // CZ and KI: their partners have two words each, so voiced words of any sound.
-    for (std::int32_t sound : {CZ, KI}) {
-      ASSERT_TRUE(Generate(sound, kAllPositions, 2, seed));
-      std::set<PhonemeMask> seen;
-      for (const auto& t : tasks)
-        for (CSlowa::CPaczkaEx* w : Wrong(*t)) {
-          EXPECT_EQ(w->phonemes & ~kVoiced, 0u) << w->key;
-          seen.insert(w->phonemes);
-        }
-      EXPECT_GT(seen.size(), 2u);
+    // CZ and KI, everywhere or at one position: their partners have two
+    // words each, so voiced words of any sound.
+    for (auto [sound, positions] : {std::pair{CZ, kAllPositions}, std::pair{CZ, kInitial},
+                                    std::pair{KI, kAllPositions}, std::pair{KI, kFinal}}) {
+      ASSERT_TRUE(Generate(sound, positions, 2, seed));
+      expectVoicedOfAnySound(PhonemeMask(OppositeMask(sound)));
     }
   }
+}
+
+// The last two steps of the pool, which the built-in words never reach: the
+// other voicing class when it holds as many words as wanted, else every word
+// without the sound; a word whose exclusions name the sound stays out.
+TEST(VinesWrongWords, TheOtherVoicingWhenItHasEnoughElseEveryWordWithoutTheSound) {
+  std::vector<WordTableRow> rows = {
+      {1, "dom", "_d,o,m,", 0x2000000 | kInitial},      // D, voiced
+      {1, "kot", "_k,o,t,", K | kInitial},              // voiceless
+      {1, "lis", "l,i,_s,", S | kFinal},                // S, voiceless, but ...
+      {1, "szal", "_sz,a,l,", SZ | kInitial},           // the sound itself
+      {1, "z^aba", "_\277,a,b,a,", ZZ | kInitial},     // its partner, too few
+      {0, "lis", "l,i,_s,", SZ | kFinal},               // ... its exclusions name SZ
+  };
+  auto keys = [](const std::vector<CSlowa::CPaczkaEx*>& pool) {
+    std::vector<std::string> out;
+    for (const CSlowa::CPaczkaEx* w : pool) out.push_back(w->key);
+    return out;
+  };
+  std::vector<CSlowa::CPaczkaEx*> pool;
+  {
+    CSlowa words(rows);
+    LianyWrongWordPool(words, SZ, kInitial, 3, pool);
+    EXPECT_EQ(keys(pool), (std::vector<std::string>{"dom", "kot", "z^aba"}));
+  }
+  rows.push_back({1, "gol", "_g,o,l,", G | kInitial});
+  CSlowa words(rows);
+  LianyWrongWordPool(words, SZ, kInitial, 3, pool);
+  EXPECT_EQ(keys(pool), (std::vector<std::string>{"dom", "gol", "z^aba"}));
 }
 
 }  // namespace

@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,6 +15,7 @@
 #include "games/Fmliany/Fmliany.h"
 #include "games/Fmliany/LianyLayout.h"
 #include "platform/ExtCtrls.h"
+#include "platform/HeadlessBackend.h"
 #include "platform/WinApi.h"
 #include "shell/Fmkoniecgry.h"
 #include "shell/Fmmain.h"
@@ -30,8 +34,28 @@ using Sound = HeadlessBackend::SoundEntry;
 
 constexpr TColor kButton = 0x806040;  // the normal look of the test buttons
 
+// The headless back end, with a look at the screen at every pause of an
+// animation: what it showed between its frames.
+class WatchedBackend : public HeadlessBackend {
+ public:
+  void Sleep(unsigned ms) override {
+    HeadlessBackend::Sleep(ms);
+    if (onSleep) onSleep(ms);
+  }
+  std::function<void(unsigned)> onSleep;
+};
+
 class Vines : public gametest::ProgramTest {
  protected:
+  void SetUp() override {
+    InstallBackend(std::make_unique<WatchedBackend>());
+    ProgramTest::SetUp();
+  }
+  void TearDown() override {
+    ProgramTest::TearDown();
+    InstallBackend(std::make_unique<HeadlessBackend>());
+  }
+  WatchedBackend& watched() { return static_cast<WatchedBackend&>(hb()); }
   // Steps: tab 2, the game's settings, "start"; every word's files are there.
   void Open(std::int32_t phonemes, std::int32_t positions, int level) {
     hb().SetScreenSize(1024, 768);
@@ -72,18 +96,30 @@ TEST_F(Vines, LevelOneGameFromTab2ThroughCutsHelpMagnifierNavigationToPlayAgainA
   Open(0x1, kInitial | kMedial, 1);  // SZ
   int w = 0, firstLanding = 0, presents = 0;
   std::int64_t clicked = 0;
+  std::vector<TColor> blinking, left;  // points of the screen at each pause of an animation
+  bool cursorDuringLens = true;
   Step([&] {
     ASSERT_EQ(W()->Tasks().size(), 5u);
     EXPECT_EQ(W()->LetterAlpha(), 255);
     for (CPrzyciskW* b : {W()->StopButton(), W()->HelpButton(), W()->NextButton()})
       EXPECT_EQ(Shown(Middle(b->BoundsRect())), kButton);
-    EXPECT_NE(Shown(Middle(W()->PreviousButton()->BoundsRect())), kButton);  // faded
+    const TColor previous = Shown(Middle(W()->PreviousButton()->BoundsRect()));
+    EXPECT_FALSE(previous == kButton || previous == gametest::kBackground);  // faded
     for (int i = 0; i < 6; ++i) EXPECT_TRUE(Near(Shown(Centre(i)), ColourOf(Leaf(i).word->key))) << i;
-    // The sound's letters stand in the middle of the title.
-    const TPoint c = Middle(W()->TitleRect());
-    bool letter = false;
-    for (int dx = -8; dx <= 8; ++dx) letter = letter || Shown({c.x + dx, c.y}) == clBlack;
-    EXPECT_TRUE(letter);
+    // The sound's letters stand in the middle of the title, over a white veil
+    // of three quarters.
+    const TRect title = W()->TitleRect();
+    int top = title.bottom, bottom = title.top;
+    for (int y = title.top; y < title.bottom; ++y)
+      for (int x = title.left; x < title.right; ++x)
+        if (Shown({x, y}) == clBlack) top = std::min(top, y), bottom = std::max(bottom, y);
+    ASSERT_LT(top, bottom);
+    EXPECT_LE(std::abs((top + bottom) / 2 - Middle(title).y), 3);
+    const TColor picture = ColourOf(Task().titleWord->key);
+    TColor veiled = 0;
+    for (int i = 0; i < 3; ++i)
+      veiled |= TColor(gametest::Channel(picture, i) + (255 - gametest::Channel(picture, i)) * 3 / 4) << (8 * i);
+    EXPECT_TRUE(Near(Shown({title.left + 2, title.top + 2}), veiled));
     w = Leaf(0).Bounds().Width();
     firstLanding = W()->CollectBase().x + w / 2;
     hb().Key(VK_BACK, 8);  // nothing before the first task
@@ -101,10 +137,14 @@ TEST_F(Vines, LevelOneGameFromTab2ThroughCutsHelpMagnifierNavigationToPlayAgainA
     EXPECT_EQ(W()->LetterAlpha(), 0);
     EXPECT_GE(hb().PresentCount() - presents, 17);
     EXPECT_TRUE(Near(Shown(Middle(W()->TitleRect())), ColourOf(Task().titleWord->key)));
+    EXPECT_EQ(std::count(hb().Sleeps().begin(), hb().Sleeps().end(), 20u), 17);
     EXPECT_FALSE(W()->Timer()->Enabled());
     Move(Centre(0));
   });
-  Step([&] { Move(Centre(3)); });  // a wrong leaf
+  Step([&] {
+    EXPECT_TRUE(Near(Shown(Rim(0)), kLeafLit));
+    Move(Centre(3));  // a wrong leaf
+  });
   Step([&] {
     EXPECT_TRUE(Shears());
     EXPECT_TRUE(Near(Shown(Rim(0)), kLeaf));
@@ -118,7 +158,14 @@ TEST_F(Vines, LevelOneGameFromTab2ThroughCutsHelpMagnifierNavigationToPlayAgainA
     EXPECT_EQ(hb().Sleeps().back(), 400u);
     EXPECT_EQ(StatRec->Bad(), 1);
     EXPECT_FALSE(Leaf(3).cut);
+    EXPECT_TRUE(Near(Shown(Rim(3)), kLeaf));  // put out, though the pointer stays on it
+    EXPECT_FALSE(Shears());
     // A right leaf; half a second into its flight another right one is clicked.
+    const TPoint landed{firstLanding + w - 4, W()->CollectBase().y + Leaf(0).Bounds().Height() - 4};
+    watched().onSleep = [&, landed, from = Rim(0)](unsigned ms) {
+      if (ms == 23) blinking.push_back(Shown(landed));
+      if (ms == 23) left.push_back(Shown(from));
+    };
     Click(Centre(0));
     Click(Centre(1), 1, 500);
   });
@@ -134,7 +181,19 @@ TEST_F(Vines, LevelOneGameFromTab2ThroughCutsHelpMagnifierNavigationToPlayAgainA
     EXPECT_GE(s[1].startMs - s[0].startMs, 1840);  // after 80 steps of 23 ms
     EXPECT_EQ(W()->HoveredLeaf(), 1);              // the last move is posted again
     EXPECT_TRUE(Shears());
-    Click(Centre(0));  // a cut leaf in the row counts no more
+    // The leaf flew lit all the way to its place in the row, leaving the vine bare.
+    watched().onSleep = nullptr;
+    ASSERT_EQ(blinking.size(), 80u);
+    EXPECT_TRUE(Near(blinking.back(), kLeafLit));
+    EXPECT_TRUE(Near(left.back(), gametest::kBackground));
+    blinking.clear();
+    Move(Centre(0));
+  });
+  Step([&] {
+    // A cut leaf in the row is neither lit nor cut again.
+    EXPECT_FALSE(Shears());
+    EXPECT_EQ(W()->HoveredLeaf(), -1);
+    Click(Centre(0));
     Click(Centre(1));
   });
   Step([&] { Click(Centre(2)); });
@@ -159,13 +218,29 @@ TEST_F(Vines, LevelOneGameFromTab2ThroughCutsHelpMagnifierNavigationToPlayAgainA
     EXPECT_FALSE(Shears());
     EXPECT_TRUE(Played().empty());
     EXPECT_EQ(StatRec->Bad() + StatRec->Help(), 1);
+    Click(Centre(0), 3);  // a collected leaf is magnified too
+  });
+  Step([&] {
+    auto s = Played();
+    ASSERT_EQ(s.size(), 1u);
+    EXPECT_EQ(s[0].name, WordSoundPath(Leaf(0).word));
     hb().Key(' ', ' ');
   });
   Step([&] {
     EXPECT_EQ(W()->CurrentTask(), 1);
+    EXPECT_EQ(Shown(Middle(W()->PreviousButton()->BoundsRect())), kButton);
     EXPECT_TRUE(Near(Shown(Centre(0)), ColourOf(Leaf(0).word->key)));
     EXPECT_EQ(W()->LetterAlpha(), 255);
     EXPECT_TRUE(W()->HelpButton()->Visible());
+    Move(Centre(0));
+  });
+  Step([&] {
+    EXPECT_TRUE(Shears());
+    Move(Middle(W()->NextButton()->BoundsRect()));  // from the leaf straight onto a button
+  });
+  Step([&] {
+    EXPECT_FALSE(Shears());
+    EXPECT_TRUE(Near(Shown(Rim(0)), kLeaf));
     Move(Centre(0));
   });
   Step([&] {
@@ -179,14 +254,29 @@ TEST_F(Vines, LevelOneGameFromTab2ThroughCutsHelpMagnifierNavigationToPlayAgainA
   });
   Step([&] {
     EXPECT_EQ(W()->CurrentTask(), 1);
+    watched().onSleep = [&, rim = Rim(0)](unsigned ms) {
+      if (ms == 28) blinking.push_back(Shown(rim));
+    };
     Click(Middle(W()->HelpButton()->BoundsRect()));
+    Click(Centre(4), 1, 500);  // a wrong leaf while the help blinks
   });
   Step([&] {
-    // The first right leaf blinked three times and is back as it was.
+    // The first right leaf blinked yellow three times and is back as it was;
+    // the click made meanwhile was dropped.
+    watched().onSleep = nullptr;
     EXPECT_EQ(StatRec->Help(), 1);
+    EXPECT_EQ(StatRec->Bad(), 1);
     EXPECT_EQ(std::count(hb().Sleeps().begin(), hb().Sleeps().end(), 28u), 69);
+    int blinks = 0;
+    for (std::size_t i = 0; i < blinking.size(); ++i)
+      blinks += gametest::Channel(blinking[i], 0) > 0xC0 && (i == 0 || gametest::Channel(blinking[i - 1], 0) <= 0xC0);
+    EXPECT_EQ(blinks, 3);
+    EXPECT_TRUE(Near(blinking.back(), kLeaf));
     ExpectScreenIsBackBuffer(Leaf(0).Bounds());
     Played();
+    watched().onSleep = [&](unsigned ms) {
+      if (ms == 400) cursorDuringLens = hb().CursorVisible();
+    };
     Click(Centre(4), 3);
   });
   Step([&] {
@@ -194,10 +284,18 @@ TEST_F(Vines, LevelOneGameFromTab2ThroughCutsHelpMagnifierNavigationToPlayAgainA
     auto s = Played();
     ASSERT_EQ(s.size(), 1u);
     EXPECT_EQ(s[0].name, WordSoundPath(Leaf(4).word));
+    watched().onSleep = nullptr;
+    EXPECT_FALSE(cursorDuringLens);
     EXPECT_TRUE(hb().CursorVisible());
     EXPECT_TRUE(Near(CZoom44::lens.Cache->PixelColor(223, 220), ColourOf(Leaf(4).word->key)));
     ExpectScreenIsBackBuffer(W()->Zoom()->LensRect());
     Click({W()->Width() - 5, W()->Height() / 2}, 3);  // nothing there
+    Click(Middle(W()->TitleRect()), 3);
+  });
+  Step([&] {
+    auto s = Played();
+    ASSERT_EQ(s.size(), 1u);
+    EXPECT_EQ(s[0].name, WordSoundPath(Task().titleWord));
     Click({W()->TitleRect().left + 5, W()->TitleRect().top + 5});
     clicked = hb().NowMs();
     presents = hb().PresentCount();
@@ -236,34 +334,89 @@ TEST_F(Vines, LevelOneGameFromTab2ThroughCutsHelpMagnifierNavigationToPlayAgainA
   Step([&] { EXPECT_TRUE(!W()->Visible() && W()->Tasks().empty()); });
   CloseAtTheEnd();
   EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(FormLiany, nullptr);  // the window has gone with the program
   auto rec = Sessions();
   ASSERT_EQ(rec.size(), 2u);
   EXPECT_EQ(rec[1].bad, 15);
 }
 
+// Every input keeps the session counting: a click on the board, "nast",
+// "pop" and "pomoc", each followed by 100 s without input, more than half
+// the idle time.
+TEST_F(Vines, EveryInputKeepsTheSessionAlive) {
+  Open(0x10000, kFinal, 1);  // K at the end
+  const std::vector<std::pair<const char*, std::function<void()>>> inputs = {
+      {"start", [] {}},
+      {"board", [this] { Click({W()->Width() - 5, 5}); }},
+      {"next", [this] { ClickOn(W()->NextButton()); }},
+      {"previous", [this] { ClickOn(W()->PreviousButton()); }},
+      {"help", [this] {
+         EXPECT_EQ(W()->CurrentTask(), 0);
+         ClickOn(W()->HelpButton());
+       }},
+  };
+  for (std::size_t i = 0; i < inputs.size(); ++i) {
+    Step([&, i] {
+      if (i > 0) EXPECT_TRUE(StatRec->Active()) << "after " << inputs[i - 1].first;
+      inputs[i].second();
+    });
+    Step([&] { hb().AdvanceTime(100000); });
+  }
+  Step([&] {
+    EXPECT_TRUE(StatRec->Active()) << "after help";
+    EXPECT_EQ(StatRec->Help(), 1);
+    hb().Key(VK_ESCAPE, 27);
+  });
+  Step([&] { ClickOn(FormKoniecGry->StopButton()); });
+  CloseAtTheEnd();
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(Sessions().size(), 1u);
+}
+
+TEST_F(Vines, NoSoundWithEnoughWordsShowsMessageThreeInsteadOfTheGame) {
+  Open(0x800, kInitial, 1);  // DŹ starts two words; a sound needs five
+  Step([&] { CloseTooFewWordsMessage(W()); });
+  CloseAtTheEnd();
+  EXPECT_EQ(Run(), 0);
+  EXPECT_TRUE(Sessions().empty());
+}
+
 TEST_F(Vines, TheSoundTimerOutlivesTheStopButOnlyStopsItselfOnceTheGameHasClosed) {
   Open(0x10000, kFinal, 7);  // K at the end; any other level plays 4 tasks
-  // A click on the board and a help press keep the session counting.
+  TPoint far{};
+  // The title clicked before the timer's time: the sound and the example
+  // word, and the timer, due by then, says nothing more.
+  Step([&] { Click(Middle(W()->TitleRect())); });
   Step([&] {
-    hb().AdvanceTime(100000);
-    Click({W()->Width() - 5, 5});
-  });
-  Step([&] {
-    hb().AdvanceTime(100000);
-    Click(Middle(W()->HelpButton()->BoundsRect()));
-  });
-  Step([&] {
-    hb().AdvanceTime(100000);
-    EXPECT_TRUE(StatRec->Active());
+    auto s = Played();
+    ASSERT_EQ(s.size(), 2u);
+    EXPECT_TRUE(Is(s[0], "Smdgl\\") && s[1].name == WordSoundPath(Task().titleWord));
+    EXPECT_FALSE(W()->Timer()->Enabled());
   });
   for (int t = 0; t < 4; ++t) Step([&] { hb().Key(' ', ' '); });
   Step([&] {
     EXPECT_EQ(W()->CurrentTask(), 3);  // Space on the last task stays there
+    // The leaf farthest from the middle, where the end-of-game window will stand.
+    const TPoint mid{W()->Width() / 2, W()->Height() / 2};
+    auto distance = [&](TPoint p) { return std::abs(p.x - mid.x) + std::abs(p.y - mid.y); };
+    far = mid;
+    for (int i = 0; i < 6; ++i)
+      if (distance(Centre(i)) > distance(far)) far = Centre(i);
+    Move(far);
+  });
+  Step([&] {
+    EXPECT_TRUE(Shears());
     Played();
     hb().Key(VK_ESCAPE, 27);
   });
-  // Stopped before its sound was said, the task says it under the end-of-game window.
-  Step([&] { hb().AdvanceTime(800); });
+  // Stopped before its sound was said, the task says it under the end-of-game
+  // window; the shears are gone from the board around that window.
+  Step([&] {
+    ASSERT_TRUE(FormKoniecGry->Visible());
+    ASSERT_FALSE(FormKoniecGry->BoundsRect().Contains(far.x, far.y));
+    EXPECT_FALSE(Shears());
+    hb().AdvanceTime(800);
+  });
   Step([&] {
     auto s = Played();
     ASSERT_EQ(s.size(), 1u);
@@ -331,7 +484,12 @@ TEST_F(VinesWindow, PlacesFromTheGameAreaOriginAndCodeOneWithoutItsPictures) {
   EXPECT_EQ((TPoint{window.PreviousButton()->Left(), window.PreviousButton()->Top()}), (TPoint{320 + 9, 28 + 275}));
   testsupport::TempDir empty;
   testsupport::ScopedCwd here(empty.Path());
-  EXPECT_THROW(TFormLiany broken(nullptr), CBlad);
+  try {
+    TFormLiany broken(nullptr);
+    ADD_FAILURE() << "built without its pictures";
+  } catch (const CBlad& e) {
+    EXPECT_EQ(e.Code, 1);  // missing resources
+  }
 }
 
 }  // namespace

@@ -15,7 +15,6 @@
 #include "games/Fmpodpisz4/Fmpodpisz4.h"
 #include "platform/Random.h"
 #include "platform/WinApi.h"
-#include "shell/Fmkomunikat.h"
 #include "shell/Fmkoniecgry.h"
 #include "shell/Fmmain.h"
 #include "tests/games/GameTestSupport.h"
@@ -701,12 +700,7 @@ TEST_F(LabelIt, ALevelOutsideOneToThreeOrTooFewWordsShowMessageThree) {
   // DZ starts only three words: too few for a long game.
   for (auto [level, phonemes] : {std::pair{0, 0x1}, std::pair{-1, 0x1}, std::pair{3, 0x80}}) {
     Open(level, phonemes);
-    Step([&] {
-      ASSERT_TRUE(FormKomunikat->Visible());
-      EXPECT_EQ(FormKomunikat->Message(), kMsgTooFewWords);
-      EXPECT_FALSE(W()->Visible());
-      ClickOn(FormKomunikat->StopButton());
-    });
+    Step([&] { CloseTooFewWordsMessage(W()); });
   }
   CloseAtTheEnd();
   EXPECT_EQ(Run(), 0);

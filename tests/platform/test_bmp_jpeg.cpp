@@ -2,11 +2,13 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <memory>
 
 #include "platform/Graphics.h"
 #include "platform/Jpeg.h"
 #include "platform/SysUtils.h"
+#include "tests/support/DamagedFiles.h"
 #include "tests/support/GuardedBytes.h"
 #include "tests/support/TempDir.h"
 
@@ -266,6 +268,74 @@ TEST(Jpeg, BrokenDataRaisesAndLeavesTheImageEmpty) {
 TEST(Jpeg, MissingFileRaisesFileOpenError) {
   TJPEGImage j;
   EXPECT_THROW(j.LoadFromFile("Data\\no\\such.xji"), EFOpenError);
+}
+
+// What a picture refused by load said went wrong (empty when it loaded).
+std::string Refusal(const std::function<void()>& load) {
+  try {
+    load();
+  } catch (const EInvalidGraphic& e) {
+    return Diagnosis(e);
+  }
+  return std::string();
+}
+
+bool Names(const std::string& said, const std::string& file, const std::string& why) {
+  return said.rfind(file + ": ", 0) == 0 && said.find(why) != std::string::npos;
+}
+
+// No screen class uses more than 1280 x 1024: a file declaring a side over
+// 4096 or more than 4 Mpx is refused from its header, whatever follows it,
+// and the error names the file.
+TEST(PictureBounds, LargerPicturesAreRefusedFromTheirHeaderNamingTheFile) {
+  testsupport::TempDir dir;
+  const auto small = EncodeJpeg(*Sample(pf24bit, 16, 16), 90, false);
+  const int sizes[][2] = {{16383, 4095}, {4097, 8}, {8, 4097}, {2049, 2048}};
+  for (const auto& size : sizes) {
+    SCOPED_TRACE(testing::Message() << size[0] << "x" << size[1]);
+    const std::string file = dir.Write("big.jpg", testsupport::JpegDeclaringSize(small, size[0], size[1]));
+    TJPEGImage j;
+    EXPECT_PRED3(Names, Refusal([&] { j.LoadFromFile(file); }), file, "more than the program uses");
+    EXPECT_TRUE(j.Empty());
+
+    // A one-bit BMP saying as much, over enough bytes for its pixels.
+    auto bmp = Save(*Sample(pf8bit, 4, 4));
+    Put32(bmp, 18, std::uint32_t(size[0]));
+    Put32(bmp, 22, std::uint32_t(size[1]));
+    bmp[28] = 1;
+    bmp.resize(bmp.size() + std::size_t((size[0] + 31) / 32 * 4) * std::size_t(size[1]));
+    const std::string bmpFile = dir.Write("big.bmp", bmp);
+    TBitmap b;
+    EXPECT_PRED3(Names, Refusal([&] { b.LoadFromFile(bmpFile); }), bmpFile, "more than the program uses");
+  }
+  // The largest sides and sizes allowed still load.
+  for (const auto& size : {std::pair{4096, 1024}, std::pair{1024, 4096}, std::pair{2048, 2048}}) {
+    TBitmap grey;
+    grey.SetPixelFormat(pf8bit);
+    grey.SetSize(size.first, size.second);
+    const auto bytes = EncodeJpeg(grey, 50, false);
+    TJPEGImage j;
+    j.LoadFromMemory(bytes.data(), bytes.size());
+    EXPECT_EQ(j.Width(), size.first);
+    TBitmap b;
+    Load(b, Save(grey));
+    EXPECT_EQ(b.Height(), size.second);
+  }
+}
+
+// A damaged picture read from a file says which file it was.
+TEST(PictureBounds, ADamagedPictureNamesItsFile) {
+  testsupport::TempDir dir;
+  auto bytes = EncodeJpeg(*Sample(pf24bit, 64, 64), 90, false);
+  bytes.resize(bytes.size() / 2);
+  const std::string file = dir.Write("cut.xji", bytes);
+  TJPEGImage j;
+  EXPECT_PRED3(Names, Refusal([&] { j.LoadFromFile(file); }), file, "JPEG error: ");
+  auto cut = Save(*Sample(pf24bit, 4, 4));
+  cut.resize(60);
+  const std::string bmp = dir.Write("cut.bmp", cut);
+  TBitmap b;
+  EXPECT_PRED3(Names, Refusal([&] { b.LoadFromFile(bmp); }), bmp, "Bitmap image is not valid: ");
 }
 
 TEST(Jpeg, PicturesCutShortAreRefused) {

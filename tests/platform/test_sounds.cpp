@@ -4,7 +4,9 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -161,23 +163,40 @@ TEST_F(SoundTest, FormatsOutsideWhatIsPlayedAreRefused) {
     EXPECT_GE(GuardedDuration(Riff({{"fmt ", fmt}, {"data", std::vector<std::uint8_t>(64)}})), 0);
 }
 
-TEST_F(SoundTest, MissingForeignOrOversizedFilesAreSilent) {
+// What was refused, as standard error said it: one line naming the file and why.
+std::string OneLineSaid(const std::function<void()>& play) {
+  testing::internal::CaptureStderr();
+  play();
+  const std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+  EXPECT_EQ(err.rfind("trelamondo: ", 0), 0u) << err;
+  return err;
+}
+
+bool Says(const std::string& line, const std::string& file, const std::string& why) {
+  return line.find(file) != std::string::npos && line.find(why) != std::string::npos;
+}
+
+TEST_F(SoundTest, MissingForeignOrOversizedFilesAreSilentAndSaidWhy) {
   testsupport::TempDir dir;
-  EXPECT_FALSE(sndPlaySound(dir.File("nothing.pw"), SND_SYNC));
+  const std::string nothing = dir.File("nothing.pw");
+  EXPECT_TRUE(Says(OneLineSaid([&] { EXPECT_FALSE(sndPlaySound(nothing, SND_SYNC)); }), nothing, "no such file"));
   std::string junk = dir.Write("junk.pw", std::string("not a wave file"));
-  EXPECT_FALSE(sndPlaySound(junk, SND_ASYNC));
-  EXPECT_FALSE(PlayMusicFile(dir.File("none.wav")));
+  EXPECT_TRUE(Says(OneLineSaid([&] { EXPECT_FALSE(sndPlaySound(junk, SND_ASYNC)); }), junk, "not a sound"));
+  EXPECT_TRUE(Says(OneLineSaid([&] { EXPECT_FALSE(PlayMusicFile(junk)); }), junk, "not a sound"));
+  const std::string none = dir.File("none.wav");
+  EXPECT_TRUE(Says(OneLineSaid([&] { EXPECT_FALSE(PlayMusicFile(none)); }), none, "no such file"));
   // Larger than any sound of the program: refused before it is read.
   const std::string huge = dir.Write("huge.wav", Riff({{"fmt ", Fmt()}, {"data", {}}}));
   ASSERT_EQ(::truncate(huge.c_str(), kMaxSoundFileBytes + 1), 0);
-  EXPECT_FALSE(sndPlaySound(huge, SND_ASYNC));
-  EXPECT_FALSE(PlayMusicFile(huge));
+  EXPECT_TRUE(Says(OneLineSaid([&] { EXPECT_FALSE(sndPlaySound(huge, SND_ASYNC)); }), huge, "too large"));
+  EXPECT_TRUE(Says(OneLineSaid([&] { EXPECT_FALSE(PlayMusicFile(huge)); }), huge, "too large"));
   EXPECT_TRUE(hb().Sounds().empty());
   EXPECT_EQ(hb().Music(), "");
   // A sound too long to be played from memory is silence; as music it plays.
   const auto slow = Riff({{"fmt ", Fmt(1, 4000, 8, 1, 4000)}, {"data", std::vector<std::uint8_t>(4000 * 181)}});
   const std::string longSound = dir.Write("long.wav", slow);
-  EXPECT_FALSE(sndPlaySound(longSound, SND_SYNC));
+  EXPECT_TRUE(Says(OneLineSaid([&] { EXPECT_FALSE(sndPlaySound(longSound, SND_SYNC)); }), longSound, "3 minutes"));
   EXPECT_TRUE(hb().Sounds().empty());
   EXPECT_TRUE(PlayMusicFile(longSound));
   EXPECT_EQ(hb().Music(), longSound);

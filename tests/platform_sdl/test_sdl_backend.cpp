@@ -3,7 +3,12 @@
 
 #include <SDL.h>
 
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
+#include <thread>
 #include <fstream>
 #include <vector>
 
@@ -11,6 +16,7 @@
 #include "platform/Forms.h"
 #include "platform/Mmsystem.h"
 #include "platform/SdlBackend.h"
+#include "platform/Termination.h"
 #include "platform/WinApi.h"
 #include "tests/support/TempDir.h"
 
@@ -185,6 +191,42 @@ std::vector<std::uint8_t> DamagedMusicAfterGoodData() {
   w.insert(w.end(), damaged.begin() + 12, damaged.end());
   w[4] = std::uint8_t(w.size() - 8);
   return w;
+}
+
+// Music is long: the back end plays the bytes it is given, not a copy.
+TEST_F(SdlBackendTest, MusicPlaysFromTheBytesHandedOver) {
+  ASSERT_TRUE(WriteWaveFile(folder + "/tune.wav", std::vector<std::int16_t>(44100, 300), 22050));
+  std::vector<std::uint8_t> wave = ReadSoundFile(folder + "/tune.wav", kMaxSoundFileBytes);
+  const std::uint8_t* bytes = wave.data();
+  ASSERT_TRUE(sdl().PlayMusic("m", std::move(wave)));
+  EXPECT_EQ(sdl().MusicBytes(), bytes);
+  sdl().StopMusic();
+  EXPECT_EQ(sdl().MusicBytes(), nullptr);
+}
+
+// A termination signal ends a wait for input with no end, and a long sound
+// played to its end, at once: the loop then acts on it.
+void WaitsEndOnTheSignal(const std::string& folder) {
+  CatchTerminationSignals();
+  ::alarm(20);  // a wait that never ends fails the test
+  ASSERT_TRUE(WriteWaveFile(folder + "/long.wav", std::vector<std::int16_t>(22050 * 10, 500), 22050));
+  SdlBackend b;
+  b.ScreenSize();
+  const std::vector<std::uint8_t> sound = ReadSoundFile(folder + "/long.wav", kMaxSoundFileBytes);
+  const auto start = std::chrono::steady_clock::now();
+  std::thread signal([] {
+    ::usleep(50000);
+    ::kill(::getpid(), SIGTERM);
+  });
+  b.WaitEvent(-1);
+  signal.join();
+  b.PlaySound("long", sound, true);
+  std::_Exit(TerminationRequested() && std::chrono::steady_clock::now() - start < std::chrono::seconds(5) ? 0 : 1);
+}
+
+TEST_F(SdlBackendTest, ATerminationSignalEndsTheWaitsAtOnce) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(WaitsEndOnTheSignal(folder), ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(SdlBackendTest, DamagedMusicAndSoundsAreSilenceNotACrash) {

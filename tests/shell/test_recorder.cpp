@@ -2,6 +2,10 @@
 // playing it back, the 60 s limit, the try-out, the messages and scrolling.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <algorithm>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 
@@ -10,6 +14,7 @@
 #include "shell/Fmmain.h"
 #include "shell/_cnagrywanie.h"
 #include "tests/shell/ShellProgram.h"
+#include "tests/support/DamagedFiles.h"
 #include "toolkit/_ccheckbutw.h"
 #include "toolkit/_cprzycisk.h"
 #include "toolkit/_cscrollbar.h"
@@ -32,7 +37,7 @@ TEST(RecordingList, StoreWritesTheWaveWholeThenTheList) {
   ASSERT_TRUE(list.Store(4, samples, "2031-02-03 04:05"));
   EXPECT_TRUE(std::filesystem::is_directory(folder));
   EXPECT_EQ(FileSize(list.WaveFile(4)), 44 + 2 * 22050);
-  EXPECT_FALSE(std::filesystem::exists(list.WaveFile(4) + ".tmp"));
+  EXPECT_FALSE(FileExists(list.WaveFile(4) + ".tmp"));
   EXPECT_EQ(list.Name(4), "Nagranie 5");
   EXPECT_EQ(list.Date(4), "2031-02-03 04:05");
 
@@ -45,12 +50,16 @@ TEST(RecordingList, StoreWritesTheWaveWholeThenTheList) {
 
   // Read back; a name from the list is kept, a file the list does not name
   // gets its number, and a leftover of an interrupted recording goes.
-  dir.Write("Nagrane/record.xtr", std::string("[Nagranie4]\nNazwa=Ola: szafa\nData=2031-02-03 04:05\n"));
+  dir.Write("Nagrane/record.xtr", std::string("[Nagranie4]\nNazwa=Ola: szafa\nData=2031-02-03 04:05\n"
+                                              "[Nagranie0]\nNazwa=pierwsze\nData=2030-01-01 00:00\n"));
   dir.Write("Nagrane/Nagranie9.wav", std::vector<std::uint8_t>(44, 0));
+  dir.Write("Nagrane/Nagranie0.wav", std::vector<std::uint8_t>(44, 0));
   dir.Write("Nagrane/Nagranie2.wav.tmp", std::string("half"));
   CRecordings again(folder);
   again.Load();
   EXPECT_EQ(again.Name(4), "Ola: szafa");
+  EXPECT_EQ(again.Name(0), "pierwsze");
+  EXPECT_EQ(again.Date(0), "2030-01-01 00:00");
   EXPECT_EQ(again.Name(9), "Nagranie 10");
   EXPECT_FALSE(again.Has(2));
   EXPECT_FALSE(std::filesystem::exists(dir.File("Nagrane/Nagranie2.wav.tmp")));
@@ -71,12 +80,52 @@ TEST(RecordingList, AFailedWriteLeavesTheSlotAsItWas) {
   EXPECT_FALSE(list.Has(1));
   EXPECT_EQ(FileSize(list.WaveFile(0)), 44 + 200);
   EXPECT_FALSE(list.Store(30, {}, "d"));
+  {
+    // A recording that does not reach the disk (a full disk) replaces nothing.
+    testsupport::FileSizeLimit full(100);
+    EXPECT_FALSE(list.Store(0, std::vector<std::int16_t>(60, 5), "d4"));
+  }
+  EXPECT_EQ(FileSize(list.WaveFile(0)), 44 + 200);
+  EXPECT_EQ(list.Date(0), "d1");
+  EXPECT_FALSE(FileExists(list.WaveFile(0) + ".tmp"));
   // No folder can be made where a file stands in its way.
   dir.Write("Plik", std::string("x"));
   CRecordings blocked(dir.File("Plik/Nagrane"));
   blocked.Load();
   EXPECT_FALSE(blocked.Store(2, std::vector<std::int16_t>(100, 3), "d3"));
   EXPECT_FALSE(blocked.Has(2));
+}
+
+// The date a recording is kept with is now's, as the list writes it.
+TEST(RecordingList, TheDateIsNowsYearToMinute) {
+  const std::time_t t = std::time(nullptr);
+  std::tm tm{};
+  localtime_r(&t, &tm);
+  const std::string now = CRecordings::Now();
+  ASSERT_EQ(now.size(), 16u) << now;
+  EXPECT_EQ(now.substr(0, 5), std::to_string(1900 + tm.tm_year) + "-") << now;
+  EXPECT_EQ(now[7], '-');
+  EXPECT_EQ(now[10], ' ');
+  EXPECT_EQ(now[13], ':');
+}
+
+// A list that cannot be read and a recording larger than any the recorder
+// makes are each named on standard error with the reason.
+TEST(RecordingList, WhatCannotBeReadIsSaid) {
+  testsupport::TempDir dir;
+  std::filesystem::create_directories(dir.File("Nagrane"));
+  std::filesystem::create_symlink("/sys/devices/system/cpu/online", dir.File("Nagrane/record.xtr"));
+  const std::string big = dir.Write("Nagrane/Nagranie2.wav", std::vector<std::uint8_t>(44, 0));
+  ASSERT_EQ(::truncate(big.c_str(), kMaxRecordingFileBytes + 1), 0);
+  testing::internal::CaptureStderr();
+  CRecordings list(dir.File("Nagrane"));
+  list.Load();
+  EXPECT_TRUE(ReadRecordingFile(list.WaveFile(2)).empty());
+  const std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_NE(err.find("record.xtr"), std::string::npos) << err;
+  EXPECT_NE(err.find("Nagranie2.wav\" is too large"), std::string::npos) << err;
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 2) << err;
+  EXPECT_TRUE(list.Has(2));
 }
 
 TEST(RecordingList, WaveBytesAreAPlayableRiffWave) {
@@ -207,7 +256,16 @@ TEST_F(Recorder, ADamagedRecordingIsRefusedAndTheSlotStaysUsable) {
     EXPECT_EQ(hb().Sounds().back().durationMs, 1000);
   });
   CloseAtTheEnd();
+  testing::internal::CaptureStderr();
   EXPECT_EQ(Run(), 0);
+  // Each refusal named its file, once.
+  const std::string err = testing::internal::GetCapturedStderr();
+  for (const char* line : {"trelamondo: Nagrane\\Nagranie3.wav: not a recording the recorder makes",
+                           "trelamondo: Nagrane\\Nagranie4.wav: not a recording the recorder makes"}) {
+    const std::size_t at = err.find(line);
+    EXPECT_NE(at, std::string::npos) << err;
+    EXPECT_EQ(err.find(line, at + 1), std::string::npos) << err;
+  }
 }
 
 TEST_F(Recorder, ARecordingStopsByItselfAfterSixtySeconds) {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "platform/Classes.h"
 #include "platform/IniFiles.h"
 #include "shell/_custgry.h"
 #include "shell/_gloskifn.h"
@@ -103,6 +104,32 @@ TEST_F(Settings, AFileThatExistsButCannotBeReadEndsTheStartUp) {
   std::filesystem::create_symlink(shortFile, ini);
   EXPECT_EQ(CodeOfLoad(ini), 4);
   EXPECT_EQ(ProgramOptions.launches, 0);
+  EXPECT_FALSE(SaveSettings(ini));  // nor is it written over at exit
+}
+
+// A file larger than the reader takes is readable and writable: it is
+// damaged, not out of reach. The defaults go over it and the program starts.
+TEST_F(Settings, AFileTooLargeToBeSettingsIsReplacedWithTheDefaults) {
+  testsupport::TempDir dir;
+  std::string ini = dir.Write("data.ini", std::string("[DaneProgramu]\nLU=7\nZakladka=3\n"));
+  ASSERT_EQ(::truncate(ini.c_str(), kMaxTextFileBytes + 1), 0);
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(CodeOfLoad(ini), 0);
+  const std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_NE(err.find("trelamondo: " + ini + ": larger than a settings file can be"), std::string::npos) << err;
+  EXPECT_EQ(ProgramOptions.launches, 1);
+  EXPECT_EQ(CurrentTab, 1);
+  EXPECT_LT(std::filesystem::file_size(ini), 4096u);
+  EXPECT_EQ(TIniFile(ini).ReadInteger("DaneProgramu", "LU", 0), 1);
+  // Grown that large while the program ran, it is written anew at exit.
+  CurrentTab = 5;
+  ASSERT_EQ(::truncate(ini.c_str(), kMaxTextFileBytes + 1), 0);
+  EXPECT_TRUE(SaveSettings(ini));
+  EXPECT_EQ(TIniFile(ini).ReadInteger("DaneProgramu", "Zakladka", 0), 5);
+  // One that large which cannot be written still ends the start-up.
+  ASSERT_EQ(::truncate(ini.c_str(), kMaxTextFileBytes + 1), 0);
+  ASSERT_EQ(::chmod(ini.c_str(), 0400), 0);
+  if (::access(ini.c_str(), W_OK) != 0) EXPECT_EQ(CodeOfLoad(ini), 4);
 }
 
 TEST_F(Settings, TheLaunchCounterStopsAtItsLargestValue) {

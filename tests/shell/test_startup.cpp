@@ -21,6 +21,7 @@
 #include "shell/_cstatrec.h"
 #include "tests/shell/OtherCopy.h"
 #include "tests/shell/ShellProgram.h"
+#include "tests/support/DamagedFiles.h"
 #include "toolkit/_cblad.h"
 #include "toolkit/_ccheckbutw.h"
 #include "toolkit/_cprzycisk.h"
@@ -434,6 +435,39 @@ TEST_F(ForeignFolderName, AFolderThatCannotBeEnteredEndsTheStartUpWithCode1) {
   EXPECT_TRUE(LaunchFolderEmpty());
 }
 
+// A termination signal on the main window, while a recording is made: the
+// program ends as its exit does, the settings chosen written.
+TEST_F(ShellProgram, ATerminationSignalEndsTheProgramAsItsExitDoes) {
+  Step([this] { ClickOn(FormMain->TabToggle(6)->GetImage()); });
+  Step([this] { ClickOn(FormMain->Button(TFormMain::bTryRecord)); });
+  Step([this] {
+    EXPECT_TRUE(hb().Capturing());
+    hb().Terminate();
+  });
+  EXPECT_EQ(Run(), 0);
+  EXPECT_FALSE(hb().Capturing());
+  EXPECT_EQ(FormMain, nullptr);
+  EXPECT_TRUE(hb().MessageBoxes().empty());
+  EXPECT_EQ(TIniFile(tree->File("Data/data.ini")).ReadInteger("DaneProgramu", "Zakladka", 0), 6);
+}
+
+// A cursor whose picture the library refuses leaves the arrow in its place
+// and says which picture it was; the program runs on.
+TEST_F(ShellProgram, ACursorPictureRefusedLeavesTheArrowAndALine) {
+  resources.refuse = "SEKATOR_M";
+  options.onReady = [] {
+    EXPECT_NE(Screen->Cursors(1), nullptr);
+    EXPECT_EQ(Screen->Cursors(2), nullptr);
+  };
+  CloseAtTheEnd();
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(Run(), 0);
+  const std::string err = testing::internal::GetCapturedStderr();
+  const std::string line = "trelamondo: the cursor picture SEKATOR_M is missing from the resource library";
+  ASSERT_NE(err.find(line), std::string::npos) << err;
+  EXPECT_EQ(err.find(line, err.find(line) + 1), std::string::npos) << err;
+}
+
 // ---- fatal errors: the message, then the same way out as a normal end ----
 
 struct FatalCase {
@@ -499,6 +533,18 @@ TEST_F(Fatal, MainWindowBackgroundMissing) {
   o.skip = {"Data/Intf/Spec/R2_mainT.xji"};
   tree = std::make_unique<ShellTree>(o);
   ExpectFatal(1, "R2_mainT.xji");
+}
+
+// A picture declaring 16383 x 4095 pixels, cut after its first bytes, in
+// place of the background: refused from its header, naming the file.
+TEST_F(Fatal, MainWindowBackgroundDeclaringAHugePicture) {
+  hb().SetScreenSize(800, 600);
+  tree = std::make_unique<ShellTree>();
+  TBitmap small;
+  shelltest::Fill(small, 64, 48, clBlue);
+  tree->dir.Write("Data/Intf/Spec/R2_mainT.xji",
+                  testsupport::JpegDeclaringSize(EncodeJpeg(small, 90, false), 16383, 4095));
+  ExpectFatal(1, "Data\\Intf\\Spec\\R2_mainT.xji: JPEG error: the picture declares 16383 x 4095 pixels");
 }
 
 TEST_F(Fatal, LoudspeakerPictureMissing) {

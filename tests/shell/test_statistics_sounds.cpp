@@ -13,6 +13,7 @@
 #include "shell/_cstatrec.h"
 #include "shell/_custgry.h"
 #include "shell/_gloskifn.h"
+#include "tests/support/DamagedFiles.h"
 #include "tests/support/Headless.h"
 #include "tests/support/TempDir.h"
 #include "toolkit/_cblad.h"
@@ -84,6 +85,11 @@ TEST_F(Statistics, NewFileGetsItsHeaderAndSessionsAppendWholeRecords) {
 
 TEST_F(Statistics, TwoMinutesWithoutInputLapseTheSession) {
   CStatRec stat(file);
+  // From its start, also without any input at all.
+  stat.Start(&SettingsKwiatki);
+  hb().AdvanceTime(121000);
+  Application->ProcessMessages();
+  EXPECT_FALSE(stat.Active());
   stat.Start(&SettingsKwiatki);
   hb().AdvanceTime(119000);
   stat.KeepAlive();
@@ -122,13 +128,74 @@ TEST_F(Statistics, TornRecordIsCutBeforeTheNextAppend) {
   EXPECT_EQ(recs[1].gameId, 5);
 }
 
-TEST_F(Statistics, AForeignFileIsSetAsideNotOverwritten) {
-  dir.Write("prgst5.stt", std::string("somebody else's data"));
+// A record that does not reach the disk (a full disk) is not reported saved;
+// what of it was written is cut before the next session's record. A file
+// whose header does not reach the disk is not taken either.
+TEST_F(Statistics, WhatDoesNotReachTheDiskIsNotReportedSaved) {
   CStatRec stat(file);
-  EXPECT_EQ(FileSize(file), kStatHeaderSize);
-  TStringList kept;
-  kept.LoadFromFile(file + ".obcy", 1000);
-  EXPECT_EQ(kept[0], "somebody else's data");
+  {
+    // Made long ago: the header's time is no session's.
+    std::fstream f(file, std::ios::binary | std::ios::in | std::ios::out);
+    f.seekp(8);
+    f.write("\1\0\0\0\0\0\0\0", 8);
+  }
+  stat.Start(&SettingsKwiatki);
+  stat.AddGood();
+  stat.End();
+  {
+    testsupport::FileSizeLimit full(kStatHeaderSize + kStatRecordSize / 2);
+    EXPECT_FALSE(stat.SaveSession(true));
+  }
+  std::vector<SessionRecord> recs;
+  ASSERT_TRUE(CStatRec::ReadFile(file, recs));
+  EXPECT_TRUE(recs.empty());
+  const std::int64_t started = std::int64_t(std::time(nullptr));
+  stat.Start(&SettingsCiezarowka);
+  stat.End();
+  EXPECT_TRUE(stat.SaveSession(false));
+  recs.resize(3);  // read into a list that held something
+  ASSERT_TRUE(CStatRec::ReadFile(file, recs));
+  ASSERT_EQ(recs.size(), 1u);
+  EXPECT_EQ(recs[0].gameId, 5);
+  EXPECT_GE(recs[0].start, started);
+  EXPECT_LE(recs[0].start, recs[0].end);
+  // A file that cannot be made again where it was is not written either.
+  std::filesystem::remove(file);
+  std::filesystem::create_directory(file);
+  stat.Start(&SettingsKwiatki);
+  stat.End();
+  EXPECT_FALSE(stat.SaveSession(true));
+  std::filesystem::remove(file);
+
+  const std::string other = dir.File("nowy.stt");
+  testsupport::FileSizeLimit full(kStatHeaderSize / 2);
+  try {
+    CStatRec none(other);
+    ADD_FAILURE() << "a file without its whole header was taken";
+  } catch (const CBlad& e) {
+    EXPECT_EQ(e.Code, 3);
+  }
+}
+
+// Anything that is not a statistics file, also one shorter than a header,
+// is set aside whole; the records are read from files of ours only.
+TEST_F(Statistics, AForeignFileIsSetAsideNotOverwritten) {
+  std::vector<std::uint8_t> cutHeader = ReadFileBytes(CStatRec(dir.File("ours.stt")).FileName(), kStatHeaderSize);
+  cutHeader.resize(kStatHeaderSize / 2);
+  const std::string foreign[] = {"somebody else's data", "TWS", std::string(cutHeader.begin(), cutHeader.end())};
+  for (const std::string& bytes : foreign) {
+    std::filesystem::remove_all(file + ".obcy");
+    dir.Write("prgst5.stt", bytes);
+    std::vector<SessionRecord> recs;
+    EXPECT_FALSE(CStatRec::ReadFile(file, recs));
+    CStatRec stat(file);
+    EXPECT_EQ(FileSize(file), kStatHeaderSize);
+    EXPECT_TRUE(CStatRec::ReadFile(file, recs));
+    const std::vector<std::uint8_t> kept = ReadFileBytes(file + ".obcy", 1000);
+    EXPECT_EQ(std::string(kept.begin(), kept.end()), bytes);
+  }
+  std::vector<SessionRecord> none;
+  EXPECT_FALSE(CStatRec::ReadFile(dir.File("missing.stt"), none));
 }
 
 TEST_F(Statistics, NoFileCanBeMadeEndsTheStartUp) {

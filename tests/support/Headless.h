@@ -4,6 +4,7 @@
 
 #include "platform/Forms.h"
 #include "platform/HeadlessBackend.h"
+#include "platform/Termination.h"
 
 namespace testsupport {
 
@@ -17,6 +18,7 @@ class HeadlessTest : public ::testing::Test {
   void TearDown() override {
     Headless().ClearScript();
     Application->ResetForTests();
+    ForgetTerminationRequest();
   }
   HeadlessBackend& hb() { return Headless(); }
 };

@@ -244,11 +244,16 @@ TEST_F(WordPictures, UnreadableFilesGiveBlankWhite) {
   WriteFile(WordPicturePath("krotki"), Bytes(jpeg.begin(), jpeg.begin() + 60));
   for (const char* key : {"pusty", "obcy", "zly", "krotki"})
     for (int flags = 0; flags < 4; ++flags) {
+      testing::internal::CaptureStderr();
       Pic r(LoadWordPicture(key, 30, 20, flags & 1, flags & 2));
+      const std::string err = testing::internal::GetCapturedStderr();
       ASSERT_EQ(r->Width(), 30) << key;
       ASSERT_EQ(r->Height(), 20);
       EXPECT_EQ(r->PixelFormat(), pf24bit);
       EXPECT_TRUE(AllWhite(*r, Rect(0, 0, 30, 20))) << key << " " << flags;
+      // One line, naming the file.
+      EXPECT_EQ(err.rfind("trelamondo: " + WordPicturePath(key) + ": ", 0), 0u) << err;
+      EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
     }
 }
 

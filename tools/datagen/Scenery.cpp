@@ -138,6 +138,7 @@ void SunDisc(cairo_t* cr, double cx, double cy, double r, bool face) {
   Circle(cr, cx, cy, r);
   cairo_set_source(cr, disc);
   cairo_fill_preserve(cr);
+  cairo_pattern_destroy(disc);
   StrokeOutline(cr, line);
   cairo_new_path(cr);
   if (face) {
