@@ -30,7 +30,7 @@ inline void FillRandom(TBitmap* b, std::mt19937& rng) {
 // The loops Composite runs when these are asked for, as a label.
 inline const char* LoopsName(BlendLoops asked) {
   switch (std::min(asked, BestBlendLoops())) {
-    case BlendLoops::Avx512: return "AVX2 and AVX-512 masked stores";
+    case BlendLoops::Avx512: return "AVX-512 and AVX2";
     case BlendLoops::Avx2: return "AVX2";
     case BlendLoops::Plain: break;
   }

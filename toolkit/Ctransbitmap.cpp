@@ -375,9 +375,36 @@ void CopyPixels(std::uint8_t* d, int dStep, const std::uint8_t* s, int sStep, in
   }
 }
 
-// Blends n pixels of destination d, background b, colour c and mask m.
-using RowKernel = void (*)(std::uint8_t* d, const std::uint8_t* b, const std::uint8_t* c, const std::uint8_t* m,
-                           int n, int opacity);
+// Rows of n pixels to blend: destination, background, colour and mask rows
+// lying their pitch apart (a pitch of 0: the same row for all).
+struct Rows {
+  std::uint8_t* d;
+  const std::uint8_t* b;
+  const std::uint8_t* c;
+  const std::uint8_t* m;
+  std::ptrdiff_t dPitch, bPitch, cPitch, mPitch;
+  int n, count;
+
+  // The same for row k alone.
+  Rows Row(int k) const {
+    return {d + dPitch * k, b + bPitch * k, c + cPitch * k, m + mPitch * k, dPitch, bPitch, cPitch, mPitch, n, 1};
+  }
+};
+
+// Blends the rows with the opacity.
+using RowsKernel = void (*)(const Rows& rows, int opacity);
+
+constexpr std::size_t kPrefetchedRow = 1024;  // bytes
+
+// The destination row `ahead` bytes on, all at once, while this one is
+// blended: a short row is done before the processor's own prefetching has
+// found the next ones (a longer one is left to that, which then does
+// better). Always inlined: a compiler may drop a call to a function that
+// only prefetches, as one without effect.
+__attribute__((always_inline)) inline void FetchRow(const std::uint8_t* d, std::size_t rowBytes, std::ptrdiff_t ahead) {
+  if (rowBytes <= kPrefetchedRow)
+    for (std::size_t o = 0; o < rowBytes; o += 64) __builtin_prefetch(d + ahead + o, 1);
+}
 
 // The rule itself, pixel by pixel. Weights 1 and 256 copy a pixel.
 template <int S, int CS, int MS, bool Full>
@@ -412,8 +439,8 @@ int KernelColourStep(int step, int colourStep) { return step == 4 && colourStep 
 // colour and mask): S and CS 3 and 3, 4 and 4, 4 and 3; MS 1, 3 or 4;
 // opacity below 255 or 255.
 template <template <int, int, int, bool> class Kernel>
-RowKernel KernelFor(int step, int colourStep, int maskStep, bool full) {
-  static constexpr RowKernel kTable[3][3][2] = {
+RowsKernel KernelFor(int step, int colourStep, int maskStep, bool full) {
+  static constexpr RowsKernel kTable[3][3][2] = {
       {{Kernel<3, 3, 1, false>::row, Kernel<3, 3, 1, true>::row},
        {Kernel<3, 3, 3, false>::row, Kernel<3, 3, 3, true>::row},
        {Kernel<3, 3, 4, false>::row, Kernel<3, 3, 4, true>::row}},
@@ -429,8 +456,17 @@ RowKernel KernelFor(int step, int colourStep, int maskStep, bool full) {
 }
 
 template <int S, int CS, int MS, bool Full>
+void BlendRowsScalar(const Rows& r, int opacity) {
+  for (int k = 0; k < r.count; ++k) {
+    if (k + 2 < r.count) FetchRow(r.d + r.dPitch * k, std::size_t(r.n) * S, 2 * r.dPitch);
+    BlendRowScalar<S, CS, MS, Full>(r.d + r.dPitch * k, r.b + r.bPitch * k, r.c + r.cPitch * k, r.m + r.mPitch * k,
+                                    r.n, opacity);
+  }
+}
+
+template <int S, int CS, int MS, bool Full>
 struct ScalarKernel {
-  static constexpr RowKernel row = BlendRowScalar<S, CS, MS, Full>;
+  static constexpr RowsKernel row = BlendRowsScalar<S, CS, MS, Full>;
 };
 
 BlendLoops g_loops = BlendLoops::Avx512;  // as far as the processor has them
@@ -477,20 +513,41 @@ constexpr Control Spread32(int v) {
 constexpr Control kSpread24[3] = {Spread24(0), Spread24(1), Spread24(2)};
 constexpr Control kSpread32[2] = {Spread32(0), Spread32(1)};
 
+// Byte permutes over 64 bytes (16 pixels of 4 bytes, AVX-512 VBMI): byte q
+// reads the first byte of pixel q / 4 of a mask of MS bytes a pixel, or byte
+// q % 4 of pixel q / 4 of a 3-byte colour (the fourth byte, never stored, its first).
+struct alignas(64) Control64 {
+  std::uint8_t b[64];
+};
+
+constexpr Control64 SpreadMask16(int ms) {
+  Control64 c{};
+  for (int q = 0; q < 64; ++q) c.b[q] = std::uint8_t(q / 4 * ms);
+  return c;
+}
+
+constexpr Control64 SpreadColour16() {
+  Control64 c{};
+  for (int q = 0; q < 64; ++q) c.b[q] = std::uint8_t(q / 4 * 3 + (q % 4 == 3 ? 0 : q % 4));
+  return c;
+}
+
+constexpr Control64 kMaskSpread16[3] = {SpreadMask16(1), SpreadMask16(3), SpreadMask16(4)};
+constexpr Control64 kColourSpread16 = SpreadColour16();
+
 #define TW_VECTOR __attribute__((target("avx2")))
 #define TW_VECTOR_INLINE __attribute__((target("avx2"), always_inline)) inline
 namespace avx2 {
-constexpr bool kMaskedStores = false;
 #include "toolkit/Blendloops.inc"
 }  // namespace avx2
 #undef TW_VECTOR_INLINE
 #undef TW_VECTOR
 
-#define TW_VECTOR __attribute__((target("avx2,avx512bw,avx512vl")))
-#define TW_VECTOR_INLINE __attribute__((target("avx2,avx512bw,avx512vl"), always_inline)) inline
+#define TW_VECTOR __attribute__((target("avx2,avx512bw,avx512vl,avx512vbmi")))
+#define TW_VECTOR_INLINE __attribute__((target("avx2,avx512bw,avx512vl,avx512vbmi"), always_inline)) inline
 namespace avx512 {
-constexpr bool kMaskedStores = true;
 #include "toolkit/Blendloops.inc"
+#include "toolkit/Blendloops512.inc"
 }  // namespace avx512
 #undef TW_VECTOR_INLINE
 #undef TW_VECTOR
@@ -498,12 +555,16 @@ constexpr bool kMaskedStores = true;
 BlendLoops CpuBlendLoops() {
   __builtin_cpu_init();
   if (!__builtin_cpu_supports("avx2")) return BlendLoops::Plain;
-  if (__builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512vl")) return BlendLoops::Avx512;
+  // Byte permutes too. Processors without them (the first with AVX-512)
+  // also lower their clock for 512-bit work: they take the AVX2 loops.
+  if (__builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512vl") &&
+      __builtin_cpu_supports("avx512vbmi"))
+    return BlendLoops::Avx512;
   return BlendLoops::Avx2;
 }
 
-RowKernel VectorKernel(BlendLoops loops, int step, int colourStep, int maskStep, bool full) {
-  if (loops == BlendLoops::Avx512) return KernelFor<avx512::VectorKernel>(step, colourStep, maskStep, full);
+RowsKernel VectorKernel(BlendLoops loops, int step, int colourStep, int maskStep, bool full) {
+  if (loops == BlendLoops::Avx512) return KernelFor<avx512::WideKernel>(step, colourStep, maskStep, full);
   return KernelFor<avx2::VectorKernel>(step, colourStep, maskStep, full);
 }
 
@@ -513,7 +574,7 @@ RowKernel VectorKernel(BlendLoops loops, int step, int colourStep, int maskStep,
 
 namespace {
 BlendLoops CpuBlendLoops() { return BlendLoops::Plain; }
-RowKernel VectorKernel(BlendLoops, int, int, int, bool) { return nullptr; }
+RowsKernel VectorKernel(BlendLoops, int, int, int, bool) { return nullptr; }
 }  // namespace
 
 #endif
@@ -527,7 +588,7 @@ void UseBlendLoops(BlendLoops loops) { g_loops = loops; }
 
 namespace {
 
-RowKernel PickKernel(int step, int colourStep, int maskStep, int opacity) {
+RowsKernel PickKernel(int step, int colourStep, int maskStep, int opacity) {
   const bool full = opacity == 255;
   const BlendLoops loops = std::min(g_loops, BestBlendLoops());
   if (loops != BlendLoops::Plain) return VectorKernel(loops, step, colourStep, maskStep, full);
@@ -549,8 +610,6 @@ struct BlendJob {
   int i0 = 0, i1 = 0, j0 = 0, j1 = 0;
   int opacity = 255;  // 0..255
 };
-
-constexpr std::size_t kPrefetchedRow = 1024;  // bytes
 
 void RunBlend(const BlendJob& job) {
   const int n = job.i1 - job.i0;
@@ -581,31 +640,32 @@ void RunBlend(const BlendJob& job) {
       job.colour ? job.colour->ScanLine(job.j0) + std::size_t(job.i0) * colourStep : nullptr;
   const std::ptrdiff_t dPitch = job.dst->RowBytes(), bPitch = job.bg->RowBytes(), mPitch = job.mask->RowBytes();
   const std::ptrdiff_t cPitch = job.colour ? job.colour->RowBytes() : 0;
-  const std::size_t rowBytes = std::size_t(n) * std::size_t(step);
 
-  const RowKernel kernel = PickKernel(step, kernelColourStep, maskStep, job.opacity);
+  const RowsKernel kernel = PickKernel(step, kernelColourStep, maskStep, job.opacity);
   const int rows = job.j1 - job.j0;
+  Rows all{dTop, bTop, cTop, mTop, dPitch, bPitch, cPitch, mPitch, n, rows};
+  if (!job.colour) {  // the tint's row for every row
+    all.c = colourRow.data();
+    all.cPitch = 0;
+  }
+  const bool copyColour = job.colour && colourStep != kernelColourStep;
+  if (bgStep == step && !copyColour) {
+    kernel(all, job.opacity);
+    return;
+  }
+  // Row by row through copies in the loops' layout.
   for (int k = 0; k < rows; ++k) {
-    std::uint8_t* d = dTop + dPitch * k;
-    const std::uint8_t* b = bTop + bPitch * k;
-    const std::uint8_t* c = colourRow.data();
-    if (job.colour) {
-      c = cTop + cPitch * k;
-      if (colourStep != kernelColourStep) {
-        CopyPixels(colourRow.data(), step, c, colourStep, n);
-        c = colourRow.data();
-      }
+    Rows row = all.Row(k);
+    if (copyColour) {
+      CopyPixels(colourRow.data(), step, row.c, colourStep, n);
+      row.c = colourRow.data();
     }
     if (bgStep != step) {
-      CopyPixels(bgRow.data(), step, b, bgStep, n);
-      b = bgRow.data();
+      CopyPixels(bgRow.data(), step, row.b, bgStep, n);
+      row.b = bgRow.data();
     }
-    // The destination two rows on is fetched meanwhile: a short row is done
-    // before the processor's own prefetching has found it (a longer one is
-    // left to that, which then does better).
-    if (rowBytes <= kPrefetchedRow && k + 2 < rows)
-      for (std::size_t o = 0; o < rowBytes; o += 64) __builtin_prefetch(d + 2 * dPitch + o, 1);
-    kernel(d, b, c, mTop + mPitch * k, n, job.opacity);
+    if (k + 2 < rows) FetchRow(row.d, std::size_t(n) * step, 2 * dPitch);
+    kernel(row, job.opacity);
   }
 }
 

@@ -132,9 +132,9 @@ void Composite(TBitmap* destination, int x, int y, TBitmap* colour, TBitmap* mas
 void TintThroughMask(TBitmap* destination, int x, int y, TBitmap* mask, TColor colour, TBitmap* background,
                      int bgx, int bgy, int opacity);
 
-// For tests and benchmarks: the blend loops. Plain code; AVX2; AVX2 with
-// AVX-512's byte-masked stores. The best the processor has are used unless
-// fewer are asked for.
+// For tests and benchmarks: the blend loops. Plain code; AVX2; AVX-512
+// (with byte permutes) 16 pixels at a time on 32-bit destinations, AVX2 on
+// 24-bit ones. The best the processor has are used unless fewer are asked for.
 enum class BlendLoops { Plain, Avx2, Avx512 };
 BlendLoops BestBlendLoops();
 void UseBlendLoops(BlendLoops loops);

@@ -261,8 +261,8 @@ void CheckAgainstRule(BlendLoops loops) {
   std::mt19937 rng(4321 + 1000 * unsigned(loops));
   const TPixelFormat colourFormats[] = {pf24bit, pf32bit};
   const TPixelFormat maskFormats[] = {pf8bit, pf24bit, pf32bit};
-  // Whole blocks, tails of every kind, and the odd card widths of the games.
-  const int widths[] = {1, 5, 17, 31, 32, 33, 63, 64, 86, 95, 110, 131, 136, 161, 199, 300};
+  // Whole blocks (of 16 and 32 pixels), tails of every kind, and the odd card widths of the games.
+  const int widths[] = {1, 5, 15, 16, 17, 21, 22, 31, 32, 33, 38, 48, 63, 64, 86, 95, 110, 131, 136, 161, 199, 300};
   constexpr unsigned kWidths = sizeof widths / sizeof widths[0];
   int checked = 0;
   for (TPixelFormat df : colourFormats)
@@ -305,6 +305,64 @@ void CheckAgainstRule(BlendLoops loops) {
           }
         }
   EXPECT_GT(checked, 9000);
+}
+
+// A card-like mask: its first row soft all along, then opaque between soft
+// edges that widen toward the middle row, transparent at both ends; its
+// last row transparent but for one opaque pixel two thirds along and a
+// soft one before the end.
+void FillCardMask(TBitmap* mask, std::mt19937& rng) {
+  const int w = mask->Width(), last = mask->Height() - 1;
+  for (int y = 0; y < mask->Height(); ++y)
+    for (int x = 0; x < w; ++x) {
+      const int edge = std::min(x, w - 1 - x), soft = 1 + y * 3;
+      const std::uint8_t v = y == last ? std::uint8_t(x == w * 2 / 3 ? 255 : x == w - 2 ? 1 + rng() % 254 : 0)
+                             : y == 0  ? std::uint8_t(1 + rng() % 254)
+                             : edge == 0 ? 0
+                             : edge < soft ? std::uint8_t(rng())
+                                           : 255;
+      for (int s = 0; s < Step(mask); ++s) Px(mask, x, y)[s] = v;
+    }
+}
+
+// Pictures drawn in place at every row length up to a few blocks and some
+// longer ones, starting at every 4-byte step of a 64-byte line, as the
+// games draw their cards: a 24- or 32-bit picture through a 24-bit or 8-bit
+// mask onto a 32-bit buffer, also at an opacity below 255, with soft edges
+// and long transparent runs. Every loop set the processor has must give
+// what the rule gives.
+TEST(CompositeLoops, EveryRowLengthAndAlignmentFollowsTheRule) {
+  struct BestLoopsBack {
+    ~BestLoopsBack() { UseBlendLoops(BlendLoops::Avx512); }
+  } restore;
+  std::mt19937 rng(77);
+  std::vector<int> widths;
+  for (int w = 1; w <= 70; ++w) widths.push_back(w);
+  for (int w : {86, 110, 136, 150, 161, 200, 250, 333, 620}) widths.push_back(w);
+  int checked = 0;
+  for (BlendLoops loops : {BlendLoops::Plain, BlendLoops::Avx2, BlendLoops::Avx512}) {
+    if (loops > BestBlendLoops()) continue;
+    UseBlendLoops(loops);
+    for (TPixelFormat cf : {pf24bit, pf32bit})
+      for (TPixelFormat mf : {pf24bit, pf8bit})
+        for (int w : widths)
+          for (int x = 0; x < 16; ++x) {
+            const int opacity = x == 5 ? 200 : 255;
+            Bmp col = Make(cf, w, 4), mask = Make(mf, w, 4), dst = Make(pf32bit, 16 + w + 3, 6);
+            FillRandom(col.get(), rng);
+            FillCardMask(mask.get(), rng);
+            FillRandom(dst.get(), rng);
+            const TRect clip = Rect(0, 0, w, 4);
+            Bmp expected = Copy(dst.get());
+            Bmp before = Copy(dst.get());
+            ReferenceComposite(expected.get(), x, 1, col.get(), mask.get(), clip, before.get(), x, 1, opacity);
+            Composite(dst.get(), x, 1, col.get(), mask.get(), &clip, dst.get(), x, 1, opacity);
+            ASSERT_EQ(Bytes(dst.get()), Bytes(expected.get()))
+                << "loops " << int(loops) << " colour " << cf << " mask " << mf << " w " << w << " x " << x;
+            ++checked;
+          }
+  }
+  EXPECT_GE(checked, 4 * 79 * 16);
 }
 
 TEST(CompositeLoops, ScalarLoopsFollowTheRule) { CheckAgainstRule(BlendLoops::Plain); }
