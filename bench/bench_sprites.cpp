@@ -10,14 +10,18 @@
 // odd-one-out game draws its word pictures; SDL's peer is always 32 on 32),
 // mask kind (0 the odd-one-out game's real card mask, scaled to the sprite
 // and kept 24-bit as the game keeps it; 1 random 8-bit bytes).
+// SPRITE_EVERY_WIDTH=1 in the environment takes every width from 60 to 200
+// instead of the sample (852 cases each: a sweep for the slowest width).
 #include <SDL.h>
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <random>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "bench/BenchPictures.h"
 #include "toolkit/Ctransbitmap.h"
@@ -58,7 +62,13 @@ Sprite MakeSprite(const benchmark::State& state) {
 
 void SpriteArgs(benchmark::internal::Benchmark* b) {
   b->ArgNames({"w", "h", "bpp", "picture", "random"});
-  for (int w : {60, 63, 86, 97, 110, 120, 127, 136, 150, 161, 179, 200, 620})
+  std::vector<int> widths = {60, 63, 86, 97, 110, 120, 127, 136, 150, 161, 179, 200, 620};
+  if (const char* every = std::getenv("SPRITE_EVERY_WIDTH"); every && *every == '1') {
+    widths.clear();
+    for (int w = 60; w <= 200; ++w) widths.push_back(w);
+    widths.push_back(620);
+  }
+  for (int w : widths)
     for (const auto& [bpp, picture] : {std::pair{24, 24}, std::pair{32, 32}, std::pair{32, 24}})
       for (int kind : {0, 1}) b->Args({w, kHeight, bpp, picture, kind});
 }
