@@ -357,7 +357,9 @@ TEST_F(Vines, EveryInputKeepsTheSessionAlive) {
   };
   for (std::size_t i = 0; i < inputs.size(); ++i) {
     Step([&, i] {
-      if (i > 0) EXPECT_TRUE(StatRec->Active()) << "after " << inputs[i - 1].first;
+      if (i > 0) {
+        EXPECT_TRUE(StatRec->Active()) << "after " << inputs[i - 1].first;
+      }
       inputs[i].second();
     });
     Step([&] { hb().AdvanceTime(100000); });
