@@ -78,8 +78,7 @@ void TBitmap::LoadFromMemory(const std::uint8_t* f, std::size_t n) {
   std::int64_t absH = topDown ? -h : h;
   if (w <= 0 || absH == 0) Bad("bad dimensions");
   if (!PictureSizeUsable(w, absH))
-    Bad(("the picture declares " + std::to_string(w) + " x " + std::to_string(absH) +
-         " pixels, more than the program uses").c_str());
+    Bad(PictureSizeRefusal(w, absH).c_str());
 
   std::uint32_t masks[3] = {0, 0, 0};
   bool bitfields = false;

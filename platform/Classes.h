@@ -107,6 +107,11 @@ inline bool PictureSizeUsable(std::int64_t width, std::int64_t height) {
   return width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide &&
          width * height <= kMaxPicturePixels;
 }
+// Why a picture of that size is refused.
+inline std::string PictureSizeRefusal(std::int64_t width, std::int64_t height) {
+  return "the picture declares " + std::to_string(width) + " x " + std::to_string(height) +
+         " pixels, more than the program uses";
+}
 
 // A read-only stream over bytes the caller keeps alive.
 class TBytesStream : public TStream {

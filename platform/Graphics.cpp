@@ -332,12 +332,7 @@ TColor TBitmap::PixelColor(int x, int y) const {
 void TBitmap::LoadFromFile(const std::string& fileName) {
   TMemoryStream m;
   m.LoadFromFile(fileName, kMaxPictureFileBytes);
-  try {
-    LoadFromMemory(m.Memory(), std::size_t(m.Size()));
-  } catch (EInvalidGraphic& e) {
-    NameFileInError(e, fileName);
-    throw;
-  }
+  NamingFileInErrors(fileName, [&] { LoadFromMemory(m.Memory(), std::size_t(m.Size())); });
 }
 
 void TBitmap::SaveToFile(const std::string& fileName) const {

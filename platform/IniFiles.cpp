@@ -166,13 +166,18 @@ void TIniFile::EraseSection(const std::string& section) {
   for (std::size_t i = 0; i < sections_.size(); ++i) index_.emplace(sections_[i].folded, i);
 }
 
-bool TIniFile::UpdateFile() const {
+std::string TIniFile::Text() const {
   std::string text;
   for (const Section& s : sections_) {
     text += "[" + s.name + "]\r\n";
     for (const auto& [k, v] : s.values) text += k + "=" + v + "\r\n";
     text += "\r\n";
   }
+  return text;
+}
+
+bool TIniFile::UpdateFile() const {
+  const std::string text = Text();
   error_.clear();
   auto fail = [this](const std::string& what, const std::string& file) {
     error_ = what + " \"" + file + "\": " + std::strerror(errno);

@@ -30,6 +30,8 @@ class TIniFile {
   void WriteBool(const std::string& section, const std::string& key, bool value);
   void EraseSection(const std::string& section);
 
+  // The file's text as UpdateFile writes it.
+  std::string Text() const;
   // Writes the whole file. A file that exists must open for writing, or
   // nothing is written. Normally the text goes to a temporary file beside
   // it, flushed to disk and renamed over the old one (which keeps its

@@ -90,8 +90,7 @@ bool Decode(DecodeState& st, const std::uint8_t* data, std::size_t size, int min
   }
   if (!PictureSizeUsable(st.cinfo.image_width, st.cinfo.image_height)) {
     jpeg_destroy_decompress(&st.cinfo);
-    error = "the picture declares " + std::to_string(st.cinfo.image_width) + " x " +
-            std::to_string(st.cinfo.image_height) + " pixels, more than the program uses";
+    error = PictureSizeRefusal(st.cinfo.image_width, st.cinfo.image_height);
     return false;
   }
   st.cinfo.out_color_space = grey ? JCS_GRAYSCALE : JCS_EXT_BGR;
@@ -151,12 +150,7 @@ void TJPEGImage::LoadFromFile(const std::string& fileName) {
   bitmap_.SetHeight(0);
   TMemoryStream m;
   m.LoadFromFile(fileName, kMaxPictureFileBytes);
-  try {
-    LoadFromMemory(m.Memory(), std::size_t(m.Size()));
-  } catch (EInvalidGraphic& e) {
-    NameFileInError(e, fileName);
-    throw;
-  }
+  NamingFileInErrors(fileName, [&] { LoadFromMemory(m.Memory(), std::size_t(m.Size())); });
 }
 
 void TJPEGImage::LoadFromStream(TStream* stream) {

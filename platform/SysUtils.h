@@ -39,6 +39,16 @@ void ReportFailure(const std::string& text);
 // Puts the file's name before what an error about its content says
 // ("Data\x.xji: why"), unless it is there already.
 void NameFileInError(Exception& e, const std::string& fileName);
+// Runs read; a picture it finds unreadable (EInvalidGraphic) is then named by its file.
+template <class Read>
+void NamingFileInErrors(const std::string& fileName, Read read) {
+  try {
+    read();
+  } catch (EInvalidGraphic& e) {
+    NameFileInError(e, fileName);
+    throw;
+  }
+}
 
 // Equal text, ASCII letters compared without regard to case.
 bool SameText(const std::string& a, const std::string& b);

@@ -72,16 +72,6 @@ namespace {
 // write would change anything.
 std::string g_lastWritten;
 
-std::string Snapshot(const std::string& iniPath) {
-  std::string s = iniPath + '\n' + std::to_string(ProgramOptions.launches) + ' ' + std::to_string(CurrentTab) + ' ' +
-                  std::to_string(ProgramOptions.music) + ' ' + std::to_string(ProgramOptions.position) + ' ' +
-                  std::to_string(RecorderOptions.playAfterRecording) + ' ' +
-                  std::to_string(RecorderOptions.protectRecordings);
-  for (const CUstGry* g : kAll)
-    s += ' ' + std::to_string(g->PhonemeMask) + ' ' + std::to_string(g->Level) + ' ' + std::to_string(g->PositionMask);
-  return s;
-}
-
 void Store(TIniFile& ini) {
   ini.WriteInteger(kMain, "LU", ProgramOptions.launches);
   ini.WriteInteger(kMain, "Zakladka", CurrentTab);
@@ -94,6 +84,13 @@ void Store(TIniFile& ini) {
   }
   ini.WriteBool(kRecorder, "OdtwarzajPoNagraniu", RecorderOptions.playAfterRecording);
   ini.WriteBool(kRecorder, "ChronNagrania", RecorderOptions.protectRecordings);
+}
+
+// The file's name and what Store writes into it.
+std::string Snapshot(const std::string& iniPath) {
+  TIniFile stored(iniPath, false);
+  Store(stored);
+  return iniPath + '\n' + stored.Text();
 }
 
 }  // namespace

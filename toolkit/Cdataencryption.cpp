@@ -72,19 +72,16 @@ void CDataEncryption::LoadBitmap(TBitmap* bitmap, const std::string& fileName, s
   if (data->Size() == 0) return;
   file.DecodeIfNeeded(file.KeyFromName());
   if (mode == 2) mode = file.ext_ == "jpg" ? 1 : 0;
-  try {
-    if (mode == 0) {
-      FixBmpSizeImage(data->Memory(), data->Size());
-      bitmap->LoadFromMemory(data->Memory(), std::size_t(data->Size()));
-      return;
-    }
-    TJPEGImage jpeg;
-    jpeg.LoadFromMemory(data->Memory(), std::size_t(data->Size()), minWidth, minHeight);
-    bitmap->Assign(&jpeg);
-  } catch (EInvalidGraphic& e) {
-    NameFileInError(e, fileName);
-    throw;
+  if (mode == 0) {
+    FixBmpSizeImage(data->Memory(), data->Size());
+    NamingFileInErrors(fileName, [&] { bitmap->LoadFromMemory(data->Memory(), std::size_t(data->Size())); });
+    return;
   }
+  TJPEGImage jpeg;
+  NamingFileInErrors(fileName, [&] {
+    jpeg.LoadFromMemory(data->Memory(), std::size_t(data->Size()), minWidth, minHeight);
+  });
+  bitmap->Assign(&jpeg);
   if (bitmap->PixelFormat() != pf24bit) bitmap->SetPixelFormat(pf24bit);
   if (bitmap->HandleType() != bmDIB) bitmap->SetHandleType(bmDIB);
 }

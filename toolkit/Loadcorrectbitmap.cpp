@@ -26,10 +26,5 @@ void LoadCorrectBitmap(TBitmap* bitmap, const std::string& fileName) {
   TMemoryStream stream;
   stream.LoadFromFile(fileName, kMaxPictureFileBytes);
   FixBmpSizeImage(stream.Memory(), stream.Size());
-  try {
-    bitmap->LoadFromMemory(stream.Memory(), std::size_t(stream.Size()));
-  } catch (EInvalidGraphic& e) {
-    NameFileInError(e, fileName);
-    throw;
-  }
+  NamingFileInErrors(fileName, [&] { bitmap->LoadFromMemory(stream.Memory(), std::size_t(stream.Size())); });
 }

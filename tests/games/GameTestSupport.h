@@ -15,6 +15,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "dictionary/_cslowa.h"
@@ -327,6 +328,21 @@ class ProgramTest : public shelltest::ShellProgram {
     EXPECT_EQ(FormKomunikat->Message(), kMsgTooFewWords);
     EXPECT_FALSE(game->Visible());
     shelltest::ClickOn(FormKomunikat->StopButton());
+  }
+  // Steps: each input, then 100 s without input (more than half the idle
+  // time); the statistics session is still counting after each.
+  using NamedInput = std::pair<const char*, std::function<void()>>;
+  void StepInputsKeepingSessionAlive(std::vector<NamedInput> inputs) {
+    auto all = std::make_shared<const std::vector<NamedInput>>(std::move(inputs));
+    for (std::size_t i = 0; i < all->size(); ++i) {
+      Step([all, i] {
+        if (i > 0) {
+          EXPECT_TRUE(StatRec->Active()) << "after " << (*all)[i - 1].first;
+        }
+        (*all)[i].second();
+      });
+      Step([this] { hb().AdvanceTime(100000); });
+    }
   }
   // The words' files a game on these settings can draw.
   std::unique_ptr<WordFiles> words;

@@ -345,7 +345,7 @@ TEST_F(Vines, LevelOneGameFromTab2ThroughCutsHelpMagnifierNavigationToPlayAgainA
 // the idle time.
 TEST_F(Vines, EveryInputKeepsTheSessionAlive) {
   Open(0x10000, kFinal, 1);  // K at the end
-  const std::vector<std::pair<const char*, std::function<void()>>> inputs = {
+  const std::vector<NamedInput> inputs = {
       {"start", [] {}},
       {"board", [this] { Click({W()->Width() - 5, 5}); }},
       {"next", [this] { ClickOn(W()->NextButton()); }},
@@ -355,15 +355,7 @@ TEST_F(Vines, EveryInputKeepsTheSessionAlive) {
          ClickOn(W()->HelpButton());
        }},
   };
-  for (std::size_t i = 0; i < inputs.size(); ++i) {
-    Step([&, i] {
-      if (i > 0) {
-        EXPECT_TRUE(StatRec->Active()) << "after " << inputs[i - 1].first;
-      }
-      inputs[i].second();
-    });
-    Step([&] { hb().AdvanceTime(100000); });
-  }
+  StepInputsKeepingSessionAlive(inputs);
   Step([&] {
     EXPECT_TRUE(StatRec->Active()) << "after help";
     EXPECT_EQ(StatRec->Help(), 1);

@@ -669,7 +669,7 @@ TEST_F(LabelIt, ABlockHeldWhenTheReleaseWasLostGoesHomeToItsOwnTask) {
 // 100 s without input, more than half of the idle time.
 TEST_F(LabelIt, EveryInputKeepsTheSessionAliveDraggingToo) {
   Open(1);
-  const std::vector<std::pair<const char*, std::function<void()>>> inputs = {
+  const std::vector<NamedInput> inputs = {
       {"start", [] {}},
       {"drag", [this] { Drag(Centre(*Cur().pool->Blocks().front()), On(100, 200)); }},
       {"help", [this] { ClickOn(W()->HelpButton()); }},
@@ -677,15 +677,7 @@ TEST_F(LabelIt, EveryInputKeepsTheSessionAliveDraggingToo) {
       {"previous", [this] { ClickOn(W()->PreviousButton()); }},
       {"picture", [this] { hb().Click(PictureCentre().x, PictureCentre().y); }},
   };
-  for (std::size_t i = 0; i < inputs.size(); ++i) {
-    Step([&, i] {
-      if (i > 0) {
-        EXPECT_TRUE(StatRec->Active()) << "after " << inputs[i - 1].first;
-      }
-      inputs[i].second();
-    });
-    Step([&] { hb().AdvanceTime(100000); });
-  }
+  StepInputsKeepingSessionAlive(inputs);
   Step([&] {
     EXPECT_TRUE(StatRec->Active()) << "after picture";
     hb().Key(VK_ESCAPE, 27);
