@@ -336,6 +336,9 @@ TEST(PictureBounds, ADamagedPictureNamesItsFile) {
   const std::string bmp = dir.Write("cut.bmp", cut);
   TBitmap b;
   EXPECT_PRED3(Names, Refusal([&] { b.LoadFromFile(bmp); }), bmp, "Bitmap image is not valid: ");
+  // A loader inside another names the file once.
+  const std::string twice = Refusal([&] { NamingFileInErrors(bmp, [&] { b.LoadFromFile(bmp); }); });
+  EXPECT_EQ(twice.find(bmp, 1), std::string::npos) << twice;
 }
 
 TEST(Jpeg, PicturesCutShortAreRefused) {
